@@ -1,0 +1,73 @@
+# The Windows program (32-bit, mingw-w64, static) and its tests under Wine.
+
+add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+add_compile_options(-municode)
+# One self-contained exe: nothing beside Windows' own DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
+
+# Artwork: drawn by a small host program at build time, embedded as resources.
+set(ART_DIR ${CMAKE_BINARY_DIR}/art)
+set(ARTGEN ${CMAKE_BINARY_DIR}/artgen-host)
+set(ART_FILES ${ART_DIR}/resistor.bmp ${ART_DIR}/ohm.bmp ${ART_DIR}/gear.bmp
+              ${ART_DIR}/about_glyph.bmp ${ART_DIR}/about.bmp ${ART_DIR}/bandora.ico)
+find_program(HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+add_custom_command(OUTPUT ${ARTGEN}
+  COMMAND ${HOST_CXX} -std=c++20 -O2 -o ${ARTGEN} ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp
+  COMMENT "Building the artwork generator (host)")
+add_custom_command(OUTPUT ${ART_FILES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ART_DIR}
+  COMMAND ${ARTGEN} ${ART_DIR}
+  DEPENDS ${ARTGEN}
+  COMMENT "Drawing the artwork")
+add_custom_target(artwork DEPENDS ${ART_FILES})
+
+add_library(bandora_resources OBJECT src/ui/bandora.rc)
+target_include_directories(bandora_resources PRIVATE ${ART_DIR} src/ui src)
+set_source_files_properties(src/ui/bandora.rc PROPERTIES
+  OBJECT_DEPENDS "${ART_FILES};${CMAKE_SOURCE_DIR}/src/ui/bandora.manifest;${CMAKE_SOURCE_DIR}/src/ui/resource_ids.h")
+add_dependencies(bandora_resources artwork)
+
+file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
+file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
+file(GLOB UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
+list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp)
+
+add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
+target_include_directories(bandora_platform PUBLIC src)
+target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 oleaut32 uuid)
+
+add_library(bandora_glyph STATIC ${GLYPH_SOURCES})
+target_link_libraries(bandora_glyph PUBLIC bandora_platform)
+
+add_library(bandora_ui STATIC ${UI_SOURCES})
+target_link_libraries(bandora_ui PUBLIC bandora_glyph bandora_platform bandora_logic)
+
+foreach(lib bandora_platform bandora_glyph bandora_ui)
+  target_compile_options(${lib} PRIVATE -Wall -Wextra)
+endforeach()
+
+add_executable(bandora WIN32 src/ui/main.cpp $<TARGET_OBJECTS:bandora_resources>)
+target_link_libraries(bandora PRIVATE bandora_ui)
+target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
+
+# Tests: one executable per subsystem, run in Wine by CTest. Each links the
+# whole program (minus its entry point) and its resources, so a test creates
+# the real windows in its own process.
+file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
+add_library(bandora_test_support STATIC ${TEST_SUPPORT_SOURCES})
+target_include_directories(bandora_test_support PUBLIC tests)
+target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest)
+
+foreach(sub model reader writer platform ui glyph e2e)
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
+  if(test_sources)
+    add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)
+    target_link_libraries(${sub}_tests PRIVATE bandora_test_support GTest::gtest_main)
+    target_compile_definitions(${sub}_tests PRIVATE
+      BANDORA_EXE_PATH="$<TARGET_FILE:bandora>" BANDORA_ART_DIR="${ART_DIR}")
+    add_dependencies(${sub}_tests bandora)
+    gtest_discover_tests(${sub}_tests TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  endif()
+endforeach()

@@ -1,0 +1,117 @@
+// Builds band colour texts from the input (mostly table colours, sometimes any
+// number or any text) and feeds them to ReadoutText. It must always give a
+// readout with " Ohm   "; for table colours the value part must read back as
+// the value the bands stand for.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "model/colour_code.h"
+#include "reader/readout.h"
+
+namespace {
+
+void Require(bool ok) {
+    if (!ok) __builtin_trap();
+}
+
+class Bytes {
+public:
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::uint8_t Next() { return at_ < size_ ? data_[at_++] : 0; }
+
+    // Layout per band: a byte below 0xF0 picks table colour byte % 12; 0xF0..0xF7
+    // is followed by a 32-bit number whose decimal text is used; 0xF8 and up by a
+    // length and that many characters.
+    std::wstring Colour() {
+        const std::uint8_t kind = Next();
+        if (kind < 0xF0) return std::to_wstring(model::kBandColours[kind % model::kColourCount]);
+        if (kind < 0xF8) {
+            std::uint32_t n = 0;
+            for (int i = 0; i < 4; ++i) n |= static_cast<std::uint32_t>(Next()) << (8 * i);
+            return (kind & 1) ? std::to_wstring(static_cast<std::int32_t>(n)) : std::to_wstring(n);
+        }
+        std::wstring text;
+        for (std::uint8_t length = Next(); length > 0 && at_ < size_; --length) text += wchar_t(Next());
+        return text;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
+constexpr reader::NumberTexts kCommaNumbers{reader::PaddedText, Comma};
+
+// The value the bands stand for, or NaN when a band is not a table colour of its kind.
+double ValueOf(const std::vector<std::wstring>& digits, const std::wstring& multiplier) {
+    if (digits.empty()) return std::nan("");
+    double value = 0;
+    for (const std::wstring& colour : digits) {
+        const std::wstring index = model::Rang2(colour);
+        if (index.size() != 1) return std::nan("");
+        value = value * 10 + (index[0] - L'0');
+    }
+    const std::wstring m = model::Rang2(multiplier);
+    if (m.empty()) return std::nan("");
+    const int power = std::stoi(m);
+    if (power == model::Silver) return value / 100;
+    if (power == model::Gold) return value / 10;
+    return value * std::pow(10.0, power);
+}
+
+// Reads a value part back, checking its form: a K or M value has a leading
+// space and the fewest thousands (1 to below 1000 K, 1 or more M), anything
+// else is below 1000 and has none.
+double ParseValuePart(std::wstring part) {
+    double scale = 1;
+    if (!part.empty() && part.back() == L'K') scale = 1e3;
+    if (!part.empty() && part.back() == L'M') scale = 1e6;
+    if (scale != 1) part.pop_back();
+    Require(!part.empty() && (part[0] == L' ') == (scale != 1));
+    const std::string narrow(part.begin(), part.end());
+    char* end = nullptr;
+    const double v = std::strtod(narrow.c_str(), &end);
+    Require(*end == '\0');
+    Require(scale == 1e6 ? v >= 1 : scale == 1e3 ? v >= 1 && v < 1000 : v < 1000);
+    return v * scale;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Bytes bytes(data, size);
+    const std::uint8_t shape = bytes.Next();
+    // Mostly the two readers' 2 or 3 digit bands; sometimes 0 to 7 of them.
+    const int count = (shape & 0x80) ? (shape >> 4) & 7 : 2 + (shape & 1);
+    std::vector<std::wstring> digits;
+    for (int i = 0; i < count; ++i) digits.push_back(bytes.Colour());
+    const std::wstring multiplier = bytes.Colour();
+    const std::wstring tolerance = bytes.Colour();
+
+    const std::wstring text = reader::ReadoutText(digits, multiplier, tolerance, reader::kFullStopNumbers);
+    const std::wstring comma = reader::ReadoutText(digits, multiplier, tolerance, kCommaNumbers);
+    const std::size_t ohm = text.find(L" Ohm   ");
+    Require(ohm != std::wstring::npos);
+    Require(text.substr(ohm + 7) == model::Tolerance(model::Rang2(tolerance)));
+
+    // Only an unscaled Gold or Silver value takes the locale separator.
+    std::wstring unified = comma;
+    for (wchar_t& c : unified)
+        if (c == L',') c = L'.';
+    Require(unified == text);
+
+    const double expected = ValueOf(digits, multiplier);
+    if (std::isnan(expected)) {
+        Require(ohm == 0);
+        return 0;
+    }
+    const double got = ParseValuePart(text.substr(0, ohm));
+    Require(std::fabs(got - expected) <= 1e-9 * expected);
+    return 0;
+}

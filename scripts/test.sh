@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test:
+#   1. the platform-free logic natively under ASan and UBSan,
+#   2. the libFuzzer targets for a bounded time (BANDORA_FUZZ_SECONDS each, default 30),
+#   3. the Windows program and its tests under Wine on a private Xvfb display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+fuzz_seconds=${BANDORA_FUZZ_SECONDS:-30}
+passed=0
+failed=0
+summary=()
+
+count_ctest() {  # adds the figures of a ctest log to the totals
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  local f t
+  f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  t=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + t - f)); failed=$((failed + f))
+  summary+=("$2: $((t - f)) of $t passed")
+}
+
+scripts/setup.sh
+
+echo "== native logic (ASan, UBSan)"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBANDORA_SANITIZE=ON >/dev/null
+cmake --build build/native
+status=0
+ctest --test-dir build/native --output-on-failure -j "$jobs" | tee build/native/ctest.log || status=1
+count_ctest build/native/ctest.log native
+
+echo "== fuzzing (${fuzz_seconds}s per target)"
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ -DBANDORA_FUZZ=ON >/dev/null
+cmake --build build/fuzz
+for target in build/fuzz/*_fuzz; do
+  name=$(basename "$target")
+  work=$(mktemp -d)
+  if "$target" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$work" "fuzz/corpus/$name" \
+       >"build/fuzz/$name.log" 2>&1; then
+    passed=$((passed + 1)); summary+=("fuzz $name: $(grep -E 'stat::number_of_executed_units' "build/fuzz/$name.log" | awk '{print $2}') runs, clean")
+  else
+    failed=$((failed + 1)); summary+=("fuzz $name: FAILED"); tail -n 40 "build/fuzz/$name.log"; status=1
+  fi
+  rm -rf "$work"
+done
+
+echo "== Windows build and tests under Wine"
+scripts/build.sh
+source scripts/wine-env.sh "$root/build/wine-test" test
+display=90
+while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+wineserver -p   # one server for the whole run: each test process starts in a fraction of a second
+cleanup() { wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display}" ] && break; sleep 0.1; done
+# Start Wine's own background processes now, with no pipe of ours: started
+# by the first test they would inherit CTest's output pipe and hold it open.
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+ctest --test-dir build/win --output-on-failure -j "$jobs" | tee build/win/ctest.log || status=1
+count_ctest build/win/ctest.log wine
+
+echo
+printf '%s\n' "${summary[@]}"
+echo "tests: $passed passed, $failed failed"
+exit $status

@@ -1,0 +1,32 @@
+# Sourced: points Wine at one of the project's own prefixes and makes it on first use.
+#   source scripts/wine-env.sh PREFIX_DIR [test]
+# "test" pins what the GUI tests rely on: 96 dpi (15 twips to a pixel) and no
+# window-manager handshake (Xvfb has no window manager; without this every
+# hide or destroy of a top-level window stalls for 2 s).
+bandora_prefix=$1
+bandora_mode=${2:-run}
+export WINEARCH=win32
+export WINEPREFIX=$bandora_prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
+  echo "wine: preparing prefix $(basename "$WINEPREFIX") ($bandora_mode)"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # Debian's Wine does not load its own fonts: copy them, so Tahoma (with
+  # its Persian glyphs) is the real one.
+  fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/*.ttf "$fonts"/ 2>/dev/null || true
+  # Classic look: push buttons show the button face colour that the glyphs are
+  # combined with.
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
+  if [ "$bandora_mode" = test ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
+  wineserver -w
+  touch "$WINEPREFIX/.bandora-ready"
+fi

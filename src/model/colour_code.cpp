@@ -1,0 +1,69 @@
+#include "model/colour_code.h"
+
+namespace model {
+
+const std::array<std::uint32_t, kColourCount> kBandColours = {
+    0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
+    0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF,
+};
+
+const std::array<const wchar_t*, kColourCount> kColourNames = {
+    L"Black", L"Brown", L"Red", L"Orange", L"Yellow", L"Green",
+    L"Blue", L"Purple", L"Gray", L"White", L"Silver", L"Gold",
+};
+
+const std::array<const wchar_t*, kToleranceCount> kToleranceList = {
+    L"\u00B11%", L"\u00B12%", L"\u00B10.5%", L"\u00B10.25%",
+    L"\u00B10.1%", L"\u00B10.05%", L"\u00B15%", L"\u00B110%",
+};
+
+namespace {
+
+// Tolerance text carried by each colour index; nullptr where a band of that
+// colour means no tolerance.
+const std::array<const wchar_t*, kColourCount> kToleranceOfColour = {
+    nullptr, L"\u00B11%", L"\u00B12%", nullptr, nullptr, L"\u00B10.5%",
+    L"\u00B10.25%", L"\u00B10.1%", L"\u00B10.05%", nullptr, L"\u00B110%", L"\u00B15%",
+};
+
+// Colour index of the band for each tolerance list position.
+const std::array<int, kToleranceCount> kBandOfPosition = {
+    Brown, Red, Green, Blue, Purple, Gray, Gold, Silver,
+};
+
+// Keys are compared as their plain decimal texts, character for character,
+// so "01", " 1" and "1.0" are not keys.
+template <std::size_t N, typename Key>
+int FindKey(const std::array<Key, N>& keys, const std::wstring& text) {
+    for (std::size_t row = 0; row < N; ++row)
+        if (std::to_wstring(keys[row]) == text) return static_cast<int>(row);
+    return -1;
+}
+
+constexpr std::array<int, kColourCount> kIndexes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+constexpr std::array<int, kToleranceCount> kPositions = {0, 1, 2, 3, 4, 5, 6, 7};
+
+}  // namespace
+
+std::wstring Rang(const std::wstring& index) {
+    const int row = FindKey(kIndexes, index);
+    return row < 0 ? std::wstring() : std::to_wstring(kBandColours[row]);
+}
+
+std::wstring Rang2(const std::wstring& colour) {
+    const int row = FindKey(kBandColours, colour);
+    return row < 0 ? std::wstring() : std::to_wstring(row);
+}
+
+std::wstring Tolerance(const std::wstring& index) {
+    const int row = FindKey(kIndexes, index);
+    if (row < 0 || !kToleranceOfColour[row]) return std::wstring();
+    return kToleranceOfColour[row];
+}
+
+std::wstring MAs(const std::wstring& position) {
+    const int row = FindKey(kPositions, position);
+    return row < 0 ? std::wstring() : std::to_wstring(kBandOfPosition[row]);
+}
+
+}  // namespace model

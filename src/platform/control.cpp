@@ -1,0 +1,402 @@
+#include "platform/control.h"
+
+#include <algorithm>
+
+#include "platform/form.h"
+#include "platform/units.h"
+
+namespace platform {
+namespace {
+
+constexpr wchar_t kPictureClass[] = L"BandoraPictureBox";
+
+void RegisterPictureClass() {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Control::PictureProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPictureClass;
+    registered = RegisterClassExW(&wc) != 0;
+}
+
+std::vector<std::wstring> SplitLines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    while (start <= text.size() && !text.empty()) {
+        const std::size_t end = text.find(L'\n', start);
+        lines.push_back(text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+        if (end == std::wstring::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+// A memory DC with its own bitmap selected, alive while AutoRedraw is on.
+struct Control::Image {
+    HDC dc = nullptr;
+    Bitmap bitmap;
+    HGDIOBJ old = nullptr;
+    int width = 0;
+    int height = 0;
+    Image(int w, int h) : width(w), height(h) {
+        WindowDC screen(nullptr);
+        dc = CreateCompatibleDC(screen.get());
+        bitmap.reset(CreateCompatibleBitmap(screen.get(), std::max(w, 1), std::max(h, 1)));
+        old = SelectObject(dc, bitmap.get());
+    }
+    ~Image() {
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+};
+
+Control::Control(Form& form, const ControlDef& def, Control* container)
+    : form_(form), container_(container), name_(def.name), index_(def.index), kind_(def.kind),
+      left_(def.left), top_(def.top), width_(def.width), height_(def.height), back_(def.back),
+      fore_(def.fore), text_(def.text ? def.text : L""), flags_(def.flags), tab_(def.tab),
+      visible_(!(def.flags & kHidden)), enabled_(!(def.flags & kDisabled)),
+      autoSize_(def.flags & kAutoSize) {
+    if (def.picture) picture_ = LoadPicture(def.picture);
+    if (def.font) {
+        font_ = MakeLogFont(*def.font);
+        fontPoints_ = def.font->points;
+        ownFont_.reset(CreateFontIndirectW(&font_));
+    } else {
+        font_ = form.LogFont();
+        fontPoints_ = form.Def().font.points;
+    }
+}
+
+Control::~Control() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+HWND Control::ParentWindow() const { return container_ ? container_->hWnd() : form_.hWnd(); }
+
+RECT Control::PixelRect() const {
+    if (kind_ == Kind::Line)
+        return {TwipsToPixelsX(left_), TwipsToPixelsY(top_), TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
+    const int x = TwipsToPixelsX(left_), y = TwipsToPixelsY(top_);
+    return {x, y, x + TwipsToPixelsX(width_), y + TwipsToPixelsY(height_)};
+}
+
+void Control::Create() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (kind_ == Kind::Line) return;
+    if (kind_ == Kind::Label) {
+        if (autoSize_) {   // the caption decides the size
+            WindowDC screen(nullptr);
+            Select font(screen.get(), FontHandle());
+            SIZE extent{};
+            GetTextExtentPoint32W(screen.get(), text_.c_str(), static_cast<int>(text_.size()), &extent);
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(screen.get(), &metrics);
+            width_ = extent.cx * TwipsPerPixelX();
+            height_ = metrics.tmHeight * TwipsPerPixelY();
+        }
+        return;
+    }
+
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+    if (tab_ >= 0 && !(flags_ & kNoTabStop)) style |= WS_TABSTOP;
+    DWORD exStyle = 0;
+    const wchar_t* windowClass = nullptr;
+    const RECT r = PixelRect();
+    int height = r.bottom - r.top;
+    switch (kind_) {
+    case Kind::PictureBox:
+        RegisterPictureClass();
+        windowClass = kPictureClass;
+        style |= WS_CLIPCHILDREN | ((flags_ & kBorder) ? WS_BORDER : 0);
+        break;
+    case Kind::TextBox:
+        windowClass = L"EDIT";
+        exStyle = WS_EX_CLIENTEDGE;
+        style |= ES_LEFT | ES_AUTOHSCROLL;
+        break;
+    case Kind::ComboBox:
+        windowClass = L"COMBOBOX";
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+        height = 200;   // the dropped-down list; the closed height is set below
+        break;
+    case Kind::CommandButton:
+        windowClass = L"BUTTON";
+        style |= BS_PUSHBUTTON;
+        break;
+    default:
+        return;
+    }
+    const bool listOrPicture = kind_ == Kind::ComboBox || kind_ == Kind::PictureBox;
+    hwnd_ = CreateWindowExW(exStyle, windowClass, listOrPicture ? nullptr : text_.c_str(), style,
+                            r.left, r.top, r.right - r.left, height, ParentWindow(), nullptr,
+                            instance, this);
+    if (!hwnd_) return;
+    ApplyFont();
+    if (kind_ == Kind::TextBox) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);   // no length limit
+    if (kind_ == Kind::ComboBox) {
+        for (const auto& entry : SplitLines(text_))
+            SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        // The closed list's height follows its selection field; make it the layout's.
+        const int wanted = r.bottom - r.top;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            RECT now{};
+            GetWindowRect(hwnd_, &now);
+            const int delta = wanted - (now.bottom - now.top);
+            if (delta == 0) break;
+            const auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+            SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + delta);
+        }
+    }
+    if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
+}
+
+void Control::Detach() {
+    hwnd_ = nullptr;
+    pressed_ = false;
+    image_.reset();
+}
+
+void Control::ApplyFont() {
+    if (hwnd_ && kind_ != Kind::PictureBox)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+}
+
+HFONT Control::FontHandle() const { return ownFont_ ? ownFont_.get() : form_.FontHandle(); }
+
+void Control::SetBackColor(OleColour colour) {
+    back_ = colour;
+    if (image_) RenderImage();
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+std::wstring Control::Text() const {
+    if (!hwnd_ || kind_ == Kind::Label) return text_;
+    if (kind_ == Kind::ComboBox) {
+        const int position = ListIndex();
+        return position < 0 ? std::wstring() : List(position);
+    }
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void Control::SetText(const std::wstring& text) {
+    if (kind_ == Kind::Label) {
+        text_ = text;
+        if (HWND parent = ParentWindow()) InvalidateRect(parent, nullptr, FALSE);
+        return;
+    }
+    if (hwnd_ && kind_ != Kind::ComboBox) SetWindowTextW(hwnd_, text.c_str());
+}
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    else if (HWND parent = ParentWindow()) InvalidateRect(parent, nullptr, FALSE);
+}
+
+int Control::ListIndex() const {
+    if (!hwnd_ || kind_ != Kind::ComboBox) return -1;
+    return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+}
+
+void Control::SetListIndex(int position) {
+    if (hwnd_ && kind_ == Kind::ComboBox) SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+int Control::ListCount() const {
+    if (!hwnd_ || kind_ != Kind::ComboBox) return 0;
+    return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));
+}
+
+std::wstring Control::List(int position) const {
+    if (position < 0 || position >= ListCount()) return std::wstring();
+    const auto length = SendMessageW(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<std::size_t>(length));
+    return entry;
+}
+
+void Control::SetFontName(const std::wstring& face) {
+    lstrcpynW(font_.lfFaceName, face.c_str(), LF_FACESIZE);
+    ownFont_.reset(CreateFontIndirectW(&font_));
+    ApplyFont();
+}
+
+void Control::SetFontSize(double points) {
+    fontPoints_ = points;
+    font_.lfHeight = -RoundHalfEven(points * ScreenDpiY() / 72.0);
+    ownFont_.reset(CreateFontIndirectW(&font_));
+    ApplyFont();
+}
+
+int Control::PictureHeightHiMetric() const { return picture_ ? PixelsToHiMetricY(picture_->height()) : 0; }
+
+double Control::ScaleY(double value, int from, int to) const {
+    auto toPixels = [](double v, int scale) {
+        switch (scale) {
+        case kTwips: return v / TwipsPerPixelY();
+        case kHiMetric: return HiMetricToPixelsY(v);
+        default: return v;
+        }
+    };
+    const double pixels = toPixels(value, from);
+    switch (to) {
+    case kTwips: return pixels * TwipsPerPixelY();
+    case kHiMetric: return pixels * 2540.0 / ScreenDpiY();
+    default: return pixels;
+    }
+}
+
+double Control::TextWidth(const std::wstring& text) const {
+    WindowDC screen(nullptr);
+    Select font(screen.get(), FontHandle());
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return scaleMode_ == kTwips ? static_cast<double>(extent.cx) * TwipsPerPixelX() : extent.cx;
+}
+
+void Control::Resize(int widthPx, int heightPx) {
+    width_ = widthPx * TwipsPerPixelX();
+    height_ = heightPx * TwipsPerPixelY();
+    if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (image_) SetAutoRedraw(true);
+}
+
+void Control::SetAutoSize(bool on) {
+    autoSize_ = on;
+    if (!on || !picture_ || kind_ != Kind::PictureBox) return;
+    const int edge = (flags_ & kBorder) ? 2 : 0;
+    Resize(picture_->width() + edge, picture_->height() + edge);
+}
+
+void Control::SetAutoRedraw(bool on) {
+    image_.reset();
+    if (!on) return;
+    RECT client{0, 0, TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
+    if (hwnd_) GetClientRect(hwnd_, &client);
+    image_ = std::make_unique<Image>(client.right, client.bottom);
+    RenderImage();
+}
+
+void Control::RenderImage() {
+    PaintPicture(image_->dc);
+    form_.PaintGraphics(image_->dc, this);
+}
+
+HDC Control::hDC() {
+    if (!image_) SetAutoRedraw(true);
+    return image_->dc;
+}
+
+void Control::PaintPicture(HDC dc) const {
+    RECT client{0, 0, TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
+    if (hwnd_) GetClientRect(hwnd_, &client);
+    Brush back(CreateSolidBrush(ToColorRef(back_)));
+    FillRect(dc, &client, back.get());
+    if (picture_) picture_->Draw(dc, 0, 0);
+}
+
+void Control::PaintGraphic(HDC dc) const {
+    if (!visible_) return;
+    RECT r = PixelRect();
+    if (kind_ == Kind::Line) {
+        Pen pen(CreatePen(PS_SOLID, 1, ToColorRef(fore_)));
+        Select selected(dc, pen.get());
+        MoveToEx(dc, r.left, r.top, nullptr);
+        LineTo(dc, r.right, r.bottom);
+        SetPixel(dc, r.right, r.bottom, ToColorRef(fore_));
+        return;
+    }
+    if (kind_ != Kind::Label) return;
+    Select font(dc, FontHandle());
+    SetBkModeScope transparent(dc, TRANSPARENT);
+    // One line, never wrapped or cut: a font a pixel wider than the one the
+    // layout was made with must not break "0  =   Black" in two.
+    const UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
+    if (!enabled_) {   // a disabled label: embossed grey
+        RECT shadow = r;
+        OffsetRect(&shadow, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
+        DrawTextW(dc, text_.c_str(), -1, &shadow, format);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        SetTextColor(dc, ToColorRef(fore_));
+    }
+    DrawTextW(dc, text_.c_str(), -1, &r, format);
+}
+
+bool Control::HitTest(POINT pixel) const {
+    if (kind_ != Kind::Label || !visible_) return false;
+    const RECT r = PixelRect();
+    return PtInRect(&r, pixel) != FALSE;
+}
+
+LRESULT CALLBACK Control::PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* created = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        if (created) created->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;   // WM_PAINT covers every pixel
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+        auto paint = [self](HDC dc) {
+            if (self->image_) {
+                BitBlt(dc, 0, 0, self->image_->width, self->image_->height, self->image_->dc, 0, 0, SRCCOPY);
+            } else {
+                self->PaintPicture(dc);
+                self->form_.PaintGraphics(dc, self);
+            }
+        };
+        if (msg == WM_PRINTCLIENT) {
+            paint(reinterpret_cast<HDC>(wp));
+        } else {
+            PaintDC dc(hwnd);
+            paint(dc.get());
+        }
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        if (self->tab_ >= 0) SetFocus(hwnd);
+        SetCapture(hwnd);
+        self->pressed_ = true;
+        return 0;
+    case WM_LBUTTONUP: {
+        if (!self->pressed_) return 0;
+        self->pressed_ = false;
+        ReleaseCapture();
+        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        // A click handler may unload the form: nothing of `self` is used after it.
+        if (PtInRect(&client, at)) self->form_.ClickAt(self, at);
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        self->pressed_ = false;
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->Detach();
+        break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace platform

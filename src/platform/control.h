@@ -1,0 +1,164 @@
+// Controls of a form, made from rows of a layout table. Picture boxes, text
+// boxes, lists and command buttons are child windows; labels and lines are
+// drawn on their container's surface, beneath every child window.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/colour.h"
+#include "platform/gdi.h"
+#include "platform/picture.h"
+
+namespace platform {
+
+class Form;
+
+enum class Kind { PictureBox, Label, Line, TextBox, ComboBox, CommandButton };
+
+enum ControlFlags : unsigned {
+    kBorder = 1u << 0,     // one-pixel single-line border (picture boxes)
+    kHidden = 1u << 1,
+    kDisabled = 1u << 2,
+    kAutoSize = 1u << 3,   // size taken from the picture (picture boxes) or the caption (labels)
+    kNoTabStop = 1u << 4,
+};
+
+struct FontDef {
+    const wchar_t* face;
+    double points;
+    int weight;
+    BYTE charset;
+};
+
+// One row of a layout table. Positions are twips from the top-left corner of
+// the container's client area; a line gives x1, y1, x2, y2 in the four fields.
+struct ControlDef {
+    const wchar_t* name;
+    int index;               // member of a control array, or -1
+    Kind kind;
+    const wchar_t* container;  // picture box that holds it; nullptr for the form
+    int left, top, width, height;
+    OleColour back;
+    OleColour fore;
+    const wchar_t* text;     // caption or text; a list's entries separated by '\n'
+    int picture;             // bitmap resource, 0 for none
+    unsigned flags;
+    int tab;                 // tab order; -1 for controls that take no focus
+    const FontDef* font;     // nullptr: the form's font
+};
+
+// Scale codes of ScaleX/ScaleY and ScaleMode.
+enum Scale { kTwips = 1, kPixels = 3, kHiMetric = 8 };
+
+class Control {
+public:
+    Control(Form& form, const ControlDef& def, Control* container);
+    ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // Makes the child window (nothing for labels and lines).
+    void Create();
+    // Forgets the window once it is destroyed, and frees what drew it.
+    void Detach();
+
+    const std::wstring& Name() const { return name_; }
+    int Index() const { return index_; }
+    Kind kind() const { return kind_; }
+    HWND hWnd() const { return hwnd_; }
+    Form& form() const { return form_; }
+    Control* Container() const { return container_; }
+    int TabIndex() const { return tab_; }
+
+    // Outer rectangle, twips and pixels, relative to the container's client area.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    RECT PixelRect() const;
+
+    OleColour BackColor() const { return back_; }
+    void SetBackColor(OleColour colour);
+    OleColour ForeColor() const { return fore_; }
+
+    std::wstring Text() const;      // a caption or a text box's text
+    void SetText(const std::wstring& text);
+    std::wstring Caption() const { return Text(); }
+    void SetCaption(const std::wstring& text) { SetText(text); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+
+    // Lists.
+    int ListIndex() const;
+    void SetListIndex(int position);
+    int ListCount() const;
+    std::wstring List(int position) const;
+
+    // Font: face and size, the rest kept.
+    std::wstring FontName() const { return font_.lfFaceName; }
+    double FontSize() const { return fontPoints_; }
+    void SetFontName(const std::wstring& face);
+    void SetFontSize(double points);
+    HFONT FontHandle() const;
+
+    // Picture boxes.
+    const Picture* PictureObject() const { return picture_.get(); }
+    int PictureHeightHiMetric() const;
+    int ScaleMode() const { return scaleMode_; }
+    void SetScaleMode(int mode) { scaleMode_ = mode; }
+    double ScaleY(double value, int from, int to) const;
+    double TextWidth(const std::wstring& text) const;   // in ScaleMode units
+    bool AutoRedraw() const { return image_ != nullptr; }
+    void SetAutoRedraw(bool on);
+    void SetAutoSize(bool on);
+    // With AutoRedraw on: a memory DC holding the persistent image (picture
+    // over the background colour), readable while the box is hidden.
+    HDC hDC();
+
+    // Windowless children of a picture box or form.
+    void PaintGraphic(HDC dc) const;
+    bool HitTest(POINT pixel) const;
+
+    // The window procedure of picture boxes.
+    static LRESULT CALLBACK PictureProc(HWND, UINT, WPARAM, LPARAM);
+
+private:
+    HWND ParentWindow() const;
+    void ApplyFont();
+    void Resize(int widthPx, int heightPx);
+    void RenderImage();
+    void PaintPicture(HDC dc) const;
+    void DestroyImage();
+
+    Form& form_;
+    Control* container_;
+    std::wstring name_;
+    int index_;
+    Kind kind_;
+    int left_, top_, width_, height_;
+    OleColour back_;
+    OleColour fore_;
+    std::wstring text_;   // labels, and lists' design entries
+    std::shared_ptr<Picture> picture_;
+    unsigned flags_;
+    int tab_;
+    bool visible_;
+    bool enabled_;
+    bool autoSize_;
+    int scaleMode_ = kTwips;
+    LOGFONTW font_{};
+    double fontPoints_ = 0;
+    Font ownFont_;          // null while the control shows the form's font
+    HWND hwnd_ = nullptr;
+    bool pressed_ = false;
+
+    struct Image;           // the AutoRedraw persistent image
+    std::unique_ptr<Image> image_;
+};
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+// Conversions between numbers and text, with the platform's own (oleaut32)
+// locale-aware rules where the user's locale matters.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Plain decimal digits, a minus sign only for negatives.
+std::wstring IntegerText(long long value);
+// The plain decimal text of an integer; nullopt for anything else (empty text included).
+std::optional<std::int32_t> TextToInt32(const std::wstring& text);
+// Locale-aware: the user's decimal and thousands separators, spaces, sign,
+// exponent. nullopt when the text is not a number or does not fit a double.
+std::optional<double> TextToDouble(const std::wstring& text);
+// " 4.7": a space for the sign of a non-negative number, always a full stop.
+std::wstring PaddedNumberText(double value);
+// "4.7" with the user's decimal separator.
+std::wstring PlainNumberText(double value);
+
+}  // namespace platform

@@ -1,0 +1,324 @@
+#include "platform/form.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/units.h"
+
+namespace platform {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"BandoraForm";
+
+bool RegisterFormClass(WNDPROC proc) {
+    static bool registered = false;
+    if (registered) return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kFormClass;
+    registered = RegisterClassExW(&wc) != 0;
+    return registered;
+}
+
+bool IsFormWindow(HWND hwnd) {
+    wchar_t name[32] = {};
+    return hwnd && GetClassNameW(hwnd, name, 32) && lstrcmpW(name, kFormClass) == 0;
+}
+
+}  // namespace
+
+LOGFONTW MakeLogFont(const FontDef& def) {
+    LOGFONTW font{};
+    font.lfHeight = -RoundHalfEven(def.points * ScreenDpiY() / 72.0);
+    font.lfWeight = def.weight;
+    font.lfCharSet = def.charset;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynW(font.lfFaceName, def.face, LF_FACESIZE);
+    return font;
+}
+
+Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
+
+Form::~Form() {
+    controls_.clear();
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool Form::Load(HWND owner) {
+    if (hwnd_) return true;
+    if (!RegisterFormClass(FormProc)) return false;
+    logFont_ = MakeLogFont(def_.font);
+    font_.reset(CreateFontIndirectW(&logFont_));
+    RECT frame{0, 0, TwipsToPixelsX(def_.clientWidth), TwipsToPixelsY(def_.clientHeight)};
+    AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    CreateWindowExW(0, kFormClass, def_.caption.c_str(), def_.style, 0, 0, frame.right - frame.left,
+                    frame.bottom - frame.top, owner, nullptr, instance, this);
+    if (!hwnd_) return false;
+    if (def_.icon) {
+        auto big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(def_.icon), IMAGE_ICON, 32, 32, LR_SHARED));
+        auto small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(def_.icon), IMAGE_ICON, 16, 16, LR_SHARED));
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
+    Place(owner);
+    CreateControls();
+    Form_Load();
+    return hwnd_ != nullptr;
+}
+
+void Form::Place(HWND owner) {
+    RECT window{};
+    GetWindowRect(hwnd_, &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    RECT around{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (def_.start == StartPosition::CenterOwner && owner) GetWindowRect(owner, &around);
+    const int x = around.left + (around.right - around.left - width) / 2;
+    const int y = around.top + (around.bottom - around.top - height) / 2;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::CreateControls() {
+    controls_.clear();
+    controls_.reserve(layout_.size());
+    for (const ControlDef& def : layout_) {
+        Control* container = def.container ? Find(def.container) : nullptr;
+        controls_.push_back(std::make_unique<Control>(*this, def, container));
+        controls_.back()->Create();
+    }
+    // Stacking follows the table: a later row lies above an earlier one.
+    for (const auto& control : controls_)
+        if (control->hWnd())
+            SetWindowPos(control->hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool Form::Show() {
+    if (!Load()) return false;
+    ShowWindow(hwnd_, SW_SHOW);
+    // Focus goes to the first control in tab order that can take it.
+    const Control* first = nullptr;
+    for (const auto& control : controls_) {
+        if (control->TabIndex() < 0 || !control->hWnd() || !IsWindowVisible(control->hWnd()) ||
+            !IsWindowEnabled(control->hWnd()))
+            continue;
+        if (!first || control->TabIndex() < first->TabIndex()) first = control.get();
+    }
+    if (first) SetFocus(first->hWnd());
+    UpdateWindow(hwnd_);
+    return true;
+}
+
+void Form::ShowModal(Form& owner) {
+    HWND ownerWindow = owner.hWnd();
+    if (!Load(ownerWindow)) return;
+    modalOwner_ = ownerWindow;
+    if (ownerWindow) EnableWindow(ownerWindow, FALSE);
+    Show();
+    MSG msg;
+    while (hwnd_) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {   // the program is ending: leave the quit for the outer loop
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            Unload();
+            break;
+        }
+        DispatchWithTab(msg);
+    }
+    if (ownerWindow && IsWindow(ownerWindow)) EnableWindow(ownerWindow, TRUE);
+}
+
+bool Form::Unload() {
+    if (!hwnd_) return true;
+    short cancel = 0;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    if (modalOwner_) {
+        // Give the owner its input back before this window goes, so that it,
+        // and not some other program, becomes the active window.
+        EnableWindow(modalOwner_, TRUE);
+        SetActiveWindow(modalOwner_);
+        modalOwner_ = nullptr;
+    }
+    DestroyWindow(hwnd_);
+    return true;
+}
+
+Control* Form::Find(const std::wstring& name, int index) const {
+    for (const auto& control : controls_)
+        if (control->Index() == index && control->Name() == name) return control.get();
+    return nullptr;
+}
+
+Control& Form::Item(const std::wstring& name, int index) const {
+    Control* control = Find(name, index);
+    if (!control) std::abort();   // a name the layout does not have is a programming error
+    return *control;
+}
+
+void Form::Tab(HWND from, bool backwards) {
+    std::vector<Control*> order;
+    for (const auto& control : controls_)
+        if (control->TabIndex() >= 0 && control->hWnd() && IsWindowVisible(control->hWnd()) &&
+            IsWindowEnabled(control->hWnd()))
+            order.push_back(control.get());
+    if (order.empty()) return;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    auto current = std::find_if(order.begin(), order.end(), [from](const Control* c) {
+        return c->hWnd() == from || IsChild(c->hWnd(), from);
+    });
+    std::ptrdiff_t at = current == order.end() ? -1 : current - order.begin();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    at = backwards ? (at <= 0 ? count - 1 : at - 1) : (at + 1) % count;
+    SetFocus(order[static_cast<std::size_t>(at)]->hWnd());
+    if (order[static_cast<std::size_t>(at)]->kind() == Kind::TextBox)
+        SendMessageW(order[static_cast<std::size_t>(at)]->hWnd(), EM_SETSEL, 0, -1);
+}
+
+void Form::ClickAt(Control* container, POINT pixel) {
+    // Labels lie on their container's surface: a click on one is its own.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        if ((*it)->Container() == container && (*it)->HitTest(pixel)) {
+            OnClick(**it);
+            return;
+        }
+    }
+    if (container) OnClick(*container);
+}
+
+void Form::PaintGraphics(HDC dc, const Control* container) const {
+    for (const auto& control : controls_)
+        if (control->Container() == container && (control->kind() == Kind::Label || control->kind() == Kind::Line))
+            control->PaintGraphic(dc);
+}
+
+void Form::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    Brush back(CreateSolidBrush(ToColorRef(def_.back)));
+    FillRect(dc, &client, back.get());
+    PaintGraphics(dc, nullptr);
+    EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* created = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        if (created) created->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    return self->Handle(msg, wp, lp);
+}
+
+LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        Brush back(CreateSolidBrush(ToColorRef(def_.back)));
+        FillRect(reinterpret_cast<HDC>(wp), &client, back.get());
+        PaintGraphics(reinterpret_cast<HDC>(wp), nullptr);
+        return 0;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wp) == BN_CLICKED && lp) {
+            for (const auto& control : controls_) {
+                if (control->hWnd() == reinterpret_cast<HWND>(lp)) {
+                    OnClick(*control);
+                    break;
+                }
+            }
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetCapture(hwnd_);
+        pressed_ = true;
+        return 0;
+    case WM_LBUTTONUP: {
+        if (!pressed_) return 0;
+        pressed_ = false;
+        ReleaseCapture();
+        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        ClickAt(nullptr, at);
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    case WM_ACTIVATE:
+        // Keep the focused control across a switch to another window and back.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    case WM_DESTROY:
+        for (const auto& control : controls_) control->Detach();
+        if (quitOnDestroy_) PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY: {
+        const HWND gone = hwnd_;
+        hwnd_ = nullptr;
+        lastFocus_ = nullptr;
+        font_.reset();
+        SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
+        return DefWindowProcW(gone, msg, wp, lp);
+    }
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void DispatchWithTab(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
+        GetKeyState(VK_MENU) >= 0) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        if (IsFormWindow(root)) {
+            if (auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA))) {
+                form->Tab(msg.hwnd, GetKeyState(VK_SHIFT) < 0);
+                return;
+            }
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchWithTab(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue;
+        DispatchWithTab(msg);
+    }
+}
+
+}  // namespace platform

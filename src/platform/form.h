@@ -1,0 +1,102 @@
+// A form: a top-level window whose controls come from a layout table, with the
+// life of a form object (Initialize in the constructor, then Load, Show,
+// Unload), modal showing and click events routed to one virtual handler.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace platform {
+
+enum class StartPosition { CenterScreen, CenterOwner };
+
+struct FormDef {
+    std::wstring caption;
+    int clientWidth, clientHeight;   // twips
+    DWORD style;                     // WS_ styles of the top-level window
+    OleColour back;
+    FontDef font;
+    int icon;                        // icon resource, 0 for none
+    StartPosition start;
+};
+
+class Form {
+public:
+    Form(FormDef def, std::vector<ControlDef> layout);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window and its controls in their design state, then runs
+    // Form_Load. Nothing happens if the form is loaded already.
+    bool Load(HWND owner = nullptr);
+    // Loads if needed and shows the window (focus on the first tab stop).
+    bool Show();
+    // Shows the form over `owner`, which takes no input meanwhile, and returns
+    // once the form has been unloaded.
+    void ShowModal(Form& owner);
+    // Runs Form_Unload; unless it cancels, destroys the window. The form
+    // object and its layout stay, so a later Load starts afresh.
+    bool Unload();
+
+    bool IsLoaded() const { return hwnd_ != nullptr; }
+    HWND hWnd() const { return hwnd_; }
+    const FormDef& Def() const { return def_; }
+    HFONT FontHandle() const { return font_.get(); }
+    const LOGFONTW& LogFont() const { return logFont_; }
+
+    // The control of that name (and array index); nullptr when there is none.
+    Control* Find(const std::wstring& name, int index = -1) const;
+    Control& Item(const std::wstring& name, int index = -1) const;
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+    // The program ends when this form's window is gone.
+    void SetQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
+
+    // Moves the focus along the tab order; used by the message loop.
+    void Tab(HWND from, bool backwards);
+
+    // Delivers a click on `control` (or on a label or the container itself at
+    // `pixel` of a container's client area).
+    void ClickAt(Control* container, POINT pixel);
+    void PaintGraphics(HDC dc, const Control* container) const;
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload(short& cancel) { (void)cancel; }
+    virtual void OnClick(Control& control) { (void)control; }
+
+private:
+    static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    void CreateControls();
+    void Place(HWND owner);
+    void Paint();
+
+    FormDef def_;
+    std::vector<ControlDef> layout_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    LOGFONTW logFont_{};
+    Font font_;
+    HWND hwnd_ = nullptr;
+    HWND modalOwner_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool quitOnDestroy_ = false;
+    bool pressed_ = false;
+};
+
+// Runs the message loop until WM_QUIT; returns its exit code.
+int RunMessageLoop();
+// Dispatches one message, with Tab moving the focus along the form's tab order.
+void DispatchWithTab(MSG& msg);
+// Dispatches whatever is queued, without waiting.
+void PumpPending();
+
+// LOGFONT of a face at a size in points at the screen's dpi.
+LOGFONTW MakeLogFont(const FontDef& def);
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#include "platform/units.h"
+
+#include <windows.h>
+#include <cmath>
+
+namespace platform {
+namespace {
+
+int ScreenDpi(int index) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, index) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+int ScreenDpiX() { return ScreenDpi(LOGPIXELSX); }
+int ScreenDpiY() { return ScreenDpi(LOGPIXELSY); }
+int TwipsPerPixelX() { return 1440 / ScreenDpiX(); }
+int TwipsPerPixelY() { return 1440 / ScreenDpiY(); }
+int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDpiX(), 1440); }
+int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenDpiY(), 1440); }
+int PixelsToHiMetricY(int pixels) { return MulDiv(pixels, 2540, ScreenDpiY()); }
+double HiMetricToPixelsY(double himetric) { return himetric * ScreenDpiY() / 2540.0; }
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+}  // namespace platform

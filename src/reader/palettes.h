@@ -1,0 +1,71 @@
+// The readers' bands and palettes: which controls make up each reader, and
+// where each palette's swatches stand. Plain data, shared by the window layout
+// and the click handlers.
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace reader {
+
+struct Reader {
+    int selector;                      // 1 four-band, 2 five-band
+    std::array<const wchar_t*, 3> digits;
+    int digitCount;
+    const wchar_t* multiplier;
+    const wchar_t* tolerance;
+    const wchar_t* readout;
+};
+
+inline constexpr std::array<Reader, 2> kReaders = {{
+    {1, {L"Picture8", L"Picture9", nullptr}, 2, L"Picture10", L"Picture11", L"Text4"},
+    {2, {L"TT", L"HT", L"YT"}, 3, L"QT", L"ET", L"Text3"},
+}};
+
+// The reader for a selector; nullptr for anything but 1 and 2.
+constexpr const Reader* ReaderFor(int selector) {
+    for (const Reader& r : kReaders)
+        if (r.selector == selector) return &r;
+    return nullptr;
+}
+
+struct Palette {
+    const wchar_t* name;      // control array; a member's index is the colour it offers
+    const wchar_t* band;      // band picture box it paints
+    int selector;             // reader whose readout it refreshes
+    int left;                 // twips
+    int leftSilverGold;       // twips; one palette sets Silver and Gold apart
+    std::array<int, 10> indexes;
+    int count;
+};
+
+inline constexpr std::array<Palette, 9> kPalettes = {{
+    {L"Pict", L"Picture8", 1, 6360, 6360, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 9},
+    {L"Pi", L"Picture9", 1, 6600, 6600, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},
+    {L"P", L"Picture10", 1, 6840, 6960, {0, 1, 2, 3, 4, 5, 6, 10, 11}, 9},
+    {L"D", L"Picture11", 1, 7800, 7800, {1, 2, 5, 6, 7, 8, 10, 11}, 8},
+    {L"T", L"TT", 2, 1680, 1680, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 9},
+    {L"H", L"HT", 2, 1920, 1920, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},
+    {L"Y", L"YT", 2, 2160, 2160, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},
+    {L"Q", L"QT", 2, 2400, 2400, {0, 1, 2, 3, 4, 5, 6, 10, 11}, 9},
+    {L"E", L"ET", 2, 3240, 3240, {1, 2, 5, 6, 7, 8, 10, 11}, 8},
+}};
+
+inline constexpr int kSwatchSize = 255;   // twips, square
+
+// Top edge of a swatch in twips: one column in colour order, neighbours
+// overlapping by a pixel; Gold stands above Silver, a row below White.
+constexpr int SwatchTop(int index) {
+    if (index == 11) return 3840;
+    if (index == 10) return 4080;
+    return 1320 + 240 * index;
+}
+
+constexpr int SwatchLeft(const Palette& palette, int index) {
+    return index >= 10 ? palette.leftSilverGold : palette.left;
+}
+
+// A swatch's own colour: the band colour, except that Brown swatches are a
+// lighter brown and White ones the system window colour (0x80000005).
+std::uint32_t SwatchColour(int index);
+
+}  // namespace reader

@@ -1,0 +1,116 @@
+#include "reader/readout.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "model/colour_code.h"
+
+namespace reader {
+
+namespace {
+
+// Digit texts are ASCII digits only, so the C conversion's locale (decimal
+// point) never matters; it rounds correctly and gives HUGE_VAL past a double.
+double NumberOf(const std::wstring& digits) {
+    const std::string narrow(digits.begin(), digits.end());
+    return std::strtod(narrow.c_str(), nullptr);
+}
+
+// The value part of the readout. Every band of a reader holds a table colour,
+// and digit bands only the ten colours that carry a digit. Should a band break
+// that (a colour outside the table, Silver or Gold on a digit band, a reader
+// without digit bands, or a multiplier colour outside the table), the value
+// part is left empty rather than showing a number the bands do not stand for.
+std::wstring ValuePart(std::span<const std::wstring> digitColours,
+                       const std::wstring& multiplierColour, const NumberTexts& numbers) {
+    if (digitColours.empty()) return {};
+    std::wstring text;
+    for (const std::wstring& colour : digitColours) {
+        const std::wstring index = model::Rang2(colour);
+        if (index.size() != 1) return {};  // "" (unknown) or "10"/"11" (no digit)
+        text += index;
+    }
+    const std::wstring m = model::Rang2(multiplierColour);
+    if (m.empty()) return {};
+    const int power = m.size() == 1 ? m[0] - L'0' : 10 + (m[1] - L'0');
+
+    // Gold and Silver make a double; every other multiplier keeps the value as
+    // text, so an unscaled value shows its digits exactly as built.
+    double value;
+    bool isText = false;
+    if (power == model::Gold) {
+        value = NumberOf(text) / 10;
+    } else if (power == model::Silver) {
+        value = NumberOf(text) / 100;
+    } else {
+        text.append(static_cast<std::size_t>(power), L'0');
+        value = NumberOf(text);
+        isText = true;
+    }
+
+    if (value >= 1000000) return numbers.padded(value / 1000000) + L"M";
+    if (value >= 1000) return numbers.padded(value / 1000) + L"K";
+    return isText ? text : numbers.plain(value);
+}
+
+}  // namespace
+
+std::wstring ReadoutText(std::span<const std::wstring> digitColours,
+                         const std::wstring& multiplierColour,
+                         const std::wstring& toleranceColour,
+                         const NumberTexts& numbers) {
+    return ValuePart(digitColours, multiplierColour, numbers) + L" Ohm   " +
+           model::Tolerance(model::Rang2(toleranceColour));
+}
+
+std::wstring DecimalText(double value, wchar_t separator) {
+    if (value == 0) return L"0";  // also -0: no sign on a zero
+    if (std::isnan(value)) return L"nan";
+    if (std::isinf(value)) return value < 0 ? L"-inf" : L"inf";
+
+    // Fifteen significant digits, correctly rounded, as "-d.ddddddddddddddde+x";
+    // to_chars ignores the locale, so the separator is ours to place.
+    char buf[40];
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    (void)ec;  // 40 characters always hold this form
+    const std::string_view form(buf, static_cast<std::size_t>(end - buf));
+    const std::size_t e = form.find('e');
+
+    std::string digits;
+    for (char c : form.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    int exponent = 0;
+    std::string_view exp = form.substr(e + 1);
+    if (!exp.empty() && exp[0] == '+') exp.remove_prefix(1);
+    std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+
+    std::wstring out;
+    if (value < 0) out += L'-';
+    const auto count = static_cast<int>(digits.size());
+    if (exponent < 0) {
+        out += L'0';
+        out += separator;
+        out.append(static_cast<std::size_t>(-exponent - 1), L'0');
+        out.append(digits.begin(), digits.end());
+    } else if (exponent + 1 >= count) {
+        out.append(digits.begin(), digits.end());
+        out.append(static_cast<std::size_t>(exponent + 1 - count), L'0');
+    } else {
+        out.append(digits.begin(), digits.begin() + exponent + 1);
+        out += separator;
+        out.append(digits.begin() + exponent + 1, digits.end());
+    }
+    return out;
+}
+
+std::wstring PaddedText(double value) {
+    return value < 0 ? DecimalText(value, L'.') : L" " + DecimalText(value, L'.');
+}
+
+std::wstring PlainTextFullStop(double value) { return DecimalText(value, L'.'); }
+
+}  // namespace reader

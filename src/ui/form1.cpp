@@ -1,0 +1,79 @@
+// The main window's life and its colour code lookups.
+#include "ui/form1.h"
+
+#include <commctrl.h>
+
+#include "glyph/function.h"
+#include "model/colour_code.h"
+#include "platform/conversions.h"
+#include "ui/form2.h"
+
+namespace ui {
+
+Form1::Form1() : platform::Form(Form1Def(), Form1Layout()) { Form_Initialize(); }
+
+Form1::~Form1() { Unload(); }
+
+void Form1::Form_Initialize() {
+    // With the manifest's common controls 6, the controls take the current visual style.
+    InitCommonControls();
+}
+
+std::wstring Form1::Rang(const std::wstring& index) const { return model::Rang(index); }
+std::wstring Form1::Rang2(const std::wstring& colour) const { return model::Rang2(colour); }
+std::wstring Form1::Tolerance(const std::wstring& index) const { return model::Tolerance(index); }
+std::wstring Form1::MAs(const std::wstring& position) const { return model::MAs(position); }
+
+bool Form1::PaintBand(const wchar_t* band, const std::wstring& index) {
+    const auto colour = platform::TextToInt32(Rang(index));
+    if (!colour) return false;
+    Item(band).SetBackColor(static_cast<platform::OleColour>(*colour));
+    return true;
+}
+
+void Form1::Form_Load() {
+    CCal_Click();                       // finds no selection and picks "±5%" itself
+    Item(L"Combo1").SetListIndex(6);
+    for (int k = 0; k <= 11; ++k)       // legend: P1 Black .. P12 Gold, in the bands' own colours
+        PaintBand((L"P" + platform::IntegerText(k + 1)).c_str(), platform::IntegerText(k));
+    glyph::SetButtonPicLeft(Item(L"CCal"), Item(L"PicCal"));
+    glyph::SetButtonPicRight(Item(L"CAb"), Item(L"Pab"));
+}
+
+void Form1::Form_Unload(short& cancel) {
+    (void)cancel;   // closing is never cancelled
+    if (about_ && about_->IsLoaded()) about_->Unload();
+    glyph::RemoveButtonPic(Item(L"CCal"));
+    glyph::RemoveButtonPic(Item(L"CAb"));
+}
+
+void Form1::CAb_Click() {
+    if (!about_) about_ = std::make_unique<Form2>();
+    about_->ShowModal(*this);
+}
+
+void Form1::OnClick(platform::Control& control) {
+    using Handler = void (Form1::*)(const short&);
+    static const struct {
+        const wchar_t* palette;
+        Handler handler;
+    } kPaletteHandlers[] = {
+        {L"Pict", &Form1::Pict_Click}, {L"Pi", &Form1::Pi_Click}, {L"P", &Form1::P_Click},
+        {L"D", &Form1::D_Click},       {L"T", &Form1::T_Click},   {L"H", &Form1::H_Click},
+        {L"Y", &Form1::Y_Click},       {L"Q", &Form1::Q_Click},   {L"E", &Form1::E_Click},
+    };
+    if (control.Index() >= 0) {
+        for (const auto& route : kPaletteHandlers) {
+            if (control.Name() == route.palette) {
+                const short index = static_cast<short>(control.Index());
+                (this->*route.handler)(index);
+                return;
+            }
+        }
+    }
+    if (control.Name() == L"CCal") CCal_Click();
+    else if (control.Name() == L"CAb") CAb_Click();
+    // Bands, drawings, legend swatches, the ohm sign and labels have no handler.
+}
+
+}  // namespace ui

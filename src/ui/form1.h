@@ -1,0 +1,63 @@
+// The main window: two readers, the four-band writer and the legend.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+
+namespace ui {
+
+class Form2;
+
+// The address the window caption and the About window give for the program.
+inline constexpr wchar_t kWebAddress[] = L"bandora.example";
+inline constexpr wchar_t kCaptionPrefix[] = L"Bandora  --  ";
+
+std::vector<platform::ControlDef> Form1Layout();
+platform::FormDef Form1Def();
+
+class Form1 : public platform::Form {
+public:
+    Form1();
+    ~Form1() override;
+
+    // The colour code, as text in and text out.
+    std::wstring Rang(const std::wstring& index) const;
+    std::wstring Rang2(const std::wstring& colour) const;
+    std::wstring Tolerance(const std::wstring& index) const;
+    std::wstring MAs(const std::wstring& position) const;
+
+    // Rewrites the readout of reader 1 (four bands) or 2 (five bands).
+    void RRang(const int& selector);
+
+    void Pict_Click(const short& index);
+    void Pi_Click(const short& index);
+    void P_Click(const short& index);
+    void D_Click(const short& index);
+    void T_Click(const short& index);
+    void H_Click(const short& index);
+    void Y_Click(const short& index);
+    void Q_Click(const short& index);
+    void E_Click(const short& index);
+    void CCal_Click();
+    void CAb_Click();
+
+    // The About window once it has been opened; nullptr before.
+    Form2* About() const { return about_.get(); }
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(short& cancel) override;
+    void OnClick(platform::Control& control) override;
+
+private:
+    void Form_Initialize();
+    void PaintSwatchBand(const wchar_t* palette, const short& index);
+    // Sets a band's colour from a colour index text; false if the index has no colour.
+    bool PaintBand(const wchar_t* band, const std::wstring& index);
+
+    std::unique_ptr<Form2> about_;
+};
+
+}  // namespace ui

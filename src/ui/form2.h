@@ -1,0 +1,28 @@
+// The About window: who made the program and where it comes from. Borderless
+// and modal; a click on its picture closes it.
+#pragma once
+#include <vector>
+
+#include "platform/form.h"
+
+namespace ui {
+
+inline constexpr wchar_t kForumAddress[] = L"forum.bandora.example";
+inline constexpr wchar_t kFirstAuthor[] = L"The Bandora authors";
+inline constexpr wchar_t kSecondAuthor[] = L"Bandora contributors";
+inline constexpr wchar_t kFirstMail[] = L"authors@bandora.example";
+inline constexpr wchar_t kSecondMail[] = L"contributors@bandora.example";
+
+std::vector<platform::ControlDef> Form2Layout();
+platform::FormDef Form2Def();
+
+class Form2 : public platform::Form {
+public:
+    Form2();
+    void Picture1_Click();
+
+protected:
+    void OnClick(platform::Control& control) override;
+};
+
+}  // namespace ui

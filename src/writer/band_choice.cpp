@@ -1,0 +1,78 @@
+#include "writer/band_choice.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "model/colour_code.h"
+
+namespace writer {
+
+namespace {
+
+// The value's shortest decimal form that reads back as the same double, as
+// significant digits and the exponent of the first: 4.7 gives "47" and 0.
+// Working on decimal digits keeps 4.7 at 4 and 7; arithmetic on the binary
+// value (4.7 / 0.1 = 46.99...) would lose the last digit.
+void DecimalDigits(double value, std::string& digits, int& exponent) {
+    char buf[40];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    (void)ec;  // 40 characters always hold "d.ddddddddddddddddde-xxx"
+    const std::string_view form(buf, static_cast<std::size_t>(end - buf));
+    const std::size_t e = form.find('e');
+    digits.clear();
+    for (char c : form.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    std::string_view exp = form.substr(e + 1);
+    if (!exp.empty() && exp[0] == '+') exp.remove_prefix(1);
+    exponent = 0;
+    std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+}
+
+}  // namespace
+
+std::optional<Bands> BandsForValue(double ohms) {
+    if (std::isnan(ohms) || ohms < 0) return std::nullopt;
+    if (ohms == 0) return Bands{model::Black, model::Black, model::Silver};
+    if (ohms >= 1e11) return std::nullopt;  // also +infinity
+
+    std::string digits;
+    int exponent = 0;
+    DecimalDigits(ohms, digits, exponent);
+
+    // Last kept digit at 10^p; Silver (x0.01) is the finest multiplier, so a
+    // small value keeps its digits at 10^-1 and 10^-2 (0.05 is 05 x 0.01).
+    const int p = std::max(exponent - 1, -2);
+    if (p > 9) return std::nullopt;
+    const auto digitAt = [&](int power) {
+        const int i = exponent - power;
+        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[i] - '0' : 0;
+    };
+    const int first = digitAt(p + 1);
+    const int second = digitAt(p);
+    if (first == 0 && second == 0) return std::nullopt;  // below 0.01
+    const int multiplier = p == -2 ? model::Silver : p == -1 ? model::Gold : p;
+    return Bands{first, second, multiplier};
+}
+
+double ValueOfBands(const Bands& bands) {
+    // Not a band set BandsForValue gives; NaN keeps it from passing for a value.
+    if (bands.first < 0 || bands.first > 9 || bands.second < 0 || bands.second > 9 ||
+        bands.multiplier < 0 || bands.multiplier >= model::kColourCount)
+        return std::nan("");
+    const int power = bands.multiplier == model::Silver ? -2
+                      : bands.multiplier == model::Gold ? -1
+                                                        : bands.multiplier;
+    // Read back as the decimal "47e-1": the double nearest the exact value in
+    // one rounding, the same double that the typed text 4.7 gives, also where
+    // the x87 would keep a quotient in extended precision.
+    const std::string text =
+        std::to_string(10 * bands.first + bands.second) + 'e' + std::to_string(power);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace writer

@@ -1,0 +1,26 @@
+// Which colours the four-band writer shows for a typed resistance.
+#pragma once
+#include <optional>
+
+namespace writer {
+
+// Colour indexes of the first three bands (model::ColourIndex values):
+// two significant digits and the multiplier (0..9 for x1..x1e9, 10 Silver
+// for x0.01, 11 Gold for x0.1).
+struct Bands {
+    int first;
+    int second;
+    int multiplier;
+    bool operator==(const Bands&) const = default;
+};
+
+// The bands for a value in ohms: its first two significant digits, the rest
+// cut off (never rounded), and the multiplier that makes the value. Zero gives
+// Black, Black, Silver. No bands for what a four-band code cannot show:
+// negative, above zero but below 0.01, 1e11 or more, not finite.
+std::optional<Bands> BandsForValue(double ohms);
+
+// The value the bands stand for, in ohms.
+double ValueOfBands(const Bands& bands);
+
+}  // namespace writer

@@ -1,0 +1,86 @@
+#include "support/gui.h"
+
+#include <cstdint>
+
+namespace testing_gui {
+
+void PumpFor(int ms) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        const auto left = static_cast<LONG>(end - GetTickCount());
+        if (left <= 0) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+    }
+}
+
+COLORREF PixelAt(HWND hwnd, int x, int y) {
+    UpdateWindow(hwnd);
+    HDC dc = GetDC(hwnd);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(hwnd, dc);
+    return colour;
+}
+
+void Click(HWND hwnd, POINT at) {
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, where);
+}
+
+void Click(const platform::Control& control) {
+    RECT client{};
+    GetClientRect(control.hWnd(), &client);
+    Click(control.hWnd(), POINT{client.right / 2, client.bottom / 2});
+}
+
+RECT ClientRectOf(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    return r;
+}
+
+int GdiObjectCount() {
+    // x86 PEB: GdiSharedHandleTable at 0x94; 0x10000 entries of 24 bytes,
+    // in use when the type field (bytes 10..11) is non-zero.
+    std::uintptr_t peb = 0;
+    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
+    const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
+    if (!table) return -1;
+    int count = 0;
+    for (int i = 0; i < 0x10000; ++i) {
+        const auto* entry = table + i * 24;
+        const std::uint16_t type = *reinterpret_cast<const std::uint16_t*>(entry + 10);
+        const std::uint32_t owner = *reinterpret_cast<const std::uint32_t*>(entry + 8);
+        (void)owner;
+        if (type != 0) ++count;
+    }
+    return count;
+}
+
+namespace {
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+BOOL CALLBACK CountTop(HWND hwnd, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    EnumChildWindows(hwnd, CountChild, counter);
+    return TRUE;
+}
+}  // namespace
+
+int WindowCount() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+void SetText(HWND edit, const std::wstring& text) { SetWindowTextW(edit, text.c_str()); }
+
+}  // namespace testing_gui

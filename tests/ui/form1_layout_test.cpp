@@ -1,0 +1,244 @@
+// The main window as it is laid out, read back from the real windows.
+#include <gtest/gtest.h>
+
+#include "reader/palettes.h"
+#include "support/form_fixture.h"
+
+namespace {
+
+using testing_gui::PixelAt;
+
+int Px(int twips) { return (twips + 7) / 15; }   // 96 dpi, nearest pixel
+
+// Outer rectangle of a windowed control, relative to its parent's client area.
+RECT RectInParent(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+struct Placed {
+    const wchar_t* name;
+    const wchar_t* parent;   // nullptr: the window itself
+    int left, top, width, height;
+};
+
+// Every windowed control but the palettes, in twips.
+const Placed kPlaced[] = {
+    {L"Picture12", nullptr, 0, 120, 4530, 1395},   {L"TT", L"Picture12", 1800, 240, 100, 875},
+    {L"HT", L"Picture12", 2040, 240, 100, 875},    {L"YT", L"Picture12", 2280, 240, 100, 875},
+    {L"QT", L"Picture12", 2520, 240, 100, 875},    {L"ET", L"Picture12", 3315, 80, 100, 1190},
+    {L"Text3", nullptr, 120, 3960, 1815, 285},     {L"Picture7", nullptr, 4570, 120, 4530, 1395},
+    {L"Picture8", L"Picture7", 1800, 240, 100, 875}, {L"Picture9", L"Picture7", 2040, 240, 100, 875},
+    {L"Picture10", L"Picture7", 2280, 240, 100, 875}, {L"Picture11", L"Picture7", 3315, 90, 100, 1190},
+    {L"Text4", nullptr, 4680, 3960, 1935, 285},    {L"Picture6", nullptr, 15, 4560, 4530, 1395},
+    {L"Picture1", L"Picture6", 1800, 220, 100, 875}, {L"Picture2", L"Picture6", 2040, 240, 100, 875},
+    {L"Picture3", L"Picture6", 2280, 220, 100, 875}, {L"Picture4", L"Picture6", 3320, 80, 100, 1190},
+    {L"Text1", nullptr, 240, 6300, 1215, 285},     {L"Picture5", nullptr, 1560, 6255, 255, 330},
+    {L"Combo1", nullptr, 1920, 6300, 1095, 315},   {L"CCal", nullptr, 3120, 6120, 1365, 600},
+    {L"CAb", nullptr, 7920, 6480, 975, 375},       {L"P1", nullptr, 5280, 4920, 255, 255},
+    {L"P2", nullptr, 5520, 4920, 255, 255},        {L"P10", nullptr, 7440, 4920, 255, 255},
+    {L"P11", nullptr, 7800, 4920, 255, 255},       {L"P12", nullptr, 8040, 4920, 255, 255},
+    {L"PicCal", nullptr, 8760, 12000, 405, 405},   {L"Pab", nullptr, 8520, 12000, 225, 240},
+};
+
+TEST_F(Form1Test, WindowIsFixedSizeWithClientOf605By461) {
+    RECT client{};
+    GetClientRect(form->hWnd(), &client);
+    EXPECT_EQ(client.right, 605);
+    EXPECT_EQ(client.bottom, 461);
+    const LONG style = GetWindowLongW(form->hWnd(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_CAPTION);
+}
+
+TEST_F(Form1Test, CaptionIsTheProgramNameAndAddress) {
+    wchar_t caption[128] = {};
+    GetWindowTextW(form->hWnd(), caption, 128);
+    EXPECT_EQ(std::wstring(caption).rfind(L"Bandora  --  ", 0), 0u) << caption;
+    EXPECT_GT(std::wstring(caption).size(), std::wstring(L"Bandora  --  ").size());
+}
+
+TEST_F(Form1Test, FontIsTahoma825Regular) {
+    LOGFONTW font{};
+    GetObjectW(form->FontHandle(), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+    EXPECT_EQ(font.lfHeight, -11);
+    EXPECT_EQ(font.lfWeight, FW_NORMAL);
+    EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
+    // Every windowed control shows the window's font.
+    for (const wchar_t* name : {L"Text1", L"Text3", L"Text4", L"Combo1", L"CCal", L"CAb"})
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(C(name).hWnd(), WM_GETFONT, 0, 0)), form->FontHandle()) << name;
+}
+
+TEST_F(Form1Test, WindowIsCentredOnTheScreen) {
+    RECT window{};
+    GetWindowRect(form->hWnd(), &window);
+    const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_NEAR(window.left + (window.right - window.left) / 2, screenW / 2, 1);
+    EXPECT_NEAR(window.top + (window.bottom - window.top) / 2, screenH / 2, 1);
+}
+
+TEST_F(Form1Test, EveryControlStandsAtItsRectangle) {
+    for (const Placed& p : kPlaced) {
+        SCOPED_TRACE(testing::Message() << std::string(p.name, p.name + wcslen(p.name)));
+        HWND hwnd = C(p.name).hWnd();
+        ASSERT_NE(hwnd, nullptr);
+        EXPECT_EQ(GetParent(hwnd), p.parent ? C(p.parent).hWnd() : form->hWnd());
+        const RECT r = RectInParent(hwnd);
+        EXPECT_EQ(r.left, Px(p.left));
+        EXPECT_EQ(r.top, Px(p.top));
+        EXPECT_EQ(r.right - r.left, Px(p.width));
+        EXPECT_EQ(r.bottom - r.top, Px(p.height));
+    }
+}
+
+TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
+    for (const reader::Palette& palette : reader::kPalettes) {
+        for (int index = 0; index < 12; ++index) {
+            const bool member = std::find(palette.indexes.begin(), palette.indexes.begin() + palette.count, index) !=
+                                palette.indexes.begin() + palette.count;
+            platform::Control* swatch = form->Find(palette.name, index);
+            ASSERT_EQ(swatch != nullptr, member) << palette.name << index;
+            if (!swatch) continue;
+            const RECT r = RectInParent(swatch->hWnd());
+            const int left = index >= 10 && std::wstring(palette.name) == L"P" ? 6960 : palette.left;
+            const int top = index == 11 ? 3840 : index == 10 ? 4080 : 1320 + 240 * index;
+            EXPECT_EQ(r.left, Px(left));
+            EXPECT_EQ(r.top, Px(top));
+            EXPECT_EQ(r.right - r.left, 17);
+            EXPECT_EQ(r.bottom - r.top, 17);
+            EXPECT_TRUE(GetWindowLongW(swatch->hWnd(), GWL_STYLE) & WS_BORDER);
+        }
+    }
+}
+
+TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndWindowWhite) {
+    const COLORREF expected[12] = {0x000000, 0x0040C0, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
+                                   0xFF0000, 0xC000C0, 0x808080, GetSysColor(COLOR_WINDOW), 0xE0E0E0, 0x80C0FF};
+    for (const reader::Palette& palette : reader::kPalettes) {
+        for (int i = 0; i < palette.count; ++i) {
+            const int index = palette.indexes[static_cast<std::size_t>(i)];
+            platform::Control& swatch = C(palette.name, index);
+            EXPECT_EQ(PixelAt(swatch.hWnd(), 7, 7), expected[index]) << palette.name << index;
+        }
+    }
+    EXPECT_EQ(C(L"T", 1).BackColor(), 0x0040C0u);
+    EXPECT_EQ(C(L"T", 9).BackColor(), 0x80000005u);
+}
+
+TEST_F(Form1Test, SwatchesOfIndexZeroLieAboveTheDrawings) {
+    // The Black swatch overlaps the drawing's bottom 13 pixels and is seen whole.
+    platform::Control& black = C(L"H", 0);
+    POINT inOverlap{8, 3};
+    ClientToScreen(black.hWnd(), &inOverlap);
+    EXPECT_EQ(WindowFromPoint(inOverlap), black.hWnd());
+}
+
+TEST_F(Form1Test, ReadersShowTheirDesignBands) {
+    const struct { const wchar_t* band; COLORREF colour; } kBands[] = {
+        {L"TT", 0xFFFFFF}, {L"HT", 0xFFFFFF}, {L"YT", 0xFFFFFF}, {L"QT", 0x000000}, {L"ET", 0x00FF00},
+        {L"Picture8", 0xFFFFFF}, {L"Picture9", 0xFFFFFF}, {L"Picture10", 0x000000}, {L"Picture11", 0x00FF00},
+    };
+    for (const auto& b : kBands) {
+        EXPECT_EQ(C(b.band).BackColor(), b.colour);
+        EXPECT_EQ(PixelAt(C(b.band).hWnd(), 3, 20), b.colour);
+    }
+    EXPECT_EQ(C(L"Text3").Text(), L"");
+    EXPECT_EQ(C(L"Text4").Text(), L"");
+}
+
+TEST_F(Form1Test, WriterRowInItsDesignState) {
+    EXPECT_EQ(C(L"Text1").Text(), L"4700");
+    platform::Control& list = C(L"Combo1");
+    ASSERT_EQ(list.ListCount(), 8);
+    const wchar_t* entries[] = {L"\u00B11%", L"\u00B12%", L"\u00B10.5%", L"\u00B10.25%",
+                                L"\u00B10.1%", L"\u00B10.05%", L"\u00B15%", L"\u00B110%"};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(list.List(i), entries[i]);
+    EXPECT_TRUE(GetWindowLongW(list.hWnd(), GWL_STYLE) & CBS_DROPDOWNLIST);
+    EXPECT_EQ(C(L"CCal").BackColor(), 0xFFFFFFu);
+    EXPECT_NE(C(L"CCal").Caption().find(L"Calculate"), std::wstring::npos);
+    // Neither button is a default button: Enter presses nothing.
+    for (const wchar_t* name : {L"CCal", L"CAb"})
+        EXPECT_EQ(GetWindowLongW(C(name).hWnd(), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << name;
+    EXPECT_EQ(SendMessageW(C(L"Text1").hWnd(), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+}
+
+TEST_F(Form1Test, AboutButtonKeepsItsPersianCaption) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(C(L"CAb").hWnd(), caption, 64);
+    EXPECT_NE(std::wstring(caption).find(L"\u062F\u0631\u0628\u0627\u0631\u0647"), std::wstring::npos);
+    EXPECT_TRUE(IsWindowUnicode(C(L"CAb").hWnd()));
+}
+
+TEST_F(Form1Test, LegendCaptionsAreExact) {
+    const struct { const wchar_t* name; const wchar_t* caption; int left, top; } kLabels[] = {
+        {L"Label14", L"Help :", 4800, 4560},
+        {L"Label1", L"  0   1    2    3   4    5   6   7   8   9     10 11", 5280, 5160},
+        {L"Label2", L"0  =   Black", 5280, 5520},  {L"Label3", L"1  =  Brown", 5280, 5760},
+        {L"Label4", L"2  =  Red", 5280, 6000},     {L"Label5", L"3  =  Orange", 5280, 6240},
+        {L"Label6", L"4  =  Yellow", 5280, 6480},  {L"Label7", L"5  =  Green", 6360, 5520},
+        {L"Label8", L"6  =  Blue", 6360, 5760},    {L"Label9", L"7  =  Purple", 6360, 6000},
+        {L"Label10", L"8  =  Gray", 6360, 6240},   {L"Label11", L"9  =  White", 6360, 6480},
+        {L"Label12", L"10  =  Silver", 7440, 5520}, {L"Label13", L"11  = Gold", 7440, 5760},
+    };
+    for (const auto& l : kLabels) {
+        platform::Control& label = C(l.name);
+        EXPECT_EQ(label.Caption(), l.caption);
+        EXPECT_EQ(label.hWnd(), nullptr) << "labels are drawn on the window itself";
+        EXPECT_EQ(label.Left(), l.left);
+        EXPECT_EQ(label.Top(), l.top);
+    }
+    EXPECT_FALSE(C(L"Label1").Enabled());
+}
+
+TEST_F(Form1Test, LinesAreDrawnOnTheWindow) {
+    HWND w = form->hWnd();
+    EXPECT_EQ(PixelAt(w, 304, 200), GetSysColor(COLOR_WINDOWTEXT));   // Line7, vertical divider
+    EXPECT_EQ(PixelAt(w, 100, 296), GetSysColor(COLOR_WINDOWTEXT));   // Line8
+    EXPECT_EQ(PixelAt(w, 500, 296), GetSysColor(COLOR_WINDOWTEXT));   // Line9
+    EXPECT_EQ(PixelAt(w, 100, 399), RGB(128, 128, 128));               // Line2, the etched rule
+    EXPECT_EQ(PixelAt(w, 100, 400), RGB(224, 224, 224));               // Line1
+    EXPECT_EQ(PixelAt(w, 100, 430), RGB(255, 255, 255));               // white background
+}
+
+TEST_F(Form1Test, TextBoxHasTheFocusAtStart) {
+    EXPECT_EQ(GetFocus(), C(L"Text1").hWnd());
+}
+
+TEST_F(Form1Test, TabOrderRunsFromTheWriterToTheAboutButton) {
+    SetFocus(C(L"Text1").hWnd());
+    form->Tab(GetFocus(), false);
+    EXPECT_EQ(GetFocus(), C(L"CCal").hWnd());
+    form->Tab(GetFocus(), false);
+    EXPECT_EQ(GetFocus(), C(L"Picture5").hWnd());
+    form->Tab(C(L"Text4").hWnd(), false);
+    EXPECT_EQ(GetFocus(), C(L"CAb").hWnd());
+    form->Tab(GetFocus(), false);
+    EXPECT_EQ(GetFocus(), C(L"Text1").hWnd());
+    form->Tab(GetFocus(), true);
+    EXPECT_EQ(GetFocus(), C(L"CAb").hWnd());
+}
+
+TEST_F(Form1Test, ClicksOnBandsDrawingsLegendOhmAndLabelsChangeNothing) {
+    auto snapshot = [&] {
+        std::vector<std::wstring> state;
+        for (const auto& c : form->Controls())
+            state.push_back(std::to_wstring(c->BackColor()) + L"|" + c->Text());
+        return state;
+    };
+    const auto before = snapshot();
+    for (const wchar_t* name : {L"TT", L"Picture8", L"Picture1", L"Picture12", L"Picture7", L"Picture6", L"P1",
+                                L"P12", L"Picture5"})
+        testing_gui::Click(C(name));
+    testing_gui::Click(form->hWnd(), POINT{Px(5300), Px(5600)});   // Label2
+    testing_gui::Click(form->hWnd(), POINT{Px(5300), Px(5200)});   // the digit row
+    testing_gui::PumpFor(20);
+    EXPECT_EQ(snapshot(), before);
+}
+
+}  // namespace

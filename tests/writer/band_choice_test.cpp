@@ -1,0 +1,139 @@
+#include "writer/band_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/colour_code.h"
+
+namespace {
+
+using namespace model;
+using writer::Bands;
+using writer::BandsForValue;
+using writer::ValueOfBands;
+
+std::string Show(const std::optional<Bands>& b) {
+    if (!b) return "none";
+    return std::to_string(b->first) + "," + std::to_string(b->second) + "," +
+           std::to_string(b->multiplier);
+}
+
+TEST(BandChoice, Examples) {
+    struct Row {
+        double ohms;
+        std::optional<Bands> bands;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Row rows[] = {
+        {4700, Bands{Yellow, Purple, Red}}, {475, Bands{Yellow, Purple, Brown}},
+        {479, Bands{Yellow, Purple, Brown}}, {1, Bands{Brown, Black, Gold}},
+        {5, Bands{Green, Black, Gold}}, {10, Bands{Brown, Black, Black}},
+        {100, Bands{Brown, Black, Brown}}, {1000, Bands{Brown, Black, Red}},
+        {0.5, Bands{Green, Black, Silver}}, {0.47, Bands{Yellow, Purple, Silver}},
+        {4.7, Bands{Yellow, Purple, Gold}}, {47.5, Bands{Yellow, Purple, Black}},
+        {0.05, Bands{Black, Green, Silver}}, {0.012, Bands{Black, Brown, Silver}},
+        {0.01, Bands{Black, Brown, Silver}}, {0.0199, Bands{Black, Brown, Silver}},
+        {0.0, Bands{Black, Black, Silver}}, {-0.0, Bands{Black, Black, Silver}},
+        {99999999999, Bands{White, White, White}}, {1e10, Bands{Brown, Black, White}},
+        // The neighbours of a band value just below it lose its last digit.
+        {std::nextafter(4.7, 0.0), Bands{Yellow, Blue, Gold}},
+        {std::nextafter(1000.0, 0.0), Bands{White, White, Brown}},
+        {std::nextafter(0.01, 0.0), std::nullopt},
+        {std::nextafter(1e11, 0.0), Bands{White, White, White}},
+        {1e11, std::nullopt}, {0.009, std::nullopt}, {-5, std::nullopt},
+        {-0.5, std::nullopt}, {5e-324, std::nullopt}, {1e300, std::nullopt},
+        {inf, std::nullopt}, {-inf, std::nullopt}, {std::nan(""), std::nullopt},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(Show(BandsForValue(r.ohms)), Show(r.bands)) << "value " << r.ohms;
+}
+
+// Bands read back as the value that chose them: every band set with a non-zero
+// first digit (and the 0.0x values under Silver) is its own choice.
+TEST(BandChoice, EveryCanonicalBandSetRoundTrips) {
+    for (int first = 0; first <= 9; ++first)
+        for (int second = 0; second <= 9; ++second)
+            for (int m = 0; m < kColourCount; ++m) {
+                if (first == 0 && (m != Silver || second == 0)) continue;
+                const Bands b{first, second, m};
+                EXPECT_EQ(Show(BandsForValue(ValueOfBands(b))), Show(b));
+            }
+}
+
+TEST(BandChoice, ValueOfBandsUsesExactPowers) {
+    EXPECT_EQ(ValueOfBands({Yellow, Purple, Gold}), 4.7);
+    EXPECT_EQ(ValueOfBands({Yellow, Purple, Silver}), 0.47);
+    EXPECT_EQ(ValueOfBands({White, White, White}), 99000000000.0);
+    EXPECT_EQ(ValueOfBands({Black, Black, Silver}), 0.0);
+    EXPECT_TRUE(std::isnan(ValueOfBands({10, 0, Black})));
+    EXPECT_TRUE(std::isnan(ValueOfBands({1, 0, 12})));
+    EXPECT_TRUE(std::isnan(ValueOfBands({1, -1, 0})));
+}
+
+// The rule the writer first had: bands straight from the characters of a plain
+// integer text (or a "0.d" fraction). Where it was right, the value rule agrees.
+Bands CharacterRule(const std::string& text) {
+    if (std::strtod(text.c_str(), nullptr) < 1) return {text.back() - '0', 0, Silver};
+    const int n = static_cast<int>(text.size());
+    return {text[0] - '0', n >= 2 ? text[1] - '0' : 0, n == 1 ? Gold : n - 2};
+}
+
+TEST(BandChoice, AgreesWithTheCharacterRuleOnPlainTexts) {
+    std::vector<std::string> texts = {"0"};
+    for (int d = 0; d <= 9; ++d) texts.push_back("0." + std::to_string(d));
+    for (int i = 1; i < 10000; ++i) texts.push_back(std::to_string(i));
+    std::mt19937 random(20240611);
+    for (int i = 0; i < 5000; ++i) {
+        const int length = 5 + static_cast<int>(random() % 7);
+        std::string text(1, static_cast<char>('1' + random() % 9));
+        while (static_cast<int>(text.size()) < length) text += static_cast<char>('0' + random() % 10);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts)
+        ASSERT_EQ(Show(BandsForValue(std::strtod(text.c_str(), nullptr))), Show(CharacterRule(text)))
+            << "text " << text;
+}
+
+double UnitOf(int multiplier) {
+    return multiplier == Silver ? 0.01 : multiplier == Gold ? 0.1 : std::pow(10.0, multiplier);
+}
+
+// The bands never round up and lose less than one unit of their last digit;
+// everything from 0.01 to below 1e11 has bands.
+TEST(BandChoice, BandsStayWithinOneUnitBelowTheValue) {
+    std::vector<double> values;
+    for (int k = 0; k <= 200000; ++k) values.push_back(k / 100.0);
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    for (int e = -4; e <= 11; ++e)
+        for (int i = 0; i < 20000; ++i) values.push_back(mantissa(random) * std::pow(10.0, e));
+    for (int first = 1; first <= 9; ++first)
+        for (int second = 0; second <= 9; ++second)
+            for (int m = 0; m < kColourCount; ++m) {
+                const double v = ValueOfBands({first, second, m});
+                values.push_back(std::nextafter(v, 0.0));
+                values.push_back(std::nextafter(v, 1e300));
+            }
+    for (double v : values) {
+        const std::optional<Bands> b = BandsForValue(v);
+        ASSERT_EQ(b.has_value(), v == 0 || (v >= 0.01 && v < 1e11)) << v;
+        if (!b) continue;
+        const double chosen = ValueOfBands(*b);
+        ASSERT_LE(chosen, v) << Show(b);
+        ASSERT_LT(v - chosen, UnitOf(b->multiplier)) << Show(b) << " from " << v;
+        // The next band value up is above the value.
+        const Bands up{(10 * b->first + b->second + 1) / 10, (10 * b->first + b->second + 1) % 10,
+                       b->multiplier};
+        if (up.first <= 9) ASSERT_LT(v, ValueOfBands(up)) << Show(b) << " from " << v;
+    }
+}
+
+}  // namespace
