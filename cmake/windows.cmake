@@ -58,16 +58,19 @@ file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(bandora_test_support STATIC ${TEST_SUPPORT_SOURCES})
 target_include_directories(bandora_test_support PUBLIC tests)
 target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest)
+target_compile_definitions(bandora_test_support PUBLIC
+  BANDORA_EXE_PATH="$<TARGET_FILE:bandora>" BANDORA_ART_DIR="${ART_DIR}")
 
 foreach(sub model reader writer platform ui glyph e2e)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
   if(test_sources)
     add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)
-    target_link_libraries(${sub}_tests PRIVATE bandora_test_support GTest::gtest_main)
-    target_compile_definitions(${sub}_tests PRIVATE
-      BANDORA_EXE_PATH="$<TARGET_FILE:bandora>" BANDORA_ART_DIR="${ART_DIR}")
+    target_link_libraries(${sub}_tests PRIVATE bandora_test_support GTest::gtest_main version)
     add_dependencies(${sub}_tests bandora)
     gtest_discover_tests(${sub}_tests TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
   endif()
 endforeach()
+
+# Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
+include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)

@@ -48,6 +48,12 @@ done
 
 echo "== Windows build and tests under Wine"
 scripts/build.sh
+# A German locale (decimal comma) for the tests that check locale-aware numbers,
+# made in the build folder so the system's locales stay as they are.
+if [ ! -d build/locale/de_DE.UTF-8 ]; then
+  mkdir -p build/locale
+  localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
+fi
 source scripts/wine-env.sh "$root/build/wine-test" test
 display=90
 while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done

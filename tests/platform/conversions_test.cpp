@@ -1,0 +1,83 @@
+// Number and text conversions and the twips scale, as the program gets them
+// from the platform (en-US, 96 dpi in the test prefix).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/conversions.h"
+#include "platform/units.h"
+
+namespace {
+
+using platform::TextToDouble;
+
+TEST(TextToDouble, AcceptsWhatTheUsersLocaleReads) {
+    const struct { const wchar_t* text; double value; } kCases[] = {
+        {L"4700", 4700}, {L" 12 ", 12}, {L"1e3", 1000}, {L"1,234.5", 1234.5}, {L"0.5", 0.5}, {L".5", 0.5},
+        {L"(12)", -12}, {L"12-", -12}, {L"-5", -5}, {L"99999999999", 99999999999.0},
+    };
+    for (const auto& c : kCases) {
+        const auto value = TextToDouble(c.text);
+        ASSERT_TRUE(value.has_value()) << c.text;
+        EXPECT_DOUBLE_EQ(*value, c.value) << c.text;
+    }
+}
+
+TEST(TextToDouble, RejectsWhatIsNoNumber) {
+    for (const wchar_t* text : {L"", L"12abc", L"4K7", L"1 234", L"NaN", L"abc", L"1E400"})
+        EXPECT_FALSE(TextToDouble(text).has_value()) << text;
+    EXPECT_FALSE(TextToDouble(std::wstring(L"12\0" L"34", 5)).has_value()) << "an embedded NUL must not cut the text";
+}
+
+TEST(TextToDouble, CopesWithAMegabyteOfDigits) {
+    EXPECT_FALSE(TextToDouble(std::wstring(1 << 20, L'7')).has_value());
+    EXPECT_FALSE(TextToDouble(std::wstring(1 << 20, L'x')).has_value());
+}
+
+TEST(NumberText, PaddedHasASignSpaceAndAFullStop) {
+    EXPECT_EQ(platform::PaddedNumberText(4.7), L" 4.7");
+    EXPECT_EQ(platform::PaddedNumberText(1), L" 1");
+    EXPECT_EQ(platform::PaddedNumberText(999), L" 999");
+    EXPECT_EQ(platform::PaddedNumberText(0.25), L" 0.25");
+    EXPECT_EQ(platform::PaddedNumberText(-1.5), L"-1.5");
+}
+
+TEST(NumberText, PlainUsesTheLocaleAndDropsTrailingZeros) {
+    EXPECT_EQ(platform::PlainNumberText(4.7), L"4.7");
+    EXPECT_EQ(platform::PlainNumberText(9.99), L"9.99");
+    EXPECT_EQ(platform::PlainNumberText(1.0), L"1");
+    EXPECT_EQ(platform::PlainNumberText(0.1), L"0.1");
+    EXPECT_EQ(platform::PlainNumberText(47.0 / 10), L"4.7");
+}
+
+TEST(TextToInt32, TakesOnlyPlainDecimalIntegers) {
+    EXPECT_EQ(platform::TextToInt32(L"16512"), 16512);
+    EXPECT_EQ(platform::TextToInt32(L"0"), 0);
+    EXPECT_EQ(platform::TextToInt32(L"-1"), -1);
+    EXPECT_EQ(platform::TextToInt32(L"16777215"), 16777215);
+    EXPECT_EQ(platform::TextToInt32(L"2147483647"), 2147483647);
+    for (const wchar_t* text : {L"", L"-", L" 1", L"1.0", L"2147483648", L"abc", L"12345678901"})
+        EXPECT_FALSE(platform::TextToInt32(text).has_value()) << text;
+}
+
+TEST(Units, RoundHalfEven) {
+    EXPECT_EQ(platform::RoundHalfEven(4.5), 4);
+    EXPECT_EQ(platform::RoundHalfEven(3.5), 4);
+    EXPECT_EQ(platform::RoundHalfEven(5.5), 6);
+    EXPECT_EQ(platform::RoundHalfEven(90.99), 91);
+    EXPECT_EQ(platform::RoundHalfEven(-2.5), -2);
+}
+
+TEST(Units, TwipsAtNinetySixDpi) {
+    ASSERT_EQ(platform::ScreenDpiX(), 96) << "the test prefix pins 96 dpi";
+    EXPECT_EQ(platform::TwipsPerPixelX(), 15);
+    EXPECT_EQ(platform::TwipsToPixelsX(9075), 605);
+    EXPECT_EQ(platform::TwipsToPixelsY(6915), 461);
+    EXPECT_EQ(platform::TwipsToPixelsX(4570), 305);
+    // A 16-pixel picture stores 423 HiMetric, which scales back to 16 pixels.
+    EXPECT_EQ(platform::PixelsToHiMetricY(16), 423);
+    EXPECT_EQ(platform::RoundHalfEven(platform::HiMetricToPixelsY(423)), 16);
+    EXPECT_EQ(platform::RoundHalfEven(platform::HiMetricToPixelsY(platform::PixelsToHiMetricY(27))), 27);
+}
+
+}  // namespace

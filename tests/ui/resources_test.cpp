@@ -1,0 +1,173 @@
+// The resources of bandora.exe, read back from the file itself.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/exe_path.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+class ExeResources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        module = LoadLibraryExW(BuiltExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr) << "cannot open the built program";
+    }
+    void TearDown() override {
+        if (module) FreeLibrary(module);
+    }
+    std::string Resource(LPCWSTR type, LPCWSTR name) {
+        HRSRC found = FindResourceW(module, name, type);
+        if (!found) return {};
+        const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        return std::string(data, SizeofResource(module, found));
+    }
+    HMODULE module = nullptr;
+};
+
+std::wstring VersionString(const std::vector<char>& block, const wchar_t* name) {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !value) return {};
+    return value;
+}
+
+TEST_F(ExeResources, VersionBlock) {
+    const std::wstring exe = BuiltExePath();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, block.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+
+    DWORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_EQ(length, 4u);
+    EXPECT_EQ(LOWORD(*translation), 0x0409);
+    EXPECT_EQ(HIWORD(*translation), 0x04B0);
+
+    EXPECT_EQ(VersionString(block, L"ProductName"), L"Bandora");
+    EXPECT_EQ(VersionString(block, L"FileVersion"), L"1.00");
+    EXPECT_EQ(VersionString(block, L"ProductVersion"), L"1.00");
+    for (const wchar_t* field : {L"CompanyName", L"FileDescription", L"LegalCopyright", L"LegalTrademarks",
+                                 L"InternalName", L"OriginalFilename", L"Comments"})
+        EXPECT_FALSE(VersionString(block, field).empty()) << field;
+}
+
+TEST_F(ExeResources, ManifestAsksForCommonControlsSix) {
+    const std::string manifest = Resource(MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1));   // RT_MANIFEST, id 1
+    ASSERT_FALSE(manifest.empty());
+    const auto identity = manifest.find("<assemblyIdentity");
+    ASSERT_NE(identity, std::string::npos);
+    const std::string own = manifest.substr(identity, manifest.find("/>", identity) - identity);
+    EXPECT_NE(own.find("version=\"1.0.0.0\""), std::string::npos);
+    EXPECT_NE(own.find("processorArchitecture=\"x86\""), std::string::npos);
+    EXPECT_NE(own.find("type=\"win32\""), std::string::npos);
+    const auto dependency = manifest.find("<dependency>");
+    ASSERT_NE(dependency, std::string::npos);
+    EXPECT_EQ(manifest.find("<dependency>", dependency + 1), std::string::npos) << "exactly one dependency";
+    const std::string dep = manifest.substr(dependency);
+    EXPECT_NE(dep.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
+    EXPECT_NE(dep.find("version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(dep.find("processorArchitecture=\"x86\""), std::string::npos);
+    EXPECT_NE(dep.find("language=\"*\""), std::string::npos);
+}
+
+#pragma pack(push, 2)
+struct GroupIconEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+struct GroupIconDir {
+    WORD reserved, type, count;
+    GroupIconEntry entries[1];
+};
+#pragma pack(pop)
+
+TEST_F(ExeResources, OneIconOf32By32InSixteenColours) {
+    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_BANDORA));
+    ASSERT_GE(group.size(), sizeof(GroupIconDir));
+    const auto* dir = reinterpret_cast<const GroupIconDir*>(group.data());
+    ASSERT_EQ(dir->count, 1);
+    const GroupIconEntry& entry = dir->entries[0];
+    EXPECT_EQ(entry.width, 32);
+    EXPECT_EQ(entry.height, 32);
+    EXPECT_EQ(entry.colours, 16);
+    EXPECT_EQ(entry.bitCount, 4);
+    const std::string image = Resource(RT_ICON, MAKEINTRESOURCEW(entry.id));
+    ASSERT_GE(image.size(), sizeof(BITMAPINFOHEADER));
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(image.data());
+    EXPECT_EQ(header->biWidth, 32);
+    EXPECT_EQ(header->biHeight, 64) << "colour image and transparency mask";
+    EXPECT_EQ(header->biBitCount, 4);
+    // The mask makes some pixels transparent and leaves others drawn.
+    const std::size_t maskOffset = header->biSize + 16 * 4 + 32 * 16;
+    ASSERT_EQ(image.size(), maskOffset + 32 * 4);
+    int transparent = 0;
+    for (std::size_t i = maskOffset; i < image.size(); ++i)
+        for (int bit = 0; bit < 8; ++bit) transparent += (image[i] >> bit) & 1;
+    EXPECT_GT(transparent, 100);
+    EXPECT_LT(transparent, 1000);
+}
+
+TEST_F(ExeResources, PicturesHaveTheirPixelSizes) {
+    const struct { int id, width, height; } kPictures[] = {
+        {IDB_RESISTOR, 302, 93}, {IDB_OHM, 17, 22}, {IDB_GEAR, 27, 27}, {IDB_ABOUT_GLYPH, 15, 16}, {IDB_ABOUT, 479, 338},
+    };
+    for (const auto& p : kPictures) {
+        const std::string data = Resource(RT_BITMAP, MAKEINTRESOURCEW(p.id));
+        ASSERT_GE(data.size(), sizeof(BITMAPINFOHEADER)) << p.id;
+        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(data.data());
+        EXPECT_EQ(header->biWidth, p.width) << p.id;
+        EXPECT_EQ(header->biHeight, p.height) << p.id;
+        EXPECT_EQ(header->biBitCount, 24) << p.id;
+    }
+}
+
+TEST(ExeImports, NeedsNothingButWindowsOwnLibraries) {
+    HANDLE file = CreateFileW(BuiltExePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    std::vector<char> bytes(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + dos->e_lfanew);
+    EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    const auto* sections = IMAGE_FIRST_SECTION(nt);
+    auto offsetOf = [&](DWORD rva) -> DWORD {
+        for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i)
+            if (rva >= sections[i].VirtualAddress && rva < sections[i].VirtualAddress + sections[i].Misc.VirtualSize)
+                return rva - sections[i].VirtualAddress + sections[i].PointerToRawData;
+        return 0;
+    };
+    const DWORD importRva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    std::vector<std::string> dlls;
+    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(bytes.data() + offsetOf(importRva)); d->Name; ++d) {
+        std::string name = bytes.data() + offsetOf(d->Name);
+        for (char& ch : name) ch = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
+        dlls.push_back(name);
+    }
+    const std::vector<std::string> windows{"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
+                                           "oleaut32.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll"};
+    EXPECT_FALSE(dlls.empty());
+    for (const std::string& dll : dlls)
+        EXPECT_NE(std::find(windows.begin(), windows.end(), dll), windows.end()) << dll << " is not part of Windows";
+}
+
+}  // namespace
