@@ -23,9 +23,10 @@ void Install(platform::Control& button, platform::Control& box, bool right) {
     const int wpx = platform::RoundHalfEven(widthPx);
     const int margin = button.Caption().find(L'&') != std::wstring::npos ? 5 : 11;
     // Pad the caption until it is wide enough to clear the glyph: at least one
-    // space, at most one per pixel of the button's width.
+    // space, at most one per pixel of the button's width. The pass count is
+    // fixed first, as a 16-bit number; the counter is an int so it cannot wrap.
     const std::int16_t passes = static_cast<std::int16_t>(wpx);
-    for (std::int16_t pass = 1; pass <= passes; ++pass) {
+    for (int pass = 0; pass < passes; ++pass) {
         button.SetCaption(right ? button.Caption() + L" " : L" " + button.Caption());
         if (box.TextWidth(button.Caption()) >= wpx - margin) break;
     }

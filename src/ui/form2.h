@@ -7,11 +7,13 @@
 
 namespace ui {
 
-inline constexpr wchar_t kForumAddress[] = L"forum.bandora.example";
+// The values must fit their places: the addresses left of the frame, the
+// names and e-mail addresses inside it, in their bold fonts.
+inline constexpr wchar_t kForumAddress[] = L"talk.bandora.example";
 inline constexpr wchar_t kFirstAuthor[] = L"The Bandora authors";
 inline constexpr wchar_t kSecondAuthor[] = L"Bandora contributors";
 inline constexpr wchar_t kFirstMail[] = L"authors@bandora.example";
-inline constexpr wchar_t kSecondMail[] = L"contributors@bandora.example";
+inline constexpr wchar_t kSecondMail[] = L"contrib@bandora.example";
 
 std::vector<platform::ControlDef> Form2Layout();
 platform::FormDef Form2Def();

@@ -46,20 +46,16 @@ RECT ClientRectOf(HWND hwnd) {
 }
 
 int GdiObjectCount() {
-    // x86 PEB: GdiSharedHandleTable at 0x94; 0x10000 entries of 24 bytes,
-    // in use when the type field (bytes 10..11) is non-zero.
+    // x86 PEB: GdiSharedHandleTable at 0x94. Wine's table has 0x10000 entries
+    // of 24 bytes (a 64-bit object pointer, owner, unique, then the type byte
+    // at offset 14); an entry is in use when its type is non-zero.
     std::uintptr_t peb = 0;
     __asm__("movl %%fs:0x30, %0" : "=r"(peb));
     const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
     if (!table) return -1;
     int count = 0;
-    for (int i = 0; i < 0x10000; ++i) {
-        const auto* entry = table + i * 24;
-        const std::uint16_t type = *reinterpret_cast<const std::uint16_t*>(entry + 10);
-        const std::uint32_t owner = *reinterpret_cast<const std::uint32_t*>(entry + 8);
-        (void)owner;
-        if (type != 0) ++count;
-    }
+    for (int i = 0; i < 0x10000; ++i)
+        if (table[i * 24 + 14] != 0) ++count;
     return count;
 }
 
