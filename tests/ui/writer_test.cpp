@@ -1,0 +1,294 @@
+// The four-band writer driven through the real main window: the value is put
+// into the text box window, "Calculate" is pressed as a button, and the four
+// bands are read back as colours and as pixels on the screen.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "support/form_fixture.h"
+
+namespace {
+
+using testing_gui::PixelAt;
+
+enum : int { Black, Brown, Red, Orange, Yellow, Green, Blue, Purple, Gray, White, Silver, Gold };
+constexpr int kUnchanged = -1;
+
+constexpr COLORREF kColour[12] = {0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
+                                  0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF};
+
+// The tolerance band for each position of the list.
+constexpr int kToleranceBand[8] = {Brown, Red, Green, Blue, Purple, Gray, Gold, Silver};
+
+const wchar_t* const kBands[4] = {L"Picture1", L"Picture2", L"Picture3", L"Picture4"};
+
+std::wstring WindowText(HWND hwnd) {
+    const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+// A number written with "." for the decimal and "," for the group separator,
+// in the user's own separators.
+std::wstring InUserLocale(const std::wstring& text) {
+    wchar_t decimal[8] = {}, group[8] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 8);
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, group, 8);
+    std::wstring out;
+    for (wchar_t c : text) out += c == L'.' ? decimal : c == L',' ? group : std::wstring(1, c);
+    return out;
+}
+
+// A click from the system's own input queue: the pointer moves to the middle
+// of `hwnd` and the left button goes down and up, as from a real mouse. The
+// pointer is then parked in the screen's corner, off every window.
+void PointerClick(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ASSERT_EQ(WindowFromPoint(centre), hwnd);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[4] = {};
+    for (INPUT& in : input) in.type = INPUT_MOUSE;
+    input[0].mi.dx = MulDiv(centre.x, 65535, w - 1);
+    input[0].mi.dy = MulDiv(centre.y, 65535, h - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    input[3].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ASSERT_EQ(SendInput(4, input, sizeof(INPUT)), 4u);
+    // Settle: the input reaches the window through the message queue.
+    testing_gui::PumpFor(200);
+}
+
+class WriterTest : public Form1Test {
+protected:
+    void Type(const std::wstring& text) { SetWindowTextW(C(L"Text1").hWnd(), text.c_str()); }
+    void Select(int position) { SendMessageW(C(L"Combo1").hWnd(), CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
+    void Press() { SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0); }
+    int Position() { return static_cast<int>(SendMessageW(C(L"Combo1").hWnd(), CB_GETCURSEL, 0, 0)); }
+
+    // Each band's colour, and the same colour on the screen.
+    void ExpectBands(const std::array<int, 4>& expected) {
+        for (int b = 0; b < 4; ++b) {
+            platform::Control& band = C(kBands[b]);
+            EXPECT_EQ(band.BackColor(), kColour[expected[static_cast<std::size_t>(b)]]) << "band " << b + 1;
+            EXPECT_EQ(PixelAt(band.hWnd(), 3, 20), kColour[expected[static_cast<std::size_t>(b)]]) << "band " << b + 1;
+        }
+    }
+    // Everything but the writer's four bands.
+    std::map<std::wstring, std::wstring> OtherControls() {
+        std::map<std::wstring, std::wstring> state;
+        for (const auto& c : form->Controls()) {
+            if (c->Name() == L"Picture1" || c->Name() == L"Picture2" || c->Name() == L"Picture3" ||
+                c->Name() == L"Picture4")
+                continue;
+            state[c->Name() + L"(" + std::to_wstring(c->Index()) + L")"] =
+                std::to_wstring(c->BackColor()) + L"|" + c->Text();
+        }
+        return state;
+    }
+};
+
+struct Entry {
+    const wchar_t* text;   // "." and "," stand for the user's decimal and group separators
+    int first, second, multiplier;   // kUnchanged: bands 1 to 3 keep their colours
+};
+
+const Entry kEntries[] = {
+    {L"4700", Yellow, Purple, Red},
+    {L"1", Brown, Black, Gold},
+    {L"5", Green, Black, Gold},
+    {L"10", Brown, Black, Black},
+    {L"100", Brown, Black, Brown},
+    {L"4.7", Yellow, Purple, Gold},
+    {L"0.47", Yellow, Purple, Silver},
+    {L"47.5", Yellow, Purple, Black},
+    {L"0.05", Black, Green, Silver},
+    {L"0.5", Green, Black, Silver},
+    {L".5", Green, Black, Silver},
+    {L"0.01", Black, Brown, Silver},
+    {L"0.0199", Black, Brown, Silver},
+    {L"0", Black, Black, Silver},
+    {L"475", Yellow, Purple, Brown},
+    {L"479", Yellow, Purple, Brown},
+    {L"1e3", Brown, Black, Red},
+    {L"1,000", Brown, Black, Red},
+    {L"2.2E4", Red, Red, Orange},
+    {L" 12 ", Brown, Red, Black},
+    {L"1e10", Brown, Black, White},
+    {L"99999999999", White, White, White},
+    {L"99999999999.9", White, White, White},
+    // Not a number, or nothing four bands can show.
+    {L"", kUnchanged, 0, 0},
+    {L"abc", kUnchanged, 0, 0},
+    {L"4K7", kUnchanged, 0, 0},
+    {L"4.7.1", kUnchanged, 0, 0},
+    {L"-5", kUnchanged, 0, 0},
+    {L"-0.47", kUnchanged, 0, 0},
+    {L"0.009", kUnchanged, 0, 0},
+    {L"1e11", kUnchanged, 0, 0},
+    {L"100000000000", kUnchanged, 0, 0},
+    {L"1E400", kUnchanged, 0, 0},
+};
+
+TEST_F(WriterTest, TypedValuesGiveTheirBands) {
+    for (const Entry& e : kEntries) {
+        const std::wstring text = InUserLocale(e.text);
+        SCOPED_TRACE(testing::Message() << "text \"" << std::string(text.begin(), text.end()) << "\"");
+        // Start from Red, Red, Black, Brown, which no entry gives.
+        Type(L"22");
+        Select(0);
+        Press();
+        ExpectBands({Red, Red, Black, Brown});
+
+        Type(text);
+        Select(7);
+        Press();
+        if (e.first == kUnchanged) ExpectBands({Red, Red, Black, Silver});
+        else ExpectBands({e.first, e.second, e.multiplier, Silver});
+        EXPECT_EQ(WindowText(C(L"Text1").hWnd()), text);
+        EXPECT_EQ(Position(), 7);
+    }
+}
+
+TEST_F(WriterTest, EveryListPositionPaintsItsToleranceBand) {
+    for (int position = 0; position < 8; ++position) {
+        Select(position);
+        Press();
+        ExpectBands({Yellow, Purple, Red, kToleranceBand[position]});
+        EXPECT_EQ(Position(), position);
+    }
+}
+
+TEST_F(WriterTest, PressWithNoSelectionSelectsFivePercent) {
+    Select(0);
+    Press();
+    ExpectBands({Yellow, Purple, Red, Brown});
+    Select(-1);
+    ASSERT_EQ(Position(), -1);
+    Type(L"abc");
+    Press();
+    EXPECT_EQ(Position(), 6);
+    EXPECT_EQ(WindowText(C(L"Combo1").hWnd()), L"\u00B15%");
+    ExpectBands({Yellow, Purple, Red, Gold});
+}
+
+TEST_F(WriterTest, PressChangesNeitherTheTextNorTheReaders) {
+    // Readers with readouts and bands away from their design colours.
+    testing_gui::Click(C(L"Pict", 2));
+    testing_gui::Click(C(L"D", 6));
+    testing_gui::Click(C(L"T", 3));
+    testing_gui::Click(C(L"Q", 11));
+    ASSERT_NE(C(L"Text4").Text(), L"");
+    ASSERT_NE(C(L"Text3").Text(), L"");
+    // Texts no band set gives: even a rewrite from the same bands would show.
+    C(L"Text4").SetText(L"four");
+    C(L"Text3").SetText(L"five");
+    for (const wchar_t* text : {L"4.7", L"abc", L"", L"-5", L"99999999999"}) {
+        const std::wstring typed = InUserLocale(text);
+        Type(typed);
+        const auto before = OtherControls();
+        Press();
+        EXPECT_EQ(OtherControls(), before) << std::string(typed.begin(), typed.end());
+        EXPECT_EQ(WindowText(C(L"Text1").hWnd()), typed);
+    }
+}
+
+TEST_F(WriterTest, TypingOrChoosingAloneChangesNoBand) {
+    Type(L"22");
+    Press();
+    ExpectBands({Red, Red, Black, Gold});
+    HWND edit = C(L"Text1").hWnd();
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 2, 2);
+    SendMessageW(edit, WM_CHAR, L'0', 0);
+    ASSERT_EQ(WindowText(edit), L"220");
+    // The arrow key moves the closed list's selection, as a user would.
+    HWND list = C(L"Combo1").hWnd();
+    SetFocus(list);
+    SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(list, WM_KEYUP, VK_DOWN, 0);
+    testing_gui::PumpFor(20);
+    ASSERT_EQ(Position(), 7);
+    ExpectBands({Red, Red, Black, Gold});
+    Press();
+    ExpectBands({Red, Red, Brown, Silver});
+}
+
+TEST_F(WriterTest, MouseClickOnTheButtonCalculates) {
+    Type(L"330");
+    Select(1);
+    testing_gui::Click(C(L"CCal"));
+    ExpectBands({Orange, Orange, Brown, Red});
+}
+
+TEST_F(WriterTest, PointerClickOnTheButtonCalculates) {
+    Type(L"68000");
+    Select(4);
+    PointerClick(C(L"CCal").hWnd());
+    if (HasFatalFailure()) return;
+    ExpectBands({Blue, Gray, Orange, Purple});
+}
+
+// The text box takes any length. The big number is padded with spaces: a
+// megabyte of digits takes Wine's own edit control minutes to lay out.
+TEST_F(WriterTest, MegabyteTextsAreHandled) {
+    const std::size_t size = 1u << 20;
+    struct Big {
+        std::wstring text;
+        std::array<int, 4> bands;
+    } cases[] = {
+        {std::wstring(size, L'x'), {Red, Red, Black, Gold}},                     // no number
+        {std::wstring(size - 4, L' ') + L"4700", {Yellow, Purple, Red, Gold}},   // 4700
+    };
+    for (const Big& big : cases) {
+        Type(L"22");
+        Press();
+        Type(big.text);
+        ASSERT_EQ(SendMessageW(C(L"Text1").hWnd(), WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(size));
+        Press();
+        ExpectBands(big.bands);
+        EXPECT_TRUE(WindowText(C(L"Text1").hWnd()) == big.text);
+    }
+}
+
+// Typed values under a locale whose decimal separator is a comma and whose
+// group separator is a full stop. CTest runs this suite in a German locale.
+class CommaLocaleWriterTest : public WriterTest {
+protected:
+    void SetUp() override {
+        const char* expect = std::getenv("BANDORA_EXPECT_COMMA_LOCALE");
+        if (!expect || std::string(expect) != "1") GTEST_SKIP() << "needs a locale with a decimal comma";
+        wchar_t separator[8] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+        ASSERT_STREQ(separator, L",") << "the locale set-up did not take (LOCPATH, LC_ALL)";
+        WriterTest::SetUp();
+    }
+};
+
+TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
+    const struct {
+        const wchar_t* text;
+        std::array<int, 4> bands;
+    } cases[] = {
+        {L"4,7", {Yellow, Purple, Gold, Gold}},
+        {L"0,47", {Yellow, Purple, Silver, Gold}},
+        {L"4.7", {Yellow, Purple, Black, Gold}},     // a group separator: 47
+        {L"1.000", {Brown, Black, Red, Gold}},
+        {L"abc", {Brown, Black, Red, Gold}},         // no number: as before
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::string(c.text, c.text + wcslen(c.text)));
+        Type(c.text);
+        Press();
+        ExpectBands(c.bands);
+    }
+}
+
+}  // namespace
