@@ -74,3 +74,4 @@ endforeach()
 
 # Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
 include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake)

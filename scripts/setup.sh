@@ -19,6 +19,7 @@ have_pkg wine32:i386 || need+=(wine32:i386)
 have_cmd Xvfb || need+=(xvfb)
 have_cmd xwd || need+=(x11-apps)
 have_cmd convert || need+=(imagemagick)
+have_cmd xdotool || need+=(xdotool)
 [ -f /usr/share/i18n/locales/de_DE ] || need+=(locales)
 
 if [ ${#need[@]} -gt 0 ]; then
