@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds Bandora, opens it on a private virtual display and saves its main
+# window, as it first appears, to docs/screenshot.png. It uses the tests' Wine
+# prefix (96 dpi, classic look) and restarts its Wine server, so do not run it
+# while scripts/test.sh runs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/setup.sh
+scripts/build.sh --target bandora
+source scripts/wine-env.sh "$root/build/wine-test" test
+
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br 3>"$display_file" 2>/dev/null &
+xvfb_pid=$!
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -f "$display_file"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$display_file")"
+wineserver -k 2>/dev/null || true
+wineserver -p
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+
+wine build/win/bandora.exe >/dev/null 2>&1 </dev/null &
+program_pid=$!
+# The top-level X window, frame included (Wine draws the frame itself here).
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bandora  --  ' | head -n 1) ||
+  { echo "screenshot: no Bandora window within 20 s" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"
+sleep 1   # let the first paint reach the screen
+mkdir -p docs
+xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/screenshot.png
+echo "screenshot: docs/screenshot.png (${WIDTH}x${HEIGHT})"
+
+# Close it as a user would (Alt+F4), so it ends through its own unload.
+xdotool windowfocus --sync "$window" key alt+F4
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$program_pid" 2>/dev/null; then
+  echo "screenshot: the program did not close on Alt+F4" >&2
+  exit 1
+fi
+program_pid=""
