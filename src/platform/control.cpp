@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 #include "platform/units.h"
+#include "platform/window_data.h"
 
 namespace platform {
 namespace {
@@ -344,13 +345,9 @@ bool Control::HitTest(POINT pixel) const {
 }
 
 LRESULT CALLBACK Control::PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* created = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-        if (created) created->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = WindowObject<Control>(hwnd, msg, lp);
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
     switch (msg) {
     case WM_ERASEBKGND:
         return 1;   // WM_PAINT covers every pixel

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/units.h"
+#include "platform/window_data.h"
 
 namespace platform {
 namespace {
@@ -213,13 +214,9 @@ void Form::Paint() {
 }
 
 LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* created = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-        if (created) created->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = WindowObject<Form>(hwnd, msg, lp);
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
     return self->Handle(msg, wp, lp);
 }
 
@@ -309,8 +306,14 @@ void DispatchWithTab(MSG& msg) {
 
 int RunMessageLoop() {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchWithTab(msg);
-    return static_cast<int>(msg.wParam);
+    for (;;) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        // -1 is one message that could not be received, not the end of the
+        // program: under Wine a text sent from another process that does not
+        // fit on this thread's stack fails this way, and the next one is fine.
+        if (got > 0) DispatchWithTab(msg);
+    }
 }
 
 void PumpPending() {
