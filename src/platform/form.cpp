@@ -127,12 +127,12 @@ void Form::ShowModal(Form& owner) {
     MSG msg;
     while (hwnd_) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {   // the program is ending: leave the quit for the outer loop
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+        if (got == 0) {   // the program is ending: leave the quit for the outer loop
+            PostQuitMessage(static_cast<int>(msg.wParam));
             Unload();
             break;
         }
-        DispatchWithTab(msg);
+        if (got > 0) DispatchWithTab(msg);   // -1: one lost message, as in RunMessageLoop
     }
     if (ownerWindow && IsWindow(ownerWindow)) EnableWindow(ownerWindow, TRUE);
 }

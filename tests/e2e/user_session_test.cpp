@@ -1,0 +1,262 @@
+// The built bandora.exe used as a user uses it: started as its own process,
+// clicked with the real mouse, values typed in with window messages, and the
+// results read back from the screen and from its windows' texts.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "model/colour_code.h"
+#include "platform/conversions.h"
+#include "support/expected_readout.h"
+#include "support/input.h"
+#include "support/process.h"
+#include "writer/band_choice.h"
+
+namespace {
+
+using namespace testing_gui;
+
+constexpr COLORREF kAboutGrey = RGB(56, 56, 56);
+
+COLORREF BandColour(int index) { return model::kBandColours[static_cast<std::size_t>(index)]; }
+
+// Twips of the layout to a client point in pixels.
+POINT At(int leftTwips, int topTwips) { return {TwipsToPx(leftTwips), TwipsToPx(topTwips)}; }
+
+// The colour on the screen in the middle of a band.
+COLORREF OnScreen(HWND band) {
+    RECT client{};
+    GetClientRect(band, &client);
+    return ScreenPixel(band, client.right / 2, client.bottom / 2);
+}
+
+// Waits until the band shows the colour of `index` on the screen.
+bool Shows(HWND band, int index) {
+    return WaitUntil([&] { return OnScreen(band) == BandColour(index); });
+}
+std::string Seen(HWND band) {
+    char text[32];
+    std::snprintf(text, sizeof text, ": shows 0x%06lX", static_cast<unsigned long>(OnScreen(band)));
+    return text;
+}
+
+struct Palette {
+    const char* name;
+    int reader;      // 0 four-band, 1 five-band
+    int band;        // position in the reader's bands
+    int left;        // twips; Silver and Gold of one palette stand apart
+    int leftSilverGold;
+};
+const Palette kPict{"Pict", 0, 0, 6360, 6360}, kPi{"Pi", 0, 1, 6600, 6600}, kP{"P", 0, 2, 6840, 6960},
+    kD{"D", 0, 3, 7800, 7800}, kT{"T", 1, 0, 1680, 1680}, kH{"H", 1, 1, 1920, 1920},
+    kY{"Y", 1, 2, 2160, 2160}, kQ{"Q", 1, 3, 2400, 2400}, kE{"E", 1, 4, 3240, 3240};
+
+// Tolerance band of each list position.
+constexpr int kToleranceBand[8] = {model::Brown,  model::Red,  model::Green, model::Blue,
+                                   model::Purple, model::Gray, model::Gold,  model::Silver};
+
+int SwatchTop(int index) { return index == model::Gold ? 3840 : index == model::Silver ? 4080 : 1320 + 240 * index; }
+
+class UserSession : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(program_.Started());
+        main_ = program_.FindMainWindow();
+        ASSERT_NE(main_, nullptr) << "no window captioned \"Bandora  --  ...\"";
+        text1_ = FindChild(main_, L"Edit", At(240, 6300));
+        text3_ = FindChild(main_, L"Edit", At(120, 3960));
+        text4_ = FindChild(main_, L"Edit", At(4680, 3960));
+        combo_ = FindChild(main_, L"ComboBox", At(1920, 6300));
+        calculate_ = FindChildByText(main_, L"Button", L"Calculate");
+        about_ = FindChild(main_, L"Button", At(7920, 6480));
+        for (HWND found : {text1_, text3_, text4_, combo_, calculate_, about_}) ASSERT_NE(found, nullptr);
+
+        const HWND fiveBand = FindChild(main_, L"BandoraPictureBox", At(0, 120));
+        const HWND fourBand = FindChild(main_, L"BandoraPictureBox", At(4570, 120));
+        const HWND writer = FindChild(main_, L"BandoraPictureBox", At(15, 4560));
+        ASSERT_TRUE(fiveBand && fourBand && writer);
+        auto band = [](HWND drawing, int left, int top) { return FindChild(drawing, L"BandoraPictureBox", At(left, top)); };
+        readerBands_[0] = {band(fourBand, 1800, 240), band(fourBand, 2040, 240), band(fourBand, 2280, 240),
+                           band(fourBand, 3315, 90)};
+        readerBands_[1] = {band(fiveBand, 1800, 240), band(fiveBand, 2040, 240), band(fiveBand, 2280, 240),
+                           band(fiveBand, 2520, 240), band(fiveBand, 3315, 80)};
+        writerBands_ = {band(writer, 1800, 220), band(writer, 2040, 240), band(writer, 2280, 220),
+                        band(writer, 3320, 80)};
+        for (const auto* bands : {&readerBands_[0], &readerBands_[1], &writerBands_})
+            for (HWND b : *bands) ASSERT_NE(b, nullptr);
+        // Shown and painted: the writer's first band is Yellow from the start.
+        ASSERT_TRUE(Shows(writerBands_[0], model::Yellow)) << "the window was not painted";
+    }
+
+    void TearDown() override {
+        if (main_) {
+            EXPECT_EQ(program_.CloseAndWait(main_), 0) << "the program did not end cleanly";
+        }
+    }
+
+    HWND Swatch(const Palette& palette, int index) const {
+        const int left = index >= model::Silver ? palette.leftSilverGold : palette.left;
+        return FindChild(main_, L"BandoraPictureBox", At(left, SwatchTop(index)));
+    }
+
+    // Picks a tolerance the way a user does: opens the list and clicks the entry.
+    void ChooseTolerance(int position) {
+        ASSERT_TRUE(RealClickMiddle(combo_));
+        HWND list = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            for (HWND w : VisibleTopLevelWindows(program_.Id())) {
+                wchar_t name[32] = {};
+                GetClassNameW(w, name, 32);
+                if (lstrcmpiW(name, L"ComboLBox") == 0) list = w;
+            }
+            return list != nullptr;
+        })) << "the list did not drop down";
+        const auto itemHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+        const auto topIndex = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+        RECT client{};
+        GetClientRect(list, &client);
+        ASSERT_TRUE(RealClick(list, POINT{client.right / 2, (position - topIndex) * itemHeight + itemHeight / 2}));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(list); })) << "the list did not close";
+        ASSERT_TRUE(WaitUntil([&] { return SendMessageW(combo_, CB_GETCURSEL, 0, 0) == position; }));
+    }
+
+    // Visible top-level windows of the program other than its main window
+    // that show the About picture's dark grey.
+    std::vector<HWND> AboutWindows() const {
+        std::vector<HWND> found;
+        for (HWND w : VisibleTopLevelWindows(program_.Id()))
+            if (w != main_ && ScreenPixel(w, 10, 300) == kAboutGrey) found.push_back(w);
+        return found;
+    }
+
+    RunningProgram program_;
+    HWND main_ = nullptr;
+    HWND text1_ = nullptr, text3_ = nullptr, text4_ = nullptr, combo_ = nullptr;
+    HWND calculate_ = nullptr, about_ = nullptr;
+    std::vector<HWND> readerBands_[2];   // four-band, five-band
+    std::vector<HWND> writerBands_;
+};
+
+TEST_F(UserSession, OpensWithTheWriterPaintedAndTheReadoutsEmpty) {
+    EXPECT_EQ(WindowText(text1_), L"4700");
+    EXPECT_EQ(WindowText(combo_), L"\u00B15%");
+    EXPECT_EQ(SendMessageW(combo_, CB_GETCURSEL, 0, 0), 6);
+    EXPECT_EQ(WindowText(text3_), L"");
+    EXPECT_EQ(WindowText(text4_), L"");
+    const int writer[] = {model::Yellow, model::Purple, model::Red, model::Gold};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(Shows(writerBands_[i], writer[i])) << "writer band " << i + 1 << Seen(writerBands_[i]);
+    const int fourBand[] = {model::White, model::White, model::Black, model::Green};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(Shows(readerBands_[0][i], fourBand[i])) << "four-band " << i + 1 << Seen(readerBands_[0][i]);
+    const int fiveBand[] = {model::White, model::White, model::White, model::Black, model::Green};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(Shows(readerBands_[1][i], fiveBand[i])) << "five-band " << i + 1 << Seen(readerBands_[1][i]);
+    EXPECT_TRUE(IsWindowEnabled(main_));
+}
+
+TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
+    // Band indexes of both readers as the program starts.
+    std::vector<int> bands[2] = {{model::White, model::White, model::Black, model::Green},
+                                 {model::White, model::White, model::White, model::Black, model::Green}};
+    HWND readouts[2] = {text4_, text3_};
+    std::wstring shown[2] = {L"", L""};
+    const struct { const Palette& palette; int index; } kClicks[] = {
+        {kPict, model::Brown},  {kPi, model::Black},    {kP, model::Red},      {kD, model::Gold},
+        {kPict, model::Yellow}, {kPi, model::Purple},   {kP, model::Gold},     {kD, model::Silver},
+        {kP, model::Silver},    {kP, model::Blue},      {kPi, model::White},   {kD, model::Brown},
+        {kT, model::Red},       {kH, model::Red},       {kY, model::Black},    {kQ, model::Black},
+        {kE, model::Brown},     {kT, model::White},     {kH, model::White},    {kY, model::White},
+        {kQ, model::Blue},      {kE, model::Gray},      {kQ, model::Gold},     {kE, model::Gold},
+    };
+    for (const auto& click : kClicks) {
+        const Palette& p = click.palette;
+        SCOPED_TRACE(std::string(p.name) + " swatch " + std::to_string(click.index));
+        HWND swatch = Swatch(p, click.index);
+        ASSERT_NE(swatch, nullptr);
+        ASSERT_TRUE(RealClickMiddle(swatch));
+        bands[p.reader][static_cast<std::size_t>(p.band)] = click.index;
+        shown[p.reader] = ExpectedReadout(bands[p.reader]);
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(readouts[p.reader]) == shown[p.reader]; }))
+            << "shows " << testing::PrintToString(WindowText(readouts[p.reader]));
+        const HWND band = readerBands_[p.reader][static_cast<std::size_t>(p.band)];
+        EXPECT_TRUE(Shows(band, click.index)) << Seen(band);
+        EXPECT_EQ(WindowText(readouts[1 - p.reader]), shown[1 - p.reader]) << "the other reader changed";
+    }
+    // The readers never touch the writer.
+    const int writer[] = {model::Yellow, model::Purple, model::Red, model::Gold};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(OnScreen(writerBands_[i]), BandColour(writer[i])) << "writer band " << i + 1;
+    EXPECT_EQ(WindowText(text1_), L"4700");
+}
+
+TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
+    int bands[4] = {model::Yellow, model::Purple, model::Red, model::Gold};
+    const struct { const wchar_t* text; int tolerance; } kEntries[] = {
+        {L"33000", 0}, {L"4.7", 7}, {L"0.47", 5}, {L"not a value", 2}, {L"", 3}, {L"1e12", 4}, {L"120", 1},
+    };
+    for (const auto& entry : kEntries) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(entry.text)));
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(text1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entry.text), SMTO_ABORTIFHUNG,
+                                        5000, &result));
+        ChooseTolerance(entry.tolerance);
+        if (HasFatalFailure()) return;
+        // Typing and choosing paint nothing; only Calculate does.
+        Settle(main_);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(OnScreen(writerBands_[i]), BandColour(bands[i])) << "before, band " << i + 1;
+
+        ASSERT_TRUE(RealClickMiddle(calculate_));
+        if (const auto value = platform::TextToDouble(entry.text)) {
+            if (const auto written = writer::BandsForValue(*value)) {
+                bands[0] = written->first;
+                bands[1] = written->second;
+                bands[2] = written->multiplier;
+            }
+        }
+        bands[3] = kToleranceBand[entry.tolerance];
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(Shows(writerBands_[i], bands[i])) << "band " << i + 1 << Seen(writerBands_[i]);
+        EXPECT_EQ(WindowText(text1_), entry.text);
+        EXPECT_EQ(WindowText(text3_), L"");
+        EXPECT_EQ(WindowText(text4_), L"");
+    }
+}
+
+TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE("opening " + std::to_string(round));
+        ASSERT_TRUE(AboutWindows().empty());
+        ASSERT_TRUE(RealClickMiddle(about_));
+        std::vector<HWND> open;
+        ASSERT_TRUE(WaitUntil([&] { return (open = AboutWindows()).size() == 1; })) << "no About window";
+        const HWND box = open.front();
+        RECT client{};
+        GetClientRect(box, &client);
+        EXPECT_EQ(client.right, 474);
+        EXPECT_EQ(client.bottom, 336);
+        EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window takes input under the About window";
+
+        // A click on a label, and one on the disabled main window's About
+        // button, leave exactly this one About window open.
+        ASSERT_TRUE(RealClick(box, At(480 + 150, 3120 + 120)));
+        RECT aboutButton{};
+        GetClientRect(about_, &aboutButton);
+        ASSERT_TRUE(RealClick(about_, POINT{aboutButton.right - 8, aboutButton.bottom / 2}));
+        Settle(main_);
+        EXPECT_EQ(AboutWindows(), std::vector<HWND>{box});
+        EXPECT_FALSE(IsWindowEnabled(main_));
+
+        ASSERT_TRUE(RealClick(box, POINT{10, 300}));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); })) << "the About window stayed";
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) != FALSE; })) << "the main window stayed disabled";
+        EXPECT_TRUE(AboutWindows().empty());
+    }
+    // The main window takes clicks again.
+    ASSERT_TRUE(RealClickMiddle(Swatch(kPict, model::Brown)));
+    const std::wstring readout = ExpectedReadout({model::Brown, model::White, model::Black, model::Green});
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(text4_) == readout; }))
+        << "shows " << testing::PrintToString(WindowText(text4_));
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// Driving another process's windows as a user does: real mouse clicks through
+// SendInput, and finding its child windows, which have no names, by their
+// class and their place in the parent.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_gui {
+
+// Nearest whole pixel of a length in twips at 96 dpi (15 twips to a pixel).
+constexpr int TwipsToPx(int twips) { return (2 * twips + 15) / 30; }
+
+// Moves the real mouse to a client point of `window` and clicks the left
+// button there. False if the system did not take the input or the cursor did
+// not arrive.
+bool RealClick(HWND window, POINT at);
+// The same in the middle of the window's client area.
+bool RealClickMiddle(HWND window);
+
+// The direct child of `parent` of window class `className` (any case) whose
+// outer top-left corner lies within a pixel of `at`, in the parent's client
+// coordinates; the closest one if several do. nullptr if none.
+HWND FindChild(HWND parent, const wchar_t* className, POINT at);
+// The direct child of `parent` of that class whose text, without its leading
+// and trailing spaces, is `text`.
+HWND FindChildByText(HWND parent, const wchar_t* className, const std::wstring& text);
+// Outer rectangle of a window in its parent's client coordinates.
+RECT RectInParent(HWND window);
+
+// Visible top-level windows of a process.
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
+
+// Checks `done` every 20 ms until it holds or `ms` have passed; its last answer.
+bool WaitUntil(const std::function<bool()>& done, int ms = 5000);
+// Gives another process time to take the input already sent: waits `ms`, then
+// for its window to answer a message.
+void Settle(HWND window, int ms = 150);
+
+}  // namespace testing_gui
