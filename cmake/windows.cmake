@@ -63,7 +63,7 @@ add_library(bandora_test_support STATIC ${TEST_SUPPORT_SOURCES})
 target_include_directories(bandora_test_support PUBLIC tests)
 target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest)
 target_compile_definitions(bandora_test_support PUBLIC
-  BANDORA_EXE_PATH="$<TARGET_FILE:bandora>" BANDORA_ART_DIR="${ART_DIR}")
+  BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
 
 foreach(sub model reader writer platform ui glyph e2e)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)

@@ -16,14 +16,14 @@ COLORREF PixelAt(HWND hwnd, int x, int y);
 // sent as the mouse messages the control would get.
 void Click(HWND hwnd, POINT at);
 void Click(const platform::Control& control);
-// A label or line's host window and its client rectangle, in pixels.
+// A window's client rectangle, in pixels.
 RECT ClientRectOf(HWND hwnd);
 // GDI objects alive in this process, read from the process's GDI handle
 // table (GetGuiResources is not implemented under Wine).
 int GdiObjectCount();
 // Windows of this thread, children included.
 int WindowCount();
-// Sets Text1-like edit text the way typing would end up.
+// Replaces an edit box's whole text, as typing it in would leave it.
 void SetText(HWND edit, const std::wstring& text);
 
 }  // namespace testing_gui
