@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/form_fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -44,25 +45,13 @@ std::wstring InUserLocale(const std::wstring& text) {
     return out;
 }
 
-// A click from the system's own input queue: the pointer moves to the middle
-// of `hwnd` and the left button goes down and up, as from a real mouse. The
-// pointer is then parked in the screen's corner, off every window.
+// A click from the system's own input queue, as from a real mouse; the
+// input reaches the window through this thread's message queue.
 void PointerClick(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ASSERT_EQ(WindowFromPoint(centre), hwnd);
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[4] = {};
-    for (INPUT& in : input) in.type = INPUT_MOUSE;
-    input[0].mi.dx = MulDiv(centre.x, 65535, w - 1);
-    input[0].mi.dy = MulDiv(centre.y, 65535, h - 1);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    input[3].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ASSERT_EQ(SendInput(4, input, sizeof(INPUT)), 4u);
-    // Settle: the input reaches the window through the message queue.
+    ASSERT_EQ(WindowFromPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}), hwnd);
+    ASSERT_TRUE(testing_gui::RealClickMiddle(hwnd));
     testing_gui::PumpFor(200);
 }
 
