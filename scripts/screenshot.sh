@@ -11,22 +11,9 @@ scripts/setup.sh
 scripts/build.sh --target bandora
 source scripts/wine-env.sh "$root/build/wine-test" test
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
+source scripts/wine-display.sh
 program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -f "$display_file"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$display_file")"
-wineserver -k 2>/dev/null || true
-wineserver -p
-wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+trap '[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; wine_display_stop' EXIT
 
 wine build/win/bandora.exe >/dev/null 2>&1 </dev/null &
 program_pid=$!

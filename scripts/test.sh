@@ -55,19 +55,7 @@ if [ ! -d build/locale/de_DE.UTF-8 ]; then
   localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
 fi
 source scripts/wine-env.sh "$root/build/wine-test" test
-display=90
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-wineserver -k 2>/dev/null || true
-wineserver -p   # one server for the whole run: each test process starts in a fraction of a second
-cleanup() { wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; }
-trap cleanup EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display}" ] && break; sleep 0.1; done
-# Start Wine's own background processes now, with no pipe of ours: started
-# by the first test they would inherit CTest's output pipe and hold it open.
-wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+source scripts/wine-display.sh
 # One test at a time: the GUI tests share one screen, and some click with the
 # real mouse, which must land on their own window.
 ctest --test-dir build/win --output-on-failure | tee build/win/ctest.log || status=1
