@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "support/gui.h"
+#include "support/input.h"
 #include "ui/form1.h"
 
 class Form1Test : public ::testing::Test {
@@ -20,5 +21,14 @@ protected:
         testing_gui::PumpFor(10);
     }
     platform::Control& C(const wchar_t* name, int index = -1) { return form->Item(name, index); }
+    // A click from the system's own input queue, as from a real mouse; the
+    // input reaches the window through this thread's message queue.
+    void PointerClick(HWND hwnd) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        ASSERT_EQ(WindowFromPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}), hwnd);
+        ASSERT_TRUE(testing_gui::RealClickMiddle(hwnd));
+        testing_gui::PumpFor(200);
+    }
     std::unique_ptr<ui::Form1> form;
 };

@@ -13,7 +13,6 @@
 #include "model/colour_code.h"
 #include "reader/palettes.h"
 #include "support/form_fixture.h"
-#include "support/input.h"
 
 namespace {
 
@@ -153,16 +152,6 @@ std::string Describe(const Example& e) {
     std::string s = e.reader == &kFour ? "four-band" : "five-band";
     for (int c : e.colours) s += " " + std::to_string(c);
     return s;
-}
-
-// A click from the system's own input queue, as from a real mouse; the
-// input reaches the window through this thread's message queue.
-void PointerClick(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    ASSERT_EQ(WindowFromPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}), hwnd);
-    ASSERT_TRUE(testing_gui::RealClickMiddle(hwnd));
-    testing_gui::PumpFor(200);
 }
 
 class ReaderTest : public Form1Test {

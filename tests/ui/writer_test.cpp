@@ -9,7 +9,6 @@
 #include <string>
 
 #include "support/form_fixture.h"
-#include "support/input.h"
 
 namespace {
 
@@ -43,16 +42,6 @@ std::wstring InUserLocale(const std::wstring& text) {
     std::wstring out;
     for (wchar_t c : text) out += c == L'.' ? decimal : c == L',' ? group : std::wstring(1, c);
     return out;
-}
-
-// A click from the system's own input queue, as from a real mouse; the
-// input reaches the window through this thread's message queue.
-void PointerClick(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    ASSERT_EQ(WindowFromPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}), hwnd);
-    ASSERT_TRUE(testing_gui::RealClickMiddle(hwnd));
-    testing_gui::PumpFor(200);
 }
 
 class WriterTest : public Form1Test {
