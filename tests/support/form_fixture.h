@@ -2,7 +2,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "support/gui.h"
 #include "support/input.h"
@@ -21,6 +23,16 @@ protected:
         testing_gui::PumpFor(10);
     }
     platform::Control& C(const wchar_t* name, int index = -1) { return form->Item(name, index); }
+    // Suites that need a decimal comma run in a German locale of their own
+    // (BANDORA_EXPECT_COMMA_LOCALE=1): skipped elsewhere, failing loudly when
+    // that locale did not take.
+    static void RequireCommaLocale() {
+        const char* expect = std::getenv("BANDORA_EXPECT_COMMA_LOCALE");
+        if (!expect || std::string(expect) != "1") GTEST_SKIP() << "needs a locale with a decimal comma";
+        wchar_t separator[8] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+        ASSERT_STREQ(separator, L",") << "the locale set-up did not take (LOCPATH, LC_ALL)";
+    }
     // A click from the system's own input queue, as from a real mouse; the
     // input reaches the window through this thread's message queue.
     void PointerClick(HWND hwnd) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "support/exe_path.h"
+#include "support/input.h"
 
 namespace testing_gui {
 
@@ -26,33 +27,14 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
-namespace {
-struct Search {
-    DWORD process;
-    HWND found;
-};
-BOOL CALLBACK MatchMain(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<Search*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search->process || !IsWindowVisible(hwnd)) return TRUE;
-    if (WindowText(hwnd).rfind(L"Bandora  --  ", 0) == 0) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND RunningProgram::FindMainWindow(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        Search search{process_.dwProcessId, nullptr};
-        EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(50);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : VisibleTopLevelWindows(process_.dwProcessId))
+            if (WindowText(window).rfind(L"Bandora  --  ", 0) == 0) found = window;
+        return found != nullptr;
+    }, ms);
+    return found;
 }
 
 long RunningProgram::CloseAndWait(HWND window, int ms) {

@@ -241,11 +241,8 @@ TEST_F(WriterTest, MegabyteTextsAreHandled) {
 class CommaLocaleWriterTest : public WriterTest {
 protected:
     void SetUp() override {
-        const char* expect = std::getenv("BANDORA_EXPECT_COMMA_LOCALE");
-        if (!expect || std::string(expect) != "1") GTEST_SKIP() << "needs a locale with a decimal comma";
-        wchar_t separator[8] = {};
-        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-        ASSERT_STREQ(separator, L",") << "the locale set-up did not take (LOCPATH, LC_ALL)";
+        RequireCommaLocale();
+        if (IsSkipped() || HasFatalFailure()) return;
         WriterTest::SetUp();
     }
 };
