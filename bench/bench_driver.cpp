@@ -285,12 +285,12 @@ bool MeasureStartUp(int runs) {
 
 // ---- the main window in this process ----------------------------------------
 
-void ClickCentre(HWND hwnd) {
-    RECT r;
-    GetClientRect(hwnd, &r);
-    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(hwnd, WM_LBUTTONUP, 0, at);
+// A click in the middle of a picture box, sent to the window that draws it.
+void ClickCentre(const platform::Control& box) {
+    const RECT r = box.FormClientRect();
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageW(box.form().hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(box.form().hWnd(), WM_LBUTTONUP, 0, at);
 }
 
 std::wstring TextOf(HWND hwnd) {
@@ -354,12 +354,12 @@ bool MeasureInteraction(int iterations) {
     // readout changes every time. Timed to the new text, and on to the moment
     // the readout and the band are repainted.
     HWND readout = form.Item(L"Text4").hWnd();
-    HWND swatches[2] = {form.Item(L"Pict", 1).hWnd(), form.Item(L"Pict", 2).hWnd()};
+    const platform::Control* swatches[2] = {&form.Item(L"Pict", 1), &form.Item(L"Pict", 2)};
     std::vector<double> toText, toPainted;
     for (int i = 0; i < iterations; ++i) {
         const std::wstring before = TextOf(readout);
         const LARGE_INTEGER t0 = Now();
-        ClickCentre(swatches[i % 2]);
+        ClickCentre(*swatches[i % 2]);
         const std::wstring after = TextOf(readout);
         const LARGE_INTEGER t1 = Now();
         UpdateWindow(form.hWnd());
@@ -376,11 +376,11 @@ bool MeasureInteraction(int iterations) {
     // "Calculate": 4700 and 1000 in turn (first band Yellow, then Brown), timed
     // from BM_CLICK to the repainted bands; the band's pixel is checked after.
     HWND text1 = form.Item(L"Text1").hWnd(), button = form.Item(L"CCal").hWnd();
-    HWND band = form.Item(L"Picture1").hWnd();
+    const RECT band = form.Item(L"Picture1").FormClientRect();   // drawn on the main window
     const struct { const wchar_t* value; COLORREF first; } kEntries[] = {{L"4700", RGB(255, 255, 0)},
                                                                          {L"1000", RGB(128, 64, 0)}};
     std::vector<double> calculate;
-    HDC bandDc = GetDC(band);
+    HDC windowDc = GetDC(form.hWnd());
     for (int i = 0; i < iterations; ++i) {
         const auto& entry = kEntries[i % 2];
         SetWindowTextW(text1, entry.value);
@@ -389,14 +389,14 @@ bool MeasureInteraction(int iterations) {
         SendMessageW(button, BM_CLICK, 0, 0);
         UpdateWindow(form.hWnd());
         const LARGE_INTEGER t1 = Now();
-        if (GetPixel(bandDc, 2, 20) != entry.first) {
+        if (GetPixel(windowDc, band.left + 2, band.top + 20) != entry.first) {
             std::fprintf(stderr, "\"Calculate\" %d: first band not painted for %ls\n", i, entry.value);
             return false;
         }
         calculate.push_back(Ms(t0, t1));
         platform::PumpPending();
     }
-    ReleaseDC(band, bandDc);
+    ReleaseDC(form.hWnd(), windowDc);
 
     std::printf("In-process, %d iterations each (microseconds)\n", iterations);
     std::printf("  %-40s %8s %8s %8s %8s %8s\n", "", "min", "median", "p90", "p99", "max");

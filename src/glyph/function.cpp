@@ -25,11 +25,14 @@ void Install(platform::Control& button, platform::Control& box, bool right) {
     // Pad the caption until it is wide enough to clear the glyph: at least one
     // space, at most one per pixel of the button's width. The pass count is
     // fixed first, as a 16-bit number; the counter is an int so it cannot wrap.
+    // The button gets the padded caption once, not a repaint per space.
     const std::int16_t passes = static_cast<std::int16_t>(wpx);
+    std::wstring caption = button.Caption();
     for (int pass = 0; pass < passes; ++pass) {
-        button.SetCaption(right ? button.Caption() + L" " : L" " + button.Caption());
-        if (box.TextWidth(button.Caption()) >= wpx - margin) break;
+        caption = right ? caption + L" " : L" " + caption;
+        if (box.TextWidth(caption) >= wpx - margin) break;
     }
+    button.SetCaption(caption);
 
     HWND hwnd = button.hWnd();
     const auto previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC,

@@ -9,20 +9,6 @@
 namespace platform {
 namespace {
 
-constexpr wchar_t kPictureClass[] = L"BandoraPictureBox";
-
-void RegisterPictureClass() {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Control::PictureProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPictureClass;
-    registered = RegisterClassExW(&wc) != 0;
-}
-
 std::vector<std::wstring> SplitLines(const std::wstring& text) {
     std::vector<std::wstring> lines;
     std::size_t start = 0;
@@ -33,6 +19,17 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
         start = end + 1;
     }
     return lines;
+}
+
+// Text is measured on a memory DC: it has the screen's dpi, and unlike the
+// screen's own DC it costs no round trip to the display.
+SIZE MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics = nullptr) {
+    MemoryDC dc(nullptr);
+    Select selected(dc.get(), font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    if (metrics) GetTextMetricsW(dc.get(), metrics);
+    return extent;
 }
 
 }  // namespace
@@ -80,8 +77,6 @@ Control::~Control() {
     }
 }
 
-HWND Control::ParentWindow() const { return container_ ? container_->hWnd() : form_.hWnd(); }
-
 RECT Control::PixelRect() const {
     if (kind_ == Kind::Line)
         return {TwipsToPixelsX(left_), TwipsToPixelsY(top_), TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
@@ -89,20 +84,68 @@ RECT Control::PixelRect() const {
     return {x, y, x + TwipsToPixelsX(width_), y + TwipsToPixelsY(height_)};
 }
 
+POINT Control::ContainerOrigin() const {
+    if (!container_) return {0, 0};
+    const RECT client = container_->FormClientRect();
+    return {client.left, client.top};
+}
+
+RECT Control::FormRect() const {
+    RECT r = PixelRect();
+    const POINT origin = ContainerOrigin();
+    OffsetRect(&r, origin.x, origin.y);
+    return r;
+}
+
+RECT Control::ClientRect() const {
+    const RECT r = PixelRect();
+    const int edge = 2 * BorderWidth();
+    return {0, 0, std::max<int>(r.right - r.left - edge, 0), std::max<int>(r.bottom - r.top - edge, 0)};
+}
+
+RECT Control::FormClientRect() const {
+    const RECT outer = FormRect();
+    const RECT client = ClientRect();
+    const int edge = BorderWidth();
+    return {outer.left + edge, outer.top + edge, outer.left + edge + client.right, outer.top + edge + client.bottom};
+}
+
+void Control::Invalidate() const {
+    HWND form = form_.hWnd();
+    if (!form) return;
+    if (hwnd_) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    } else if (kind_ == Kind::Label) {
+        // A caption may be wider than its box: repaint the container.
+        if (container_) container_->Invalidate();
+        else InvalidateRect(form, nullptr, FALSE);
+    } else {
+        const RECT r = FormRect();
+        InvalidateRect(form, &r, FALSE);
+    }
+}
+
+bool Control::CanFocus() const {
+    if (tab_ < 0 || !enabled_ || !Shown()) return false;
+    if (hwnd_) return IsWindowVisible(hwnd_) && IsWindowEnabled(hwnd_);
+    return kind_ == Kind::PictureBox;
+}
+
 void Control::Create() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (kind_ == Kind::Line) return;
     if (kind_ == Kind::Label) {
         if (autoSize_) {   // the caption decides the size
-            WindowDC screen(nullptr);
-            Select font(screen.get(), FontHandle());
-            SIZE extent{};
-            GetTextExtentPoint32W(screen.get(), text_.c_str(), static_cast<int>(text_.size()), &extent);
             TEXTMETRICW metrics{};
-            GetTextMetricsW(screen.get(), &metrics);
+            const SIZE extent = MeasureText(FontHandle(), text_, &metrics);
             width_ = extent.cx * TwipsPerPixelX();
             height_ = metrics.tmHeight * TwipsPerPixelY();
         }
+        return;
+    }
+
+    if (kind_ == Kind::PictureBox) {
+        if (autoSize_) SetAutoSize(true);
         return;
     }
 
@@ -110,14 +153,10 @@ void Control::Create() {
     if (tab_ >= 0 && !(flags_ & kNoTabStop)) style |= WS_TABSTOP;
     DWORD exStyle = 0;
     const wchar_t* windowClass = nullptr;
-    const RECT r = PixelRect();
+    // Child windows all belong to the form, placed where their container is drawn.
+    const RECT r = FormRect();
     int height = r.bottom - r.top;
     switch (kind_) {
-    case Kind::PictureBox:
-        RegisterPictureClass();
-        windowClass = kPictureClass;
-        style |= WS_CLIPCHILDREN | ((flags_ & kBorder) ? WS_BORDER : 0);
-        break;
     case Kind::TextBox:
         windowClass = L"EDIT";
         exStyle = WS_EX_CLIENTEDGE;
@@ -135,10 +174,8 @@ void Control::Create() {
     default:
         return;
     }
-    const bool listOrPicture = kind_ == Kind::ComboBox || kind_ == Kind::PictureBox;
-    hwnd_ = CreateWindowExW(exStyle, windowClass, listOrPicture ? nullptr : text_.c_str(), style,
-                            r.left, r.top, r.right - r.left, height, ParentWindow(), nullptr,
-                            instance, this);
+    hwnd_ = CreateWindowExW(exStyle, windowClass, kind_ == Kind::ComboBox ? nullptr : text_.c_str(), style,
+                            r.left, r.top, r.right - r.left, height, form_.hWnd(), nullptr, instance, nullptr);
     if (!hwnd_) return;
     ApplyFont();
     if (kind_ == Kind::TextBox) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);   // no length limit
@@ -156,17 +193,15 @@ void Control::Create() {
             SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + delta);
         }
     }
-    if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
 }
 
 void Control::Detach() {
     hwnd_ = nullptr;
-    pressed_ = false;
     image_.reset();
 }
 
 void Control::ApplyFont() {
-    if (hwnd_ && kind_ != Kind::PictureBox)
+    if (hwnd_)
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
 }
 
@@ -175,7 +210,7 @@ HFONT Control::FontHandle() const { return ownFont_ ? ownFont_.get() : form_.Fon
 void Control::SetBackColor(OleColour colour) {
     back_ = colour;
     if (image_) RenderImage();
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    Invalidate();
 }
 
 std::wstring Control::Text() const {
@@ -194,7 +229,7 @@ std::wstring Control::Text() const {
 void Control::SetText(const std::wstring& text) {
     if (kind_ == Kind::Label) {
         text_ = text;
-        if (HWND parent = ParentWindow()) InvalidateRect(parent, nullptr, FALSE);
+        Invalidate();
         return;
     }
     if (hwnd_ && kind_ != Kind::ComboBox) SetWindowTextW(hwnd_, text.c_str());
@@ -203,7 +238,7 @@ void Control::SetText(const std::wstring& text) {
 void Control::SetVisible(bool visible) {
     visible_ = visible;
     if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
-    else if (HWND parent = ParentWindow()) InvalidateRect(parent, nullptr, FALSE);
+    else Invalidate();
 }
 
 int Control::ListIndex() const {
@@ -261,18 +296,17 @@ double Control::ScaleY(double value, int from, int to) const {
 }
 
 double Control::TextWidth(const std::wstring& text) const {
-    WindowDC screen(nullptr);
-    Select font(screen.get(), FontHandle());
-    SIZE extent{};
-    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    const SIZE extent = MeasureText(FontHandle(), text);
     return scaleMode_ == kTwips ? static_cast<double>(extent.cx) * TwipsPerPixelX() : extent.cx;
 }
 
 void Control::Resize(int widthPx, int heightPx) {
+    Invalidate();
     width_ = widthPx * TwipsPerPixelX();
     height_ = heightPx * TwipsPerPixelY();
     if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (image_) SetAutoRedraw(true);
+    Invalidate();
 }
 
 void Control::SetAutoSize(bool on) {
@@ -285,8 +319,7 @@ void Control::SetAutoSize(bool on) {
 void Control::SetAutoRedraw(bool on) {
     image_.reset();
     if (!on) return;
-    RECT client{0, 0, TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
-    if (hwnd_) GetClientRect(hwnd_, &client);
+    const RECT client = ClientRect();
     image_ = std::make_unique<Image>(client.right, client.bottom);
     RenderImage();
 }
@@ -302,8 +335,7 @@ HDC Control::hDC() {
 }
 
 void Control::PaintPicture(HDC dc) const {
-    RECT client{0, 0, TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
-    if (hwnd_) GetClientRect(hwnd_, &client);
+    const RECT client = ClientRect();
     Brush back(CreateSolidBrush(ToColorRef(back_)));
     FillRect(dc, &client, back.get());
     if (picture_) picture_->Draw(dc, 0, 0);
@@ -344,56 +376,28 @@ bool Control::HitTest(POINT pixel) const {
     return PtInRect(&r, pixel) != FALSE;
 }
 
-LRESULT CALLBACK Control::PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = WindowObject<Control>(hwnd, msg, lp);
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
-    switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;   // WM_PAINT covers every pixel
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        auto paint = [self](HDC dc) {
-            if (self->image_) {
-                BitBlt(dc, 0, 0, self->image_->width, self->image_->height, self->image_->dc, 0, 0, SRCCOPY);
-            } else {
-                self->PaintPicture(dc);
-                self->form_.PaintGraphics(dc, self);
-            }
-        };
-        if (msg == WM_PRINTCLIENT) {
-            paint(reinterpret_cast<HDC>(wp));
-        } else {
-            PaintDC dc(hwnd);
-            paint(dc.get());
-        }
-        return 0;
+void Control::PaintBox(HDC dc) const {
+    if (kind_ != Kind::PictureBox || !visible_) return;
+    const int saved = SaveDC(dc);
+    const RECT outer = FormRect();
+    IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
+    if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
+        Brush frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
+        FrameRect(dc, &outer, frame.get());
     }
-    case WM_LBUTTONDOWN:
-        if (self->tab_ >= 0) SetFocus(hwnd);
-        SetCapture(hwnd);
-        self->pressed_ = true;
-        return 0;
-    case WM_LBUTTONUP: {
-        if (!self->pressed_) return 0;
-        self->pressed_ = false;
-        ReleaseCapture();
-        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        RECT client{};
-        GetClientRect(hwnd, &client);
-        // A click handler may unload the form: nothing of `self` is used after it.
-        if (PtInRect(&client, at)) self->form_.ClickAt(self, at);
-        return 0;
+    // What the box holds is cut off at its client area.
+    const RECT client = FormClientRect();
+    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
+    if (image_) {
+        BitBlt(dc, 0, 0, image_->width, image_->height, image_->dc, 0, 0, SRCCOPY);
+    } else {
+        PaintPicture(dc);
+        form_.PaintGraphics(dc, this);
     }
-    case WM_CAPTURECHANGED:
-        self->pressed_ = false;
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->Detach();
-        break;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
+    OffsetViewportOrgEx(dc, -client.left, -client.top, nullptr);
+    form_.PaintBoxes(dc, this);
+    RestoreDC(dc, saved);
 }
 
 }  // namespace platform

@@ -1,6 +1,9 @@
-// Controls of a form, made from rows of a layout table. Picture boxes, text
-// boxes, lists and command buttons are child windows; labels and lines are
-// drawn on their container's surface, beneath every child window.
+// Controls of a form, made from rows of a layout table. Text boxes, lists and
+// command buttons are child windows. Picture boxes, labels and lines have no
+// window of their own: the form draws them and finds which one a click is on.
+// A window costs far more to create and paint than a rectangle does, and the
+// main window holds over a hundred picture boxes. Labels and lines lie beneath
+// the picture boxes of their container, and every child window above both.
 #pragma once
 #include <windows.h>
 
@@ -60,7 +63,7 @@ public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    // Makes the child window (nothing for labels and lines).
+    // Makes the child window of a text box, list or button; sizes the rest.
     void Create();
     // Forgets the window once it is destroyed, and frees what drew it.
     void Detach();
@@ -79,6 +82,14 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     RECT PixelRect() const;
+    // The same in pixels of the form's client area, and the client area (inside
+    // the border) there.
+    RECT FormRect() const;
+    RECT FormClientRect() const;
+    // Client area size in pixels, as {0, 0, width, height}.
+    RECT ClientRect() const;
+    // Repaints the control's part of the form.
+    void Invalidate() const;
 
     OleColour BackColor() const { return back_; }
     void SetBackColor(OleColour colour);
@@ -92,6 +103,10 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     bool Enabled() const { return enabled_; }
+    // Visible, and so is every container around it.
+    bool Shown() const { return visible_ && (!container_ || container_->Shown()); }
+    // Whether the control can hold the focus now: a tab stop that is shown and enabled.
+    bool CanFocus() const;
 
     // Lists.
     int ListIndex() const;
@@ -120,15 +135,16 @@ public:
     // over the background colour), readable while the box is hidden.
     HDC hDC();
 
-    // Windowless children of a picture box or form.
+    // Labels and lines, drawn on their container's client area.
     void PaintGraphic(HDC dc) const;
     bool HitTest(POINT pixel) const;
-
-    // The window procedure of picture boxes.
-    static LRESULT CALLBACK PictureProc(HWND, UINT, WPARAM, LPARAM);
+    // A picture box with what it holds, drawn on a DC of the form's client area.
+    void PaintBox(HDC dc) const;
 
 private:
-    HWND ParentWindow() const;
+    // The container's client area in the form's pixels.
+    POINT ContainerOrigin() const;
+    int BorderWidth() const { return (flags_ & kBorder) ? 1 : 0; }
     void ApplyFont();
     void Resize(int widthPx, int heightPx);
     void RenderImage();
@@ -155,7 +171,6 @@ private:
     double fontPoints_ = 0;
     Font ownFont_;          // null while the control shows the form's font
     HWND hwnd_ = nullptr;
-    bool pressed_ = false;
 
     struct Image;           // the AutoRedraw persistent image
     std::unique_ptr<Image> image_;

@@ -47,6 +47,7 @@ LOGFONTW MakeLogFont(const FontDef& def) {
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {
+    focusedBox_ = pressedBox_ = nullptr;
     controls_.clear();
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -89,6 +90,7 @@ void Form::Place(HWND owner) {
 }
 
 void Form::CreateControls() {
+    focusedBox_ = pressedBox_ = nullptr;
     controls_.clear();
     controls_.reserve(layout_.size());
     for (const ControlDef& def : layout_) {
@@ -96,7 +98,8 @@ void Form::CreateControls() {
         controls_.push_back(std::make_unique<Control>(*this, def, container));
         controls_.back()->Create();
     }
-    // Stacking follows the table: a later row lies above an earlier one.
+    // Stacking follows the table, a later row above an earlier one. A new
+    // child window goes beneath its siblings, so each one made is put on top.
     for (const auto& control : controls_)
         if (control->hWnd())
             SetWindowPos(control->hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -105,15 +108,8 @@ void Form::CreateControls() {
 bool Form::Show() {
     if (!Load()) return false;
     ShowWindow(hwnd_, SW_SHOW);
-    // Focus goes to the first control in tab order that can take it.
-    const Control* first = nullptr;
-    for (const auto& control : controls_) {
-        if (control->TabIndex() < 0 || !control->hWnd() || !IsWindowVisible(control->hWnd()) ||
-            !IsWindowEnabled(control->hWnd()))
-            continue;
-        if (!first || control->TabIndex() < first->TabIndex()) first = control.get();
-    }
-    if (first) SetFocus(first->hWnd());
+    const std::vector<Control*> order = TabOrder();
+    if (!order.empty()) Focus(*order.front());
     UpdateWindow(hwnd_);
     return true;
 }
@@ -165,24 +161,65 @@ Control& Form::Item(const std::wstring& name, int index) const {
     return *control;
 }
 
-void Form::Tab(HWND from, bool backwards) {
+std::vector<Control*> Form::TabOrder() const {
     std::vector<Control*> order;
     for (const auto& control : controls_)
-        if (control->TabIndex() >= 0 && control->hWnd() && IsWindowVisible(control->hWnd()) &&
-            IsWindowEnabled(control->hWnd()))
-            order.push_back(control.get());
-    if (order.empty()) return;
+        if (control->CanFocus()) order.push_back(control.get());
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-    auto current = std::find_if(order.begin(), order.end(), [from](const Control* c) {
-        return c->hWnd() == from || IsChild(c->hWnd(), from);
+    return order;
+}
+
+void Form::Tab(HWND from, bool backwards) {
+    const std::vector<Control*> order = TabOrder();
+    if (order.empty()) return;
+    const Control* from_control = from == hwnd_ ? focusedBox_ : nullptr;
+    auto current = std::find_if(order.begin(), order.end(), [&](const Control* c) {
+        return from_control ? c == from_control : c->hWnd() && (c->hWnd() == from || IsChild(c->hWnd(), from));
     });
     std::ptrdiff_t at = current == order.end() ? -1 : current - order.begin();
     const auto count = static_cast<std::ptrdiff_t>(order.size());
     at = backwards ? (at <= 0 ? count - 1 : at - 1) : (at + 1) % count;
-    SetFocus(order[static_cast<std::size_t>(at)]->hWnd());
-    if (order[static_cast<std::size_t>(at)]->kind() == Kind::TextBox)
-        SendMessageW(order[static_cast<std::size_t>(at)]->hWnd(), EM_SETSEL, 0, -1);
+    Control& next = *order[static_cast<std::size_t>(at)];
+    Focus(next);
+    if (next.kind() == Kind::TextBox) SendMessageW(next.hWnd(), EM_SETSEL, 0, -1);
+}
+
+void Form::Focus(Control& control) {
+    if (control.hWnd()) {
+        SetFocus(control.hWnd());
+    } else if (hwnd_) {
+        focusedBox_ = &control;
+        SetFocus(hwnd_);
+    }
+}
+
+Control* Form::ActiveControl() const {
+    const HWND focus = GetFocus();
+    if (!hwnd_ || !focus) return nullptr;
+    if (focus == hwnd_) return focusedBox_;
+    for (const auto& control : controls_)
+        if (control->hWnd() && (control->hWnd() == focus || IsChild(control->hWnd(), focus))) return control.get();
+    return nullptr;
+}
+
+Control* Form::BoxAt(POINT pixel) const { return BoxAt(pixel, nullptr); }
+
+Control* Form::BoxAt(POINT pixel, const Control* container) const {
+    if (container) {   // what a box holds is cut off at its client area
+        const RECT client = container->FormClientRect();
+        if (!PtInRect(&client, pixel)) return nullptr;
+    }
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        Control* box = it->get();
+        if (box->Container() != container || box->kind() != Kind::PictureBox || !box->Visible() || !box->Enabled())
+            continue;
+        const RECT r = box->FormRect();
+        if (!PtInRect(&r, pixel)) continue;
+        Control* inner = BoxAt(pixel, box);
+        return inner ? inner : box;
+    }
+    return nullptr;
 }
 
 void Form::ClickAt(Control* container, POINT pixel) {
@@ -202,15 +239,38 @@ void Form::PaintGraphics(HDC dc, const Control* container) const {
             control->PaintGraphic(dc);
 }
 
-void Form::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+void Form::PaintBoxes(HDC dc, const Control* container) const {
+    for (const auto& control : controls_)
+        if (control->Container() == container && control->kind() == Kind::PictureBox) {
+            control->PaintBox(dc);
+        }
+}
+
+void Form::PaintSurface(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
     Brush back(CreateSolidBrush(ToColorRef(def_.back)));
     FillRect(dc, &client, back.get());
     PaintGraphics(dc, nullptr);
-    EndPaint(hwnd_, &ps);
+    PaintBoxes(dc, nullptr);
+}
+
+void Form::Paint() {
+    PaintDC paint(hwnd_);
+    const RECT& update = paint.update();
+    const int width = update.right - update.left, height = update.bottom - update.top;
+    if (width <= 0 || height <= 0) return;
+    // Drawn off screen first: a band is painted over its drawing, and the
+    // drawing must never show through on the screen.
+    MemoryDC memory(paint.get());
+    Bitmap bitmap(CreateCompatibleBitmap(paint.get(), width, height));
+    {
+        Select selected(memory.get(), bitmap.get());
+        SetViewportOrgEx(memory.get(), -update.left, -update.top, nullptr);
+        PaintSurface(memory.get());
+        SetViewportOrgEx(memory.get(), 0, 0, nullptr);
+        BitBlt(paint.get(), update.left, update.top, width, height, memory.get(), 0, 0, SRCCOPY);
+    }
 }
 
 LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -227,14 +287,9 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT:
         Paint();
         return 0;
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        Brush back(CreateSolidBrush(ToColorRef(def_.back)));
-        FillRect(reinterpret_cast<HDC>(wp), &client, back.get());
-        PaintGraphics(reinterpret_cast<HDC>(wp), nullptr);
+    case WM_PRINTCLIENT:
+        PaintSurface(reinterpret_cast<HDC>(wp));
         return 0;
-    }
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED && lp) {
             for (const auto& control : controls_) {
@@ -245,27 +300,45 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             }
         }
         return 0;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
+        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        // A box's border is not its client area: a press there is nobody's.
+        Control* box = BoxAt(at);
+        const RECT client = box ? box->FormClientRect() : RECT{};
+        pressedBox_ = box && PtInRect(&client, at) ? box : nullptr;
+        if (box && !pressedBox_) return 0;
+        if (pressedBox_ && pressedBox_->CanFocus()) Focus(*pressedBox_);
         SetCapture(hwnd_);
         pressed_ = true;
         return 0;
+    }
     case WM_LBUTTONUP: {
         if (!pressed_) return 0;
+        Control* box = pressedBox_;
         pressed_ = false;
+        pressedBox_ = nullptr;
         ReleaseCapture();
         const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        ClickAt(nullptr, at);
+        if (!box) {
+            ClickAt(nullptr, at);
+        } else {
+            // A box's click is a press and release both on it, as for a button.
+            const RECT client = box->FormClientRect();
+            // A click handler may unload the form: nothing of the form is used after it.
+            if (PtInRect(&client, at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
+        }
         return 0;
     }
     case WM_CAPTURECHANGED:
         pressed_ = false;
+        pressedBox_ = nullptr;
         return 0;
     case WM_ACTIVATE:
         // Keep the focused control across a switch to another window and back.
         if (LOWORD(wp) == WA_INACTIVE) {
             HWND focus = GetFocus();
-            if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-        } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)) {
+            if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
+        } else if (lastFocus_ && (lastFocus_ == hwnd_ || (IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)))) {
             SetFocus(lastFocus_);
             return 0;
         }
@@ -274,6 +347,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         Unload();
         return 0;
     case WM_DESTROY:
+        focusedBox_ = pressedBox_ = nullptr;
         for (const auto& control : controls_) control->Detach();
         if (quitOnDestroy_) PostQuitMessage(0);
         return 0;

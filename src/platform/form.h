@@ -59,11 +59,21 @@ public:
 
     // Moves the focus along the tab order; used by the message loop.
     void Tab(HWND from, bool backwards);
+    // Gives `control` the keyboard focus. A picture box holds it through the
+    // form's own window, which then takes the keys.
+    void Focus(Control& control);
+    // The control that has the focus; nullptr when none of this form's has it.
+    Control* ActiveControl() const;
 
+    // The picture box on top at `pixel` of the form's client area; nullptr
+    // for the form's own surface.
+    Control* BoxAt(POINT pixel) const;
     // Delivers a click on `control` (or on a label or the container itself at
     // `pixel` of a container's client area).
     void ClickAt(Control* container, POINT pixel);
+    // Draws the labels and lines of a container (nullptr: the form), and its picture boxes.
     void PaintGraphics(HDC dc, const Control* container) const;
+    void PaintBoxes(HDC dc, const Control* container) const;
 
 protected:
     virtual void Form_Load() {}
@@ -76,6 +86,9 @@ private:
     void CreateControls();
     void Place(HWND owner);
     void Paint();
+    void PaintSurface(HDC dc) const;
+    Control* BoxAt(POINT pixel, const Control* container) const;
+    std::vector<Control*> TabOrder() const;
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -85,6 +98,8 @@ private:
     HWND hwnd_ = nullptr;
     HWND modalOwner_ = nullptr;
     HWND lastFocus_ = nullptr;
+    Control* focusedBox_ = nullptr;   // the picture box with the focus while the form's window has it
+    Control* pressedBox_ = nullptr;   // where the left button went down
     bool quitOnDestroy_ = false;
     bool pressed_ = false;
 };

@@ -6,7 +6,7 @@
 namespace platform {
 namespace {
 
-int ScreenDpi(int index) {
+int ReadScreenDpi(int index) {
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, index) : 96;
     if (screen) ReleaseDC(nullptr, screen);
@@ -15,8 +15,16 @@ int ScreenDpi(int index) {
 
 }  // namespace
 
-int ScreenDpiX() { return ScreenDpi(LOGPIXELSX); }
-int ScreenDpiY() { return ScreenDpi(LOGPIXELSY); }
+// The system dpi is fixed for the session, and every twips conversion needs
+// it: read once, as asking the display for it costs far more than the rest.
+int ScreenDpiX() {
+    static const int dpi = ReadScreenDpi(LOGPIXELSX);
+    return dpi;
+}
+int ScreenDpiY() {
+    static const int dpi = ReadScreenDpi(LOGPIXELSY);
+    return dpi;
+}
 int TwipsPerPixelX() { return 1440 / ScreenDpiX(); }
 int TwipsPerPixelY() { return 1440 / ScreenDpiY(); }
 int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDpiX(), 1440); }

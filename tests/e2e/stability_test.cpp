@@ -153,18 +153,13 @@ protected:
         text1_ = FindChild(main_, L"Edit", POINT{TwipsToPx(240), TwipsToPx(6300)});
         list_ = FindChild(main_, L"ComboBox", POINT{TwipsToPx(1920), TwipsToPx(6300)});
         calculate_ = FindChildByText(main_, L"Button", L"Calculate");
-        const HWND writer = FindChild(main_, L"BandoraPictureBox", POINT{TwipsToPx(15), TwipsToPx(4560)});
-        ASSERT_TRUE(text1_ && list_ && calculate_ && writer);
-        firstBand_ = FindChild(writer, L"BandoraPictureBox", POINT{TwipsToPx(1800), TwipsToPx(220)});
-        toleranceBand_ = FindChild(writer, L"BandoraPictureBox", POINT{TwipsToPx(3320), TwipsToPx(80)});
-        ASSERT_TRUE(firstBand_ && toleranceBand_);
+        ASSERT_TRUE(text1_ && list_ && calculate_);
+        // The writer's drawing is at (15, 4560) twips; its first and last bands in it.
+        firstBand_ = BoxIn(main_, 15 + 1800, 4560 + 220, 100, 875);
+        toleranceBand_ = BoxIn(main_, 15 + 3320, 4560 + 80, 100, 1190);
     }
 
-    static COLORREF OnScreen(HWND band) {
-        RECT client{};
-        GetClientRect(band, &client);
-        return ScreenPixel(band, client.right / 2, client.bottom / 2);
-    }
+    static COLORREF OnScreen(const DrawnBox& band) { return ScreenPixel(band.window, band.middle.x, band.middle.y); }
 
     bool Responds() const {
         DWORD_PTR result = 0;
@@ -182,7 +177,7 @@ protected:
 
     RunningProgram program_;
     HWND main_ = nullptr, text1_ = nullptr, list_ = nullptr, calculate_ = nullptr;
-    HWND firstBand_ = nullptr, toleranceBand_ = nullptr;
+    DrawnBox firstBand_{}, toleranceBand_{};
 };
 
 TEST_F(RealProgram, TakesAMegabyteTypedInAndCalculatesWithoutStalling) {

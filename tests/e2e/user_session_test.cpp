@@ -26,17 +26,13 @@ COLORREF BandColour(int index) { return model::kBandColours[static_cast<std::siz
 POINT At(int leftTwips, int topTwips) { return {TwipsToPx(leftTwips), TwipsToPx(topTwips)}; }
 
 // The colour on the screen in the middle of a band.
-COLORREF OnScreen(HWND band) {
-    RECT client{};
-    GetClientRect(band, &client);
-    return ScreenPixel(band, client.right / 2, client.bottom / 2);
-}
+COLORREF OnScreen(const DrawnBox& band) { return ScreenPixel(band.window, band.middle.x, band.middle.y); }
 
 // Waits until the band shows the colour of `index` on the screen.
-bool Shows(HWND band, int index) {
+bool Shows(const DrawnBox& band, int index) {
     return WaitUntil([&] { return OnScreen(band) == BandColour(index); });
 }
-std::string Seen(HWND band) {
+std::string Seen(const DrawnBox& band) {
     char text[32];
     std::snprintf(text, sizeof text, ": shows 0x%06lX", static_cast<unsigned long>(OnScreen(band)));
     return text;
@@ -73,19 +69,18 @@ protected:
         about_ = FindChild(main_, L"Button", At(7920, 6480));
         for (HWND found : {text1_, text3_, text4_, combo_, calculate_, about_}) ASSERT_NE(found, nullptr);
 
-        const HWND fiveBand = FindChild(main_, L"BandoraPictureBox", At(0, 120));
-        const HWND fourBand = FindChild(main_, L"BandoraPictureBox", At(4570, 120));
-        const HWND writer = FindChild(main_, L"BandoraPictureBox", At(15, 4560));
-        ASSERT_TRUE(fiveBand && fourBand && writer);
-        auto band = [](HWND drawing, int left, int top) { return FindChild(drawing, L"BandoraPictureBox", At(left, top)); };
-        readerBands_[0] = {band(fourBand, 1800, 240), band(fourBand, 2040, 240), band(fourBand, 2280, 240),
-                           band(fourBand, 3315, 90)};
-        readerBands_[1] = {band(fiveBand, 1800, 240), band(fiveBand, 2040, 240), band(fiveBand, 2280, 240),
-                           band(fiveBand, 2520, 240), band(fiveBand, 3315, 80)};
-        writerBands_ = {band(writer, 1800, 220), band(writer, 2040, 240), band(writer, 2280, 220),
-                        band(writer, 3320, 80)};
-        for (const auto* bands : {&readerBands_[0], &readerBands_[1], &writerBands_})
-            for (HWND b : *bands) ASSERT_NE(b, nullptr);
+        // The drawings' places, and their bands' places in them (twips).
+        const POINT fiveBand{0, 120}, fourBand{4570, 120}, writer{15, 4560};
+        auto band = [this](POINT drawing, int left, int top, int height) {
+            return BoxIn(main_, drawing.x + left, drawing.y + top, 100, height);
+        };
+        readerBands_[0] = {band(fourBand, 1800, 240, 875), band(fourBand, 2040, 240, 875),
+                           band(fourBand, 2280, 240, 875), band(fourBand, 3315, 90, 1190)};
+        readerBands_[1] = {band(fiveBand, 1800, 240, 875), band(fiveBand, 2040, 240, 875),
+                           band(fiveBand, 2280, 240, 875), band(fiveBand, 2520, 240, 875),
+                           band(fiveBand, 3315, 80, 1190)};
+        writerBands_ = {band(writer, 1800, 220, 875), band(writer, 2040, 240, 875), band(writer, 2280, 220, 875),
+                        band(writer, 3320, 80, 1190)};
         // Shown and painted: the writer's first band is Yellow from the start.
         ASSERT_TRUE(Shows(writerBands_[0], model::Yellow)) << "the window was not painted";
     }
@@ -96,9 +91,9 @@ protected:
         }
     }
 
-    HWND Swatch(const Palette& palette, int index) const {
+    DrawnBox Swatch(const Palette& palette, int index) const {
         const int left = index >= model::Silver ? palette.leftSilverGold : palette.left;
-        return FindChild(main_, L"BandoraPictureBox", At(left, SwatchTop(index)));
+        return BoxIn(main_, left, SwatchTop(index), 255, 255);
     }
 
     // Picks a tolerance the way a user does: opens the list and clicks the entry.
@@ -135,8 +130,8 @@ protected:
     HWND main_ = nullptr;
     HWND text1_ = nullptr, text3_ = nullptr, text4_ = nullptr, combo_ = nullptr;
     HWND calculate_ = nullptr, about_ = nullptr;
-    std::vector<HWND> readerBands_[2];   // four-band, five-band
-    std::vector<HWND> writerBands_;
+    std::vector<DrawnBox> readerBands_[2];   // four-band, five-band
+    std::vector<DrawnBox> writerBands_;
 };
 
 TEST_F(UserSession, OpensWithTheWriterPaintedAndTheReadoutsEmpty) {
@@ -174,14 +169,12 @@ TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
     for (const auto& click : kClicks) {
         const Palette& p = click.palette;
         SCOPED_TRACE(std::string(p.name) + " swatch " + std::to_string(click.index));
-        HWND swatch = Swatch(p, click.index);
-        ASSERT_NE(swatch, nullptr);
-        ASSERT_TRUE(RealClickMiddle(swatch));
+        ASSERT_TRUE(RealClickMiddle(Swatch(p, click.index)));
         bands[p.reader][static_cast<std::size_t>(p.band)] = click.index;
         shown[p.reader] = ExpectedReadout(bands[p.reader]);
         EXPECT_TRUE(WaitUntil([&] { return WindowText(readouts[p.reader]) == shown[p.reader]; }))
             << "shows " << testing::PrintToString(WindowText(readouts[p.reader]));
-        const HWND band = readerBands_[p.reader][static_cast<std::size_t>(p.band)];
+        const DrawnBox& band = readerBands_[p.reader][static_cast<std::size_t>(p.band)];
         EXPECT_TRUE(Shows(band, click.index)) << Seen(band);
         EXPECT_EQ(WindowText(readouts[1 - p.reader]), shown[1 - p.reader]) << "the other reader changed";
     }

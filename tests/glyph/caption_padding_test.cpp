@@ -102,13 +102,11 @@ TEST_F(GlyphFormTest, GlyphBoxTakesItsSettings) {
         EXPECT_EQ(font.lfWeight, FW_NORMAL) << "only face and size come from the button";
         EXPECT_TRUE(box.AutoRedraw());
         EXPECT_FALSE(box.Visible());
-        EXPECT_FALSE(IsWindowVisible(box.hWnd()));
         EXPECT_EQ(box.BackColor(), 0x8000000Fu);
 
         // Picture-sized, and its persistent image holds the picture while hidden.
         const Pixels picture = Resource(c.picture);
-        RECT client{};
-        GetClientRect(box.hWnd(), &client);
+        const RECT client = box.ClientRect();
         EXPECT_EQ(client.right, picture.width);
         EXPECT_EQ(client.bottom, picture.height);
         EXPECT_EQ(Difference(ReadDC(box.hDC(), picture.width, picture.height), picture), "");

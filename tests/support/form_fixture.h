@@ -33,13 +33,17 @@ protected:
         GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
         ASSERT_STREQ(separator, L",") << "the locale set-up did not take (LOCPATH, LC_ALL)";
     }
-    // A click from the system's own input queue, as from a real mouse; the
-    // input reaches the window through this thread's message queue.
-    void PointerClick(HWND hwnd) {
-        RECT r{};
-        GetWindowRect(hwnd, &r);
-        ASSERT_EQ(WindowFromPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}), hwnd);
-        ASSERT_TRUE(testing_gui::RealClickMiddle(hwnd));
+    // A click from the system's own input queue, as from a real mouse, in the
+    // middle of a control; the input reaches the window that shows it through
+    // this thread's message queue.
+    void PointerClick(const platform::Control& control) {
+        const RECT client = testing_gui::ClientRectOf(control);
+        const testing_gui::WindowPoint p =
+            testing_gui::WindowPointOf(control, POINT{client.right / 2, client.bottom / 2});
+        POINT screen = p.at;
+        ClientToScreen(p.hwnd, &screen);
+        ASSERT_EQ(WindowFromPoint(screen), p.hwnd);
+        ASSERT_TRUE(testing_gui::RealClick(p.hwnd, p.at));
         testing_gui::PumpFor(200);
     }
     std::unique_ptr<ui::Form1> form;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/form.h"
+
 namespace testing_gui {
 
 void PumpFor(int ms) {
@@ -33,16 +35,36 @@ void Click(HWND hwnd, POINT at) {
     SendMessageW(hwnd, WM_LBUTTONUP, 0, where);
 }
 
+WindowPoint WindowPointOf(const platform::Control& control, POINT at) {
+    if (control.hWnd()) return {control.hWnd(), at};
+    const RECT client = control.FormClientRect();
+    return {control.form().hWnd(), POINT{client.left + at.x, client.top + at.y}};
+}
+
+COLORREF PixelAt(const platform::Control& control, int x, int y) {
+    const WindowPoint p = WindowPointOf(control, POINT{x, y});
+    return PixelAt(p.hwnd, p.at.x, p.at.y);
+}
+
+void Click(const platform::Control& control, POINT at) {
+    const WindowPoint p = WindowPointOf(control, at);
+    Click(p.hwnd, p.at);
+}
+
 void Click(const platform::Control& control) {
-    RECT client{};
-    GetClientRect(control.hWnd(), &client);
-    Click(control.hWnd(), POINT{client.right / 2, client.bottom / 2});
+    const RECT client = ClientRectOf(control);
+    Click(control, POINT{client.right / 2, client.bottom / 2});
 }
 
 RECT ClientRectOf(HWND hwnd) {
     RECT r{};
     GetClientRect(hwnd, &r);
     return r;
+}
+
+RECT ClientRectOf(const platform::Control& control) {
+    if (control.hWnd()) return ClientRectOf(control.hWnd());
+    return control.ClientRect();
 }
 
 int GdiObjectCount() {

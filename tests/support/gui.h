@@ -12,12 +12,24 @@ namespace testing_gui {
 void PumpFor(int ms);
 // The colour of a pixel of a child window's client area, as on the screen.
 COLORREF PixelAt(HWND hwnd, int x, int y);
-// A left click in the middle of a windowed control (or at a client point),
-// sent as the mouse messages the control would get.
+// The same for a point of a control's client area: a picture box is drawn on
+// its form's window, at its place there.
+COLORREF PixelAt(const platform::Control& control, int x, int y);
+// A left click at a client point of a window, sent as the mouse messages the
+// window would get; for a control, at a client point or in its middle (a
+// picture box's click goes to the form's window, where it is drawn).
 void Click(HWND hwnd, POINT at);
+void Click(const platform::Control& control, POINT at);
 void Click(const platform::Control& control);
-// A window's client rectangle, in pixels.
+// A window's or a control's client rectangle, in pixels: {0, 0, width, height}.
 RECT ClientRectOf(HWND hwnd);
+RECT ClientRectOf(const platform::Control& control);
+// A client point of a control, in the coordinates of the window that shows it.
+struct WindowPoint {
+    HWND hwnd;
+    POINT at;
+};
+WindowPoint WindowPointOf(const platform::Control& control, POINT at);
 // GDI objects alive in this process, read from the process's GDI handle
 // table (GetGuiResources is not implemented under Wine).
 int GdiObjectCount();

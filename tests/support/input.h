@@ -13,12 +13,24 @@ namespace testing_gui {
 // Nearest whole pixel of a length in twips at 96 dpi (15 twips to a pixel).
 constexpr int TwipsToPx(int twips) { return (2 * twips + 15) / 30; }
 
+// A picture box of another program's window, drawn by that window: the
+// window, and the middle of the box in its client area, from the layout's
+// twips (the box's outer rectangle, offset by its container's).
+struct DrawnBox {
+    HWND window;
+    POINT middle;
+};
+constexpr DrawnBox BoxIn(HWND window, int left, int top, int width, int height) {
+    return {window, POINT{TwipsToPx(left + width / 2), TwipsToPx(top + height / 2)}};
+}
+
 // Moves the real mouse to a client point of `window` and clicks the left
 // button there. False if the system did not take the input or the cursor did
 // not arrive.
 bool RealClick(HWND window, POINT at);
-// The same in the middle of the window's client area.
+// The same in the middle of the window's client area, or of a box it draws.
 bool RealClickMiddle(HWND window);
+inline bool RealClickMiddle(const DrawnBox& box) { return RealClick(box.window, box.middle); }
 
 // The direct child of `parent` of window class `className` (any case) whose
 // outer top-left corner lies within a pixel of `at`, in the parent's client

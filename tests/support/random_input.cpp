@@ -269,35 +269,49 @@ std::string RandomSession::Step() {
     return "About";
 }
 
-std::string RandomSession::ClickSwatch() {
-    platform::Control& swatch = *swatches_[Below(static_cast<std::uint32_t>(swatches_.size()))];
-    RECT client{};
-    GetClientRect(swatch.hWnd(), &client);
-    const POINT at{static_cast<LONG>(Below(static_cast<std::uint32_t>(client.right))),
-                   static_cast<LONG>(Below(static_cast<std::uint32_t>(client.bottom)))};
-    Click(swatch.hWnd(), at);
+const platform::Control* RandomSession::BoxClickedAt(POINT at) const {
+    // A box's border is not its client area: a click there is nobody's.
+    const platform::Control* box = form_.BoxAt(at);
+    if (!box) return nullptr;
+    const RECT client = box->FormClientRect();
+    return PtInRect(&client, at) ? box : nullptr;
+}
+
+void RandomSession::Expect(const platform::Control& clicked) {
     for (const PaletteRole& role : kPaletteRoles) {
-        if (swatch.Name() != role.name) continue;
-        readerBands_[role.reader][static_cast<std::size_t>(role.band)] = swatch.Index();
+        if (clicked.Name() != role.name) continue;
+        readerBands_[role.reader][static_cast<std::size_t>(role.band)] = clicked.Index();
         readouts_[role.reader] = ExpectedReadout(readerBands_[role.reader]);
     }
-    return "click " + Narrow(swatch.Name()) + "(" + std::to_string(swatch.Index()) + ") at " +
-           std::to_string(at.x) + "," + std::to_string(at.y);
+}
+
+std::string RandomSession::ClickSwatch() {
+    platform::Control& swatch = *swatches_[Below(static_cast<std::uint32_t>(swatches_.size()))];
+    return ClickBox(swatch);
+}
+
+std::string RandomSession::ClickBox(platform::Control& target) {
+    const RECT client = ClientRectOf(target);
+    const POINT at{static_cast<LONG>(Below(static_cast<std::uint32_t>(client.right))),
+                   static_cast<LONG>(Below(static_cast<std::uint32_t>(client.bottom)))};
+    // Boxes overlap (a Black swatch lies over the bottom of a drawing): the
+    // click belongs to the one on top there, which the window finds.
+    const WindowPoint p = WindowPointOf(target, at);
+    const platform::Control* hit = BoxClickedAt(p.at);
+    Click(p.hwnd, p.at);
+    std::string what = "click " + Narrow(target.Name()) + "(" + std::to_string(target.Index()) + ") at " +
+                       std::to_string(at.x) + "," + std::to_string(at.y);
+    if (!hit) return what + ", on nothing";
+    Expect(*hit);
+    if (hit != &target) what += ", on " + Narrow(hit->Name()) + "(" + std::to_string(hit->Index()) + ")";
+    return what;
 }
 
 std::string RandomSession::ClickElsewhere() {
     // Nothing here has a handler: bands, drawings, legend swatches, the ohm
     // sign, the labels and the bare window.
     const std::uint32_t kind = Below(3);
-    if (kind == 0) {
-        platform::Control& target = *inert_[Below(static_cast<std::uint32_t>(inert_.size()))];
-        RECT client{};
-        GetClientRect(target.hWnd(), &client);
-        const POINT at{static_cast<LONG>(Below(static_cast<std::uint32_t>(client.right))),
-                       static_cast<LONG>(Below(static_cast<std::uint32_t>(client.bottom)))};
-        Click(target.hWnd(), at);
-        return "click " + Narrow(target.Name()) + " at " + std::to_string(at.x) + "," + std::to_string(at.y);
-    }
+    if (kind == 0) return ClickBox(*inert_[Below(static_cast<std::uint32_t>(inert_.size()))]);
     POINT at{};
     std::string what;
     if (kind == 1) {
@@ -311,6 +325,11 @@ std::string RandomSession::ClickElsewhere() {
         at = {static_cast<LONG>(Below(static_cast<std::uint32_t>(client.right))),
               static_cast<LONG>(Below(static_cast<std::uint32_t>(client.bottom)))};
         what = "click the window";
+    }
+    // A spot of the window may be a swatch: a click there is the swatch's.
+    if (const platform::Control* hit = BoxClickedAt(at)) {
+        Expect(*hit);
+        what += ", on " + Narrow(hit->Name()) + "(" + std::to_string(hit->Index()) + ")";
     }
     Click(form_.hWnd(), at);
     return what + " at " + std::to_string(at.x) + "," + std::to_string(at.y);
@@ -335,8 +354,8 @@ std::string RandomSession::Check(bool pixels) const {
         if (control.BackColor() != Colour(expected))
             return Narrow(name) + " is " + Hex(control.BackColor()) + ", should be " + Hex(Colour(expected));
         if (onScreen) {
-            const RECT client = ClientRectOf(control.hWnd());
-            const COLORREF shown = PixelAt(control.hWnd(), client.right / 2, client.bottom / 2);
+            const RECT client = ClientRectOf(control);
+            const COLORREF shown = PixelAt(control, client.right / 2, client.bottom / 2);
             if (shown != Colour(expected)) return Narrow(name) + " shows " + Hex(shown) + ", should be " + Hex(Colour(expected));
         }
         return std::string();

@@ -56,6 +56,12 @@ private:
     std::string Check(bool pixels) const;
     std::string ClickSwatch();
     std::string ClickElsewhere();
+    // A click at a random point of a picture box, and what it changes.
+    std::string ClickBox(platform::Control& target);
+    // The box on top whose client area holds a point of the main window.
+    const platform::Control* BoxClickedAt(POINT at) const;
+    // What a click on `clicked` does to the readers: a swatch sets its band.
+    void Expect(const platform::Control& clicked);
     void Calculate();
     platform::Control& C(const wchar_t* name) const { return form_.Item(name); }
     std::uint32_t Below(std::uint32_t n) { return rng_() % n; }

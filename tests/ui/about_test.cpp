@@ -68,13 +68,16 @@ bool OnLabel(const std::vector<RECT>& labels, POINT at) {
     return false;
 }
 
-// The picture box's client as far as the window shows it.
+// The picture box's client as far as the window shows it: the box fills the
+// window's client area from its corner.
 Pixels Shown(ui::Form2& about) {
-    HWND picture = about.Item(L"Picture1").hWnd();
-    UpdateWindow(picture);
-    HDC dc = GetDC(picture);
+    EXPECT_EQ(about.Item(L"Picture1").FormClientRect().left, 0);
+    EXPECT_EQ(about.Item(L"Picture1").FormClientRect().top, 0);
+    HWND window = about.hWnd();
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
     Pixels shown = glyph_test::ReadDC(dc, kClientWidth, kClientHeight);
-    ReleaseDC(picture, dc);
+    ReleaseDC(window, dc);
     return shown;
 }
 
@@ -94,7 +97,7 @@ protected:
         ASSERT_NE(form->About(), nullptr);
         EXPECT_FALSE(form->About()->IsLoaded()) << "the click returned before the window closed";
     }
-    void Close(ui::Form2& about, POINT at) { testing_gui::Click(about.Item(L"Picture1").hWnd(), at); }
+    void Close(ui::Form2& about, POINT at) { testing_gui::Click(about.Item(L"Picture1"), at); }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {

@@ -1,11 +1,16 @@
-// The main window as it is laid out, read back from the real windows.
+// The main window as it is laid out, read back from the real window: its
+// child windows, and the pixels and hit-testing of what it draws.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "reader/palettes.h"
 #include "support/form_fixture.h"
 
 namespace {
 
+using platform::ToColorRef;
 using testing_gui::PixelAt;
 
 int Px(int twips) { return (twips + 7) / 15; }   // 96 dpi, nearest pixel
@@ -24,7 +29,7 @@ struct Placed {
     int left, top, width, height;
 };
 
-// Every windowed control but the palettes, in twips.
+// Every control but the palettes and labels, in twips.
 const Placed kPlaced[] = {
     {L"Picture12", nullptr, 0, 120, 4530, 1395},   {L"TT", L"Picture12", 1800, 240, 100, 875},
     {L"HT", L"Picture12", 2040, 240, 100, 875},    {L"YT", L"Picture12", 2280, 240, 100, 875},
@@ -83,17 +88,46 @@ TEST_F(Form1Test, WindowIsCentredOnTheScreen) {
     EXPECT_NEAR(window.top + (window.bottom - window.top) / 2, screenH / 2, 1);
 }
 
+testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {
+    if (EqualRect(&actual, &expected)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "at (" << actual.left << ", " << actual.top << ")-(" << actual.right << ", "
+                                       << actual.bottom << "), should be (" << expected.left << ", " << expected.top
+                                       << ")-(" << expected.right << ", " << expected.bottom << ")";
+}
+
+// Outer rectangle in the window's client pixels, from the layout's twips.
+RECT Expected(const Placed& p) {
+    POINT origin{0, 0};   // the drawings have no border: their client area starts at their corner
+    for (const Placed& parent : kPlaced)
+        if (p.parent && std::wstring(parent.name) == p.parent) origin = {Px(parent.left), Px(parent.top)};
+    const int x = origin.x + Px(p.left), y = origin.y + Px(p.top);
+    return {x, y, x + Px(p.width), y + Px(p.height)};
+}
+
+TEST_F(Form1Test, OnlyTextBoxesTheListAndButtonsAreWindows) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(form->hWnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    EXPECT_EQ(children.size(), 6u);
+    for (const wchar_t* name : {L"Text1", L"Text3", L"Text4", L"Combo1", L"CCal", L"CAb"})
+        EXPECT_NE(std::find(children.begin(), children.end(), C(name).hWnd()), children.end()) << name;
+}
+
 TEST_F(Form1Test, EveryControlStandsAtItsRectangle) {
     for (const Placed& p : kPlaced) {
         SCOPED_TRACE(testing::Message() << std::string(p.name, p.name + wcslen(p.name)));
-        HWND hwnd = C(p.name).hWnd();
-        ASSERT_NE(hwnd, nullptr);
-        EXPECT_EQ(GetParent(hwnd), p.parent ? C(p.parent).hWnd() : form->hWnd());
-        const RECT r = RectInParent(hwnd);
-        EXPECT_EQ(r.left, Px(p.left));
-        EXPECT_EQ(r.top, Px(p.top));
-        EXPECT_EQ(r.right - r.left, Px(p.width));
-        EXPECT_EQ(r.bottom - r.top, Px(p.height));
+        platform::Control& control = C(p.name);
+        const RECT expected = Expected(p);
+        if (HWND hwnd = control.hWnd()) {
+            EXPECT_EQ(GetParent(hwnd), form->hWnd());
+            EXPECT_TRUE(SameRect(RectInParent(hwnd), expected));
+            continue;
+        }
+        EXPECT_EQ(control.Container(), p.parent ? &C(p.parent) : nullptr);
+        EXPECT_TRUE(SameRect(control.FormRect(), expected));
+        // Within the client area a click at its corner is its own.
+        if (expected.bottom < 461)
+            EXPECT_EQ(form->BoxAt(POINT{expected.left + 1, expected.top + 1}), &control);
     }
 }
 
@@ -105,14 +139,13 @@ TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
             platform::Control* swatch = form->Find(palette.name, index);
             ASSERT_EQ(swatch != nullptr, member) << palette.name << index;
             if (!swatch) continue;
-            const RECT r = RectInParent(swatch->hWnd());
-            const int left = index >= 10 && std::wstring(palette.name) == L"P" ? 6960 : palette.left;
-            const int top = index == 11 ? 3840 : index == 10 ? 4080 : 1320 + 240 * index;
-            EXPECT_EQ(r.left, Px(left));
-            EXPECT_EQ(r.top, Px(top));
-            EXPECT_EQ(r.right - r.left, 17);
-            EXPECT_EQ(r.bottom - r.top, 17);
-            EXPECT_TRUE(GetWindowLongW(swatch->hWnd(), GWL_STYLE) & WS_BORDER);
+            const int left = Px(index >= 10 && std::wstring(palette.name) == L"P" ? 6960 : palette.left);
+            const int top = Px(index == 11 ? 3840 : index == 10 ? 4080 : 1320 + 240 * index);
+            EXPECT_TRUE(SameRect(swatch->FormRect(), RECT{left, top, left + 17, top + 17})) << palette.name << index;
+            // A one-pixel frame: its left edge, and its colour just inside.
+            EXPECT_EQ(PixelAt(form->hWnd(), left, top + 8), GetSysColor(COLOR_WINDOWFRAME)) << palette.name << index;
+            EXPECT_EQ(PixelAt(form->hWnd(), left + 1, top + 8), ToColorRef(swatch->BackColor())) << palette.name << index;
+            EXPECT_EQ(form->BoxAt(POINT{left + 8, top + 8}), swatch) << palette.name << index;
         }
     }
 }
@@ -124,7 +157,7 @@ TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndWindowWhite) {
         for (int i = 0; i < palette.count; ++i) {
             const int index = palette.indexes[static_cast<std::size_t>(i)];
             platform::Control& swatch = C(palette.name, index);
-            EXPECT_EQ(PixelAt(swatch.hWnd(), 7, 7), expected[index]) << palette.name << index;
+            EXPECT_EQ(PixelAt(swatch, 7, 7), expected[index]) << palette.name << index;
         }
     }
     EXPECT_EQ(C(L"T", 1).BackColor(), 0x0040C0u);
@@ -132,11 +165,12 @@ TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndWindowWhite) {
 }
 
 TEST_F(Form1Test, SwatchesOfIndexZeroLieAboveTheDrawings) {
-    // The Black swatch overlaps the drawing's bottom 13 pixels and is seen whole.
-    platform::Control& black = C(L"H", 0);
-    POINT inOverlap{8, 3};
-    ClientToScreen(black.hWnd(), &inOverlap);
-    EXPECT_EQ(WindowFromPoint(inOverlap), black.hWnd());
+    // The Black swatch overlaps the drawing's bottom 13 pixels and is seen
+    // whole: drawn over the drawing, and the one a click there reaches.
+    const POINT inOverlap{Px(1920) + 8, Px(1320) + 4};
+    ASSERT_LT(inOverlap.y, Px(120 + 1395));
+    EXPECT_EQ(PixelAt(form->hWnd(), inOverlap.x, inOverlap.y), RGB(0, 0, 0));
+    EXPECT_EQ(form->BoxAt(inOverlap), &C(L"H", 0));
 }
 
 TEST_F(Form1Test, ReadersShowTheirDesignBands) {
@@ -146,7 +180,7 @@ TEST_F(Form1Test, ReadersShowTheirDesignBands) {
     };
     for (const auto& b : kBands) {
         EXPECT_EQ(C(b.band).BackColor(), b.colour);
-        EXPECT_EQ(PixelAt(C(b.band).hWnd(), 3, 20), b.colour);
+        EXPECT_EQ(PixelAt(C(b.band), 3, 20), b.colour);
     }
     EXPECT_EQ(C(L"Text3").Text(), L"");
     EXPECT_EQ(C(L"Text4").Text(), L"");
@@ -215,7 +249,12 @@ TEST_F(Form1Test, TabOrderRunsFromTheWriterToTheAboutButton) {
     form->Tab(GetFocus(), false);
     EXPECT_EQ(GetFocus(), C(L"CCal").hWnd());
     form->Tab(GetFocus(), false);
-    EXPECT_EQ(GetFocus(), C(L"Picture5").hWnd());
+    EXPECT_EQ(form->ActiveControl(), &C(L"Picture5"));
+    EXPECT_EQ(GetFocus(), form->hWnd()) << "a picture box holds the focus through the window";
+    form->Tab(GetFocus(), false);
+    EXPECT_EQ(form->ActiveControl(), &C(L"Picture6"));
+    form->Tab(GetFocus(), true);
+    EXPECT_EQ(form->ActiveControl(), &C(L"Picture5"));
     form->Tab(C(L"Text4").hWnd(), false);
     EXPECT_EQ(GetFocus(), C(L"CAb").hWnd());
     form->Tab(GetFocus(), false);
@@ -239,6 +278,15 @@ TEST_F(Form1Test, ClicksOnBandsDrawingsLegendOhmAndLabelsChangeNothing) {
     testing_gui::Click(form->hWnd(), POINT{Px(5300), Px(5200)});   // the digit row
     testing_gui::PumpFor(20);
     EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(Form1Test, AClickedBandTakesTheFocus) {
+    testing_gui::Click(C(L"Picture8"));
+    EXPECT_EQ(form->ActiveControl(), &C(L"Picture8"));
+    form->Tab(GetFocus(), false);
+    EXPECT_EQ(form->ActiveControl(), &C(L"Picture9"));
+    testing_gui::Click(C(L"Pict", 3));
+    EXPECT_EQ(form->ActiveControl(), &C(L"Pict", 3));
 }
 
 }  // namespace

@@ -233,22 +233,22 @@ TEST_F(ReaderTest, BrownAndWhiteSwatchesPaintTheTableColours) {
             if (!swatch) continue;   // multiplier and tolerance palettes offer no White
             testing_gui::Click(*swatch);
             EXPECT_EQ(band.BackColor(), kColour[index]) << index;
-            EXPECT_EQ(PixelAt(band.hWnd(), 3, 20), kColour[index]) << index;
+            EXPECT_EQ(PixelAt(band, 3, 20), kColour[index]) << index;
             // The swatch keeps its own colour (the system's window colour for
             // White), which is not the band's.
             EXPECT_NE(swatch->BackColor(), band.BackColor()) << index;
             if (index == Brown) {
-                EXPECT_EQ(PixelAt(swatch->hWnd(), 7, 7), 0x0040C0u);
+                EXPECT_EQ(PixelAt(*swatch, 7, 7), 0x0040C0u);
             }
         }
     }
 }
 
 TEST_F(ReaderTest, PointerClickOnASwatchPaintsItsBand) {
-    PointerClick(C(L"Pi", Orange).hWnd());
+    PointerClick(C(L"Pi", Orange));
     if (HasFatalFailure()) return;
     EXPECT_EQ(C(L"Picture9").BackColor(), kColour[Orange]);
-    EXPECT_EQ(PixelAt(C(L"Picture9").hWnd(), 3, 20), kColour[Orange]);
+    EXPECT_EQ(PixelAt(C(L"Picture9"), 3, 20), kColour[Orange]);
     EXPECT_EQ(Readout(L"Text4"), L"93 Ohm   \u00B10.5%");
     EXPECT_EQ(Readout(L"Text3"), L"");
 }

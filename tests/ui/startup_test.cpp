@@ -34,7 +34,7 @@ TEST_F(StartupTest, WriterShows4700AtFivePercent) {
         {L"Picture1", kYellow}, {L"Picture2", kPurple}, {L"Picture3", kRed}, {L"Picture4", kGold}};
     for (const auto& b : kBands) {
         EXPECT_EQ(C(b.band).BackColor(), b.colour);
-        EXPECT_EQ(PixelAt(C(b.band).hWnd(), 3, 20), b.colour);
+        EXPECT_EQ(PixelAt(C(b.band), 3, 20), b.colour);
     }
 }
 
@@ -44,7 +44,7 @@ TEST_F(StartupTest, ReadersAreLeftInTheirDesignState) {
         {L"Picture8", kWhite}, {L"Picture9", kWhite}, {L"Picture10", kBlack}, {L"Picture11", kGreen}};
     for (const auto& b : kBands) {
         EXPECT_EQ(C(b.band).BackColor(), b.colour);
-        EXPECT_EQ(PixelAt(C(b.band).hWnd(), 3, 20), b.colour);
+        EXPECT_EQ(PixelAt(C(b.band), 3, 20), b.colour);
     }
     EXPECT_EQ(WindowText(C(L"Text3").hWnd()), L"");
     EXPECT_EQ(WindowText(C(L"Text4").hWnd()), L"");
@@ -54,17 +54,17 @@ TEST_F(StartupTest, LegendTakesTheBandColoursWhilePalettesKeepTheirOwn) {
     for (int k = 0; k < 12; ++k) {
         platform::Control& swatch = C((L"P" + std::to_wstring(k + 1)).c_str());
         EXPECT_EQ(swatch.BackColor(), kColour[k]) << "P" << k + 1;
-        EXPECT_EQ(PixelAt(swatch.hWnd(), 7, 7), kColour[k]) << "P" << k + 1;
+        EXPECT_EQ(PixelAt(swatch, 7, 7), kColour[k]) << "P" << k + 1;
     }
     // The palettes' Brown and White swatches are not the legend's colours.
     for (const reader::Palette& palette : reader::kPalettes) {
         const std::string name(palette.name, palette.name + wcslen(palette.name));
         platform::Control& brown = C(palette.name, 1);
         EXPECT_EQ(brown.BackColor(), 0x0040C0u) << name;
-        EXPECT_EQ(PixelAt(brown.hWnd(), 7, 7), 0x0040C0u) << name;
+        EXPECT_EQ(PixelAt(brown, 7, 7), 0x0040C0u) << name;
         if (platform::Control* white = form->Find(palette.name, 9)) {
             EXPECT_EQ(white->BackColor(), 0x80000005u) << name;
-            EXPECT_EQ(PixelAt(white->hWnd(), 7, 7), GetSysColor(COLOR_WINDOW)) << name;
+            EXPECT_EQ(PixelAt(*white, 7, 7), GetSysColor(COLOR_WINDOW)) << name;
         }
     }
 }

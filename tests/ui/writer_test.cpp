@@ -56,7 +56,7 @@ protected:
         for (int b = 0; b < 4; ++b) {
             platform::Control& band = C(kBands[b]);
             EXPECT_EQ(band.BackColor(), kColour[expected[static_cast<std::size_t>(b)]]) << "band " << b + 1;
-            EXPECT_EQ(PixelAt(band.hWnd(), 3, 20), kColour[expected[static_cast<std::size_t>(b)]]) << "band " << b + 1;
+            EXPECT_EQ(PixelAt(band, 3, 20), kColour[expected[static_cast<std::size_t>(b)]]) << "band " << b + 1;
         }
     }
     // Everything but the writer's four bands.
@@ -209,7 +209,7 @@ TEST_F(WriterTest, MouseClickOnTheButtonCalculates) {
 TEST_F(WriterTest, PointerClickOnTheButtonCalculates) {
     Type(L"68000");
     Select(4);
-    PointerClick(C(L"CCal").hWnd());
+    PointerClick(C(L"CCal"));
     if (HasFatalFailure()) return;
     ExpectBands({Blue, Gray, Orange, Purple});
 }
