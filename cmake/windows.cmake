@@ -35,7 +35,8 @@ list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp)
 
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(bandora_platform PUBLIC src)
-target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 oleaut32 uuid)
+# OLE Automation is loaded at run time (platform/conversions.cpp), not imported.
+target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 uuid)
 
 add_library(bandora_glyph STATIC ${GLYPH_SOURCES})
 target_link_libraries(bandora_glyph PUBLIC bandora_platform)
@@ -61,7 +62,8 @@ target_link_options(bandora PRIVATE -Wl,--stack,16777216)
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(bandora_test_support STATIC ${TEST_SUPPORT_SOURCES})
 target_include_directories(bandora_test_support PUBLIC tests)
-target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest)
+# oleaut32: tests compare the conversions with OLE Automation called directly.
+target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut32)
 target_compile_definitions(bandora_test_support PUBLIC
   BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
 

@@ -6,26 +6,76 @@
 namespace platform {
 namespace {
 
+// OLE Automation, loaded when first needed: loading it (and the COM libraries
+// it brings) costs more than the rest of the start-up does before the window
+// is painted, and the window needs no conversion it cannot do without it.
+struct OleAutomation {
+    decltype(&::SysAllocStringLen) allocString = nullptr;
+    decltype(&::SysFreeString) freeString = nullptr;
+    decltype(&::SysStringLen) stringLength = nullptr;
+    decltype(&::VarR8FromStr) doubleFromText = nullptr;
+    decltype(&::VarBstrFromR8) textFromDouble = nullptr;
+
+    static const OleAutomation* Get() {
+        static const OleAutomation loaded = Load();
+        return loaded.textFromDouble ? &loaded : nullptr;
+    }
+
+private:
+    template <typename F>
+    static void Find(HMODULE dll, const char* name, F& f) {
+        f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+    }
+    static OleAutomation Load() {
+        OleAutomation api;
+        // From the system folder only, never a DLL of that name beside the program.
+        HMODULE dll = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (!dll) return api;
+        Find(dll, "SysAllocStringLen", api.allocString);
+        Find(dll, "SysFreeString", api.freeString);
+        Find(dll, "SysStringLen", api.stringLength);
+        Find(dll, "VarR8FromStr", api.doubleFromText);
+        Find(dll, "VarBstrFromR8", api.textFromDouble);
+        if (!api.allocString || !api.freeString || !api.stringLength || !api.doubleFromText) api.textFromDouble = nullptr;
+        return api;
+    }
+};
+
 // Owns a BSTR for the length of a call.
 class Bstr {
 public:
-    Bstr() = default;
-    explicit Bstr(const std::wstring& text)
-        : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    ~Bstr() { SysFreeString(b_); }
+    explicit Bstr(const OleAutomation& api) : api_(api) {}
+    Bstr(const OleAutomation& api, const std::wstring& text)
+        : api_(api), b_(api.allocString(text.data(), static_cast<UINT>(text.size()))) {}
+    ~Bstr() { api_.freeString(b_); }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
     BSTR* out() { return &b_; }
     BSTR get() const { return b_; }
-    std::wstring str() const { return b_ ? std::wstring(b_, SysStringLen(b_)) : std::wstring(); }
+    std::wstring str() const { return b_ ? std::wstring(b_, api_.stringLength(b_)) : std::wstring(); }
 private:
+    const OleAutomation& api_;
     BSTR b_ = nullptr;
 };
 
 std::wstring NumberText(double value, LCID locale) {
-    Bstr text;
-    if (FAILED(VarBstrFromR8(value, locale, 0, text.out()))) return std::wstring();
+    const OleAutomation* api = OleAutomation::Get();
+    if (!api) return std::wstring();
+    Bstr text(*api);
+    if (FAILED(api->textFromDouble(value, locale, 0, text.out()))) return std::wstring();
     return text.str();
+}
+
+// Up to 15 plain digits: a whole number a double holds exactly, read the same
+// in every locale.
+std::optional<double> PlainDigits(const std::wstring& text) {
+    if (text.empty() || text.size() > 15) return std::nullopt;
+    double value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return std::nullopt;
+        value = value * 10 + (c - L'0');
+    }
+    return value;
 }
 
 }  // namespace
@@ -50,11 +100,14 @@ std::optional<double> TextToDouble(const std::wstring& text) {
     // oleaut32 takes a BSTR; a string with an embedded NUL would be cut short
     // and read as something the user did not type.
     if (text.find(L'\0') != std::wstring::npos) return std::nullopt;
-    Bstr in(text);
+    // The typed value at start-up is such a number: it needs no OLE Automation.
+    if (const auto digits = PlainDigits(text)) return digits;
+    const OleAutomation* api = OleAutomation::Get();
+    if (!api) return std::nullopt;
+    Bstr in(*api, text);
     if (!in.get() && !text.empty()) return std::nullopt;
     double value = 0;
-    if (FAILED(VarR8FromStr(in.get() ? in.get() : const_cast<OLECHAR*>(L""),
-                            LOCALE_USER_DEFAULT, 0, &value)))
+    if (FAILED(api->doubleFromText(in.get() ? in.get() : const_cast<OLECHAR*>(L""), LOCALE_USER_DEFAULT, 0, &value)))
         return std::nullopt;
     return value;
 }
@@ -66,5 +119,7 @@ std::wstring PaddedNumberText(double value) {
 }
 
 std::wstring PlainNumberText(double value) { return NumberText(value, LOCALE_USER_DEFAULT); }
+
+void LoadConversions() { OleAutomation::Get(); }
 
 }  // namespace platform

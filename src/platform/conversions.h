@@ -18,5 +18,8 @@ std::optional<double> TextToDouble(const std::wstring& text);
 std::wstring PaddedNumberText(double value);
 // "4.7" with the user's decimal separator.
 std::wstring PlainNumberText(double value);
+// Loads what the conversions need ahead of their first use; they load it
+// themselves otherwise.
+void LoadConversions();
 
 }  // namespace platform

@@ -234,16 +234,34 @@ void Form::ClickAt(Control* container, POINT pixel) {
 }
 
 void Form::PaintGraphics(HDC dc, const Control* container) const {
-    for (const auto& control : controls_)
-        if (control->Container() == container && (control->kind() == Kind::Label || control->kind() == Kind::Line))
-            control->PaintGraphic(dc);
+    RECT update{};
+    GetClipBox(dc, &update);
+    for (const auto& control : controls_) {
+        if (control->Container() != container || (control->kind() != Kind::Label && control->kind() != Kind::Line))
+            continue;
+        RECT r = control->PixelRect();
+        if (control->kind() == Kind::Line) {   // end points, in any order, the last one drawn too
+            r = {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right) + 1,
+                 std::max(r.top, r.bottom) + 1};
+        } else {
+            r.right = std::max(r.right, update.right);   // a caption may run on past its box,
+            ++r.bottom;                                  // and a greyed one has a shadow
+        }
+        RECT common{};
+        if (IntersectRect(&common, &r, &update)) control->PaintGraphic(dc);
+    }
 }
 
 void Form::PaintBoxes(HDC dc, const Control* container) const {
-    for (const auto& control : controls_)
-        if (control->Container() == container && control->kind() == Kind::PictureBox) {
-            control->PaintBox(dc);
-        }
+    // Only the boxes the update reaches: a click repaints one band, not all of them.
+    RECT update{};
+    GetClipBox(dc, &update);
+    for (const auto& control : controls_) {
+        if (control->Container() != container || control->kind() != Kind::PictureBox) continue;
+        const RECT box = control->FormRect();
+        RECT common{};
+        if (IntersectRect(&common, &box, &update)) control->PaintBox(dc);
+    }
 }
 
 void Form::PaintSurface(HDC dc) const {

@@ -1,11 +1,25 @@
 // Bandora: resistor colour bands to value and back.
 #include <windows.h>
 
+#include "platform/conversions.h"
 #include "ui/form1.h"
+
+namespace {
+
+// Runs once, the first time the window waits for input after showing.
+void CALLBACK LoadConversionsWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    platform::LoadConversions();
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Form1 form;
     form.SetQuitOnDestroy(true);
     if (!form.Show()) return 1;
+    // The readouts need OLE Automation from the first click on: it loads
+    // while the painted window waits for that click, not before the paint.
+    SetTimer(nullptr, 0, 0, LoadConversionsWhenIdle);
     return platform::RunMessageLoop();
 }

@@ -2,7 +2,11 @@
 // from the platform (en-US, 96 dpi in the test prefix).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <oleauto.h>
+
 #include <cmath>
+#include <string>
 
 #include "platform/conversions.h"
 #include "platform/units.h"
@@ -27,6 +31,19 @@ TEST(TextToDouble, RejectsWhatIsNoNumber) {
     for (const wchar_t* text : {L"", L"12abc", L"4K7", L"1 234", L"NaN", L"abc", L"1E400"})
         EXPECT_FALSE(TextToDouble(text).has_value()) << text;
     EXPECT_FALSE(TextToDouble(std::wstring(L"12\0" L"34", 5)).has_value()) << "an embedded NUL must not cut the text";
+}
+
+// Plain digits are read without OLE Automation; they must read as it reads them.
+TEST(TextToDouble, ReadsPlainDigitsAsOleAutomationDoes) {
+    for (const wchar_t* text : {L"0", L"7", L"4700", L"000123", L"999999999999999", L"123456789012345",
+                                L"1234567890123456", L"99999999999999999999", L"00000000000000000000001"}) {
+        std::wstring copy = text;
+        double expected = 0;
+        ASSERT_EQ(VarR8FromStr(copy.data(), LOCALE_USER_DEFAULT, 0, &expected), S_OK) << text;
+        const auto value = TextToDouble(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        EXPECT_EQ(*value, expected) << text;
+    }
 }
 
 TEST(TextToDouble, CopesWithAMegabyteOfDigits) {
