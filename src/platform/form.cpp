@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
+#include <iterator>
+#include <set>
 
 #include "platform/units.h"
 #include "platform/window_data.h"
@@ -11,22 +14,37 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"BandoraForm";
 
-bool RegisterFormClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return true;
+// One window class per icon: an icon given to the class at creation costs far
+// less under Wine than one set on the window afterwards.
+std::wstring FormClassName(int icon) {
+    return icon ? std::wstring(kFormClass) + L"#" + std::to_wstring(icon) : std::wstring(kFormClass);
+}
+
+bool RegisterFormClass(WNDPROC proc, int icon) {
+    static std::set<int> registered;
+    if (registered.count(icon)) return true;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring name = FormClassName(icon);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kFormClass;
-    registered = RegisterClassExW(&wc) != 0;
-    return registered;
+    if (icon) {
+        wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 32, 32, LR_SHARED));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 16, 16, LR_SHARED));
+    }
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) return false;
+    registered.insert(icon);
+    return true;
 }
 
 bool IsFormWindow(HWND hwnd) {
-    wchar_t name[32] = {};
-    return hwnd && GetClassNameW(hwnd, name, 32) && lstrcmpW(name, kFormClass) == 0;
+    wchar_t name[64] = {};
+    if (!hwnd || !GetClassNameW(hwnd, name, 64)) return false;
+    const std::size_t length = std::size(kFormClass) - 1;
+    return wcsncmp(name, kFormClass, length) == 0 && (name[length] == L'\0' || name[length] == L'#');
 }
 
 }  // namespace
@@ -57,21 +75,15 @@ Form::~Form() {
 
 bool Form::Load(HWND owner) {
     if (hwnd_) return true;
-    if (!RegisterFormClass(FormProc)) return false;
+    if (!RegisterFormClass(FormProc, def_.icon)) return false;
     logFont_ = MakeLogFont(def_.font);
     font_.reset(CreateFontIndirectW(&logFont_));
     RECT frame{0, 0, TwipsToPixelsX(def_.clientWidth), TwipsToPixelsY(def_.clientHeight)};
     AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    CreateWindowExW(0, kFormClass, def_.caption.c_str(), def_.style, 0, 0, frame.right - frame.left,
-                    frame.bottom - frame.top, owner, nullptr, instance, this);
+    CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, 0, 0,
+                    frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr),
+                    this);
     if (!hwnd_) return false;
-    if (def_.icon) {
-        auto big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(def_.icon), IMAGE_ICON, 32, 32, LR_SHARED));
-        auto small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(def_.icon), IMAGE_ICON, 16, 16, LR_SHARED));
-        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    }
     Place(owner);
     CreateControls();
     Form_Load();

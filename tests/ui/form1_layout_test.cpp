@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reader/palettes.h"
+#include "ui/resource_ids.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -66,6 +67,21 @@ TEST_F(Form1Test, CaptionIsTheProgramNameAndAddress) {
     GetWindowTextW(form->hWnd(), caption, 128);
     EXPECT_EQ(std::wstring(caption).rfind(L"Bandora  --  ", 0), 0u) << caption;
     EXPECT_GT(std::wstring(caption).size(), std::wstring(L"Bandora  --  ").size());
+}
+
+TEST_F(Form1Test, WindowShowsTheProgramIcon) {
+    const auto big = reinterpret_cast<HICON>(GetClassLongPtrW(form->hWnd(), GCLP_HICON));
+    const auto small = reinterpret_cast<HICON>(GetClassLongPtrW(form->hWnd(), GCLP_HICONSM));
+    ASSERT_NE(big, nullptr);
+    ASSERT_NE(small, nullptr);
+    ICONINFO info{};   // the program's own 32 x 32 icon
+    ASSERT_TRUE(GetIconInfo(big, &info));
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, 32);
+    EXPECT_EQ(big, LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BANDORA), IMAGE_ICON, 32, 32, LR_SHARED));
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
 }
 
 TEST_F(Form1Test, FontIsTahoma825Regular) {
