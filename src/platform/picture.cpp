@@ -28,8 +28,10 @@ std::shared_ptr<Picture> LoadPicture(int id) {
     // Weak entries: a picture lives while some control shows it.
     static std::map<int, std::weak_ptr<Picture>> cache;
     if (auto shared = cache[id].lock()) return shared;
+    // In the screen's own format (the resources are 4- and 8-bit): converted
+    // once here, so that every repaint is a plain copy.
     auto bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+                                                  IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (!bitmap) return nullptr;
     auto picture = std::make_shared<Picture>(bitmap);
     cache[id] = picture;
