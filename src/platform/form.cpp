@@ -80,25 +80,22 @@ bool Form::Load(HWND owner) {
     font_.reset(CreateFontIndirectW(&logFont_));
     RECT frame{0, 0, TwipsToPixelsX(def_.clientWidth), TwipsToPixelsY(def_.clientHeight)};
     AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
-    CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, 0, 0,
-                    frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr),
-                    this);
+    // Made in its place at once: moving it afterwards costs another round trip.
+    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    const POINT corner = StartCorner(owner, size);
+    CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
+                    size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return false;
-    Place(owner);
     CreateControls();
     Form_Load();
     return hwnd_ != nullptr;
 }
 
-void Form::Place(HWND owner) {
-    RECT window{};
-    GetWindowRect(hwnd_, &window);
-    const int width = window.right - window.left, height = window.bottom - window.top;
+POINT Form::StartCorner(HWND owner, SIZE size) const {
     RECT around{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (def_.start == StartPosition::CenterOwner && owner) GetWindowRect(owner, &around);
-    const int x = around.left + (around.right - around.left - width) / 2;
-    const int y = around.top + (around.bottom - around.top - height) / 2;
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {around.left + (around.right - around.left - size.cx) / 2,
+            around.top + (around.bottom - around.top - size.cy) / 2};
 }
 
 void Form::CreateControls() {

@@ -84,7 +84,8 @@ private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls();
-    void Place(HWND owner);
+    // Top-left corner of a window of `size` at the form's start position.
+    POINT StartCorner(HWND owner, SIZE size) const;
     void Paint();
     void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
