@@ -97,6 +97,16 @@ TEST_F(Stability, OpeningAndClosingAboutLeavesNothingBehind) {
     }, 5, 500);
 }
 
+TEST_F(Stability, ReloadingTheMainWindowLeavesNothingBehind) {
+    ExpectFlat("main window unloaded and shown again", [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            ASSERT_TRUE(form->Unload());
+            ASSERT_TRUE(form->Show()) << "cycle " << i;
+            PumpFor(5);
+        }
+    }, 3, 60);
+}
+
 TEST_F(Stability, ARandomRunLeavesNothingBehind) {
     RandomSession session(*form, RandomSeed(), RandomSession::Options{true, 0});
     ExpectFlat("random input steps", [&](int steps) {
