@@ -71,7 +71,7 @@ public:
     const std::wstring& Name() const { return name_; }
     int Index() const { return index_; }
     Kind kind() const { return kind_; }
-    HWND hWnd() const { return hwnd_; }
+    HWND hWnd() const { return hwnd_; }   // nullptr for what the form draws
     Form& form() const { return form_; }
     Control* Container() const { return container_; }
     int TabIndex() const { return tab_; }

@@ -182,9 +182,9 @@ std::vector<Control*> Form::TabOrder() const {
 void Form::Tab(HWND from, bool backwards) {
     const std::vector<Control*> order = TabOrder();
     if (order.empty()) return;
-    const Control* from_control = from == hwnd_ ? focusedBox_ : nullptr;
+    const Control* box = from == hwnd_ ? focusedBox_ : nullptr;   // the form's window holds a box's focus
     auto current = std::find_if(order.begin(), order.end(), [&](const Control* c) {
-        return from_control ? c == from_control : c->hWnd() && (c->hWnd() == from || IsChild(c->hWnd(), from));
+        return box ? c == box : c->hWnd() && (c->hWnd() == from || IsChild(c->hWnd(), from));
     });
     std::ptrdiff_t at = current == order.end() ? -1 : current - order.begin();
     const auto count = static_cast<std::ptrdiff_t>(order.size());
