@@ -171,9 +171,12 @@ protected:
 
     static COLORREF OnScreen(const DrawnBox& band) { return ScreenPixel(band.window, band.middle.x, band.middle.y); }
 
-    bool Responds() const {
+    // Whether the program is there and answers a message within `seconds`.
+    bool Responds(int seconds = 10) const {
         DWORD_PTR result = 0;
-        return IsWindow(main_) && SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+        for (int second = 0; second < seconds && IsWindow(main_); ++second)
+            if (SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result)) return true;
+        return false;
     }
 
     // Chooses "±10%" in the list and presses Calculate with the real mouse:
@@ -212,7 +215,8 @@ TEST_F(RealProgram, OutlivesATextTooLargeToHandOver) {
     const std::wstring text(12u << 20, L' ');
     DWORD_PTR result = 0;
     SendMessageTimeoutW(text1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, &result);
-    ASSERT_TRUE(Responds()) << "the program ended";
+    // Wine works at the failed hand-over for a while, longer on a busy machine.
+    ASSERT_TRUE(Responds(60)) << (IsWindow(main_) ? "the program does not answer" : "the program ended");
     CalculateWithTenPercent();
     EXPECT_TRUE(Responds());
 }

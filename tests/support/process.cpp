@@ -1,5 +1,6 @@
 #include "support/process.h"
 
+#include <string_view>
 #include <vector>
 
 #include "support/exe_path.h"
@@ -27,11 +28,19 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
+namespace {
+
+bool StartsWith(const std::wstring& text, std::wstring_view prefix) {
+    return std::wstring_view(text).substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
 HWND RunningProgram::FindMainWindow(int ms) {
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND window : VisibleTopLevelWindows(process_.dwProcessId))
-            if (WindowText(window).rfind(L"Bandora  --  ", 0) == 0) found = window;
+            if (StartsWith(WindowText(window), L"Bandora  --  ")) found = window;
         return found != nullptr;
     }, ms);
     return found;
