@@ -4,7 +4,6 @@
 
 #include "platform/form.h"
 #include "platform/units.h"
-#include "platform/window_data.h"
 
 namespace platform {
 namespace {
@@ -123,6 +122,11 @@ void Control::Invalidate() const {
         const RECT r = FormRect();
         InvalidateRect(form, &r, FALSE);
     }
+}
+
+bool Control::ClientHolds(POINT pixel) const {
+    const RECT client = FormClientRect();
+    return PtInRect(&client, pixel) != FALSE;
 }
 
 bool Control::CanFocus() const {

@@ -88,6 +88,8 @@ public:
     RECT FormClientRect() const;
     // Client area size in pixels, as {0, 0, width, height}.
     RECT ClientRect() const;
+    // Whether a point of the form's client area lies in this control's client area.
+    bool ClientHolds(POINT pixel) const;
     // Repaints the control's part of the form.
     void Invalidate() const;
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cwchar>
 #include <iterator>
-#include <set>
 
 #include "platform/units.h"
 #include "platform/window_data.h"
@@ -21,11 +20,11 @@ std::wstring FormClassName(int icon) {
 }
 
 bool RegisterFormClass(WNDPROC proc, int icon) {
-    static std::set<int> registered;
-    if (registered.count(icon)) return true;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const std::wstring name = FormClassName(icon);
     WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance, name.c_str(), &wc)) return true;
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
@@ -35,9 +34,7 @@ bool RegisterFormClass(WNDPROC proc, int icon) {
         wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 16, 16, LR_SHARED));
     }
     wc.lpszClassName = name.c_str();
-    if (!RegisterClassExW(&wc)) return false;
-    registered.insert(icon);
-    return true;
+    return RegisterClassExW(&wc) != 0;
 }
 
 bool IsFormWindow(HWND hwnd) {
@@ -65,7 +62,6 @@ LOGFONTW MakeLogFont(const FontDef& def) {
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {
-    focusedBox_ = pressedBox_ = nullptr;
     controls_.clear();
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -99,7 +95,6 @@ POINT Form::StartCorner(HWND owner, SIZE size) const {
 }
 
 void Form::CreateControls() {
-    focusedBox_ = pressedBox_ = nullptr;
     controls_.clear();
     controls_.reserve(layout_.size());
     for (const ControlDef& def : layout_) {
@@ -215,10 +210,7 @@ Control* Form::ActiveControl() const {
 Control* Form::BoxAt(POINT pixel) const { return BoxAt(pixel, nullptr); }
 
 Control* Form::BoxAt(POINT pixel, const Control* container) const {
-    if (container) {   // what a box holds is cut off at its client area
-        const RECT client = container->FormClientRect();
-        if (!PtInRect(&client, pixel)) return nullptr;
-    }
+    if (container && !container->ClientHolds(pixel)) return nullptr;   // what a box holds is cut off there
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control* box = it->get();
         if (box->Container() != container || box->kind() != Kind::PictureBox || !box->Visible() || !box->Enabled())
@@ -263,13 +255,10 @@ void Form::PaintGraphics(HDC dc, const Control* container) const {
 
 void Form::PaintBoxes(HDC dc, const Control* container) const {
     // Only the boxes the update reaches: a click repaints one band, not all of them.
-    RECT update{};
-    GetClipBox(dc, &update);
     for (const auto& control : controls_) {
         if (control->Container() != container || control->kind() != Kind::PictureBox) continue;
         const RECT box = control->FormRect();
-        RECT common{};
-        if (IntersectRect(&common, &box, &update)) control->PaintBox(dc);
+        if (RectVisible(dc, &box)) control->PaintBox(dc);
     }
 }
 
@@ -331,10 +320,9 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         // A box's border is not its client area: a press there is nobody's.
         Control* box = BoxAt(at);
-        const RECT client = box ? box->FormClientRect() : RECT{};
-        pressedBox_ = box && PtInRect(&client, at) ? box : nullptr;
-        if (box && !pressedBox_) return 0;
-        if (pressedBox_ && pressedBox_->CanFocus()) Focus(*pressedBox_);
+        if (box && !box->ClientHolds(at)) return 0;
+        pressedBox_ = box;
+        if (box && box->CanFocus()) Focus(*box);
         SetCapture(hwnd_);
         pressed_ = true;
         return 0;
@@ -350,9 +338,9 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             ClickAt(nullptr, at);
         } else {
             // A box's click is a press and release both on it, as for a button.
-            const RECT client = box->FormClientRect();
             // A click handler may unload the form: nothing of the form is used after it.
-            if (PtInRect(&client, at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
+            const RECT client = box->FormClientRect();
+            if (box->ClientHolds(at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
         }
         return 0;
     }

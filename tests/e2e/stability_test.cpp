@@ -169,7 +169,6 @@ protected:
         toleranceBand_ = BoxIn(main_, 15 + 3320, 4560 + 80, 100, 1190);
     }
 
-    static COLORREF OnScreen(const DrawnBox& band) { return ScreenPixel(band.window, band.middle.x, band.middle.y); }
 
     // Whether the program is there and answers a message within `seconds`.
     bool Responds(int seconds = 10) const {

@@ -9,6 +9,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "support/colour_table.h"
 #include "support/expected_readout.h"
 #include "support/input.h"
 #include "support/process.h"
@@ -24,9 +25,6 @@ COLORREF BandColour(int index) { return model::kBandColours[static_cast<std::siz
 
 // Twips of the layout to a client point in pixels.
 POINT At(int leftTwips, int topTwips) { return {TwipsToPx(leftTwips), TwipsToPx(topTwips)}; }
-
-// The colour on the screen in the middle of a band.
-COLORREF OnScreen(const DrawnBox& band) { return ScreenPixel(band.window, band.middle.x, band.middle.y); }
 
 // Waits until the band shows the colour of `index` on the screen.
 bool Shows(const DrawnBox& band, int index) {
@@ -49,9 +47,6 @@ const Palette kPict{"Pict", 0, 0, 6360, 6360}, kPi{"Pi", 0, 1, 6600, 6600}, kP{"
     kD{"D", 0, 3, 7800, 7800}, kT{"T", 1, 0, 1680, 1680}, kH{"H", 1, 1, 1920, 1920},
     kY{"Y", 1, 2, 2160, 2160}, kQ{"Q", 1, 3, 2400, 2400}, kE{"E", 1, 4, 3240, 3240};
 
-// Tolerance band of each list position.
-constexpr int kToleranceBand[8] = {model::Brown,  model::Red,  model::Green, model::Blue,
-                                   model::Purple, model::Gray, model::Gold,  model::Silver};
 
 int SwatchTop(int index) { return index == model::Gold ? 3840 : index == model::Silver ? 4080 : 1320 + 240 * index; }
 

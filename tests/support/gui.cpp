@@ -56,6 +56,14 @@ void Click(const platform::Control& control) {
     Click(control, POINT{client.right / 2, client.bottom / 2});
 }
 
+std::wstring WindowText(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
 RECT ClientRectOf(HWND hwnd) {
     RECT r{};
     GetClientRect(hwnd, &r);

@@ -35,6 +35,8 @@ WindowPoint WindowPointOf(const platform::Control& control, POINT at);
 int GdiObjectCount();
 // Windows of this thread, children included.
 int WindowCount();
+// A window's whole text, of this process or another (WM_GETTEXT works across processes).
+std::wstring WindowText(HWND window);
 // Replaces an edit box's whole text, as typing it in would leave it.
 void SetText(HWND edit, const std::wstring& text);
 

@@ -63,11 +63,4 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     return colour;
 }
 
-std::wstring WindowText(HWND window) {
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
-    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
-}
-
 }  // namespace testing_gui

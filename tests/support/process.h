@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "support/gui.h"
+#include "support/input.h"
+
 namespace testing_gui {
 
 class RunningProgram {
@@ -29,7 +32,7 @@ private:
 
 // A pixel of the screen, at a client point of `window`.
 COLORREF ScreenPixel(HWND window, int x, int y);
-// Text of a child window of another process (WM_GETTEXT works across processes).
-std::wstring WindowText(HWND window);
+// The colour on the screen in the middle of a box another program draws.
+inline COLORREF OnScreen(const DrawnBox& box) { return ScreenPixel(box.window, box.middle.x, box.middle.y); }
 
 }  // namespace testing_gui

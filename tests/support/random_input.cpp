@@ -7,6 +7,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "support/colour_table.h"
 #include "support/expected_readout.h"
 #include "support/gui.h"
 #include "ui/form2.h"
@@ -37,9 +38,6 @@ constexpr PaletteRole kPaletteRoles[] = {
     {L"T", 1, 0},    {L"H", 1, 1},  {L"Y", 1, 2}, {L"Q", 1, 3}, {L"E", 1, 4},
 };
 
-// Tolerance band colour of each list position.
-constexpr int kToleranceBand[8] = {model::Brown,  model::Red,  model::Green, model::Blue,
-                                   model::Purple, model::Gray, model::Gold,  model::Silver};
 
 std::uint32_t Colour(int index) { return model::kBandColours[static_cast<std::size_t>(index)]; }
 
@@ -272,9 +270,7 @@ std::string RandomSession::Step() {
 const platform::Control* RandomSession::BoxClickedAt(POINT at) const {
     // A box's border is not its client area: a click there is nobody's.
     const platform::Control* box = form_.BoxAt(at);
-    if (!box) return nullptr;
-    const RECT client = box->FormClientRect();
-    return PtInRect(&client, at) ? box : nullptr;
+    return box && box->ClientHolds(at) ? box : nullptr;
 }
 
 void RandomSession::Expect(const platform::Control& clicked) {

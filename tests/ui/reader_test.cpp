@@ -12,17 +12,15 @@
 
 #include "model/colour_code.h"
 #include "reader/palettes.h"
+#include "support/colour_table.h"
 #include "support/form_fixture.h"
 
 namespace {
 
+using testing_gui::kColour;
 using testing_gui::PixelAt;
-
-enum : int { Black, Brown, Red, Orange, Yellow, Green, Blue, Purple, Gray, White, Silver, Gold };
-
-// The colour code as this test knows it, written out independently of the program.
-constexpr COLORREF kColour[12] = {0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
-                                  0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF};
+using testing_gui::WindowText;
+using enum model::ColourIndex;
 
 const wchar_t* ToleranceOf(int index) {
     switch (index) {
@@ -60,14 +58,6 @@ const wchar_t* BandOfPalette(const std::wstring& palette) {
         for (std::size_t i = 0; i < r->palettes.size(); ++i)
             if (palette == r->palettes[i]) return r->bands[i];
     return nullptr;
-}
-
-std::wstring WindowText(HWND hwnd) {
-    const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
 }
 
 wchar_t UserDecimalSeparator() {

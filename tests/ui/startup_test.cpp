@@ -7,22 +7,17 @@
 #include <vector>
 
 #include "reader/palettes.h"
+#include "support/colour_table.h"
 #include "support/form_fixture.h"
 
 namespace {
 
+using testing_gui::kColour;
 using testing_gui::PixelAt;
+using testing_gui::WindowText;
 
-constexpr COLORREF kColour[12] = {0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
-                                  0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF};
 constexpr COLORREF kYellow = 0x00FFFF, kPurple = 0xC000C0, kRed = 0x0000FF, kGold = 0x80C0FF;
 constexpr COLORREF kWhite = 0xFFFFFF, kBlack = 0x000000, kGreen = 0x00FF00;
-
-std::wstring WindowText(HWND hwnd) {
-    wchar_t text[64] = {};
-    SendMessageW(hwnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 using StartupTest = Form1Test;
 

@@ -8,30 +8,22 @@
 #include <map>
 #include <string>
 
+#include "model/colour_code.h"
+#include "support/colour_table.h"
 #include "support/form_fixture.h"
 
 namespace {
 
+using testing_gui::kColour;
+using testing_gui::kToleranceBand;
 using testing_gui::PixelAt;
+using testing_gui::WindowText;
+using enum model::ColourIndex;
 
-enum : int { Black, Brown, Red, Orange, Yellow, Green, Blue, Purple, Gray, White, Silver, Gold };
 constexpr int kUnchanged = -1;
 
-constexpr COLORREF kColour[12] = {0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
-                                  0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF};
-
-// The tolerance band for each position of the list.
-constexpr int kToleranceBand[8] = {Brown, Red, Green, Blue, Purple, Gray, Gold, Silver};
 
 const wchar_t* const kBands[4] = {L"Picture1", L"Picture2", L"Picture3", L"Picture4"};
-
-std::wstring WindowText(HWND hwnd) {
-    const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
 
 // A number written with "." for the decimal and "," for the group separator,
 // in the user's own separators.
