@@ -52,11 +52,15 @@ bool RealClick(HWND window, POINT at) {
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    if (SendInput(3, inputs, sizeof(INPUT)) != 3) return false;
-    return WaitUntil([&] {
+    // The button goes down where the cursor is: under Wine the move can still
+    // be on its way to the display when the press arrives, and a press sent at
+    // once may land where the cursor was. So the press waits for the cursor.
+    if (SendInput(1, &inputs[0], sizeof(INPUT)) != 1) return false;
+    const bool arrived = WaitUntil([&] {
         POINT cursor{};
         return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
     }, 2000);
+    return arrived && SendInput(2, &inputs[1], sizeof(INPUT)) == 2;
 }
 
 bool RealClickMiddle(HWND window) {
