@@ -56,6 +56,9 @@ target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
 # characters does not fit. Reserved, not committed: it costs no memory.
 target_link_options(bandora PRIVATE -Wl,--stack,16777216)
 
+# Run before the window tests: says in one line when Tahoma is not the real one.
+add_executable(fontcheck tools/fontcheck/fontcheck.cpp)
+
 # Tests: one executable per subsystem, run in Wine by CTest. Each links the
 # whole program (minus its entry point) and its resources, so a test creates
 # the real windows in its own process.

@@ -46,7 +46,7 @@ private:
 };
 
 std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
-constexpr reader::NumberTexts kCommaNumbers{reader::PaddedText, Comma};
+constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};   // K and M by the own formatter
 
 // The value the bands stand for, or NaN when a band is not a table colour of its kind.
 double ValueOf(const std::vector<std::wstring>& digits, const std::wstring& multiplier) {
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring multiplier = bytes.Colour();
     const std::wstring tolerance = bytes.Colour();
 
-    const std::wstring text = reader::ReadoutText(digits, multiplier, tolerance, reader::kFullStopNumbers);
+    const std::wstring text = reader::ReadoutText(digits, multiplier, tolerance, reader::NumberTexts{});
     const std::wstring comma = reader::ReadoutText(digits, multiplier, tolerance, kCommaNumbers);
     const std::size_t ohm = text.find(L" Ohm   ");
     Require(ohm != std::wstring::npos);

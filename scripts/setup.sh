@@ -1,26 +1,22 @@
 #!/usr/bin/env bash
 # Installs what the build, the program and the tests need on Debian 12.
-# Quick when everything is already there: it only calls apt when a piece is missing.
+# Quick when everything is already there: it only calls apt when a package is
+# missing. Each is checked as a package, not by a command of that name: a
+# stray `convert` or `wine` on the PATH must not stand in for the real one.
 set -euo pipefail
 
-need=()
-have_cmd() { command -v "$1" >/dev/null 2>&1; }
-have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev   # native build, sanitizers, fuzzing
+  g++-mingw-w64-i686 googletest                    # the Windows build and its tests
+  wine wine32:i386 fonts-wine                      # Wine only recommends its own fonts (Tahoma)
+  xvfb x11-apps imagemagick xdotool                # private display, screenshots, started-program tests
+  locales                                          # the decimal-comma test locale
+)
 
-have_cmd cmake || need+=(cmake)
-have_cmd ninja || need+=(ninja-build)
-have_cmd g++ || need+=(g++)
-have_cmd clang++ || need+=(clang)
-have_pkg libclang-rt-14-dev || need+=(libclang-rt-14-dev)
-have_cmd i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686)
-[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
-have_cmd wine || need+=(wine)
-have_pkg wine32:i386 || need+=(wine32:i386)
-have_cmd Xvfb || need+=(xvfb)
-have_cmd xwd || need+=(x11-apps)
-have_cmd convert || need+=(imagemagick)
-have_cmd xdotool || need+=(xdotool)
-[ -f /usr/share/i18n/locales/de_DE ] || need+=(locales)
+installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }
+
+need=()
+for p in "${packages[@]}"; do installed "$p" || need+=("$p"); done
 
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"

@@ -60,6 +60,11 @@ if [ ! -d build/locale/de_DE.UTF-8 ]; then
 fi
 source scripts/wine-env.sh "$root/build/wine-test" test
 source scripts/wine-display.sh
+# The window tests compare fonts and pixels: stop at once if Tahoma is a stand-in.
+if ! wine build/win/fontcheck.exe; then
+  echo "tests: stopped before the window tests (see the font check above)"
+  exit 1
+fi
 # One test at a time: the GUI tests share one screen, and some click with the
 # real mouse, which must land on their own window.
 ctest --test-dir build/win --output-on-failure | tee build/win/ctest.log || status=1

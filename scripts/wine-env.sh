@@ -15,11 +15,6 @@ if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wineserver -w
-  # Debian's Wine does not load its own fonts: copy them, so Tahoma (with
-  # its Persian glyphs) is the real one.
-  fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  mkdir -p "$fonts"
-  cp -n /usr/share/wine/fonts/*.ttf "$fonts"/ 2>/dev/null || true
   # Classic look: push buttons show the button face colour that the glyphs are
   # combined with.
   wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
@@ -29,4 +24,18 @@ if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
   fi
   wineserver -w
   touch "$WINEPREFIX/.bandora-ready"
+fi
+
+# Debian's Wine does not load its own fonts: they are copied in, so Tahoma
+# (with its Persian glyphs) is the real one. Checked on every use, not only
+# when the prefix is made, so a prefix made before the fonts were installed
+# is mended.
+bandora_fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$bandora_fonts/tahoma.ttf" ]; then
+  if [ -f /usr/share/wine/fonts/tahoma.ttf ]; then
+    mkdir -p "$bandora_fonts"
+    cp -n /usr/share/wine/fonts/*.ttf "$bandora_fonts"/
+  else
+    echo "wine: Wine's own fonts are missing (Debian package fonts-wine): Tahoma will be another font" >&2
+  fi
 fi

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "platform/system_library.h"
+
 namespace platform {
 namespace {
 
@@ -28,8 +30,7 @@ private:
     }
     static OleAutomation Load() {
         OleAutomation api;
-        // From the system folder only, never a DLL of that name beside the program.
-        HMODULE dll = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        HMODULE dll = LoadSystemLibrary(L"oleaut32.dll");
         if (!dll) return api;
         Find(dll, "SysAllocStringLen", api.allocString);
         Find(dll, "SysFreeString", api.freeString);

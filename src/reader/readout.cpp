@@ -18,6 +18,17 @@ double NumberOf(const std::wstring& digits) {
     return std::strtod(narrow.c_str(), nullptr);
 }
 
+std::wstring Padded(double value, const NumberTexts& numbers) {
+    std::wstring text = numbers.padded ? numbers.padded(value) : std::wstring();
+    if (!text.empty()) return text;
+    return value < 0 ? DecimalText(value, L'.') : L" " + DecimalText(value, L'.');
+}
+
+std::wstring Plain(double value, const NumberTexts& numbers) {
+    std::wstring text = numbers.plain ? numbers.plain(value) : std::wstring();
+    return text.empty() ? DecimalText(value, L'.') : text;
+}
+
 // The value part of the readout. Every band of a reader holds a table colour,
 // and digit bands only the ten colours that carry a digit. Should a band break
 // that (a colour outside the table, Silver or Gold on a digit band, a reader
@@ -50,9 +61,9 @@ std::wstring ValuePart(std::span<const std::wstring> digitColours,
         isText = true;
     }
 
-    if (value >= 1000000) return numbers.padded(value / 1000000) + L"M";
-    if (value >= 1000) return numbers.padded(value / 1000) + L"K";
-    return isText ? text : numbers.plain(value);
+    if (value >= 1000000) return Padded(value / 1000000, numbers) + L"M";
+    if (value >= 1000) return Padded(value / 1000, numbers) + L"K";
+    return isText ? text : Plain(value, numbers);
 }
 
 }  // namespace
@@ -106,11 +117,5 @@ std::wstring DecimalText(double value, wchar_t separator) {
     }
     return out;
 }
-
-std::wstring PaddedText(double value) {
-    return value < 0 ? DecimalText(value, L'.') : L" " + DecimalText(value, L'.');
-}
-
-std::wstring PlainTextFullStop(double value) { return DecimalText(value, L'.'); }
 
 }  // namespace reader

@@ -7,12 +7,14 @@
 namespace reader {
 
 // The two number-to-text styles the readout uses. The form hands in the
-// platform's own conversions; the defaults below are locale-free stand-ins.
+// platform's own conversions. A style that is missing, or that gives nothing
+// (the platform's conversions could not be loaded), is written by the
+// readout's own full-stop formatter instead: a readout never shows a broken value.
 struct NumberTexts {
     // " 4.7": a space in the sign position of a non-negative number, always a full stop.
-    std::wstring (*padded)(double);
+    std::wstring (*padded)(double) = nullptr;
     // "4.7" with the user's decimal separator.
-    std::wstring (*plain)(double);
+    std::wstring (*plain)(double) = nullptr;
 };
 
 // Digits first to last, then multiplier and tolerance band; each colour is the
@@ -23,11 +25,7 @@ std::wstring ReadoutText(std::span<const std::wstring> digitColours,
                          const NumberTexts& numbers);
 
 // Plain decimal, at most 15 significant digits, trailing zeros dropped,
-// no exponent, no grouping.
+// no exponent, no grouping: the readout's own formatter.
 std::wstring DecimalText(double value, wchar_t separator);
-std::wstring PaddedText(double value);      // " " (non-negatives) + DecimalText(value, '.')
-std::wstring PlainTextFullStop(double value);  // DecimalText(value, '.')
-
-inline constexpr NumberTexts kFullStopNumbers{PaddedText, PlainTextFullStop};
 
 }  // namespace reader

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "model/colour_code.h"
-#include "reader/palettes.h"
+#include "ui/palettes.h"
 #include "ui/form1.h"
 #include "ui/resource_ids.h"
 
@@ -114,13 +114,13 @@ platform::FormDef Form1Def() {
 std::vector<ControlDef> Form1Layout() {
     std::vector<ControlDef> rows(std::begin(kRows), std::end(kRows));
     int fourBandTab = kFourBandSwatchTab, fiveBandTab = kFiveBandSwatchTab;
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const Palette& palette : kPalettes) {
         for (int i = 0; i < palette.count; ++i) {
             const int index = palette.indexes[static_cast<std::size_t>(i)];
             int& tab = palette.selector == 1 ? fourBandTab : fiveBandTab;
-            rows.push_back({palette.name, index, Pic, nullptr, reader::SwatchLeft(palette, index),
-                            reader::SwatchTop(index), reader::kSwatchSize, reader::kSwatchSize,
-                            reader::SwatchColour(index), kWindowText, nullptr, 0, kBorder, tab++, nullptr});
+            rows.push_back({palette.name, index, Pic, nullptr, SwatchLeft(palette, index),
+                            SwatchTop(index), kSwatchSize, kSwatchSize,
+                            SwatchColour(index), kWindowText, nullptr, 0, kBorder, tab++, nullptr});
         }
     }
     return rows;

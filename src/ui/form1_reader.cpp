@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "platform/conversions.h"
-#include "reader/palettes.h"
+#include "ui/palettes.h"
 #include "reader/readout.h"
 #include "ui/form1.h"
 
 namespace ui {
 
 void Form1::PaintSwatchBand(const wchar_t* paletteName, const short& index) {
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const Palette& palette : kPalettes) {
         if (std::wstring_view(palette.name) != paletteName) continue;
         // The band takes the colour code's colour, never the swatch's own.
         PaintBand(palette.band, platform::IntegerText(index));
@@ -31,7 +31,7 @@ void Form1::Q_Click(const short& index) { PaintSwatchBand(L"Q", index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(L"E", index); }
 
 void Form1::RRang(const int& selector) {
-    const reader::Reader* reader = reader::ReaderFor(selector);
+    const Reader* reader = ReaderFor(selector);
     if (!reader) return;
     auto colourOf = [this](const wchar_t* band) {
         return platform::IntegerText(static_cast<std::int32_t>(Item(band).BackColor()));

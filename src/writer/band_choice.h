@@ -20,7 +20,4 @@ struct Bands {
 // negative, above zero but below 0.01, 1e11 or more, not finite.
 std::optional<Bands> BandsForValue(double ohms);
 
-// The value the bands stand for, in ohms.
-double ValueOfBands(const Bands& bands);
-
 }  // namespace writer

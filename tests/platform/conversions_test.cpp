@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/conversions.h"
+#include "platform/system_library.h"
 #include "platform/units.h"
 
 namespace {
@@ -65,6 +66,28 @@ TEST(NumberText, PlainUsesTheLocaleAndDropsTrailingZeros) {
     EXPECT_EQ(platform::PlainNumberText(1.0), L"1");
     EXPECT_EQ(platform::PlainNumberText(0.1), L"0.1");
     EXPECT_EQ(platform::PlainNumberText(47.0 / 10), L"4.7");
+}
+
+// Windows 7 without its loader update refuses the system-folder flag: the
+// DLL must then come by its full path in the system folder, not by name.
+std::wstring g_loaderAsked;
+HMODULE WINAPI LoaderWithoutSearchFlags(LPCWSTR name, HANDLE file, DWORD flags) {
+    if (flags & LOAD_LIBRARY_SEARCH_SYSTEM32) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    g_loaderAsked = name;
+    return LoadLibraryExW(name, file, flags);
+}
+
+TEST(SystemLibrary, FallsBackToTheSystemFolderPathWhereTheFlagIsRefused) {
+    const HMODULE dll = platform::LoadSystemLibrary(L"oleaut32.dll", LoaderWithoutSearchFlags);
+    ASSERT_NE(dll, nullptr);
+    EXPECT_EQ(dll, GetModuleHandleW(L"oleaut32.dll"));
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    EXPECT_EQ(g_loaderAsked, std::wstring(folder, length) + L"\\oleaut32.dll");
+    FreeLibrary(dll);
 }
 
 TEST(TextToInt32, TakesOnlyPlainDecimalIntegers) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "reader/palettes.h"
+#include "ui/palettes.h"
 #include "ui/resource_ids.h"
 #include "support/form_fixture.h"
 
@@ -148,7 +148,7 @@ TEST_F(Form1Test, EveryControlStandsAtItsRectangle) {
 }
 
 TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         for (int index = 0; index < 12; ++index) {
             const bool member = std::find(palette.indexes.begin(), palette.indexes.begin() + palette.count, index) !=
                                 palette.indexes.begin() + palette.count;
@@ -169,7 +169,7 @@ TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
 TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndWindowWhite) {
     const COLORREF expected[12] = {0x000000, 0x0040C0, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
                                    0xFF0000, 0xC000C0, 0x808080, GetSysColor(COLOR_WINDOW), 0xE0E0E0, 0x80C0FF};
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         for (int i = 0; i < palette.count; ++i) {
             const int index = palette.indexes[static_cast<std::size_t>(i)];
             platform::Control& swatch = C(palette.name, index);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
-#include "reader/palettes.h"
+#include "ui/palettes.h"
 #include "support/colour_table.h"
 #include "support/form_fixture.h"
 
@@ -215,7 +215,7 @@ TEST_F(ReaderTest, ReadoutsAreEmptyUntilTheirReadersFirstClick) {
 }
 
 TEST_F(ReaderTest, BrownAndWhiteSwatchesPaintTheTableColours) {
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         SCOPED_TRACE(testing::Message() << "palette " << std::string(palette.name, palette.name + wcslen(palette.name)));
         platform::Control& band = C(BandOfPalette(palette.name));
         for (int index : {Brown, White}) {
@@ -244,7 +244,7 @@ TEST_F(ReaderTest, PointerClickOnASwatchPaintsItsBand) {
 }
 
 TEST_F(ReaderTest, ClicksInOneReaderLeaveTheOtherReadoutAlone) {
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         // A text no band set gives: even a rewrite with the same bands would show.
         const ReaderUnderTest& reader = ReaderOfPalette(palette.name);
         C(reader.otherReadout).SetText(L"untouched");
@@ -255,7 +255,7 @@ TEST_F(ReaderTest, ClicksInOneReaderLeaveTheOtherReadoutAlone) {
 }
 
 TEST_F(ReaderTest, RepeatedClickGivesTheSameReadout) {
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         const ReaderUnderTest& reader = ReaderOfPalette(palette.name);
         const int index = palette.indexes[static_cast<std::size_t>(palette.count / 2)];
         ClickSwatch(palette.name, index);
@@ -267,7 +267,7 @@ TEST_F(ReaderTest, RepeatedClickGivesTheSameReadout) {
 }
 
 TEST_F(ReaderTest, ClickChangesOneBandAndOneReadoutOnly) {
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         const std::wstring name = palette.name;
         SCOPED_TRACE(std::string(name.begin(), name.end()));
         const wchar_t* band = BandOfPalette(name);
@@ -295,7 +295,7 @@ TEST_F(ReaderTest, ClickChangesOneBandAndOneReadoutOnly) {
 // readers holds a colour of the code and each readout says what its bands stand for.
 TEST_F(ReaderTest, SweepOverEverySwatchKeepsBandsAndReadoutsConsistent) {
     std::map<const ReaderUnderTest*, bool> clicked;
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         for (int i = 0; i < palette.count; ++i) {
             const int index = palette.indexes[static_cast<std::size_t>(i)];
             ClickSwatch(palette.name, index);
@@ -316,7 +316,7 @@ TEST_F(ReaderTest, EveryDigitAndMultiplierCombinationReadsOutItsValue) {
         std::vector<std::vector<int>> offered;
         for (std::size_t b = 0; b <= digitBands; ++b) {
             const std::wstring name = reader->palettes[b];
-            for (const reader::Palette& palette : reader::kPalettes)
+            for (const ui::Palette& palette : ui::kPalettes)
                 if (name == palette.name)
                     offered.emplace_back(palette.indexes.begin(), palette.indexes.begin() + palette.count);
         }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/exe_path.h"
+#include "ui/form1.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -58,12 +59,21 @@ TEST_F(ExeResources, VersionBlock) {
     EXPECT_EQ(LOWORD(*translation), 0x0409);
     EXPECT_EQ(HIWORD(*translation), 0x04B0);
 
-    EXPECT_EQ(VersionString(block, L"ProductName"), L"Bandora");
-    EXPECT_EQ(VersionString(block, L"FileVersion"), L"1.00");
-    EXPECT_EQ(VersionString(block, L"ProductVersion"), L"1.00");
-    for (const wchar_t* field : {L"CompanyName", L"FileDescription", L"LegalCopyright", L"LegalTrademarks",
-                                 L"InternalName", L"OriginalFilename", L"Comments"})
-        EXPECT_FALSE(VersionString(block, field).empty()) << field;
+    // Read back whole: a sign the resource compiler took in the wrong code
+    // page, or an address that differs from the caption's, shows here.
+    const struct { const wchar_t* field; std::wstring text; } kStrings[] = {
+        {L"ProductName", L"Bandora"},
+        {L"FileVersion", L"1.00"},
+        {L"ProductVersion", L"1.00"},
+        {L"CompanyName", L"The Bandora developers"},
+        {L"FileDescription", L"Bandora resistor colour code"},
+        {L"LegalCopyright", L"Copyright \u00A9 2026 The Bandora developers"},
+        {L"LegalTrademarks", L"No trademarks"},
+        {L"InternalName", L"Bandora"},
+        {L"OriginalFilename", L"bandora.exe"},
+        {L"Comments", std::wstring(L"Reads and writes the colour bands of fixed resistors. https://") + ui::kWebAddress},
+    };
+    for (const auto& s : kStrings) EXPECT_EQ(VersionString(block, s.field), s.text) << s.field;
 }
 
 TEST_F(ExeResources, ManifestAsksForCommonControlsSix) {

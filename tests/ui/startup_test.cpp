@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/palettes.h"
+#include "ui/palettes.h"
 #include "support/colour_table.h"
 #include "support/form_fixture.h"
 
@@ -52,7 +52,7 @@ TEST_F(StartupTest, LegendTakesTheBandColoursWhilePalettesKeepTheirOwn) {
         EXPECT_EQ(PixelAt(swatch, 7, 7), kColour[k]) << "P" << k + 1;
     }
     // The palettes' Brown and White swatches are not the legend's colours.
-    for (const reader::Palette& palette : reader::kPalettes) {
+    for (const ui::Palette& palette : ui::kPalettes) {
         const std::string name(palette.name, palette.name + wcslen(palette.name));
         platform::Control& brown = C(palette.name, 1);
         EXPECT_EQ(brown.BackColor(), 0x0040C0u) << name;

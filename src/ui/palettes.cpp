@@ -1,8 +1,8 @@
-#include "reader/palettes.h"
+#include "ui/palettes.h"
 
 #include "model/colour_code.h"
 
-namespace reader {
+namespace ui {
 
 std::uint32_t SwatchColour(int index) {
     if (index == model::Brown) return 0x0040C0;
@@ -10,4 +10,4 @@ std::uint32_t SwatchColour(int index) {
     return model::kBandColours.at(static_cast<std::size_t>(index));
 }
 
-}  // namespace reader
+}  // namespace ui

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace reader {
+namespace ui {
 
 struct Reader {
     int selector;                      // 1 four-band, 2 five-band
@@ -68,4 +68,4 @@ constexpr int SwatchLeft(const Palette& palette, int index) {
 // lighter brown and White ones the system window colour (0x80000005).
 std::uint32_t SwatchColour(int index);
 
-}  // namespace reader
+}  // namespace ui

@@ -1,0 +1,15 @@
+// Loading a system DLL at run time, from the system folder only: never a DLL
+// of that name that lies beside the program or in the current folder.
+#pragma once
+#include <windows.h>
+
+namespace platform {
+
+using LibraryLoader = HMODULE(WINAPI*)(LPCWSTR name, HANDLE file, DWORD flags);
+
+// Asks for the system folder by flag; where the loader refuses the flag
+// (Windows 7 without its loader update), loads by the full path instead.
+// nullptr when the DLL cannot be had.
+HMODULE LoadSystemLibrary(const wchar_t* name, LibraryLoader loader = LoadLibraryExW);
+
+}  // namespace platform
