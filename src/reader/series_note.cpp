@@ -1,6 +1,8 @@
 #include "reader/series_note.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "model/colour_code.h"
@@ -10,17 +12,18 @@ namespace reader {
 
 namespace {
 
-// The series a tolerance band asks for, by the band's colour index; the
+// The series a tolerance band asks for, by the band's colour index text; the
 // first one is named first. Colours without a tolerance ask for none.
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
-    if (toleranceIndex == L"1") return {Series::E96};
-    if (toleranceIndex == L"2") return {Series::E48, Series::E24};
-    if (toleranceIndex == L"5" || toleranceIndex == L"6" || toleranceIndex == L"7" ||
-        toleranceIndex == L"8")
-        return {Series::E192};
-    if (toleranceIndex == L"10") return {Series::E12};
-    if (toleranceIndex == L"11") return {Series::E24};
-    return {};
+    switch (toleranceIndex.empty() ? -1 : std::stoi(toleranceIndex)) {
+    case model::Brown: return {Series::E96};                // ±1%
+    case model::Red: return {Series::E48, Series::E24};     // ±2%
+    case model::Green: case model::Blue: case model::Purple:
+    case model::Gray: return {Series::E192};                // ±0.5% and tighter
+    case model::Gold: return {Series::E24};                 // ±5%
+    case model::Silver: return {Series::E12};               // ±10%
+    default: return {};
+    }
 }
 
 // The readout's text of a value, without the sign position in front.

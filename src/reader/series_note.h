@@ -14,7 +14,7 @@ namespace reader {
 //   "4.7K is a ±5% standard value (E24), also in E12, E6"
 //   "5.1K is a ±5% standard value (E24)"
 //   "4.8K is not a ±5% standard value (E24); nearest: 4.7K, 5.1K"
-//   "4.8K is not a ±2% standard value (E48 or E24); nearest: 4.75K, 4.87K"
+//   "4.8K is not a ±2% standard value (E48 or E24); nearest: 4.7K, 4.87K"
 //   "4.8K: no standard series without a tolerance"   (a band with no tolerance)
 //   "00 is outside the standard values, 0.01 to 999000M"
 // A ±2% band accepts E48 and E24; ±1% asks for E96, ±0.5% and tighter for
