@@ -1,7 +1,8 @@
 // Builds band colour texts from the input (mostly table colours, sometimes any
 // number or any text) and feeds them to ReadoutText. It must always give a
 // readout with " Ohm   "; for table colours the value part must read back as
-// the value the bands stand for.
+// the value the bands stand for. The series note on the same bands must
+// quote that value part and name neighbours that lie either side of it.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "model/colour_code.h"
 #include "reader/readout.h"
+#include "reader/series_note.h"
 
 namespace {
 
@@ -82,6 +84,29 @@ double ParseValuePart(std::wstring part) {
     return v * scale;
 }
 
+// A value as the note writes it: the readout's value part without its leading space.
+double ParseNoted(std::wstring text) {
+    if (!text.empty() && (text.back() == L'K' || text.back() == L'M')) text.insert(0, 1, L' ');
+    return ParseValuePart(text);
+}
+
+void CheckNote(const std::wstring& note, const std::wstring& valuePart, double expected) {
+    std::wstring value = valuePart;
+    value.erase(0, value.find_first_not_of(L' '));
+    Require(note.compare(0, value.size(), value) == 0);
+    const std::wstring marker = L"; nearest: ";
+    const std::size_t at = note.find(marker);
+    if (at == std::wstring::npos) return;
+    const std::wstring list = note.substr(at + marker.size());
+    const std::size_t comma = list.find(L", ");
+    if (comma == std::wstring::npos) {
+        Require(ParseNoted(list) != expected);
+        return;
+    }
+    Require(ParseNoted(list.substr(0, comma)) < expected);
+    Require(ParseNoted(list.substr(comma + 2)) > expected);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -107,11 +132,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(unified == text);
 
     const double expected = ValueOf(digits, multiplier);
+    const std::wstring note = reader::SeriesNote(digits, multiplier, tolerance, reader::NumberTexts{});
     if (std::isnan(expected)) {
         Require(ohm == 0);
+        Require(note.empty());
         return 0;
     }
     const double got = ParseValuePart(text.substr(0, ohm));
     Require(std::fabs(got - expected) <= 1e-9 * expected);
+    CheckNote(note, text.substr(0, ohm), expected);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "model/colour_code.h"
@@ -29,50 +30,56 @@ std::wstring Plain(double value, const NumberTexts& numbers) {
     return text.empty() ? DecimalText(value, L'.') : text;
 }
 
-// The value part of the readout. Every band of a reader holds a table colour,
-// and digit bands only the ten colours that carry a digit. Should a band break
-// that (a colour outside the table, Silver or Gold on a digit band, a reader
-// without digit bands, or a multiplier colour outside the table), the value
-// part is left empty rather than showing a number the bands do not stand for.
-std::wstring ValuePart(std::span<const std::wstring> digitColours,
-                       const std::wstring& multiplierColour, const NumberTexts& numbers) {
-    if (digitColours.empty()) return {};
-    std::wstring text;
+}  // namespace
+
+// Every band of a reader holds a table colour, and digit bands only the ten
+// colours that carry a digit. Should a band break that (a colour outside the
+// table, Silver or Gold on a digit band, a reader without digit bands, or a
+// multiplier colour outside the table), there is no value: the readout then
+// leaves its value part empty rather than show a number the bands do not
+// stand for.
+std::optional<BandValue> ValueOfBands(std::span<const std::wstring> digitColours,
+                                      const std::wstring& multiplierColour) {
+    if (digitColours.empty()) return std::nullopt;
+    BandValue value;
     for (const std::wstring& colour : digitColours) {
         const std::wstring index = model::Rang2(colour);
-        if (index.size() != 1) return {};  // "" (unknown) or "10"/"11" (no digit)
-        text += index;
+        if (index.size() != 1) return std::nullopt;  // "" (unknown) or "10"/"11" (no digit)
+        value.digits += index;
     }
     const std::wstring m = model::Rang2(multiplierColour);
-    if (m.empty()) return {};
-    const int power = m.size() == 1 ? m[0] - L'0' : 10 + (m[1] - L'0');
+    if (m.empty()) return std::nullopt;
+    const int index = m.size() == 1 ? m[0] - L'0' : 10 + (m[1] - L'0');
+    value.power = index == model::Gold ? -1 : index == model::Silver ? -2 : index;
+    return value;
+}
 
-    // Gold and Silver make a double; every other multiplier keeps the value as
-    // text, so an unscaled value shows its digits exactly as built.
+std::wstring ValueText(std::wstring digits, int power, const NumberTexts& numbers) {
+    // A fraction makes a double; any other value stays text, so an unscaled
+    // value shows its digits exactly as built.
     double value;
     bool isText = false;
-    if (power == model::Gold) {
-        value = NumberOf(text) / 10;
-    } else if (power == model::Silver) {
-        value = NumberOf(text) / 100;
+    if (power < 0) {
+        double divisor = 1;  // a power of ten, exact as a double
+        for (int i = 0; i < -power; ++i) divisor *= 10;
+        value = NumberOf(digits) / divisor;
     } else {
-        text.append(static_cast<std::size_t>(power), L'0');
-        value = NumberOf(text);
+        digits.append(static_cast<std::size_t>(power), L'0');
+        value = NumberOf(digits);
         isText = true;
     }
 
     if (value >= 1000000) return Padded(value / 1000000, numbers) + L"M";
     if (value >= 1000) return Padded(value / 1000, numbers) + L"K";
-    return isText ? text : Plain(value, numbers);
+    return isText ? digits : Plain(value, numbers);
 }
-
-}  // namespace
 
 std::wstring ReadoutText(std::span<const std::wstring> digitColours,
                          const std::wstring& multiplierColour,
                          const std::wstring& toleranceColour,
                          const NumberTexts& numbers) {
-    return ValuePart(digitColours, multiplierColour, numbers) + L" Ohm   " +
+    const std::optional<BandValue> value = ValueOfBands(digitColours, multiplierColour);
+    return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " +
            model::Tolerance(model::Rang2(toleranceColour));
 }
 

@@ -1,6 +1,7 @@
 // The readout of a reader: value and tolerance text from the colours of its
 // bands, rebuilt from scratch on every call.
 #pragma once
+#include <optional>
 #include <span>
 #include <string>
 
@@ -23,6 +24,22 @@ std::wstring ReadoutText(std::span<const std::wstring> digitColours,
                          const std::wstring& multiplierColour,
                          const std::wstring& toleranceColour,
                          const NumberTexts& numbers);
+
+// The value that a reader's bands stand for, digits x 10^power: the digit
+// characters of the digit bands as built (a leading zero kept) and the
+// multiplier's power of ten (-1 for Gold, -2 for Silver). None when a band
+// holds a colour that its kind of band does not carry.
+struct BandValue {
+    std::wstring digits;
+    int power = 0;
+};
+std::optional<BandValue> ValueOfBands(std::span<const std::wstring> digitColours,
+                                      const std::wstring& multiplierColour);
+
+// digits x 10^power written as the readout writes values: " 4.7K", " 1M" (the
+// padded style, scaled), "470" (the digits as given), "4.7" (the plain style,
+// for a fraction below 1000). digits are ASCII digits.
+std::wstring ValueText(std::wstring digits, int power, const NumberTexts& numbers);
 
 // Plain decimal, at most 15 significant digits, trailing zeros dropped,
 // no exponent, no grouping: the readout's own formatter.

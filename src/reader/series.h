@@ -1,0 +1,48 @@
+// The standard series of resistor values (E6 to E192) and where a value read
+// from bands stands among them. All comparisons are on exact decimal digits.
+#pragma once
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace reader {
+
+enum class Series { E6, E12, E24, E48, E96, E192 };  // fewest values first
+
+// One decade of a series as three significant digits, ascending: 100 for
+// 1.0, 470 for 4.7, 920 for 9.20. The tables are the published ones, which
+// are not everywhere what the rounded geometric formula gives.
+std::span<const std::uint16_t> SeriesValues(Series series);
+const wchar_t* SeriesName(Series series);  // "E24"
+
+// A positive value in three significant digits: significand x 10^power with
+// the significand from 100 to 999. Members in this order compare as values.
+struct Standard {
+    int power;
+    int significand;
+    auto operator<=>(const Standard&) const = default;
+};
+
+// The values the readers can show reach from 0.01 to 999 x 10^9.
+inline constexpr Standard kSmallest{-4, 100};
+inline constexpr Standard kLargest{9, 999};
+
+// A value as the series see it: its first three significant digits, and
+// whether those are all of it (false: the value lies a little above).
+struct Reading {
+    Standard value;
+    bool exact;
+};
+// digits x 10^power, digits ASCII, leading zeros allowed; none for zero.
+std::optional<Reading> ReadingOf(std::wstring_view digits, int power);
+
+bool InSeries(Series series, const Reading& reading);
+
+// The nearest value of any of the series strictly below or above the
+// reading, within kSmallest..kLargest; none when the range ends first.
+std::optional<Standard> NearestBelow(std::span<const Series> series, const Reading& reading);
+std::optional<Standard> NearestAbove(std::span<const Series> series, const Reading& reading);
+
+}  // namespace reader

@@ -1,0 +1,103 @@
+#include "reader/series_note.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/colour_code.h"
+#include "reader/series.h"
+
+namespace reader {
+
+namespace {
+
+// The series a tolerance band asks for, by the band's colour index text; the
+// first one is named first. Colours without a tolerance ask for none.
+std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
+    switch (toleranceIndex.empty() ? -1 : std::stoi(toleranceIndex)) {
+    case model::Brown: return {Series::E96};                // ±1%
+    case model::Red: return {Series::E48, Series::E24};     // ±2%
+    case model::Green: case model::Blue: case model::Purple:
+    case model::Gray: return {Series::E192};                // ±0.5% and tighter
+    case model::Gold: return {Series::E24};                 // ±5%
+    case model::Silver: return {Series::E12};               // ±10%
+    default: return {};
+    }
+}
+
+// The readout's text of a value, without the sign position in front.
+std::wstring Written(std::wstring digits, int power, const NumberTexts& numbers) {
+    std::wstring text = ValueText(std::move(digits), power, numbers);
+    text.erase(0, text.find_first_not_of(L' '));
+    return text;
+}
+
+std::wstring Written(const Standard& value, const NumberTexts& numbers) {
+    return Written(std::to_wstring(value.significand), value.power, numbers);
+}
+
+std::wstring InSeriesText(const std::vector<Series>& accepted, const Reading& reading) {
+    for (Series s : accepted) {
+        if (!InSeries(s, reading)) continue;
+        std::wstring text = L" standard value (" + std::wstring(SeriesName(s)) + L")";
+        std::wstring also;
+        for (int smaller = static_cast<int>(s) - 1; smaller >= 0; --smaller)
+            if (InSeries(static_cast<Series>(smaller), reading))
+                also += (also.empty() ? L", also in " : L", ") + std::wstring(SeriesName(static_cast<Series>(smaller)));
+        return text + also;
+    }
+    return {};
+}
+
+std::wstring NotInSeriesText(const std::vector<Series>& accepted, const Reading& reading,
+                             const NumberTexts& numbers) {
+    std::wstring names;
+    for (Series s : accepted) names += (names.empty() ? L"" : L" or ") + std::wstring(SeriesName(s));
+    std::wstring nearest;
+    for (const std::optional<Standard>& v : {NearestBelow(accepted, reading), NearestAbove(accepted, reading)})
+        if (v) nearest += (nearest.empty() ? L"; nearest: " : L", ") + Written(*v, numbers);
+    return L" standard value (" + names + L")" + nearest;
+}
+
+}  // namespace
+
+std::wstring SeriesNote(std::span<const std::wstring> digitColours,
+                        const std::wstring& multiplierColour,
+                        const std::wstring& toleranceColour,
+                        const NumberTexts& numbers) {
+    const std::optional<BandValue> bands = ValueOfBands(digitColours, multiplierColour);
+    if (!bands) return {};
+    const std::wstring value = Written(bands->digits, bands->power, numbers);
+
+    const std::wstring toleranceIndex = model::Rang2(toleranceColour);
+    const std::vector<Series> accepted = SeriesFor(toleranceIndex);
+    if (accepted.empty()) return value + L": no standard series without a tolerance";
+
+    const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
+    if (!reading || reading->value < kSmallest || reading->value > kLargest ||
+        (reading->value == kLargest && !reading->exact))
+        return value + L" is outside the standard values, " + Written(kSmallest, numbers) + L" to " +
+               Written(kLargest, numbers);
+
+    const std::wstring tolerance = model::Tolerance(toleranceIndex);
+    const std::wstring in = InSeriesText(accepted, *reading);
+    if (!in.empty()) return value + L" is a " + tolerance + in;
+    return value + L" is not a " + tolerance + NotInSeriesText(accepted, *reading, numbers);
+}
+
+std::wstring WriterNote(std::span<const std::wstring> digitColours,
+                        const std::wstring& multiplierColour,
+                        const std::wstring& toleranceColour,
+                        const NumberTexts& numbers) {
+    const std::optional<BandValue> bands = ValueOfBands(digitColours, multiplierColour);
+    if (!bands) return {};
+    std::wstring names;
+    for (wchar_t digit : bands->digits) names += model::kColourNames[digit - L'0'] + std::wstring(L", ");
+    const int power = bands->power;
+    names += model::kColourNames[power >= 0 ? power : power == -1 ? model::Gold : model::Silver];
+    return names + L": " + Written(bands->digits, bands->power, numbers) + L". " +
+           SeriesNote(digitColours, multiplierColour, toleranceColour, numbers);
+}
+
+}  // namespace reader
