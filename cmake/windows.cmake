@@ -5,15 +5,17 @@ add_compile_options(-municode)
 # One self-contained exe: nothing beside Windows' own DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 
-# Artwork: drawn by a small host program at build time, embedded as resources.
+# The pictures are drawn by the program at the display's dpi (src/art); the
+# icon is drawn by a small host program at build time and embedded.
 set(ART_DIR ${CMAKE_BINARY_DIR}/art)
 set(ARTGEN ${CMAKE_BINARY_DIR}/artgen-host)
 set(ART_FILES ${ART_DIR}/resistor.bmp ${ART_DIR}/ohm.bmp ${ART_DIR}/gear.bmp
               ${ART_DIR}/about_glyph.bmp ${ART_DIR}/about.bmp ${ART_DIR}/bandora.ico)
 find_program(HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 add_custom_command(OUTPUT ${ARTGEN}
-  COMMAND ${HOST_CXX} -std=c++20 -O2 -o ${ARTGEN} ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp
+  COMMAND ${HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}/src -o ${ARTGEN}
+          ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp ${CMAKE_SOURCE_DIR}/src/art/art.cpp
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp ${CMAKE_SOURCE_DIR}/src/art/art.cpp ${CMAKE_SOURCE_DIR}/src/art/art.h
   COMMENT "Building the artwork generator (host)")
 add_custom_command(OUTPUT ${ART_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${ART_DIR}
@@ -35,6 +37,7 @@ list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp)
 
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(bandora_platform PUBLIC src)
+target_link_libraries(bandora_platform PUBLIC bandora_art)
 # OLE Automation is loaded at run time (platform/conversions.cpp), not imported.
 target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 uuid)
 

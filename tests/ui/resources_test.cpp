@@ -124,20 +124,6 @@ TEST_F(ExeResources, OneIconOf32By32InSixteenColours) {
     EXPECT_LT(transparent, 1000);
 }
 
-TEST_F(ExeResources, PicturesHaveTheirPixelSizes) {
-    const struct { int id, width, height; } kPictures[] = {
-        {IDB_RESISTOR, 302, 93}, {IDB_OHM, 17, 22}, {IDB_GEAR, 27, 27}, {IDB_ABOUT_GLYPH, 15, 16}, {IDB_ABOUT, 479, 338},
-    };
-    for (const auto& p : kPictures) {
-        const std::string data = Resource(RT_BITMAP, MAKEINTRESOURCEW(p.id));
-        ASSERT_GE(data.size(), sizeof(BITMAPINFOHEADER)) << p.id;
-        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(data.data());
-        EXPECT_EQ(header->biWidth, p.width) << p.id;
-        EXPECT_EQ(header->biHeight, p.height) << p.id;
-        EXPECT_EQ(header->biBitCount, 24) << p.id;
-    }
-}
-
 TEST(ExeImports, NeedsNothingButWindowsOwnLibraries) {
     HANDLE file = CreateFileW(BuiltExePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
