@@ -86,4 +86,5 @@ include(${CMAKE_SOURCE_DIR}/cmake/e2e-tests.cmake)
 
 # Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
 include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/dpi-tests.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake)
