@@ -200,3 +200,48 @@ TEST_F(DpiTest, AboutWindowScalesItsPictureAndLabels) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window moved to a monitor of another dpi, told so the way Windows tells
+// it (Wine has one dpi for all monitors and never sends the message).
+class DpiChangeTest : public Form1Test {
+protected:
+    void ChangeDpi(int dpi) {
+        RECT now{};
+        GetWindowRect(form->hWnd(), &now);
+        RECT frame{0, 0, MulDiv(9075, dpi, 1440), MulDiv(6915, dpi, 1440)};
+        AdjustWindowRectEx(&frame, GetWindowLongW(form->hWnd(), GWL_STYLE), FALSE, 0);
+        suggested = {now.left + 7, now.top + 3, now.left + 7 + frame.right - frame.left,
+                     now.top + 3 + frame.bottom - frame.top};
+        SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        testing_gui::PumpFor(50);
+    }
+    RECT suggested{};
+};
+
+TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
+    const Pixels before = glyph_test::ReadClient(form->hWnd());
+    ChangeDpi(144);
+    RECT window{};
+    GetWindowRect(form->hWnd(), &window);
+    EXPECT_EQ(Text(window), Text(suggested)) << "takes the suggested rectangle";
+    EXPECT_EQ(form->Dpi(), 144);
+    RECT text1{};
+    GetWindowRect(C(L"Text1").hWnd(), &text1);
+    MapWindowPoints(nullptr, form->hWnd(), reinterpret_cast<POINT*>(&text1), 2);
+    EXPECT_EQ(Text(text1), Text(RECT{24, 630, 24 + 122, 630 + 29}));   // 240, 6300, 1215 x 285 twips
+    const RECT drawing = C(L"Picture12").PixelRect();
+    EXPECT_EQ(Text(drawing), Text(RECT{0, 12, 453, 12 + 140}));
+    const Pixels scaled = glyph_test::ReadClient(form->hWnd());
+    EXPECT_EQ(Misses(scaled, C(L"Picture5").FormClientRect(), art::Picture::Ohm, 144), 0);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(C(L"CCal").hWnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -16) << "8.25 pt at 144 dpi";
+
+    ChangeDpi(96);
+    EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(form->hWnd()), before), "")
+        << "back at 96 dpi, every pixel as it was";
+}
+
+}  // namespace

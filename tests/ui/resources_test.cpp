@@ -83,6 +83,10 @@ TEST_F(ExeResources, ManifestAsksForCommonControlsSix) {
     EXPECT_NE(dep.find("version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(dep.find("processorArchitecture=\"x86\""), std::string::npos);
     EXPECT_NE(dep.find("language=\"*\""), std::string::npos);
+    // Per-monitor aware, so Windows never stretches the window: V2, then V1,
+    // and for Windows before 10 1607 the older element.
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
 }
 
 #pragma pack(push, 2)
