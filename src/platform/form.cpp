@@ -7,6 +7,7 @@
 
 #include "platform/units.h"
 #include "platform/window_data.h"
+#include "model/int_text.h"
 
 namespace platform {
 namespace {
@@ -16,7 +17,7 @@ constexpr wchar_t kFormClass[] = L"BandoraForm";
 // One window class per icon: an icon given to the class at creation costs far
 // less under Wine than one set on the window afterwards.
 std::wstring FormClassName(int icon) {
-    return icon ? std::wstring(kFormClass) + L"#" + std::to_wstring(icon) : std::wstring(kFormClass);
+    return icon ? std::wstring(kFormClass) + L"#" + model::IntText(icon) : std::wstring(kFormClass);
 }
 
 bool RegisterFormClass(WNDPROC proc, int icon) {
