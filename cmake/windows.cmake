@@ -71,7 +71,9 @@ target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut
 target_compile_definitions(bandora_test_support PUBLIC
   BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
 
-foreach(sub model reader writer platform ui glyph e2e)
+# The pictures' own tests run here too: the program's floating point (x87)
+# must draw the same 96-dpi pixels as the native build's.
+foreach(sub model reader writer art platform ui glyph e2e)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
   if(test_sources)
     add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)
