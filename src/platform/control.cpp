@@ -193,14 +193,18 @@ void Control::Create() {
 }
 
 // The closed list's height follows its selection field; make it the layout's.
+// The field height asked for is carried from one attempt to the next rather
+// than read back: Wine reads back two pixels more than it was given, so
+// reading back would never take the list below its first height.
 void Control::FitComboHeight(int wanted) {
+    auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int attempt = 0; attempt < 3; ++attempt) {
         RECT now{};
         GetWindowRect(hwnd_, &now);
         const int delta = wanted - (now.bottom - now.top);
         if (delta == 0) break;
-        const auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + delta);
+        field += delta;
+        SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 
