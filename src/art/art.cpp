@@ -79,16 +79,16 @@ Rgb resistor(double x, double y) {
     Point p{x, y, kWhite};
     if (inResistorBody(x - 5, y - 5)) p.c = Rgb{208, 208, 208};   // shadow
     // Wire: lit along its upper side so it reads as round.
-    const Rgb wire[5] = {{150, 150, 150}, {214, 214, 214}, {184, 184, 184}, {152, 152, 152}, {112, 112, 112}};
-    for (int i = 0; i < 5; ++i) p.rect(3, 44 + i, 298, 44 + i, wire[i]);
-    if (inResistorBody(x, y)) {
-        bool edge = !inResistorBody(x - 1, y) || !inResistorBody(x + 1, y) || !inResistorBody(x, y - 1) ||
-                    !inResistorBody(x, y + 1);
-        Rgb c = y <= 44 ? mix(Rgb{255, 165, 105}, Rgb{255, 204, 164}, y - 5, 39)
-                        : mix(Rgb{255, 151, 0}, Rgb{255, 243, 0}, y - 45, 39);
-        p.c = edge ? Rgb{196, 112, 40} : c;
-    }
-    return p.c;
+    static constexpr Rgb wire[5] = {{150, 150, 150}, {214, 214, 214}, {184, 184, 184}, {152, 152, 152}, {112, 112, 112}};
+    if (p.in(3, 44, 298, 48)) p.c = wire[std::min(4, int(y - 43.5))];
+    if (!inResistorBody(x, y)) return p.c;
+    // Within the middle, a design pixel from its edges, no neighbour lies outside.
+    const bool inner = x >= 98.5 && x <= 203.5 && y >= 16.5 && y <= 74.5;
+    if (!inner && (!inResistorBody(x - 1, y) || !inResistorBody(x + 1, y) || !inResistorBody(x, y - 1) ||
+                   !inResistorBody(x, y + 1)))
+        return Rgb{196, 112, 40};   // outline
+    return y <= 44 ? mix(Rgb{255, 165, 105}, Rgb{255, 204, 164}, y - 5, 39)
+                   : mix(Rgb{255, 151, 0}, Rgb{255, 243, 0}, y - 45, 39);
 }
 
 Rgb ohm(double x, double y) {
