@@ -14,17 +14,18 @@ if(BANDORA_FUZZ)
   return()
 endif()
 
-foreach(sub model reader writer)
+foreach(sub model reader writer art)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
   if(test_sources)
     add_executable(native_${sub}_tests ${test_sources})
-    target_link_libraries(native_${sub}_tests PRIVATE bandora_logic GTest::gtest_main)
+    target_link_libraries(native_${sub}_tests PRIVATE bandora_logic bandora_art GTest::gtest_main)
     gtest_discover_tests(native_${sub}_tests TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
   endif()
 endforeach()
 
 # The artwork generator is a host tool; its output must be the same bytes on every run.
 add_executable(artgen ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp)
+target_link_libraries(artgen PRIVATE bandora_art)
 add_test(NAME native.artwork.reproducible
   COMMAND ${CMAKE_COMMAND} -DARTGEN=$<TARGET_FILE:artgen> -DOUT=${CMAKE_BINARY_DIR}/artcheck
           -P ${CMAKE_SOURCE_DIR}/cmake/check-artwork.cmake)

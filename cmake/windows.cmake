@@ -2,18 +2,21 @@
 
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 add_compile_options(-municode)
-# One self-contained exe: nothing beside Windows' own DLLs.
-add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
+# One self-contained exe: nothing beside Windows' own DLLs, and none of the
+# functions and data it does not use (compiled for size: CMakeLists.txt).
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
 
-# Artwork: drawn by a small host program at build time, embedded as resources.
+# The pictures are drawn by the program at the display's dpi (src/art); the
+# icon is drawn by a small host program at build time and embedded.
 set(ART_DIR ${CMAKE_BINARY_DIR}/art)
 set(ARTGEN ${CMAKE_BINARY_DIR}/artgen-host)
 set(ART_FILES ${ART_DIR}/resistor.bmp ${ART_DIR}/ohm.bmp ${ART_DIR}/gear.bmp
               ${ART_DIR}/about_glyph.bmp ${ART_DIR}/about.bmp ${ART_DIR}/bandora.ico)
 find_program(HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 add_custom_command(OUTPUT ${ARTGEN}
-  COMMAND ${HOST_CXX} -std=c++20 -O2 -o ${ARTGEN} ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp
+  COMMAND ${HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}/src -o ${ARTGEN}
+          ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp ${CMAKE_SOURCE_DIR}/src/art/art.cpp
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/artgen.cpp ${CMAKE_SOURCE_DIR}/src/art/art.cpp ${CMAKE_SOURCE_DIR}/src/art/art.h
   COMMENT "Building the artwork generator (host)")
 add_custom_command(OUTPUT ${ART_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${ART_DIR}
@@ -35,6 +38,7 @@ list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp)
 
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(bandora_platform PUBLIC src)
+target_link_libraries(bandora_platform PUBLIC bandora_art)
 # OLE Automation is loaded at run time (platform/conversions.cpp), not imported.
 target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 uuid)
 
@@ -70,7 +74,9 @@ target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut
 target_compile_definitions(bandora_test_support PUBLIC
   BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
 
-foreach(sub model reader writer platform ui glyph e2e)
+# The pictures' own tests run here too: the program's floating point (x87)
+# must draw the same 96-dpi pixels as the native build's.
+foreach(sub model reader writer art platform ui glyph e2e)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
   if(test_sources)
     add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)
@@ -86,4 +92,5 @@ include(${CMAKE_SOURCE_DIR}/cmake/e2e-tests.cmake)
 
 # Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
 include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/dpi-tests.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake)

@@ -3,13 +3,18 @@
 # window, as it first appears, to docs/screenshot.png. It uses the tests' Wine
 # prefix (96 dpi, classic look) and restarts its Wine server, so do not run it
 # while scripts/test.sh runs.
+#   scripts/screenshot.sh [DPI]   another dpi: the prefix made for it, and
+#                                 docs/screenshot-DPI.png
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 scripts/setup.sh
+dpi=${1:-96}
+prefix="$root/build/wine-test" out=docs/screenshot.png
+if [ "$dpi" != 96 ]; then prefix="$root/build/wine-test-$dpi" out="docs/screenshot-$dpi.png"; fi
 scripts/build.sh --target bandora
-source scripts/wine-env.sh "$root/build/wine-test" test
+source scripts/wine-env.sh "$prefix" test "$dpi"
 
 source scripts/wine-display.sh
 program_pid=""
@@ -23,8 +28,8 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bandora  --  ' 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 sleep 1   # let the first paint reach the screen
 mkdir -p docs
-xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/screenshot.png
-echo "screenshot: docs/screenshot.png (${WIDTH}x${HEIGHT})"
+xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+echo "screenshot: $out (${WIDTH}x${HEIGHT})"
 
 # Close it as a user would (Alt+F4), so it ends through its own unload.
 xdotool windowfocus --sync "$window" key alt+F4

@@ -58,6 +58,8 @@ if [ ! -d build/locale/de_DE.UTF-8 ]; then
   mkdir -p build/locale
   localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
 fi
+# Prefixes at 150 % and 200 % for the dpi tests (cmake/dpi-tests.cmake).
+for dpi in 144 192; do (source scripts/wine-env.sh "$root/build/wine-test-$dpi" test "$dpi"); done
 source scripts/wine-env.sh "$root/build/wine-test" test
 source scripts/wine-display.sh
 # The window tests compare fonts and pixels: stop at once if Tahoma is a stand-in.

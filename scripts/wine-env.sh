@@ -1,10 +1,12 @@
 # Sourced: points Wine at one of the project's own prefixes and makes it on first use.
-#   source scripts/wine-env.sh PREFIX_DIR [test]
-# "test" pins what the GUI tests rely on: 96 dpi (15 twips to a pixel) and no
-# window-manager handshake (Xvfb has no window manager; without this every
-# hide or destroy of a top-level window stalls for 2 s).
+#   source scripts/wine-env.sh PREFIX_DIR [test [DPI]]
+# "test" pins what the GUI tests rely on: DPI dots per inch (96 unless given:
+# 15 twips to a pixel) and no window-manager handshake (Xvfb has no window
+# manager; without this every hide or destroy of a top-level window stalls
+# for 2 s). A prefix keeps the dpi it was made with: give each dpi its own.
 bandora_prefix=$1
 bandora_mode=${2:-run}
+bandora_dpi=${3:-96}
 export WINEARCH=win32
 export WINEPREFIX=$bandora_prefix
 export WINEDEBUG=-all
@@ -19,7 +21,7 @@ if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
   # combined with.
   wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
   if [ "$bandora_mode" = test ]; then
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$bandora_dpi" /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   fi
   wineserver -w

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/form.h"
 #include "platform/gdi.h"
 #include "platform/units.h"
 
@@ -19,9 +20,11 @@ void Install(platform::Control& button, platform::Control& box, bool right) {
     box.SetVisible(false);
     box.SetBackColor(platform::kButtonFace);
 
-    const float widthPx = static_cast<float>(button.Width()) / static_cast<float>(platform::TwipsPerPixelX());
+    const float widthPx = static_cast<float>(button.Width()) / static_cast<float>(button.TwipsPerPixel());
     const int wpx = platform::RoundHalfEven(widthPx);
-    const int margin = button.Caption().find(L'&') != std::wstring::npos ? 5 : 11;
+    // The margins are 96-dpi pixels, scaled with everything else.
+    const int dpi = button.form().Dpi();
+    const int margin = platform::ScalePixels(button.Caption().find(L'&') != std::wstring::npos ? 5 : 11, dpi);
     // Pad the caption until it is wide enough to clear the glyph: at least one
     // space, at most one per pixel of the button's width. The pass count is
     // fixed first, as a 16-bit number; the counter is an int so it cannot wrap.
@@ -67,7 +70,7 @@ LRESULT ButtonProc(bool right, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // there is nothing to read.
         const platform::Picture* glyph = box->PictureObject();
         if (glyph)
-            BitBlt(image.get(), GlyphLeft(right, w, t), GlyphTop(h, t), glyph->width(), glyph->height(), box->hDC(),
+            BitBlt(image.get(), GlyphLeft(right, w, t, box->form().Dpi()), GlyphTop(h, t), glyph->width(), glyph->height(), box->hDC(),
                    0, 0, SRCAND);
 
         const RECT& u = screen.update();
@@ -82,7 +85,10 @@ int GlyphTop(int clientHeight, int glyphSize) {
     return platform::RoundHalfEven(clientHeight / 2.0 - glyphSize / 2.0);
 }
 
-int GlyphLeft(bool right, int clientWidth, int glyphSize) { return right ? clientWidth - glyphSize - 5 : 5; }
+int GlyphLeft(bool right, int clientWidth, int glyphSize, int dpi) {
+    const int inset = platform::ScalePixels(5, dpi);
+    return right ? clientWidth - glyphSize - inset : inset;
+}
 
 void SetButtonPicLeft(platform::Control& button, platform::Control& glyphBox) { Install(button, glyphBox, false); }
 void SetButtonPicRight(platform::Control& button, platform::Control& glyphBox) { Install(button, glyphBox, true); }

@@ -24,8 +24,9 @@ void RemoveButtonPic(platform::Control& button);
 LRESULT CALLBACK ButtonProcLeft(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK ButtonProcRight(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-// Where the glyph goes in a client area of W x H for a glyph of t pixels.
+// Where the glyph goes in a client area of W x H for a glyph of t pixels,
+// inset from the edge by 5 pixels at 96 dpi, scaled at `dpi`.
 int GlyphTop(int clientHeight, int glyphSize);
-int GlyphLeft(bool right, int clientWidth, int glyphSize);
+int GlyphLeft(bool right, int clientWidth, int glyphSize, int dpi = 96);
 
 }  // namespace glyph

@@ -1,5 +1,7 @@
 #include "model/colour_code.h"
 
+#include "model/int_text.h"
+
 namespace model {
 
 const std::array<std::uint32_t, kColourCount> kBandColours = {
@@ -36,7 +38,7 @@ const std::array<int, kToleranceCount> kBandOfPosition = {
 template <std::size_t N, typename Key>
 int FindKey(const std::array<Key, N>& keys, const std::wstring& text) {
     for (std::size_t row = 0; row < N; ++row)
-        if (std::to_wstring(keys[row]) == text) return static_cast<int>(row);
+        if (IntText(keys[row]) == text) return static_cast<int>(row);
     return -1;
 }
 
@@ -47,12 +49,12 @@ constexpr std::array<int, kToleranceCount> kPositions = {0, 1, 2, 3, 4, 5, 6, 7}
 
 std::wstring Rang(const std::wstring& index) {
     const int row = FindKey(kIndexes, index);
-    return row < 0 ? std::wstring() : std::to_wstring(kBandColours[row]);
+    return row < 0 ? std::wstring() : IntText(kBandColours[row]);
 }
 
 std::wstring Rang2(const std::wstring& colour) {
     const int row = FindKey(kBandColours, colour);
-    return row < 0 ? std::wstring() : std::to_wstring(row);
+    return row < 0 ? std::wstring() : IntText(row);
 }
 
 std::wstring Tolerance(const std::wstring& index) {
@@ -63,7 +65,7 @@ std::wstring Tolerance(const std::wstring& index) {
 
 std::wstring MAs(const std::wstring& position) {
     const int row = FindKey(kPositions, position);
-    return row < 0 ? std::wstring() : std::to_wstring(kBandOfPosition[row]);
+    return row < 0 ? std::wstring() : IntText(kBandOfPosition[row]);
 }
 
 }  // namespace model

@@ -55,12 +55,12 @@ struct Control::Image {
 Control::Control(Form& form, const ControlDef& def, Control* container)
     : form_(form), container_(container), name_(def.name), index_(def.index), kind_(def.kind),
       left_(def.left), top_(def.top), width_(def.width), height_(def.height), back_(def.back),
-      fore_(def.fore), text_(def.text ? def.text : L""), flags_(def.flags), tab_(def.tab),
+      fore_(def.fore), text_(def.text ? def.text : L""), pictureId_(def.picture), flags_(def.flags), tab_(def.tab),
       visible_(!(def.flags & kHidden)), enabled_(!(def.flags & kDisabled)),
       autoSize_(def.flags & kAutoSize) {
-    if (def.picture) picture_ = LoadPicture(def.picture);
+    if (pictureId_) picture_ = LoadPicture(pictureId_, Dpi());
     if (def.font) {
-        font_ = MakeLogFont(*def.font);
+        font_ = MakeLogFont(*def.font, Dpi());
         fontPoints_ = def.font->points;
         ownFont_.reset(CreateFontIndirectW(&font_));
     } else {
@@ -76,11 +76,13 @@ Control::~Control() {
     }
 }
 
+int Control::Dpi() const { return form_.Dpi(); }
+int Control::ToPixels(int twips) const { return TwipsToPixels(twips, Dpi()); }
+
 RECT Control::PixelRect() const {
-    if (kind_ == Kind::Line)
-        return {TwipsToPixelsX(left_), TwipsToPixelsY(top_), TwipsToPixelsX(width_), TwipsToPixelsY(height_)};
-    const int x = TwipsToPixelsX(left_), y = TwipsToPixelsY(top_);
-    return {x, y, x + TwipsToPixelsX(width_), y + TwipsToPixelsY(height_)};
+    if (kind_ == Kind::Line) return {ToPixels(left_), ToPixels(top_), ToPixels(width_), ToPixels(height_)};
+    const int x = ToPixels(left_), y = ToPixels(top_);
+    return {x, y, x + ToPixels(width_), y + ToPixels(height_)};
 }
 
 POINT Control::ContainerOrigin() const {
@@ -142,8 +144,8 @@ void Control::Create() {
         if (autoSize_) {   // the caption decides the size
             TEXTMETRICW metrics{};
             const SIZE extent = MeasureText(FontHandle(), text_, &metrics);
-            width_ = extent.cx * TwipsPerPixelX();
-            height_ = metrics.tmHeight * TwipsPerPixelY();
+            width_ = PixelsToTwips(extent.cx, Dpi());
+            height_ = PixelsToTwips(metrics.tmHeight, Dpi());
         }
         return;
     }
@@ -186,16 +188,50 @@ void Control::Create() {
     if (kind_ == Kind::ComboBox) {
         for (const auto& entry : SplitLines(text_))
             SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-        // The closed list's height follows its selection field; make it the layout's.
-        const int wanted = r.bottom - r.top;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            RECT now{};
-            GetWindowRect(hwnd_, &now);
-            const int delta = wanted - (now.bottom - now.top);
-            if (delta == 0) break;
-            const auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-            SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + delta);
-        }
+        FitComboHeight(r.bottom - r.top);
+    }
+}
+
+// The closed list's height follows its selection field; make it the layout's.
+// The field height asked for is carried from one attempt to the next rather
+// than read back: Wine reads back two pixels more than it was given, so
+// reading back would never take the list below its first height.
+void Control::FitComboHeight(int wanted) {
+    auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT now{};
+        GetWindowRect(hwnd_, &now);
+        const int delta = wanted - (now.bottom - now.top);
+        if (delta == 0) break;
+        field += delta;
+        SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+}
+
+void Control::Rescale(HFONT formFont) {
+    Font oldOwn;   // freed once the window uses the new one
+    if (ownFont_) {
+        font_.lfHeight = -RoundHalfEven(fontPoints_ * Dpi() / 72.0);
+        oldOwn = std::move(ownFont_);
+        ownFont_.reset(CreateFontIndirectW(&font_));
+    } else {
+        font_ = form_.LogFont();
+    }
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ownFont_ ? ownFont_.get() : formFont), FALSE);
+    if (pictureId_) picture_ = LoadPicture(pictureId_, Dpi());
+    if (kind_ == Kind::Label && autoSize_) {
+        TEXTMETRICW metrics{};
+        const SIZE extent = MeasureText(ownFont_ ? ownFont_.get() : formFont, text_, &metrics);
+        width_ = PixelsToTwips(extent.cx, Dpi());
+        height_ = PixelsToTwips(metrics.tmHeight, Dpi());
+    }
+    if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
+    else if (image_) SetAutoRedraw(true);
+    if (hwnd_) {
+        const RECT r = FormRect();
+        const int height = kind_ == Kind::ComboBox ? 200 : r.bottom - r.top;
+        SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (kind_ == Kind::ComboBox) FitComboHeight(r.bottom - r.top);
     }
 }
 
@@ -276,38 +312,42 @@ void Control::SetFontName(const std::wstring& face) {
 
 void Control::SetFontSize(double points) {
     fontPoints_ = points;
-    font_.lfHeight = -RoundHalfEven(points * ScreenDpiY() / 72.0);
+    font_.lfHeight = -RoundHalfEven(points * Dpi() / 72.0);
     ownFont_.reset(CreateFontIndirectW(&font_));
     ApplyFont();
 }
 
-int Control::PictureHeightHiMetric() const { return picture_ ? PixelsToHiMetricY(picture_->height()) : 0; }
+int Control::PictureHeightHiMetric() const { return picture_ ? PixelsToHiMetric(picture_->height(), Dpi()) : 0; }
+
+double Control::TwipsPerPixel() const { return 1440.0 / Dpi(); }
 
 double Control::ScaleY(double value, int from, int to) const {
-    auto toPixels = [](double v, int scale) {
+    const int dpi = Dpi();
+    const double twipsPerPixel = TwipsPerPixel();
+    auto toPixels = [dpi, twipsPerPixel](double v, int scale) {
         switch (scale) {
-        case kTwips: return v / TwipsPerPixelY();
-        case kHiMetric: return HiMetricToPixelsY(v);
+        case kTwips: return v / twipsPerPixel;
+        case kHiMetric: return HiMetricToPixels(v, dpi);
         default: return v;
         }
     };
     const double pixels = toPixels(value, from);
     switch (to) {
-    case kTwips: return pixels * TwipsPerPixelY();
-    case kHiMetric: return pixels * 2540.0 / ScreenDpiY();
+    case kTwips: return pixels * twipsPerPixel;
+    case kHiMetric: return pixels * 2540.0 / dpi;
     default: return pixels;
     }
 }
 
 double Control::TextWidth(const std::wstring& text) const {
     const SIZE extent = MeasureText(FontHandle(), text);
-    return scaleMode_ == kTwips ? static_cast<double>(extent.cx) * TwipsPerPixelX() : extent.cx;
+    return scaleMode_ == kTwips ? extent.cx * TwipsPerPixel() : extent.cx;
 }
 
 void Control::Resize(int widthPx, int heightPx) {
     Invalidate();
-    width_ = widthPx * TwipsPerPixelX();
-    height_ = heightPx * TwipsPerPixelY();
+    width_ = PixelsToTwips(widthPx, Dpi());
+    height_ = PixelsToTwips(heightPx, Dpi());
     if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (image_) SetAutoRedraw(true);
     Invalidate();

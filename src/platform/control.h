@@ -47,7 +47,7 @@ struct ControlDef {
     OleColour back;
     OleColour fore;
     const wchar_t* text;     // caption or text; a list's entries separated by '\n'
-    int picture;             // bitmap resource, 0 for none
+    int picture;             // art::Picture drawn in the box, 0 for none
     unsigned flags;
     int tab;                 // tab order; -1 for controls that take no focus
     const FontDef* font;     // nullptr: the form's font
@@ -67,6 +67,9 @@ public:
     void Create();
     // Forgets the window once it is destroyed, and frees what drew it.
     void Detach();
+    // After the form's dpi changed: font, picture, size and place at the new
+    // dpi; `formFont` is the form's font there.
+    void Rescale(HFONT formFont);
 
     const std::wstring& Name() const { return name_; }
     int Index() const { return index_; }
@@ -129,6 +132,8 @@ public:
     int ScaleMode() const { return scaleMode_; }
     void SetScaleMode(int mode) { scaleMode_ = mode; }
     double ScaleY(double value, int from, int to) const;
+    // 1440 / dpi: 15 at 96 dpi, 10 at 144, 7.5 at 192.
+    double TwipsPerPixel() const;
     double TextWidth(const std::wstring& text) const;   // in ScaleMode units
     bool AutoRedraw() const { return image_ != nullptr; }
     void SetAutoRedraw(bool on);
@@ -147,7 +152,10 @@ private:
     // The container's client area in the form's pixels.
     POINT ContainerOrigin() const;
     int BorderWidth() const { return (flags_ & kBorder) ? 1 : 0; }
+    int Dpi() const;
+    int ToPixels(int twips) const;
     void ApplyFont();
+    void FitComboHeight(int wanted);
     void Resize(int widthPx, int heightPx);
     void RenderImage();
     void PaintPicture(HDC dc) const;
@@ -162,6 +170,7 @@ private:
     OleColour back_;
     OleColour fore_;
     std::wstring text_;   // labels, and lists' design entries
+    int pictureId_;
     std::shared_ptr<Picture> picture_;
     unsigned flags_;
     int tab_;

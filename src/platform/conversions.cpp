@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "model/int_text.h"
 #include "platform/system_library.h"
 
 namespace platform {
@@ -81,7 +82,7 @@ std::optional<double> PlainDigits(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring IntegerText(long long value) { return std::to_wstring(value); }
+std::wstring IntegerText(long long value) { return model::IntText(value); }
 
 std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
     if (text.empty() || text.size() > 11) return std::nullopt;

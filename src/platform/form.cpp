@@ -7,6 +7,7 @@
 
 #include "platform/units.h"
 #include "platform/window_data.h"
+#include "model/int_text.h"
 
 namespace platform {
 namespace {
@@ -16,7 +17,7 @@ constexpr wchar_t kFormClass[] = L"BandoraForm";
 // One window class per icon: an icon given to the class at creation costs far
 // less under Wine than one set on the window afterwards.
 std::wstring FormClassName(int icon) {
-    return icon ? std::wstring(kFormClass) + L"#" + std::to_wstring(icon) : std::wstring(kFormClass);
+    return icon ? std::wstring(kFormClass) + L"#" + model::IntText(icon) : std::wstring(kFormClass);
 }
 
 bool RegisterFormClass(WNDPROC proc, int icon) {
@@ -46,9 +47,9 @@ bool IsFormWindow(HWND hwnd) {
 
 }  // namespace
 
-LOGFONTW MakeLogFont(const FontDef& def) {
+LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -RoundHalfEven(def.points * ScreenDpiY() / 72.0);
+    font.lfHeight = -RoundHalfEven(def.points * dpi / 72.0);
     font.lfWeight = def.weight;
     font.lfCharSet = def.charset;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -72,9 +73,12 @@ Form::~Form() {
 bool Form::Load(HWND owner) {
     if (hwnd_) return true;
     if (!RegisterFormClass(FormProc, def_.icon)) return false;
-    logFont_ = MakeLogFont(def_.font);
+    // The owner's dpi for a window shown over it, else the system's: the
+    // monitor the window opens on tells its own dpi by WM_DPICHANGED.
+    dpi_ = owner ? WindowDpi(owner) : ScreenDpiY();
+    logFont_ = MakeLogFont(def_.font, dpi_);
     font_.reset(CreateFontIndirectW(&logFont_));
-    RECT frame{0, 0, TwipsToPixelsX(def_.clientWidth), TwipsToPixelsY(def_.clientHeight)};
+    RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
     AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
     // Made in its place at once: moving it afterwards costs another round trip.
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
@@ -289,6 +293,18 @@ void Form::Paint() {
     }
 }
 
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0) return;
+    dpi_ = dpi;
+    logFont_ = MakeLogFont(def_.font, dpi_);
+    Font font(CreateFontIndirectW(&logFont_));
+    for (const auto& control : controls_) control->Rescale(font.get());   // off the old font before it goes
+    font_ = std::move(font);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = WindowObject<Form>(hwnd, msg, lp);
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -360,6 +376,9 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_CLOSE:
         Unload();
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
     case WM_DESTROY:
         focusedBox_ = pressedBox_ = nullptr;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/units.h"
 
 namespace platform {
 
@@ -47,6 +48,9 @@ public:
     HWND hWnd() const { return hwnd_; }
     const FormDef& Def() const { return def_; }
     HFONT FontHandle() const { return font_.get(); }
+    // Dots per inch the form lays itself out at: every twips value is
+    // converted at it, and the pictures are drawn for it.
+    int Dpi() const { return dpi_; }
     const LOGFONTW& LogFont() const { return logFont_; }
 
     // The control of that name (and array index); nullptr when there is none.
@@ -87,6 +91,9 @@ private:
     // Top-left corner of a window of `size` at the form's start position.
     POINT StartCorner(HWND owner, SIZE size) const;
     void Paint();
+    // Lays the form out again at `dpi` in `suggested` (screen coordinates),
+    // as the system asks when the window moves to a monitor of another dpi.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
     std::vector<Control*> TabOrder() const;
@@ -97,6 +104,7 @@ private:
     LOGFONTW logFont_{};
     Font font_;
     HWND hwnd_ = nullptr;
+    int dpi_ = 96;
     HWND modalOwner_ = nullptr;
     HWND lastFocus_ = nullptr;
     Control* focusedBox_ = nullptr;   // the picture box with the focus while the form's window has it
@@ -112,7 +120,7 @@ void DispatchWithTab(MSG& msg);
 // Dispatches whatever is queued, without waiting.
 void PumpPending();
 
-// LOGFONT of a face at a size in points at the screen's dpi.
-LOGFONTW MakeLogFont(const FontDef& def);
+// LOGFONT of a face at a size in points at `dpi`.
+LOGFONTW MakeLogFont(const FontDef& def, int dpi = ScreenDpiY());
 
 }  // namespace platform

@@ -1,6 +1,11 @@
 #include "platform/picture.h"
 
+#include <cstdint>
 #include <map>
+#include <utility>
+#include <vector>
+
+#include "art/art.h"
 
 #include "platform/gdi.h"
 
@@ -24,17 +29,28 @@ void Picture::Draw(HDC dc, int x, int y) const {
     BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
 }
 
-std::shared_ptr<Picture> LoadPicture(int id) {
+std::shared_ptr<Picture> LoadPicture(int id, int dpi) {
+    if (id < static_cast<int>(art::Picture::Resistor) || id > static_cast<int>(art::Picture::About)) return nullptr;
     // Weak entries: a picture lives while some control shows it.
-    static std::map<int, std::weak_ptr<Picture>> cache;
-    if (auto shared = cache[id].lock()) return shared;
-    // In the screen's own format (the resources are 4- and 8-bit): converted
-    // once here, so that every repaint is a plain copy.
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                  IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    static std::map<std::pair<int, int>, std::weak_ptr<Picture>> cache;
+    auto& entry = cache[{id, dpi}];
+    if (auto shared = entry.lock()) return shared;
+    const art::Image image = art::Draw(static_cast<art::Picture>(id), dpi);
+    // Handed over as a 32-bit top-down DIB and kept in the screen's own
+    // format, so that every repaint is a plain copy.
+    std::vector<std::uint32_t> bgrx(image.px.size());
+    for (std::size_t i = 0; i < bgrx.size(); ++i) {
+        const art::Rgb c = image.px[i];
+        bgrx[i] = std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.w, -image.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    WindowDC screen(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), image.w, image.h);
     if (!bitmap) return nullptr;
+    SetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(image.h), bgrx.data(), &info, DIB_RGB_COLORS);
     auto picture = std::make_shared<Picture>(bitmap);
-    cache[id] = picture;
+    entry = picture;
     return picture;
 }
 

@@ -1,5 +1,5 @@
-// Pictures built into the program (bitmap resources), loaded once and shared
-// by every control that shows them.
+// Pictures of the program, drawn at a display's dpi and shared by every
+// control that shows them at that dpi.
 #pragma once
 #include <windows.h>
 #include <memory>
@@ -23,7 +23,7 @@ private:
     int height_ = 0;
 };
 
-// The bitmap resource `id` of this module; nullptr if it is missing.
-std::shared_ptr<Picture> LoadPicture(int id);
+// Picture `id` (an art::Picture) drawn for `dpi`; nullptr for an unknown id.
+std::shared_ptr<Picture> LoadPicture(int id, int dpi);
 
 }  // namespace platform

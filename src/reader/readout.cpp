@@ -1,10 +1,11 @@
 #include "reader/readout.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/colour_code.h"
 
@@ -88,23 +89,20 @@ std::wstring DecimalText(double value, wchar_t separator) {
     if (std::isnan(value)) return L"nan";
     if (std::isinf(value)) return value < 0 ? L"-inf" : L"inf";
 
-    // Fifteen significant digits, correctly rounded, as "-d.ddddddddddddddde+x";
-    // to_chars ignores the locale, so the separator is ours to place.
+    // Fifteen significant digits, correctly rounded, as "-d.ddddddddddddddde+x".
+    // Only the digits and the exponent are read, so whatever decimal point
+    // the C library writes, the separator is ours to place. (printf rather
+    // than to_chars: the C library's conversion is far smaller in the program.)
     char buf[40];
-    const auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    (void)ec;  // 40 characters always hold this form
-    const std::string_view form(buf, static_cast<std::size_t>(end - buf));
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    const std::string_view form(buf);
     const std::size_t e = form.find('e');
 
     std::string digits;
     for (char c : form.substr(0, e))
         if (c >= '0' && c <= '9') digits += c;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    int exponent = 0;
-    std::string_view exp = form.substr(e + 1);
-    if (!exp.empty() && exp[0] == '+') exp.remove_prefix(1);
-    std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+    const int exponent = std::atoi(buf + e + 1);
 
     std::wstring out;
     if (value < 0) out += L'-';

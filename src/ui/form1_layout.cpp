@@ -3,6 +3,7 @@
 // palettes' swatches are added last, above the drawings they overlap.
 #include <iterator>
 
+#include "art/art.h"
 #include "model/colour_code.h"
 #include "ui/palettes.h"
 #include "ui/form1.h"
@@ -10,6 +11,9 @@
 
 namespace ui {
 namespace {
+
+static_assert(IDB_RESISTOR == static_cast<int>(art::Picture::Resistor) &&
+              IDB_ABOUT == static_cast<int>(art::Picture::About), "picture numbers are art::Picture's");
 
 using platform::ControlDef;
 using platform::Kind;

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDI_BANDORA 1
+// Pictures: drawn by the program at the display's dpi (art::Picture), not resources.
 #define IDB_RESISTOR 101
 #define IDB_OHM 102
 #define IDB_GEAR 103

@@ -1,8 +1,9 @@
 #include "writer/band_choice.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -16,19 +17,21 @@ namespace {
 // significant digits and the exponent of the first: 4.7 gives "47" and 0.
 // Working on decimal digits keeps 4.7 at 4 and 7; arithmetic on the binary
 // value (4.7 / 0.1 = 46.99...) would lose the last digit.
+// The fewest digits that read back are found by trying one precision after
+// another with the C library's correctly rounded conversions (far smaller in
+// the program than to_chars); 17 digits always read back.
 void DecimalDigits(double value, std::string& digits, int& exponent) {
-    char buf[40];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-    (void)ec;  // 40 characters always hold "d.ddddddddddddddddde-xxx"
-    const std::string_view form(buf, static_cast<std::size_t>(end - buf));
+    char buf[40];   // always holds "d.dddddddddddddddde-xxx"
+    for (int precision = 0; precision < 17; ++precision) {
+        std::snprintf(buf, sizeof buf, "%.*e", precision, value);
+        if (std::strtod(buf, nullptr) == value) break;
+    }
+    const std::string_view form(buf);
     const std::size_t e = form.find('e');
     digits.clear();
     for (char c : form.substr(0, e))
         if (c >= '0' && c <= '9') digits += c;
-    std::string_view exp = form.substr(e + 1);
-    if (!exp.empty() && exp[0] == '+') exp.remove_prefix(1);
-    exponent = 0;
-    std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+    exponent = std::atoi(buf + e + 1);
 }
 
 }  // namespace

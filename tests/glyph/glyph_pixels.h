@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/picture.h"
+
 namespace glyph_test {
 
 struct Pixels {
@@ -79,19 +81,15 @@ inline Pixels PaintedBy(WNDPROC proc, HWND hwnd) {
     return out;
 }
 
-// A bitmap resource of the program, as its pixels.
-inline Pixels Resource(int id) {
-    auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) return {};
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
+// A picture of the program as drawn at `dpi`, as its pixels.
+inline Pixels Resource(int id, int dpi = 96) {
+    const auto picture = platform::LoadPicture(id, dpi);
+    if (!picture) return {};
     HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    Pixels out = ReadDC(memory, info.bmWidth, info.bmHeight);
+    HGDIOBJ old = SelectObject(memory, picture->bitmap());
+    Pixels out = ReadDC(memory, picture->width(), picture->height());
     SelectObject(memory, old);
     DeleteDC(memory);
-    DeleteObject(bitmap);
     return out;
 }
 

@@ -93,6 +93,10 @@ TEST_F(ExeResources, ManifestAsksForCommonControlsSix) {
     EXPECT_NE(dep.find("version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(dep.find("processorArchitecture=\"x86\""), std::string::npos);
     EXPECT_NE(dep.find("language=\"*\""), std::string::npos);
+    // Per-monitor aware, so Windows never stretches the window: V2, then V1,
+    // and for Windows before 10 1607 the older element.
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
 }
 
 #pragma pack(push, 2)
@@ -132,20 +136,6 @@ TEST_F(ExeResources, OneIconOf32By32InSixteenColours) {
         for (int bit = 0; bit < 8; ++bit) transparent += (image[i] >> bit) & 1;
     EXPECT_GT(transparent, 100);
     EXPECT_LT(transparent, 1000);
-}
-
-TEST_F(ExeResources, PicturesHaveTheirPixelSizes) {
-    const struct { int id, width, height; } kPictures[] = {
-        {IDB_RESISTOR, 302, 93}, {IDB_OHM, 17, 22}, {IDB_GEAR, 27, 27}, {IDB_ABOUT_GLYPH, 15, 16}, {IDB_ABOUT, 479, 338},
-    };
-    for (const auto& p : kPictures) {
-        const std::string data = Resource(RT_BITMAP, MAKEINTRESOURCEW(p.id));
-        ASSERT_GE(data.size(), sizeof(BITMAPINFOHEADER)) << p.id;
-        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(data.data());
-        EXPECT_EQ(header->biWidth, p.width) << p.id;
-        EXPECT_EQ(header->biHeight, p.height) << p.id;
-        EXPECT_EQ(header->biBitCount, 24) << p.id;
-    }
 }
 
 TEST(ExeImports, NeedsNothingButWindowsOwnLibraries) {
