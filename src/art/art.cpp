@@ -14,9 +14,8 @@ constexpr Rgb kBlack{0, 0, 0};
 // a double, so at 96 dpi the result is the integer one bit for bit.
 Rgb mix(Rgb a, Rgb b, double num, double den) {
     num = std::clamp(num, 0.0, den);
-    auto ch = [&](int p, int q) {
-        return static_cast<std::uint8_t>(std::floor((p * (den - num) + q * num + den / 2) / den));
-    };
+    // Never negative, so truncation is the floor.
+    auto ch = [&](int p, int q) { return static_cast<std::uint8_t>((p * (den - num) + q * num + den / 2) / den); };
     return {ch(a.r, b.r), ch(a.g, b.g), ch(a.b, b.b)};
 }
 
