@@ -8,8 +8,12 @@
 
 namespace {
 
-// Runs once, the first time the window waits for input after showing.
-void CALLBACK LoadConversionsWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+// OLE Automation loads a moment after the window is shown: loading it takes
+// the processor for a dozen milliseconds, which at once would hold back the
+// display's drawing of the first paint. A click before then loads it itself.
+constexpr UINT kConversionsDelayMs = 250;
+
+void CALLBACK LoadConversionsLater(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     platform::LoadConversions();
 }
@@ -27,8 +31,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Form1 form;
     form.SetQuitOnDestroy(true);
     if (!form.Show()) return 1;
-    // The readouts need OLE Automation from the first click on: it loads
-    // while the painted window waits for that click, not before the paint.
-    SetTimer(nullptr, 0, 0, LoadConversionsWhenIdle);
+    SetTimer(nullptr, 0, kConversionsDelayMs, LoadConversionsLater);
     return platform::RunMessageLoop();
 }
