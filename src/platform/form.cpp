@@ -111,6 +111,9 @@ void Form::CreateControls() {
 
 bool Form::Show() {
     if (!Load()) return false;
+    // As in a dialog box: the focus is shown once the keyboard is used, unless
+    // the user wants keyboard cues all the time.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
     ShowWindow(hwnd_, SW_SHOW);
     const std::vector<Control*> order = TabOrder();
     if (!order.empty()) Focus(*order.front());
@@ -185,6 +188,7 @@ void Form::Tab(HWND from, bool backwards) {
     const auto count = static_cast<std::ptrdiff_t>(order.size());
     at = backwards ? (at <= 0 ? count - 1 : at - 1) : (at + 1) % count;
     Control& next = *order[static_cast<std::size_t>(at)];
+    ShowFocusCues();
     Focus(next);
     if (next.kind() == Kind::TextBox) SendMessageW(next.hWnd(), EM_SETSEL, 0, -1);
 }
@@ -193,9 +197,75 @@ void Form::Focus(Control& control) {
     if (control.hWnd()) {
         SetFocus(control.hWnd());
     } else if (hwnd_) {
+        Control* before = focusedBox_;
         focusedBox_ = &control;
-        SetFocus(hwnd_);
+        if (GetFocus() != hwnd_) SetFocus(hwnd_);   // WM_SETFOCUS tells the move
+        else if (before != &control) OnBoxFocusMoved(before);
     }
+}
+
+void Form::OnBoxFocusMoved(Control* before) {
+    if (before) before->Invalidate();
+    if (focusedBox_) focusedBox_->Invalidate();
+}
+
+bool Form::FocusCuesShown() const {
+    return hwnd_ && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+LRESULT Form::OnChangeUiState(WPARAM wp, LPARAM lp) {
+    // A form is a top-level window: the change is its own and its children's.
+    WORD action = LOWORD(wp);
+    if (action == UIS_INITIALIZE) {   // hidden, unless the user wants the cues all the time
+        BOOL alwaysCues = FALSE;
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysCues, 0);
+        action = alwaysCues ? UIS_CLEAR : UIS_SET;
+    }
+    const WORD flags = HIWORD(wp);
+    const WORD next = action == UIS_SET ? (uiState_ | flags) : action == UIS_CLEAR ? (uiState_ & ~flags) : uiState_;
+    if (next != uiState_) SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), lp);
+    return 0;
+}
+
+void Form::OnUpdateUiState(WPARAM wp, LPARAM lp) {
+    if (LOWORD(wp) == UIS_SET) uiState_ |= HIWORD(wp);
+    else if (LOWORD(wp) == UIS_CLEAR) uiState_ &= static_cast<WORD>(~HIWORD(wp));
+    DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);   // and on to the child windows
+    if (focusedBox_) focusedBox_->Invalidate();
+}
+
+void Form::ShowFocusCues() {
+    if (hwnd_) SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
+    if (!focusedBox_ || GetFocus() != hwnd_) return false;
+    switch (key) {
+    case VK_SPACE:
+    case VK_RETURN:
+        ShowFocusCues();
+        if (!(flags & (1 << 30))) OnClick(*focusedBox_);   // a key held down clicks once
+        return true;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
+        ShowFocusCues();
+        if (Control* next = BoxForKey(*focusedBox_, static_cast<UINT>(key)); next && next->CanFocus()) Focus(*next);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form::PaintFocusCue(HDC dc) const {
+    if (!focusedBox_ || GetFocus() != hwnd_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
+    RECT inside = focusedBox_->FormClientRect();
+    SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &inside);
 }
 
 Control* Form::ActiveControl() const {
@@ -269,6 +339,7 @@ void Form::PaintSurface(HDC dc) const {
     FillRect(dc, &client, back.get());
     PaintGraphics(dc, nullptr);
     PaintBoxes(dc, nullptr);
+    PaintFocusCue(dc);
 }
 
 void Form::Paint() {
@@ -344,6 +415,22 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     }
+    case WM_KEYDOWN:
+        if (OnBoxKey(wp, lp)) return 0;
+        break;
+    case WM_SETFOCUS:
+        OnBoxFocusMoved(nullptr);
+        return 0;
+    case WM_KILLFOCUS:
+        if (focusedBox_) focusedBox_->Invalidate();
+        return 0;
+    case WM_CHANGEUISTATE:
+        return OnChangeUiState(wp, lp);
+    case WM_UPDATEUISTATE:
+        OnUpdateUiState(wp, lp);
+        return 0;
+    case WM_QUERYUISTATE:
+        return uiState_;
     case WM_CAPTURECHANGED:
         pressed_ = false;
         pressedBox_ = nullptr;

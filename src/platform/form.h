@@ -75,10 +75,21 @@ public:
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
 
+    // Whether the focus is to be shown: after the keyboard has been used, or
+    // always when the user asks for keyboard cues (the window's UI state).
+    bool FocusCuesShown() const;
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(short& cancel) { (void)cancel; }
     virtual void OnClick(Control& control) { (void)control; }
+    // The box the focus goes to from the focused `box` for an arrow key, Home
+    // or End; nullptr: it stays.
+    virtual Control* BoxForKey(const Control& box, UINT key) {
+        (void)box;
+        (void)key;
+        return nullptr;
+    }
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -90,6 +101,16 @@ private:
     void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
     std::vector<Control*> TabOrder() const;
+    // Keyboard on a focused box: Space and Enter click it, arrows, Home and
+    // End move the focus. False for any other key.
+    bool OnBoxKey(WPARAM key, LPARAM flags);
+    // The keyboard is in use: show where the focus is from now on.
+    void ShowFocusCues();
+    void OnBoxFocusMoved(Control* before);
+    // The window's UI state (UISF_ flags), kept here as well: Wine keeps none.
+    LRESULT OnChangeUiState(WPARAM wp, LPARAM lp);
+    void OnUpdateUiState(WPARAM wp, LPARAM lp);
+    void PaintFocusCue(HDC dc) const;
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -103,6 +124,7 @@ private:
     Control* pressedBox_ = nullptr;   // where the left button went down
     bool quitOnDestroy_ = false;
     bool pressed_ = false;
+    WORD uiState_ = 0;
 };
 
 // Runs the message loop until WM_QUIT; returns its exit code.
