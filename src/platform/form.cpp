@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "platform/tooltips.h"
 #include "platform/units.h"
 #include "platform/window_data.h"
 
@@ -260,6 +261,41 @@ bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
     }
 }
 
+void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text) {
+    if (!hwnd_ || !at.hWnd()) return;
+    if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_);
+    balloonTarget_ = at.hWnd();
+    balloon_->Show(at.hWnd(), title, text);
+}
+
+void Form::HideBalloon() {
+    if (balloon_) balloon_->Hide();
+}
+
+HWND Form::BalloonWindow() const { return balloon_ ? balloon_->hWnd() : nullptr; }
+
+void Form::OnCommand(WPARAM wp, LPARAM lp) {
+    if (!lp) return;
+    const WORD code = HIWORD(wp);
+    if (code != BN_CLICKED && code != EN_CHANGE) return;
+    for (const auto& control : controls_) {
+        if (control->hWnd() != reinterpret_cast<HWND>(lp)) continue;
+        if (code == BN_CLICKED) OnClick(*control);
+        else OnChange(*control);
+        return;
+    }
+}
+
+void Form::OnParentNotify(WPARAM wp) {
+    // A press on a child window; a press on the form's own surface comes as WM_LBUTTONDOWN.
+    const WORD event = LOWORD(wp);
+    if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) return;
+    POINT at{};
+    GetCursorPos(&at);
+    ScreenToClient(hwnd_, &at);
+    if (ChildWindowFromPointEx(hwnd_, at, CWP_SKIPINVISIBLE) != balloonTarget_) HideBalloon();
+}
+
 void Form::PaintFocusCue(HDC dc) const {
     if (!focusedBox_ || GetFocus() != hwnd_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
     RECT inside = focusedBox_->FormClientRect();
@@ -378,16 +414,19 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         PaintSurface(reinterpret_cast<HDC>(wp));
         return 0;
     case WM_COMMAND:
-        if (HIWORD(wp) == BN_CLICKED && lp) {
-            for (const auto& control : controls_) {
-                if (control->hWnd() == reinterpret_cast<HWND>(lp)) {
-                    OnClick(*control);
-                    break;
-                }
-            }
-        }
+        OnCommand(wp, lp);
         return 0;
+    case WM_PARENTNOTIFY:
+        OnParentNotify(wp);
+        return 0;
+    case WM_MOVE:
+        HideBalloon();
+        break;
+    case WM_RBUTTONDOWN:
+        HideBalloon();
+        break;
     case WM_LBUTTONDOWN: {
+        HideBalloon();
         const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         // A box's border is not its client area: a press there is nobody's.
         Control* box = BoxAt(at);
@@ -438,6 +477,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
         // Keep the focused control across a switch to another window and back.
         if (LOWORD(wp) == WA_INACTIVE) {
+            HideBalloon();
             HWND focus = GetFocus();
             if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
         } else if (lastFocus_ && (lastFocus_ == hwnd_ || (IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)))) {
@@ -450,6 +490,8 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DESTROY:
         focusedBox_ = pressedBox_ = nullptr;
+        balloon_.reset();
+        balloonTarget_ = nullptr;
         for (const auto& control : controls_) control->Detach();
         if (quitOnDestroy_) PostQuitMessage(0);
         return 0;

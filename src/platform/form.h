@@ -12,6 +12,8 @@
 
 namespace platform {
 
+class Balloon;
+
 enum class StartPosition { CenterScreen, CenterOwner };
 
 struct FormDef {
@@ -75,6 +77,13 @@ public:
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
 
+    // A balloon pointing at `at` (a control with a window), saying why; it
+    // goes when hidden, at a mouse press anywhere but on `at`, and when the
+    // window moves or another window becomes active. Made at its first showing.
+    void ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text);
+    void HideBalloon();
+    HWND BalloonWindow() const;
+
     // Whether the focus is to be shown: after the keyboard has been used, or
     // always when the user asks for keyboard cues (the window's UI state).
     bool FocusCuesShown() const;
@@ -83,6 +92,8 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(short& cancel) { (void)cancel; }
     virtual void OnClick(Control& control) { (void)control; }
+    // The text of a text box has changed.
+    virtual void OnChange(Control& control) { (void)control; }
     // The box the focus goes to from the focused `box` for an arrow key, Home
     // or End; nullptr: it stays.
     virtual Control* BoxForKey(const Control& box, UINT key) {
@@ -111,6 +122,8 @@ private:
     LRESULT OnChangeUiState(WPARAM wp, LPARAM lp);
     void OnUpdateUiState(WPARAM wp, LPARAM lp);
     void PaintFocusCue(HDC dc) const;
+    void OnCommand(WPARAM wp, LPARAM lp);
+    void OnParentNotify(WPARAM wp);
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -125,6 +138,8 @@ private:
     bool quitOnDestroy_ = false;
     bool pressed_ = false;
     WORD uiState_ = 0;
+    std::unique_ptr<Balloon> balloon_;
+    HWND balloonTarget_ = nullptr;
 };
 
 // Runs the message loop until WM_QUIT; returns its exit code.

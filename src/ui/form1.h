@@ -50,6 +50,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(short& cancel) override;
     void OnClick(platform::Control& control) override;
+    void OnChange(platform::Control& control) override;
     platform::Control* BoxForKey(const platform::Control& box, UINT key) override;
 
 private:

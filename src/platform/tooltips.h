@@ -1,0 +1,38 @@
+// Tooltip windows of a form, each made when it is first needed, never before
+// the form is painted: a balloon that points at a control and says why, and
+// (see BoxTips) the tips of the boxes the form draws.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+namespace platform {
+
+// A balloon pointing at a window: a tracking tooltip, for the v6 edit's own
+// balloon (EM_SHOWBALLOONTIP) shows nothing under Wine.
+class Balloon {
+public:
+    explicit Balloon(HWND owner) : owner_(owner) {}
+    ~Balloon();
+    Balloon(const Balloon&) = delete;
+    Balloon& operator=(const Balloon&) = delete;
+
+    // Points at the middle of `target`'s bottom edge.
+    void Show(HWND target, const std::wstring& title, const std::wstring& text);
+    void Hide();
+    bool Shown() const { return shown_; }
+    HWND hWnd() const { return tip_; }
+
+private:
+    bool Create();
+    TTTOOLINFOW Tool();
+
+    HWND owner_;
+    HWND tip_ = nullptr;
+    std::wstring text_;
+    std::wstring title_;
+    bool shown_ = false;
+};
+
+}  // namespace platform
