@@ -1,5 +1,7 @@
 #include "platform/form.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
@@ -274,6 +276,21 @@ void Form::HideBalloon() {
 
 HWND Form::BalloonWindow() const { return balloon_ ? balloon_->hWnd() : nullptr; }
 
+HWND Form::TipWindow() const { return tips_ ? tips_->hWnd() : nullptr; }
+
+void Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+    // The tooltip is made at the first move over the form, long after it is painted.
+    if (!tips_ && msg == WM_MOUSEMOVE) tips_ = std::make_unique<BoxTips>(*this);
+    if (tips_) tips_->Relay(msg, wp, lp);
+}
+
+LRESULT Form::OnNotify(LPARAM lp) {
+    auto* header = reinterpret_cast<NMHDR*>(lp);
+    if (tips_ && header->hwndFrom == tips_->hWnd() && header->code == TTN_GETDISPINFOW)
+        tips_->GiveText(*reinterpret_cast<NMTTDISPINFOW*>(lp));
+    return 0;
+}
+
 void Form::OnCommand(WPARAM wp, LPARAM lp) {
     if (!lp) return;
     const WORD code = HIWORD(wp);
@@ -422,11 +439,17 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE:
         HideBalloon();
         break;
+    case WM_NOTIFY:
+        return OnNotify(lp);
+    case WM_MOUSEMOVE:
+        OnMouse(msg, wp, lp);
+        return 0;
     case WM_RBUTTONDOWN:
         HideBalloon();
         break;
     case WM_LBUTTONDOWN: {
         HideBalloon();
+        OnMouse(msg, wp, lp);
         const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         // A box's border is not its client area: a press there is nobody's.
         Control* box = BoxAt(at);
@@ -438,6 +461,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_LBUTTONUP: {
+        OnMouse(msg, wp, lp);
         if (!pressed_) return 0;
         Control* box = pressedBox_;
         pressed_ = false;
@@ -492,6 +516,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         focusedBox_ = pressedBox_ = nullptr;
         balloon_.reset();
         balloonTarget_ = nullptr;
+        tips_.reset();
         for (const auto& control : controls_) control->Detach();
         if (quitOnDestroy_) PostQuitMessage(0);
         return 0;

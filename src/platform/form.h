@@ -13,6 +13,17 @@
 namespace platform {
 
 class Balloon;
+class BoxTips;
+
+// How a control is told to the user beyond what it shows: the text of its
+// tooltip, and the name, description and role a screen reader gives it.
+// Empty texts are left out; a box without a name is not told at all.
+struct ControlWords {
+    std::wstring tip;
+    std::wstring name;
+    std::wstring description;
+    bool button = false;   // pressing it does something
+};
 
 enum class StartPosition { CenterScreen, CenterOwner };
 
@@ -84,6 +95,14 @@ public:
     void HideBalloon();
     HWND BalloonWindow() const;
 
+    // The words for `control`; none by default.
+    virtual ControlWords Words(const Control& control) const {
+        (void)control;
+        return {};
+    }
+    // The form's tooltip window once the mouse has been over the form; nullptr before.
+    HWND TipWindow() const;
+
     // Whether the focus is to be shown: after the keyboard has been used, or
     // always when the user asks for keyboard cues (the window's UI state).
     bool FocusCuesShown() const;
@@ -124,6 +143,8 @@ private:
     void PaintFocusCue(HDC dc) const;
     void OnCommand(WPARAM wp, LPARAM lp);
     void OnParentNotify(WPARAM wp);
+    void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnNotify(LPARAM lp);
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -139,6 +160,7 @@ private:
     bool pressed_ = false;
     WORD uiState_ = 0;
     std::unique_ptr<Balloon> balloon_;
+    std::unique_ptr<BoxTips> tips_;
     HWND balloonTarget_ = nullptr;
 };
 

@@ -3,6 +3,8 @@
 
 #include "platform/tooltips.h"
 
+#include "platform/form.h"
+
 namespace platform {
 
 Balloon::~Balloon() {
@@ -50,6 +52,67 @@ void Balloon::Hide() {
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     shown_ = false;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+BoxTips::BoxTips(Form& form) : form_(form) {
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hWnd(), nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+    if (!tip_) return;
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 320);   // several lines rather than one long one
+    const auto& controls = form.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& control = *controls[i];
+        if (form.Words(control).tip.empty()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form.hWnd();
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        if (control.hWnd()) {
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd());
+        } else if (control.kind() == Kind::PictureBox) {
+            // The client area: neighbouring swatches share a border line.
+            tool.uId = i + 1;
+            tool.rect = control.FormClientRect();
+        } else {
+            continue;
+        }
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+BoxTips::~BoxTips() {
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+}
+
+void BoxTips::Relay(UINT msg, WPARAM wp, LPARAM lp) {
+    if (!tip_) return;
+    MSG message{form_.hWnd(), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&message.pt);
+    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+Control* BoxTips::ControlOf(HWND window, UINT_PTR id) const {
+    const auto& controls = form_.Controls();
+    if (window) {
+        for (const auto& control : controls)
+            if (control->hWnd() == window) return control.get();
+        return nullptr;
+    }
+    return id >= 1 && id <= controls.size() ? controls[id - 1].get() : nullptr;
+}
+
+void BoxTips::GiveText(NMTTDISPINFOW& info) {
+    const bool isWindow = (info.uFlags & TTF_IDISHWND) != 0;
+    const Control* control = ControlOf(isWindow ? reinterpret_cast<HWND>(info.hdr.idFrom) : nullptr, info.hdr.idFrom);
+    text_ = control ? form_.Words(*control).tip : std::wstring();
+    info.lpszText = text_.data();
+    info.hinst = nullptr;
 }
 
 }  // namespace platform

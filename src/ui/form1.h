@@ -43,6 +43,10 @@ public:
     void CCal_Click();
     void CAb_Click();
 
+    // Tooltips and screen-reader names: the colour of a swatch, band or legend
+    // swatch and what it stands for there, the names of drawings and boxes.
+    platform::ControlWords Words(const platform::Control& control) const override;
+
     // The About window once it has been opened; nullptr before.
     Form2* About() const { return about_.get(); }
 
