@@ -7,6 +7,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "platform/accessible.h"
 #include "platform/tooltips.h"
 #include "platform/units.h"
 #include "platform/window_data.h"
@@ -209,7 +210,22 @@ void Form::Focus(Control& control) {
 
 void Form::OnBoxFocusMoved(Control* before) {
     if (before) before->Invalidate();
-    if (focusedBox_) focusedBox_->Invalidate();
+    if (!focusedBox_) return;
+    focusedBox_->Invalidate();
+    NotifyAccessibleFocus(*this, *focusedBox_);
+}
+
+LRESULT Form::OnGetObject(WPARAM wp, LPARAM lp) {
+    // Only the client area is the form's own; the rest is the system's.
+    if (static_cast<LONG>(lp) == OBJID_CLIENT) {
+        if (!accessibility_) accessibility_ = std::make_unique<FormAccessibility>(*this);
+        if (const LRESULT answer = accessibility_->Answer(wp)) return answer;
+    }
+    return DefWindowProcW(hwnd_, WM_GETOBJECT, wp, lp);
+}
+
+void Form::OnBoxDefaultAction(WPARAM position) {
+    if (position < controls_.size()) OnClick(*controls_[position]);
 }
 
 bool Form::FocusCuesShown() const {
@@ -441,6 +457,11 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_NOTIFY:
         return OnNotify(lp);
+    case WM_GETOBJECT:
+        return OnGetObject(wp, lp);
+    case kBoxDefaultAction:
+        OnBoxDefaultAction(wp);
+        return 0;
     case WM_MOUSEMOVE:
         OnMouse(msg, wp, lp);
         return 0;
@@ -517,6 +538,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         balloon_.reset();
         balloonTarget_ = nullptr;
         tips_.reset();
+        accessibility_.reset();
         for (const auto& control : controls_) control->Detach();
         if (quitOnDestroy_) PostQuitMessage(0);
         return 0;

@@ -14,6 +14,7 @@ namespace platform {
 
 class Balloon;
 class BoxTips;
+class FormAccessibility;
 
 // How a control is told to the user beyond what it shows: the text of its
 // tooltip, and the name, description and role a screen reader gives it.
@@ -145,6 +146,8 @@ private:
     void OnParentNotify(WPARAM wp);
     void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnNotify(LPARAM lp);
+    LRESULT OnGetObject(WPARAM wp, LPARAM lp);
+    void OnBoxDefaultAction(WPARAM position);
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -161,6 +164,7 @@ private:
     WORD uiState_ = 0;
     std::unique_ptr<Balloon> balloon_;
     std::unique_ptr<BoxTips> tips_;
+    std::unique_ptr<FormAccessibility> accessibility_;
     HWND balloonTarget_ = nullptr;
 };
 

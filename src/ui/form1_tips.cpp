@@ -1,6 +1,7 @@
 // What the main window tells beyond its pixels: each swatch, band and legend
 // swatch by its colour's name and meaning there, for the tooltips and for
 // screen readers, and the names of the drawings and the boxes.
+#include <cwctype>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,8 @@ constexpr struct {
     {L"Picture6", L"Four-band writer"},  {L"Picture5", L"Ohm"},
     {L"Text3", L"Five-band value"},      {L"Text4", L"Four-band value"},
     {L"Text1", L"Value in ohms"},        {L"Combo1", L"Tolerance"},
+    // The glyph buttons pad their captions with spaces; the About caption is Persian.
+    {L"CCal", L"Calculate"},             {L"CAb", L"About"},
 };
 
 const wchar_t* const kDigitPlaces[] = {L"First digit", L"Second digit", L"Third digit"};
@@ -93,7 +96,9 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         const auto index = platform::TextToInt32(Rang2(platform::IntegerText(static_cast<std::int32_t>(control.BackColor()))));
         const std::wstring where = PlaceOf(place.role, place.number);
         const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
-        return {tip, std::wstring(place.resistor) + L" band " + std::to_wstring(place.number) + L", " + tip,
+        std::wstring name = tip;
+        name[0] = static_cast<wchar_t>(std::towlower(name[0]));   // "band 2, second digit, ..."
+        return {tip, std::wstring(place.resistor) + L" band " + std::to_wstring(place.number) + L", " + name,
                 place.resistor, false};
     }
     for (int k = 0; k < model::kColourCount; ++k) {   // legend swatch P1 Black .. P12 Gold
