@@ -1,5 +1,6 @@
 #include "platform/accessible.h"
 
+#include <commctrl.h>
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -168,7 +169,28 @@ IAccessible* WindowObject(const Form& form, const Control& control) {
     return new NamedWindow(inner, name);
 }
 
+LRESULT CALLBACK NamedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, NamedWindowProc, id);
+    if (msg == WM_GETOBJECT && static_cast<LONG>(lp) == OBJID_CLIENT) {
+        const auto* control = reinterpret_cast<const Control*>(data);
+        if (const Libraries* api = Libraries::Get()) {
+            if (IAccessible* object = WindowObject(control->form(), *control)) {
+                const LRESULT answer = api->lresultFromObject(__uuidof(IAccessible), wp, object);
+                object->Release();
+                if (answer) return answer;
+            }
+        }
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
 }  // namespace
+
+void NameControlWindow(const Form& form, Control& control) {
+    if (!control.hWnd() || (control.kind() != Kind::TextBox && control.kind() != Kind::ComboBox)) return;
+    if (form.Words(control).name.empty()) return;
+    SetWindowSubclass(control.hWnd(), NamedWindowProc, 1, reinterpret_cast<DWORD_PTR>(&control));
+}
 
 std::vector<Control*> AccessibleChildren(const Form& form) {
     std::vector<Control*> children;

@@ -20,6 +20,11 @@ inline constexpr UINT kBoxDefaultAction = WM_APP + 0x2A1;
 // The controls a screen reader finds, in tab order: child id k is element k - 1.
 std::vector<Control*> AccessibleChildren(const Form& form);
 
+// A text box or list of the form answers screen readers under the name the
+// form gives it, also when asked directly, as when its focus is followed.
+// Installed as the window is made; nothing is loaded until the first request.
+void NameControlWindow(const Form& form, Control& control);
+
 // Tells screen readers that the focus has moved to `control`.
 void NotifyAccessibleFocus(const Form& form, const Control& control);
 

@@ -105,6 +105,7 @@ void Form::CreateControls() {
         Control* container = def.container ? Find(def.container) : nullptr;
         controls_.push_back(std::make_unique<Control>(*this, def, container));
         controls_.back()->Create();
+        NameControlWindow(*this, *controls_.back());
     }
     // Stacking follows the table, a later row above an earlier one. A new
     // child window goes beneath its siblings, so each one made is put on top.

@@ -124,6 +124,17 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndReadoutsAreFoundByName) {
         EXPECT_EQ(Take(text), name);
         window->Release();
         child->Release();
+        // The same name when the window itself is asked, as when its focus is followed.
+        IAccessible* direct = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(C(control).hWnd(), OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&direct)),
+                  S_OK);
+        direct->get_accName(Id(CHILDID_SELF), &text);
+        EXPECT_EQ(Take(text), name);
+        VARIANT role{};
+        direct->get_accRole(Id(CHILDID_SELF), &role);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
+        direct->Release();
     }
     VARIANT hit{};
     RECT r{};
