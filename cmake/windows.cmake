@@ -69,8 +69,9 @@ add_executable(fontcheck tools/fontcheck/fontcheck.cpp)
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(bandora_test_support STATIC ${TEST_SUPPORT_SOURCES})
 target_include_directories(bandora_test_support PUBLIC tests)
-# oleaut32: tests compare the conversions with OLE Automation called directly.
-target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut32)
+# oleaut32: tests compare the conversions with OLE Automation called directly;
+# oleacc and ole32: tests read the windows as a screen reader does.
+target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut32 oleacc ole32)
 target_compile_definitions(bandora_test_support PUBLIC
   BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
 

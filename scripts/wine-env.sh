@@ -1,9 +1,11 @@
 # Sourced: points Wine at one of the project's own prefixes and makes it on first use.
 #   source scripts/wine-env.sh PREFIX_DIR [test [DPI]]
 # "test" pins what the GUI tests rely on: DPI dots per inch (96 unless given:
-# 15 twips to a pixel) and no window-manager handshake (Xvfb has no window
+# 15 twips to a pixel), no window-manager handshake (Xvfb has no window
 # manager; without this every hide or destroy of a top-level window stalls
-# for 2 s). A prefix keeps the dpi it was made with: give each dpi its own.
+# for 2 s), and Windows' default of showing the focus only once the keyboard
+# is used (a new Wine prefix shows keyboard cues all the time). A prefix keeps
+# the dpi it was made with: give each dpi its own.
 bandora_prefix=$1
 bandora_mode=${2:-run}
 bandora_dpi=${3:-96}
@@ -26,6 +28,12 @@ if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
   fi
   wineserver -w
   touch "$WINEPREFIX/.bandora-ready"
+fi
+# Also for a test prefix made before this setting was pinned: the keyboard-cues
+# bit (0x20 of the first byte) cleared, as Windows ships it.
+if [ "$bandora_mode" = test ] && ! grep -q '"UserPreferencesMask"=hex:10,' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null 2>&1
+  wineserver -w
 fi
 
 # Debian's Wine does not load its own fonts: they are copied in, so Tahoma

@@ -1,10 +1,14 @@
 #include "platform/form.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
 #include <iterator>
 
+#include "platform/accessible.h"
+#include "platform/tooltips.h"
 #include "platform/units.h"
 #include "platform/window_data.h"
 #include "model/int_text.h"
@@ -105,6 +109,7 @@ void Form::CreateControls() {
         Control* container = def.container ? Find(def.container) : nullptr;
         controls_.push_back(std::make_unique<Control>(*this, def, container));
         controls_.back()->Create();
+        NameControlWindow(*this, *controls_.back());
     }
     // Stacking follows the table, a later row above an earlier one. A new
     // child window goes beneath its siblings, so each one made is put on top.
@@ -115,6 +120,9 @@ void Form::CreateControls() {
 
 bool Form::Show() {
     if (!Load()) return false;
+    // As in a dialog box: the focus is shown once the keyboard is used, unless
+    // the user wants keyboard cues all the time.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
     ShowWindow(hwnd_, SW_SHOW);
     const std::vector<Control*> order = TabOrder();
     if (!order.empty()) Focus(*order.front());
@@ -189,6 +197,7 @@ void Form::Tab(HWND from, bool backwards) {
     const auto count = static_cast<std::ptrdiff_t>(order.size());
     at = backwards ? (at <= 0 ? count - 1 : at - 1) : (at + 1) % count;
     Control& next = *order[static_cast<std::size_t>(at)];
+    ShowFocusCues();
     Focus(next);
     if (next.kind() == Kind::TextBox) SendMessageW(next.hWnd(), EM_SETSEL, 0, -1);
 }
@@ -197,9 +206,140 @@ void Form::Focus(Control& control) {
     if (control.hWnd()) {
         SetFocus(control.hWnd());
     } else if (hwnd_) {
+        Control* before = focusedBox_;
         focusedBox_ = &control;
-        SetFocus(hwnd_);
+        if (GetFocus() != hwnd_) SetFocus(hwnd_);   // WM_SETFOCUS tells the move
+        else if (before != &control) OnBoxFocusMoved(before);
     }
+}
+
+void Form::OnBoxFocusMoved(Control* before) {
+    if (before) before->Invalidate();
+    if (!focusedBox_) return;
+    focusedBox_->Invalidate();
+    NotifyAccessibleFocus(*this, *focusedBox_);
+}
+
+LRESULT Form::OnGetObject(WPARAM wp, LPARAM lp) {
+    // Only the client area is the form's own; the rest is the system's.
+    if (static_cast<LONG>(lp) == OBJID_CLIENT) {
+        if (!accessibility_) accessibility_ = std::make_unique<FormAccessibility>(*this);
+        if (const LRESULT answer = accessibility_->Answer(wp)) return answer;
+    }
+    return DefWindowProcW(hwnd_, WM_GETOBJECT, wp, lp);
+}
+
+void Form::OnBoxDefaultAction(WPARAM position) {
+    if (position < controls_.size()) OnClick(*controls_[position]);
+}
+
+bool Form::FocusCuesShown() const {
+    return hwnd_ && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+LRESULT Form::OnChangeUiState(WPARAM wp, LPARAM lp) {
+    // A form is a top-level window: the change is its own and its children's.
+    WORD action = LOWORD(wp);
+    if (action == UIS_INITIALIZE) {   // hidden, unless the user wants the cues all the time
+        BOOL alwaysCues = FALSE;
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysCues, 0);
+        action = alwaysCues ? UIS_CLEAR : UIS_SET;
+    }
+    const WORD flags = HIWORD(wp);
+    const WORD next = action == UIS_SET ? (uiState_ | flags) : action == UIS_CLEAR ? (uiState_ & ~flags) : uiState_;
+    if (next != uiState_) SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), lp);
+    return 0;
+}
+
+void Form::OnUpdateUiState(WPARAM wp, LPARAM lp) {
+    if (LOWORD(wp) == UIS_SET) uiState_ |= HIWORD(wp);
+    else if (LOWORD(wp) == UIS_CLEAR) uiState_ &= static_cast<WORD>(~HIWORD(wp));
+    DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);   // and on to the child windows
+    if (focusedBox_) focusedBox_->Invalidate();
+}
+
+void Form::ShowFocusCues() {
+    if (hwnd_) SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
+    if (!focusedBox_ || GetFocus() != hwnd_) return false;
+    switch (key) {
+    case VK_SPACE:
+    case VK_RETURN:
+        ShowFocusCues();
+        if (!(flags & (1 << 30))) OnClick(*focusedBox_);   // a key held down clicks once
+        return true;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
+        ShowFocusCues();
+        if (Control* next = BoxForKey(*focusedBox_, static_cast<UINT>(key)); next && next->CanFocus()) Focus(*next);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text) {
+    if (!hwnd_ || !at.hWnd()) return;
+    if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_);
+    balloonTarget_ = at.hWnd();
+    balloon_->Show(at.hWnd(), title, text);
+}
+
+void Form::HideBalloon() {
+    if (balloon_) balloon_->Hide();
+}
+
+HWND Form::BalloonWindow() const { return balloon_ ? balloon_->hWnd() : nullptr; }
+
+HWND Form::TipWindow() const { return tips_ ? tips_->hWnd() : nullptr; }
+
+void Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+    // The tooltip is made at the first move over the form, long after it is painted.
+    if (!tips_ && msg == WM_MOUSEMOVE) tips_ = std::make_unique<BoxTips>(*this);
+    if (tips_) tips_->Relay(msg, wp, lp);
+}
+
+LRESULT Form::OnNotify(LPARAM lp) {
+    auto* header = reinterpret_cast<NMHDR*>(lp);
+    if (tips_ && header->hwndFrom == tips_->hWnd() && header->code == TTN_GETDISPINFOW)
+        tips_->GiveText(*reinterpret_cast<NMTTDISPINFOW*>(lp));
+    return 0;
+}
+
+void Form::OnCommand(WPARAM wp, LPARAM lp) {
+    if (!lp) return;
+    const WORD code = HIWORD(wp);
+    if (code != BN_CLICKED && code != EN_CHANGE) return;
+    for (const auto& control : controls_) {
+        if (control->hWnd() != reinterpret_cast<HWND>(lp)) continue;
+        if (code == BN_CLICKED) OnClick(*control);
+        else OnChange(*control);
+        return;
+    }
+}
+
+void Form::OnParentNotify(WPARAM wp) {
+    // A press on a child window; a press on the form's own surface comes as WM_LBUTTONDOWN.
+    const WORD event = LOWORD(wp);
+    if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) return;
+    POINT at{};
+    GetCursorPos(&at);
+    ScreenToClient(hwnd_, &at);
+    if (ChildWindowFromPointEx(hwnd_, at, CWP_SKIPINVISIBLE) != balloonTarget_) HideBalloon();
+}
+
+void Form::PaintFocusCue(HDC dc) const {
+    if (!focusedBox_ || GetFocus() != hwnd_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
+    RECT inside = focusedBox_->FormClientRect();
+    SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &inside);
 }
 
 Control* Form::ActiveControl() const {
@@ -273,6 +413,7 @@ void Form::PaintSurface(HDC dc) const {
     FillRect(dc, &client, back.get());
     PaintGraphics(dc, nullptr);
     PaintBoxes(dc, nullptr);
+    PaintFocusCue(dc);
 }
 
 void Form::Paint() {
@@ -323,16 +464,30 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         PaintSurface(reinterpret_cast<HDC>(wp));
         return 0;
     case WM_COMMAND:
-        if (HIWORD(wp) == BN_CLICKED && lp) {
-            for (const auto& control : controls_) {
-                if (control->hWnd() == reinterpret_cast<HWND>(lp)) {
-                    OnClick(*control);
-                    break;
-                }
-            }
-        }
+        OnCommand(wp, lp);
         return 0;
+    case WM_PARENTNOTIFY:
+        OnParentNotify(wp);
+        return 0;
+    case WM_MOVE:
+        HideBalloon();
+        break;
+    case WM_NOTIFY:
+        return OnNotify(lp);
+    case WM_GETOBJECT:
+        return OnGetObject(wp, lp);
+    case kBoxDefaultAction:
+        OnBoxDefaultAction(wp);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouse(msg, wp, lp);
+        return 0;
+    case WM_RBUTTONDOWN:
+        HideBalloon();
+        break;
     case WM_LBUTTONDOWN: {
+        HideBalloon();
+        OnMouse(msg, wp, lp);
         const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         // A box's border is not its client area: a press there is nobody's.
         Control* box = BoxAt(at);
@@ -344,6 +499,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_LBUTTONUP: {
+        OnMouse(msg, wp, lp);
         if (!pressed_) return 0;
         Control* box = pressedBox_;
         pressed_ = false;
@@ -360,6 +516,22 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     }
+    case WM_KEYDOWN:
+        if (OnBoxKey(wp, lp)) return 0;
+        break;
+    case WM_SETFOCUS:
+        OnBoxFocusMoved(nullptr);
+        return 0;
+    case WM_KILLFOCUS:
+        if (focusedBox_) focusedBox_->Invalidate();
+        return 0;
+    case WM_CHANGEUISTATE:
+        return OnChangeUiState(wp, lp);
+    case WM_UPDATEUISTATE:
+        OnUpdateUiState(wp, lp);
+        return 0;
+    case WM_QUERYUISTATE:
+        return uiState_;
     case WM_CAPTURECHANGED:
         pressed_ = false;
         pressedBox_ = nullptr;
@@ -367,6 +539,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
         // Keep the focused control across a switch to another window and back.
         if (LOWORD(wp) == WA_INACTIVE) {
+            HideBalloon();
             HWND focus = GetFocus();
             if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
         } else if (lastFocus_ && (lastFocus_ == hwnd_ || (IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)))) {
@@ -382,6 +555,10 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DESTROY:
         focusedBox_ = pressedBox_ = nullptr;
+        balloon_.reset();
+        balloonTarget_ = nullptr;
+        tips_.reset();
+        accessibility_.reset();
         for (const auto& control : controls_) control->Detach();
         if (quitOnDestroy_) PostQuitMessage(0);
         return 0;

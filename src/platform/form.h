@@ -13,6 +13,20 @@
 
 namespace platform {
 
+class Balloon;
+class BoxTips;
+class FormAccessibility;
+
+// How a control is told to the user beyond what it shows: the text of its
+// tooltip, and the name, description and role a screen reader gives it.
+// Empty texts are left out; a box without a name is not told at all.
+struct ControlWords {
+    std::wstring tip;
+    std::wstring name;
+    std::wstring description;
+    bool button = false;   // pressing it does something
+};
+
 enum class StartPosition { CenterScreen, CenterOwner };
 
 struct FormDef {
@@ -79,10 +93,38 @@ public:
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
 
+    // A balloon pointing at `at` (a control with a window), saying why; it
+    // goes when hidden, at a mouse press anywhere but on `at`, and when the
+    // window moves or another window becomes active. Made at its first showing.
+    void ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text);
+    void HideBalloon();
+    HWND BalloonWindow() const;
+
+    // The words for `control`; none by default.
+    virtual ControlWords Words(const Control& control) const {
+        (void)control;
+        return {};
+    }
+    // The form's tooltip window once the mouse has been over the form; nullptr before.
+    HWND TipWindow() const;
+
+    // Whether the focus is to be shown: after the keyboard has been used, or
+    // always when the user asks for keyboard cues (the window's UI state).
+    bool FocusCuesShown() const;
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(short& cancel) { (void)cancel; }
     virtual void OnClick(Control& control) { (void)control; }
+    // The text of a text box has changed.
+    virtual void OnChange(Control& control) { (void)control; }
+    // The box the focus goes to from the focused `box` for an arrow key, Home
+    // or End; nullptr: it stays.
+    virtual Control* BoxForKey(const Control& box, UINT key) {
+        (void)box;
+        (void)key;
+        return nullptr;
+    }
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -97,6 +139,22 @@ private:
     void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
     std::vector<Control*> TabOrder() const;
+    // Keyboard on a focused box: Space and Enter click it, arrows, Home and
+    // End move the focus. False for any other key.
+    bool OnBoxKey(WPARAM key, LPARAM flags);
+    // The keyboard is in use: show where the focus is from now on.
+    void ShowFocusCues();
+    void OnBoxFocusMoved(Control* before);
+    // The window's UI state (UISF_ flags), kept here as well: Wine keeps none.
+    LRESULT OnChangeUiState(WPARAM wp, LPARAM lp);
+    void OnUpdateUiState(WPARAM wp, LPARAM lp);
+    void PaintFocusCue(HDC dc) const;
+    void OnCommand(WPARAM wp, LPARAM lp);
+    void OnParentNotify(WPARAM wp);
+    void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnNotify(LPARAM lp);
+    LRESULT OnGetObject(WPARAM wp, LPARAM lp);
+    void OnBoxDefaultAction(WPARAM position);
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -111,6 +169,11 @@ private:
     Control* pressedBox_ = nullptr;   // where the left button went down
     bool quitOnDestroy_ = false;
     bool pressed_ = false;
+    WORD uiState_ = 0;
+    std::unique_ptr<Balloon> balloon_;
+    std::unique_ptr<BoxTips> tips_;
+    std::unique_ptr<FormAccessibility> accessibility_;
+    HWND balloonTarget_ = nullptr;
 };
 
 // Runs the message loop until WM_QUIT; returns its exit code.

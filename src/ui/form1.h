@@ -43,6 +43,10 @@ public:
     void CCal_Click();
     void CAb_Click();
 
+    // Tooltips and screen-reader names: the colour of a swatch, band or legend
+    // swatch and what it stands for there, the names of drawings and boxes.
+    platform::ControlWords Words(const platform::Control& control) const override;
+
     // The About window once it has been opened; nullptr before.
     Form2* About() const { return about_.get(); }
 
@@ -50,6 +54,8 @@ protected:
     void Form_Load() override;
     void Form_Unload(short& cancel) override;
     void OnClick(platform::Control& control) override;
+    void OnChange(platform::Control& control) override;
+    platform::Control* BoxForKey(const platform::Control& box, UINT key) override;
 
 private:
     void Form_Initialize();

@@ -1,26 +1,43 @@
 // Writing bands: "Calculate" paints the four-band writer from the typed value
-// and the chosen tolerance.
+// and the chosen tolerance, and says why when it cannot.
 #include "platform/conversions.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 
 namespace ui {
+namespace {
+
+// Why bands 1 to 3 stayed as they were: a text that is no number, or a
+// number that no four-band resistor carries (negative, between 0 and 0.01,
+// 100 G or more).
+constexpr wchar_t kNotWrittenTitle[] = L"Bands not changed";
+constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
+constexpr wchar_t kNoSuchResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
+
+}  // namespace
 
 void Form1::CCal_Click() {
     // The bands come from the number the text stands for, not from its
     // characters: "4.7" is Yellow, Purple, Gold. A text that is no number, or
     // a number no four-band code can show, leaves bands 1 to 3 as they are;
     // they change together or not at all.
-    if (const auto value = platform::TextToDouble(Item(L"Text1").Text())) {
-        if (const auto bands = writer::BandsForValue(*value)) {
-            PaintBand(L"Picture1", platform::IntegerText(bands->first));
-            PaintBand(L"Picture2", platform::IntegerText(bands->second));
-            PaintBand(L"Picture3", platform::IntegerText(bands->multiplier));
-        }
+    platform::Control& text = Item(L"Text1");
+    const auto value = platform::TextToDouble(text.Text());
+    const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
+    if (bands) {
+        PaintBand(L"Picture1", platform::IntegerText(bands->first));
+        PaintBand(L"Picture2", platform::IntegerText(bands->second));
+        PaintBand(L"Picture3", platform::IntegerText(bands->multiplier));
     }
     platform::Control& list = Item(L"Combo1");
     if (list.ListIndex() == -1) list.SetListIndex(6);
     PaintBand(L"Picture4", MAs(platform::IntegerText(list.ListIndex())));
+    if (bands) HideBalloon();
+    else ShowBalloon(text, kNotWrittenTitle, value ? kNoSuchResistor : kNoNumber);
+}
+
+void Form1::OnChange(platform::Control& control) {
+    if (&control == &Item(L"Text1")) HideBalloon();   // the refused text is being mended
 }
 
 }  // namespace ui

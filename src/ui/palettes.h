@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace ui {
 
@@ -67,5 +68,22 @@ constexpr int SwatchLeft(const Palette& palette, int index) {
 // A swatch's own colour: the band colour, except that Brown swatches are a
 // lighter brown and White ones the system window colour (0x80000005).
 std::uint32_t SwatchColour(int index);
+
+// A swatch by its palette (position in kPalettes) and colour index.
+struct SwatchAt {
+    int palette;
+    int index;
+    bool operator==(const SwatchAt&) const = default;
+};
+
+// Keyboard moves between swatches: up and down a column as it is drawn (Gold
+// above Silver), to its top and bottom, and across to the neighbouring
+// column of the same reader.
+enum class SwatchMove { Up, Down, First, Last, Left, Right };
+
+// Where a move from `from` leads: across, to the same colour where that
+// column has it, else to the one drawn nearest (the upper one on a tie).
+// Nothing past the ends of a column or a reader, or from a swatch that is not.
+std::optional<SwatchAt> MoveSwatch(SwatchAt from, SwatchMove move);
 
 }  // namespace ui

@@ -3,6 +3,10 @@
 // results read back from the screen and from its windows' texts.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <ole2.h>
+#include <oleacc.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -245,6 +249,53 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
     const std::wstring readout = ExpectedReadout({model::Brown, model::White, model::Black, model::Green});
     EXPECT_TRUE(WaitUntil([&] { return WindowText(text4_) == readout; }))
         << "shows " << testing::PrintToString(WindowText(text4_));
+}
+
+TEST_F(UserSession, AScreenReaderInAnotherProcessFindsNamesAndPressesASwatch) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    IAccessible* acc = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(main_, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)), S_OK);
+    auto id = [](long value) {
+        VARIANT v;
+        v.vt = VT_I4;
+        v.lVal = value;
+        return v;
+    };
+    auto name = [&](IAccessible* object, long child) {
+        BSTR text = nullptr;
+        object->get_accName(id(child), &text);
+        std::wstring s = text ? text : L"";
+        SysFreeString(text);
+        return s;
+    };
+    // The swatch a hit test finds at its middle is named by its place and colour.
+    const DrawnBox brown = Swatch(kPict, model::Brown);
+    POINT at = brown.middle;
+    ClientToScreen(main_, &at);
+    VARIANT hit{};
+    ASSERT_EQ(acc->accHitTest(at.x, at.y, &hit), S_OK);
+    ASSERT_EQ(hit.vt, VT_I4);
+    EXPECT_EQ(name(acc, hit.lVal), L"First digit, Brown: 1");
+    // The readout is found among the children by its name.
+    long count = 0;
+    ASSERT_EQ(acc->get_accChildCount(&count), S_OK);
+    bool readoutFound = false;
+    for (long child = 1; child <= count && !readoutFound; ++child) {
+        IDispatch* window = nullptr;
+        if (acc->get_accChild(id(child), &window) != S_OK || !window) continue;
+        IAccessible* object = nullptr;
+        if (SUCCEEDED(window->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+            readoutFound = name(object, CHILDID_SELF) == L"Four-band value";
+            object->Release();
+        }
+        window->Release();
+    }
+    EXPECT_TRUE(readoutFound);
+    // Its default action clicks the swatch.
+    EXPECT_EQ(acc->accDoDefaultAction(hit), S_OK);
+    EXPECT_TRUE(Shows(readerBands_[0][0], model::Brown)) << Seen(readerBands_[0][0]);
+    acc->Release();
+    CoUninitialize();
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ COLORREF PixelAt(HWND hwnd, int x, int y) {
 
 void Click(HWND hwnd, POINT at) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, where);   // the mouse comes there first, and tooltips see it
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, where);
     SendMessageW(hwnd, WM_LBUTTONUP, 0, where);
 }

@@ -16,8 +16,9 @@ COLORREF PixelAt(HWND hwnd, int x, int y);
 // its form's window, at its place there.
 COLORREF PixelAt(const platform::Control& control, int x, int y);
 // A left click at a client point of a window, sent as the mouse messages the
-// window would get; for a control, at a client point or in its middle (a
-// picture box's click goes to the form's window, where it is drawn).
+// window would get (a move there, the press, the release); for a control, at
+// a client point or in its middle (a picture box's click goes to the form's
+// window, where it is drawn).
 void Click(HWND hwnd, POINT at);
 void Click(const platform::Control& control, POINT at);
 void Click(const platform::Control& control);

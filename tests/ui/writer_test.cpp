@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -42,6 +43,12 @@ protected:
     void Select(int position) { SendMessageW(C(L"Combo1").hWnd(), CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
     void Press() { SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0); }
     int Position() { return static_cast<int>(SendMessageW(C(L"Combo1").hWnd(), CB_GETCURSEL, 0, 0)); }
+    // The balloon's text while it is shown; "" when it is not.
+    std::wstring BalloonText() {
+        testing_gui::PumpFor(10);
+        HWND balloon = form->BalloonWindow();
+        return balloon && IsWindowVisible(balloon) ? WindowText(balloon) : L"";
+    }
 
     // Each band's colour, and the same colour on the screen.
     void ExpectBands(const std::array<int, 4>& expected) {
@@ -65,9 +72,14 @@ protected:
     }
 };
 
+// What the balloon at the value box says when bands 1 to 3 cannot be written.
+constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
+constexpr wchar_t kNoResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
+
 struct Entry {
     const wchar_t* text;   // "." and "," stand for the user's decimal and group separators
     int first, second, multiplier;   // kUnchanged: bands 1 to 3 keep their colours
+    const wchar_t* balloon = nullptr;  // why, when they do
 };
 
 const Entry kEntries[] = {
@@ -95,16 +107,16 @@ const Entry kEntries[] = {
     {L"99999999999", White, White, White},
     {L"99999999999.9", White, White, White},
     // Not a number, or nothing four bands can show.
-    {L"", kUnchanged, 0, 0},
-    {L"abc", kUnchanged, 0, 0},
-    {L"4K7", kUnchanged, 0, 0},
-    {L"4.7.1", kUnchanged, 0, 0},
-    {L"-5", kUnchanged, 0, 0},
-    {L"-0.47", kUnchanged, 0, 0},
-    {L"0.009", kUnchanged, 0, 0},
-    {L"1e11", kUnchanged, 0, 0},
-    {L"100000000000", kUnchanged, 0, 0},
-    {L"1E400", kUnchanged, 0, 0},
+    {L"", kUnchanged, 0, 0, kNoNumber},
+    {L"abc", kUnchanged, 0, 0, kNoNumber},
+    {L"4K7", kUnchanged, 0, 0, kNoNumber},
+    {L"4.7.1", kUnchanged, 0, 0, kNoNumber},
+    {L"-5", kUnchanged, 0, 0, kNoResistor},
+    {L"-0.47", kUnchanged, 0, 0, kNoResistor},
+    {L"0.009", kUnchanged, 0, 0, kNoResistor},
+    {L"1e11", kUnchanged, 0, 0, kNoResistor},
+    {L"100000000000", kUnchanged, 0, 0, kNoResistor},
+    {L"1E400", kUnchanged, 0, 0, kNoNumber},
 };
 
 TEST_F(WriterTest, TypedValuesGiveTheirBands) {
@@ -124,6 +136,24 @@ TEST_F(WriterTest, TypedValuesGiveTheirBands) {
         else ExpectBands({e.first, e.second, e.multiplier, Silver});
         EXPECT_EQ(WindowText(C(L"Text1").hWnd()), text);
         EXPECT_EQ(Position(), 7);
+        EXPECT_EQ(BalloonText(), e.balloon ? e.balloon : L"");
+    }
+}
+
+TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayOrWritten) {
+    EXPECT_EQ(form->BalloonWindow(), nullptr) << "made only when first needed";
+    const std::function<void()> away[] = {
+        [&] { Type(L"abc1"); },
+        [&] { testing_gui::Click(C(L"Pi", 3)); },
+        [&] { testing_gui::Click(C(L"Label2")); },
+        [&] { Type(L"47"); Press(); },
+    };
+    for (const auto& step : away) {
+        Type(L"abc");
+        Press();
+        ASSERT_EQ(BalloonText(), kNoNumber);
+        step();
+        EXPECT_EQ(BalloonText(), L"");
     }
 }
 

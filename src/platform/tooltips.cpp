@@ -1,0 +1,118 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/tooltips.h"
+
+#include "platform/form.h"
+
+namespace platform {
+
+Balloon::~Balloon() {
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+}
+
+TTTOOLINFOW Balloon::Tool() {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = owner_;
+    tool.uId = 1;
+    tool.lpszText = text_.data();
+    return tool;
+}
+
+bool Balloon::Create() {
+    if (tip_) return true;
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                           WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tip_) return false;
+    TTTOOLINFOW tool = Tool();
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 320);   // a long sentence wraps
+    return true;
+}
+
+void Balloon::Show(HWND target, const std::wstring& title, const std::wstring& text) {
+    if (!Create()) return;
+    text_ = text;
+    title_ = title;
+    TTTOOLINFOW tool = Tool();
+    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_SETTITLEW, TTI_WARNING, reinterpret_cast<LPARAM>(title_.c_str()));
+    RECT r{};
+    GetWindowRect(target, &r);
+    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((r.left + r.right) / 2, r.bottom));
+    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    shown_ = true;
+}
+
+void Balloon::Hide() {
+    if (!tip_ || !shown_) return;
+    TTTOOLINFOW tool = Tool();
+    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    shown_ = false;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+BoxTips::BoxTips(Form& form) : form_(form) {
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hWnd(), nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+    if (!tip_) return;
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 320);   // several lines rather than one long one
+    const auto& controls = form.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& control = *controls[i];
+        if (form.Words(control).tip.empty()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form.hWnd();
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        if (control.hWnd()) {
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd());
+        } else if (control.kind() == Kind::PictureBox) {
+            // The client area: neighbouring swatches share a border line.
+            tool.uId = i + 1;
+            tool.rect = control.FormClientRect();
+        } else {
+            continue;
+        }
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+BoxTips::~BoxTips() {
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+}
+
+void BoxTips::Relay(UINT msg, WPARAM wp, LPARAM lp) {
+    if (!tip_) return;
+    MSG message{form_.hWnd(), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&message.pt);
+    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+Control* BoxTips::ControlOf(HWND window, UINT_PTR id) const {
+    const auto& controls = form_.Controls();
+    if (window) {
+        for (const auto& control : controls)
+            if (control->hWnd() == window) return control.get();
+        return nullptr;
+    }
+    return id >= 1 && id <= controls.size() ? controls[id - 1].get() : nullptr;
+}
+
+void BoxTips::GiveText(NMTTDISPINFOW& info) {
+    const bool isWindow = (info.uFlags & TTF_IDISHWND) != 0;
+    const Control* control = ControlOf(isWindow ? reinterpret_cast<HWND>(info.hdr.idFrom) : nullptr, info.hdr.idFrom);
+    text_ = control ? form_.Words(*control).tip : std::wstring();
+    info.lpszText = text_.data();
+    info.hinst = nullptr;
+}
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+// The palettes by keyboard: arrows, Home and End move the focus among the
+// swatches of a reader as they are drawn.
+#include <string_view>
+
+#include "ui/palettes.h"
+#include "ui/form1.h"
+
+namespace ui {
+
+platform::Control* Form1::BoxForKey(const platform::Control& box, UINT key) {
+    ui::SwatchMove move{};
+    switch (key) {
+    case VK_UP: move = ui::SwatchMove::Up; break;
+    case VK_DOWN: move = ui::SwatchMove::Down; break;
+    case VK_HOME: move = ui::SwatchMove::First; break;
+    case VK_END: move = ui::SwatchMove::Last; break;
+    case VK_LEFT: move = ui::SwatchMove::Left; break;
+    case VK_RIGHT: move = ui::SwatchMove::Right; break;
+    default: return nullptr;
+    }
+    for (std::size_t p = 0; p < ui::kPalettes.size(); ++p) {
+        if (box.Name() != ui::kPalettes[p].name) continue;
+        const auto to = ui::MoveSwatch({static_cast<int>(p), box.Index()}, move);
+        return to ? Find(ui::kPalettes[static_cast<std::size_t>(to->palette)].name, to->index) : nullptr;
+    }
+    return nullptr;   // bands, drawings and the legend are no column
+}
+
+}  // namespace ui

@@ -1,0 +1,114 @@
+// What the main window tells beyond its pixels: each swatch, band and legend
+// swatch by its colour's name and meaning there, for the tooltips and for
+// screen readers, and the names of the drawings and the boxes.
+#include <cwctype>
+#include <string>
+#include <string_view>
+
+#include "model/colour_code.h"
+#include "platform/conversions.h"
+#include "reader/band_meaning.h"
+#include "ui/palettes.h"
+#include "ui/form1.h"
+
+namespace ui {
+namespace {
+
+using reader::BandRole;
+
+// A band of a resistor drawing: the drawing's name, its place and role.
+struct BandPlace {
+    const wchar_t* band;
+    const wchar_t* resistor;
+    int number;
+    BandRole role;
+};
+
+constexpr BandPlace kBands[] = {
+    {L"TT", L"Five-band reader", 1, BandRole::Digit},
+    {L"HT", L"Five-band reader", 2, BandRole::Digit},
+    {L"YT", L"Five-band reader", 3, BandRole::Digit},
+    {L"QT", L"Five-band reader", 4, BandRole::Multiplier},
+    {L"ET", L"Five-band reader", 5, BandRole::Tolerance},
+    {L"Picture8", L"Four-band reader", 1, BandRole::Digit},
+    {L"Picture9", L"Four-band reader", 2, BandRole::Digit},
+    {L"Picture10", L"Four-band reader", 3, BandRole::Multiplier},
+    {L"Picture11", L"Four-band reader", 4, BandRole::Tolerance},
+    {L"Picture1", L"Four-band writer", 1, BandRole::Digit},
+    {L"Picture2", L"Four-band writer", 2, BandRole::Digit},
+    {L"Picture3", L"Four-band writer", 3, BandRole::Multiplier},
+    {L"Picture4", L"Four-band writer", 4, BandRole::Tolerance},
+};
+
+// Names of the controls that need one of their own.
+constexpr struct {
+    const wchar_t* control;
+    const wchar_t* name;
+} kNames[] = {
+    {L"Picture12", L"Five-band reader"}, {L"Picture7", L"Four-band reader"},
+    {L"Picture6", L"Four-band writer"},  {L"Picture5", L"Ohm"},
+    {L"Text3", L"Five-band value"},      {L"Text4", L"Four-band value"},
+    {L"Text1", L"Value in ohms"},        {L"Combo1", L"Tolerance"},
+    // The glyph buttons pad their captions with spaces; the About caption is Persian.
+    {L"CCal", L"Calculate"},             {L"CAb", L"About"},
+};
+
+const wchar_t* const kDigitPlaces[] = {L"First digit", L"Second digit", L"Third digit"};
+
+std::wstring PlaceOf(BandRole role, int number) {
+    switch (role) {
+    case BandRole::Digit: return kDigitPlaces[number - 1];
+    case BandRole::Multiplier: return L"Multiplier";
+    case BandRole::Tolerance: return L"Tolerance";
+    }
+    return std::wstring();
+}
+
+std::wstring Joined(const std::wstring& a, const std::wstring& b) {
+    return a.empty() ? b : b.empty() ? a : a + L", " + b;
+}
+
+// The palette's role, from the band it paints.
+BandRole RoleOf(const ui::Palette& palette, int& number) {
+    for (const BandPlace& place : kBands) {
+        if (std::wstring_view(place.band) != palette.band) continue;
+        number = place.number;
+        return place.role;
+    }
+    return BandRole::Digit;
+}
+
+}  // namespace
+
+platform::ControlWords Form1::Words(const platform::Control& control) const {
+    const std::wstring& name = control.Name();
+    for (const ui::Palette& palette : ui::kPalettes) {
+        if (name != palette.name) continue;
+        int number = 0;
+        const BandRole role = RoleOf(palette, number);
+        const std::wstring meaning = reader::ColourMeaning(control.Index(), role);
+        return {meaning, Joined(PlaceOf(role, number), meaning),
+                palette.selector == 1 ? L"Four-band reader" : L"Five-band reader", true};
+    }
+    for (const BandPlace& place : kBands) {
+        if (name != place.band) continue;
+        // The band's colour as the readout reads it; a band not yet painted has none.
+        const auto index = platform::TextToInt32(Rang2(platform::IntegerText(static_cast<std::int32_t>(control.BackColor()))));
+        const std::wstring where = PlaceOf(place.role, place.number);
+        const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
+        std::wstring name = tip;
+        name[0] = static_cast<wchar_t>(std::towlower(name[0]));   // "band 2, second digit, ..."
+        return {tip, std::wstring(place.resistor) + L" band " + std::to_wstring(place.number) + L", " + name,
+                place.resistor, false};
+    }
+    for (int k = 0; k < model::kColourCount; ++k) {   // legend swatch P1 Black .. P12 Gold
+        if (name != L"P" + std::to_wstring(k + 1)) continue;
+        const std::wstring meaning = reader::LegendMeaning(k);
+        return {meaning, L"Legend, " + meaning, L"Legend", false};
+    }
+    for (const auto& named : kNames)
+        if (name == named.control) return {L"", named.name, L"", false};
+    return {};
+}
+
+}  // namespace ui

@@ -1,0 +1,188 @@
+// The main window as a screen reader reads it: the drawn boxes are simple
+// children of the client area, beside the control windows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <string>
+
+#include "model/colour_code.h"
+#include "platform/accessible.h"
+#include "support/form_fixture.h"
+
+namespace {
+
+using enum model::ColourIndex;
+
+VARIANT Id(long id) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+std::wstring Take(BSTR text) {
+    std::wstring s = text ? text : L"";
+    SysFreeString(text);
+    return s;
+}
+
+class AccessibleTest : public Form1Test {
+protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        Form1Test::SetUp();
+        ASSERT_EQ(AccessibleObjectFromWindow(form->hWnd(), OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&acc)),
+                  S_OK);
+        children = platform::AccessibleChildren(*form);
+    }
+    void TearDown() override {
+        if (acc) acc->Release();
+        Form1Test::TearDown();
+        CoUninitialize();
+    }
+    long IdOf(const platform::Control& control) {
+        for (std::size_t i = 0; i < children.size(); ++i)
+            if (children[i] == &control) return static_cast<long>(i) + 1;
+        return 0;
+    }
+    std::wstring Name(long id) {
+        BSTR name = nullptr;
+        acc->get_accName(Id(id), &name);
+        return Take(name);
+    }
+    IAccessible* acc = nullptr;
+    std::vector<platform::Control*> children;
+};
+
+TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
+    long count = 0;
+    ASSERT_EQ(acc->get_accChildCount(&count), S_OK);
+    // 82 swatches, 13 bands, 12 legend swatches, 3 drawings, the ohm sign, 6 windows.
+    EXPECT_EQ(count, 82 + 13 + 12 + 3 + 1 + 6);
+    const struct {
+        const wchar_t* box;
+        int index;
+        const wchar_t* name;
+        long role;
+        const wchar_t* action;
+    } rows[] = {
+        {L"Pict", Brown, L"First digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"Y", Black, L"Third digit, Black: 0", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"Q", Silver, L"Multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"D", Gold, L"Tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"HT", -1, L"Five-band reader band 2, second digit, White: 9", ROLE_SYSTEM_GRAPHIC, L""},
+        {L"Picture11", -1, L"Four-band reader band 4, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_GRAPHIC, L""},
+        {L"Picture1", -1, L"Four-band writer band 1, first digit, Yellow: 4", ROLE_SYSTEM_GRAPHIC, L""},
+        {L"P3", -1, L"Legend, Red: 2, \u00D7 100, \u00B12%", ROLE_SYSTEM_GRAPHIC, L""},
+        {L"Picture7", -1, L"Four-band reader", ROLE_SYSTEM_GRAPHIC, L""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.box << " " << row.index);
+        const platform::Control& box = C(row.box, row.index);
+        const long id = IdOf(box);
+        ASSERT_GT(id, 0);
+        EXPECT_EQ(Name(id), row.name);
+        IDispatch* child = reinterpret_cast<IDispatch*>(1);
+        EXPECT_EQ(acc->get_accChild(Id(id), &child), S_FALSE) << "a simple element";
+        VARIANT role{};
+        ASSERT_EQ(acc->get_accRole(Id(id), &role), S_OK);
+        EXPECT_EQ(role.lVal, row.role);
+        VARIANT state{};
+        ASSERT_EQ(acc->get_accState(Id(id), &state), S_OK);
+        EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
+        BSTR action = nullptr;
+        acc->get_accDefaultAction(Id(id), &action);
+        EXPECT_EQ(Take(action), row.action);
+        // At the box's screen rectangle, and found at its middle.
+        RECT expected = box.FormRect();
+        MapWindowPoints(form->hWnd(), nullptr, reinterpret_cast<POINT*>(&expected), 2);
+        long x = 0, y = 0, w = 0, h = 0;
+        ASSERT_EQ(acc->accLocation(&x, &y, &w, &h, Id(id)), S_OK);
+        const RECT found{x, y, x + w, y + h};
+        EXPECT_TRUE(EqualRect(&expected, &found));
+        VARIANT hit{};
+        ASSERT_EQ(acc->accHitTest(x + w / 2, y + h / 2, &hit), S_OK);
+        EXPECT_EQ(hit.vt, VT_I4);
+        EXPECT_EQ(hit.lVal, id);
+    }
+}
+
+TEST_F(AccessibleTest, WindowsStayInTheTreeAndReadoutsAreFoundByName) {
+    for (const auto& [control, name] : {std::pair{L"Text3", L"Five-band value"}, {L"Text4", L"Four-band value"}}) {
+        const long id = IdOf(C(control));
+        ASSERT_GT(id, 0);
+        IDispatch* child = nullptr;
+        ASSERT_EQ(acc->get_accChild(Id(id), &child), S_OK);
+        IAccessible* window = nullptr;
+        ASSERT_EQ(child->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&window)), S_OK);
+        BSTR text = nullptr;
+        window->get_accName(Id(CHILDID_SELF), &text);
+        EXPECT_EQ(Take(text), name);
+        window->Release();
+        child->Release();
+        // The same name when the window itself is asked, as when its focus is followed.
+        IAccessible* direct = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(C(control).hWnd(), OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&direct)),
+                  S_OK);
+        direct->get_accName(Id(CHILDID_SELF), &text);
+        EXPECT_EQ(Take(text), name);
+        VARIANT role{};
+        direct->get_accRole(Id(CHILDID_SELF), &role);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
+        direct->Release();
+    }
+    VARIANT hit{};
+    RECT r{};
+    GetWindowRect(C(L"CCal").hWnd(), &r);
+    ASSERT_EQ(acc->accHitTest((r.left + r.right) / 2, (r.top + r.bottom) / 2, &hit), S_OK);
+    ASSERT_EQ(hit.vt, VT_DISPATCH);
+    BSTR caption = nullptr;
+    static_cast<IAccessible*>(hit.pdispVal)->get_accName(Id(CHILDID_SELF), &caption);
+    EXPECT_EQ(Take(caption), L"Calculate") << "without the room the glyph's padding makes";
+    hit.pdispVal->Release();
+}
+
+long focusEvent = 0;
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) focusEvent = child;
+}
+
+TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
+    platform::Control& swatch = C(L"Pi", Red);
+    const long id = IdOf(swatch);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, Id(id)), S_OK);
+    testing_gui::PumpFor(30);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(focusEvent, id) << "the focus event names the box";
+    VARIANT focus{};
+    ASSERT_EQ(acc->get_accFocus(&focus), S_OK);
+    EXPECT_EQ(focus.vt, VT_I4);
+    EXPECT_EQ(focus.lVal, id);
+    VARIANT state{};
+    acc->get_accState(Id(id), &state);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
+
+    ASSERT_EQ(acc->accDoDefaultAction(Id(id)), S_OK);
+    EXPECT_NE(C(L"Picture9").BackColor(), model::kBandColours[Red]) << "posted, not run inside the call";
+    testing_gui::PumpFor(30);
+    EXPECT_EQ(C(L"Picture9").BackColor(), model::kBandColours[Red]);
+    EXPECT_NE(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
+    EXPECT_EQ(acc->accDoDefaultAction(Id(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
+
+    VARIANT next{};
+    ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, Id(id), &next), S_OK);
+    EXPECT_EQ(Name(next.lVal), L"Second digit, Orange: 3");
+    VARIANT first{};
+    ASSERT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, Id(CHILDID_SELF), &first), S_OK);
+    EXPECT_EQ(first.vt, VT_DISPATCH) << "the value box comes first in the tab order";
+    if (first.vt == VT_DISPATCH) first.pdispVal->Release();
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+// The palettes by keyboard: keys on a focused swatch move the focus and click,
+// and the focus is shown once the keyboard has been used.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/colour_table.h"
+#include "support/expected_readout.h"
+#include "support/form_fixture.h"
+
+namespace {
+
+using testing_gui::kColour;
+using enum model::ColourIndex;
+
+class KeyboardTest : public Form1Test {
+protected:
+    // Windows' default, which the test prefix keeps: the focus is shown once
+    // the keyboard is used, not all the time. (The setting is the session's:
+    // a test that changed it would change it for the tests beside it.)
+    void SetUp() override {
+        BOOL alwaysCues = TRUE;
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysCues, 0);
+        ASSERT_FALSE(alwaysCues) << "keyboard cues are on all the time: a test prefix from before they were pinned off?";
+        Form1Test::SetUp();
+    }
+    void Key(UINT key) {
+        SendMessageW(form->hWnd(), WM_KEYDOWN, key, 1);
+        SendMessageW(form->hWnd(), WM_KEYUP, key, 0xC0000001);
+    }
+    // Pixels of a box's client rectangle that are not its background colour.
+    int PixelsOffColour(const platform::Control& box) {
+        const RECT client = testing_gui::ClientRectOf(box);
+        const COLORREF back = testing_gui::PixelAt(box, client.right / 2, client.bottom / 2);
+        int off = 0;
+        for (int x = 0; x < client.right; ++x)
+            for (int y : {0, static_cast<int>(client.bottom) - 1})
+                off += testing_gui::PixelAt(box, x, y) != back;
+        return off;
+    }
+};
+
+struct Keys {
+    const wchar_t* palette;
+    int index;
+    std::vector<UINT> keys;
+    const wchar_t* focusPalette;   // where the focus ends
+    int focusIndex;
+    const wchar_t* band;           // the band Space or Enter painted, nullptr for none
+    int colour;
+    std::vector<int> readout;      // the reader's bands then, as in its readout
+};
+
+TEST_F(KeyboardTest, KeysMoveAmongSwatchesAndClickThem) {
+    const Keys cases[] = {
+        {L"Pict", Brown, {VK_SPACE}, L"Pict", Brown, L"Picture8", Brown, {Brown, White, Black, Green}},
+        {L"Pi", Black, {VK_DOWN, VK_DOWN, VK_RETURN}, L"Pi", Red, L"Picture9", Red, {White, Red, Black, Green}},
+        {L"P", Blue, {VK_DOWN, VK_DOWN, VK_UP}, L"P", Gold, nullptr, 0, {}},
+        {L"D", Green, {VK_END, VK_SPACE}, L"D", Silver, L"Picture11", Silver, {White, White, Black, Silver}},
+        {L"D", Green, {VK_HOME}, L"D", Brown, nullptr, 0, {}},
+        {L"D", Green, {VK_RIGHT}, L"D", Green, nullptr, 0, {}},
+        {L"T", Orange, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_SPACE}, L"Q", Orange, L"QT", Orange,
+         {White, White, White, Orange, Green}},
+        {L"H", Black, {VK_LEFT}, L"T", Brown, nullptr, 0, {}},
+        {L"Pi", White, {VK_RIGHT}, L"P", Gold, nullptr, 0, {}},
+        {L"T", Red, {VK_LEFT, VK_UP}, L"T", Brown, nullptr, 0, {}},
+    };
+    for (const Keys& c : cases) {
+        SetUp();
+        SCOPED_TRACE(std::wstring(c.palette) + L" " + std::to_wstring(c.index));
+        form->Focus(C(c.palette, c.index));
+        for (UINT key : c.keys) Key(key);
+        EXPECT_EQ(form->ActiveControl(), &C(c.focusPalette, c.focusIndex));
+        if (c.band) {
+            EXPECT_EQ(C(c.band).BackColor(), kColour[c.colour]);
+            const wchar_t* readout = c.readout.size() == 4 ? L"Text4" : L"Text3";
+            EXPECT_EQ(testing_gui::WindowText(C(readout).hWnd()), testing_gui::ExpectedReadout(c.readout));
+        } else {
+            EXPECT_EQ(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
+            EXPECT_EQ(testing_gui::WindowText(C(L"Text3").hWnd()), L"");
+        }
+        TearDown();
+    }
+}
+
+TEST_F(KeyboardTest, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
+    platform::Control& swatch = C(L"Pi", Green);
+    testing_gui::Click(swatch);
+    testing_gui::PumpFor(30);
+    ASSERT_EQ(form->ActiveControl(), &swatch);
+    EXPECT_EQ(PixelsOffColour(swatch), 0) << "after the mouse: the design pixels only";
+    Key(VK_UP);
+    Key(VK_DOWN);
+    testing_gui::PumpFor(30);
+    ASSERT_EQ(form->ActiveControl(), &swatch);
+    EXPECT_GT(PixelsOffColour(swatch), 4) << "a focus rectangle inside the box";
+    EXPECT_EQ(PixelsOffColour(C(L"Pi", Yellow)), 0);
+    form->Tab(GetFocus(), false);
+    testing_gui::PumpFor(30);
+    EXPECT_EQ(PixelsOffColour(swatch), 0) << "the rectangle goes with the focus";
+}
+
+}  // namespace

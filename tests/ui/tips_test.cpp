@@ -1,0 +1,106 @@
+// Tooltips over the drawn boxes: one tooltip window, made at the first move
+// of the mouse over the window, its text asked for when a tip shows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "model/colour_code.h"
+#include "support/form_fixture.h"
+
+namespace {
+
+using enum model::ColourIndex;
+
+class TipsTest : public Form1Test {
+protected:
+    POINT Middle(const platform::Control& box) {
+        const RECT r = box.FormClientRect();
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void MoveOver(POINT at) { SendMessageW(form->hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
+    // The tip at a point of the window, as the tooltip finds its tool there
+    // and asks the window for its text; "" where no tool is.
+    std::wstring TipAt(POINT at) {
+        HWND tip = form->TipWindow();
+        TTHITTESTINFOW hit{};
+        hit.hwnd = form->hWnd();
+        hit.pt = at;
+        hit.ti.cbSize = sizeof hit.ti;
+        if (!tip || !SendMessageW(tip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"";
+        NMTTDISPINFOW info{};
+        info.hdr = {tip, hit.ti.uId, TTN_GETDISPINFOW};
+        info.uFlags = hit.ti.uFlags;
+        SendMessageW(form->hWnd(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText ? info.lpszText : L"";
+    }
+};
+
+TEST_F(TipsTest, OneTooltipWindowMadeAtTheFirstMove) {
+    // A window that opens under the cursor gets a move at once: open it away from it.
+    Form1Test::TearDown();
+    SetCursorPos(0, 0);
+    Form1Test::SetUp();
+    EXPECT_EQ(form->TipWindow(), nullptr);
+    MoveOver(POINT{5, 5});
+    HWND tip = form->TipWindow();
+    ASSERT_NE(tip, nullptr);
+    const LONG style = GetWindowLongW(tip, GWL_STYLE);
+    EXPECT_EQ(style & (TTS_ALWAYSTIP | TTS_NOPREFIX), TTS_ALWAYSTIP | TTS_NOPREFIX);
+    MoveOver(Middle(C(L"P", Red)));
+    EXPECT_EQ(form->TipWindow(), tip);
+}
+
+TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
+    MoveOver(POINT{5, 5});
+    const struct {
+        const wchar_t* box;
+        int index;
+        const wchar_t* tip;
+    } rows[] = {
+        {L"Pict", Brown, L"Brown: 1"},
+        {L"H", Black, L"Black: 0"},
+        {L"P", Red, L"Red: \u00D7 100"},
+        {L"Q", Gold, L"Gold: \u00D7 0.1"},
+        {L"D", Gold, L"Gold: \u00B15%"},
+        {L"E", Silver, L"Silver: \u00B110%"},
+        {L"TT", -1, L"First digit, White: 9"},
+        {L"QT", -1, L"Multiplier, Black: \u00D7 1"},
+        {L"Picture11", -1, L"Tolerance, Green: \u00B10.5%"},
+        {L"Picture3", -1, L"Multiplier, Red: \u00D7 100"},
+        {L"Picture4", -1, L"Tolerance, Gold: \u00B15%"},
+        {L"P2", -1, L"Brown: 1, \u00D7 10, \u00B11%"},
+        {L"P12", -1, L"Gold: \u00D7 0.1, \u00B15%"},
+        {L"Picture12", -1, L""},   // a drawing outside its bands
+        {L"Label2", -1, L""},
+        {L"Picture5", -1, L""},
+    };
+    for (const auto& row : rows) {
+        const platform::Control& box = C(row.box, row.index);
+        const POINT at = box.kind() == platform::Kind::Label ? POINT{box.PixelRect().left + 2, box.PixelRect().top + 2}
+                         : row.box == std::wstring(L"Picture12") ? POINT{box.FormRect().left + 5, box.FormRect().top + 5}
+                                                                  : Middle(box);
+        EXPECT_EQ(TipAt(at), row.tip) << row.box << " " << row.index;
+    }
+    testing_gui::Click(C(L"Pict", Brown));   // a band's tip follows its colour
+    EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Brown: 1");
+}
+
+TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
+    HWND window = form->hWnd();
+    POINT at = Middle(C(L"D", Gold));
+    ClientToScreen(window, &at);
+    SetCursorPos(at.x - 40, at.y);
+    testing_gui::PumpFor(100);
+    SetCursorPos(at.x, at.y);
+    ASSERT_TRUE(testing_gui::WaitUntil([&] {
+        testing_gui::PumpFor(20);
+        HWND tip = form->TipWindow();
+        return tip && IsWindowVisible(tip);
+    }, 3000));
+    EXPECT_EQ(testing_gui::WindowText(form->TipWindow()), L"Gold: \u00B15%");
+}
+
+}  // namespace
