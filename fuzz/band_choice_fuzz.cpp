@@ -11,6 +11,7 @@
 
 #include "model/colour_code.h"
 #include "writer/band_choice.h"
+#include "../tests/writer/value_of_bands.h"
 
 namespace {
 

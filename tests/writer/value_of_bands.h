@@ -1,0 +1,32 @@
+// The value a set of writer bands stands for: what the band choice is checked
+// against, by the tests and the fuzz target alike.
+#pragma once
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "model/colour_code.h"
+#include "writer/band_choice.h"
+
+namespace writer {
+
+// The value the bands stand for, in ohms.
+inline double ValueOfBands(const Bands& bands) {
+    // Not a band set BandsForValue gives; NaN keeps it from passing for a value.
+    if (bands.first < 0 || bands.first > 9 || bands.second < 0 || bands.second > 9 ||
+        bands.multiplier < 0 || bands.multiplier >= model::kColourCount)
+        return std::nan("");
+    const int power = bands.multiplier == model::Silver ? -2
+                      : bands.multiplier == model::Gold ? -1
+                                                        : bands.multiplier;
+    // Read back as the decimal "47e-1": the double nearest the exact value in
+    // one rounding, the same double that the typed text 4.7 gives, also where
+    // the x87 would keep a quotient in extended precision.
+    const std::string text =
+        std::to_string(10 * bands.first + bands.second) + 'e' + std::to_string(power);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace writer
