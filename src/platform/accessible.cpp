@@ -146,16 +146,24 @@ private:
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// A control window as the system tells it, under the name the form gives it.
+// A control window as the system tells it, under the name and description
+// the form gives it. They are copied: a client may keep the object after the
+// control is gone.
 class NamedWindow : public Forwarding {
 public:
-    NamedWindow(IAccessible* inner, std::wstring name) : Forwarding(inner), name_(std::move(name)) {}
+    NamedWindow(IAccessible* inner, const ControlWords& words)
+        : Forwarding(inner), name_(words.name), description_(words.description) {}
     STDMETHODIMP get_accName(VARIANT child, BSTR* out) override {
         return IsSelf(child) ? GiveText(name_, out) : Forwarding::get_accName(child, out);
+    }
+    STDMETHODIMP get_accDescription(VARIANT child, BSTR* out) override {
+        return IsSelf(child) && !description_.empty() ? GiveText(description_, out)
+                                                      : Forwarding::get_accDescription(child, out);
     }
 
 private:
     std::wstring name_;
+    std::wstring description_;
 };
 
 // The system's object for a control window's client area, named by the form.
@@ -164,9 +172,9 @@ IAccessible* WindowObject(const Form& form, const Control& control) {
     if (FAILED(Libraries::Get()->createStdObject(control.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
                                                   reinterpret_cast<void**>(&inner))) || !inner)
         return nullptr;
-    const std::wstring name = form.Words(control).name;
-    if (name.empty()) return inner;
-    return new NamedWindow(inner, name);
+    const ControlWords words = form.Words(control);
+    if (words.name.empty()) return inner;
+    return new NamedWindow(inner, words);
 }
 
 LRESULT CALLBACK NamedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {

@@ -65,9 +65,12 @@ BoxTips::BoxTips(Form& form) : form_(form) {
     if (!tip_) return;
     SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 320);   // several lines rather than one long one
     const auto& controls = form.Controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
+    // The tooltip takes the first of its tools that holds the mouse: the
+    // boxes on top come first, so a band's tip wins over its drawing's.
+    for (std::size_t i = controls.size(); i-- > 0;) {
         const Control& control = *controls[i];
-        if (form.Words(control).tip.empty()) continue;
+        const ControlWords words = form.Words(control);
+        if (words.tip.empty() && !words.tipMayCome) continue;
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.hwnd = form.hWnd();

@@ -1,10 +1,12 @@
 // The main window: two readers, the four-band writer and the legend.
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
+#include "ui/palettes.h"
 
 namespace ui {
 
@@ -59,6 +61,13 @@ protected:
 
 private:
     void Form_Initialize();
+    // The colour texts of a drawing's bands, as its readout reads them.
+    std::vector<std::wstring> DigitColours(const Reader& bands) const;
+    std::wstring ColourOf(const wchar_t* band) const;
+    // For a readout and the writer's drawing: whether the value shown, or
+    // that the writer's bands stand for, is a standard one for its tolerance
+    // (empty before a reader's first click). None for every other control.
+    std::optional<std::wstring> SeriesNoteOf(const platform::Control& control) const;
     void PaintSwatchBand(const wchar_t* palette, const short& index);
     // Sets a band's colour from a colour index text; false if the index has no colour.
     bool PaintBand(const wchar_t* band, const std::wstring& index);

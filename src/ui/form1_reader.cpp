@@ -6,6 +6,7 @@
 #include "platform/conversions.h"
 #include "ui/palettes.h"
 #include "reader/readout.h"
+#include "reader/series_note.h"
 #include "ui/form1.h"
 
 namespace ui {
@@ -30,17 +31,37 @@ void Form1::Y_Click(const short& index) { PaintSwatchBand(L"Y", index); }
 void Form1::Q_Click(const short& index) { PaintSwatchBand(L"Q", index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(L"E", index); }
 
+namespace {
+constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
+}  // namespace
+
+std::wstring Form1::ColourOf(const wchar_t* band) const {
+    return platform::IntegerText(static_cast<std::int32_t>(Item(band).BackColor()));
+}
+
+std::vector<std::wstring> Form1::DigitColours(const Reader& bands) const {
+    std::vector<std::wstring> digits;
+    for (int i = 0; i < bands.digitCount; ++i) digits.push_back(ColourOf(bands.digits[static_cast<std::size_t>(i)]));
+    return digits;
+}
+
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
-    auto colourOf = [this](const wchar_t* band) {
-        return platform::IntegerText(static_cast<std::int32_t>(Item(band).BackColor()));
-    };
-    std::vector<std::wstring> digits;
-    for (int i = 0; i < reader->digitCount; ++i) digits.push_back(colourOf(reader->digits[static_cast<std::size_t>(i)]));
-    static constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
-    Item(reader->readout).SetText(reader::ReadoutText(digits, colourOf(reader->multiplier),
-                                                      colourOf(reader->tolerance), kPlatformNumbers));
+    Item(reader->readout).SetText(reader::ReadoutText(DigitColours(*reader), ColourOf(reader->multiplier),
+                                                      ColourOf(reader->tolerance), kPlatformNumbers));
+}
+
+std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
+    if (control.Name() == L"Picture6")
+        return reader::WriterNote(DigitColours(kWriter), ColourOf(kWriter.multiplier), ColourOf(kWriter.tolerance),
+                                  kPlatformNumbers);
+    for (const Reader& r : kReaders) {
+        if (control.Name() != r.readout) continue;
+        if (control.Text().empty()) return std::wstring();   // nothing read yet
+        return reader::SeriesNote(DigitColours(r), ColourOf(r.multiplier), ColourOf(r.tolerance), kPlatformNumbers);
+    }
+    return std::nullopt;
 }
 
 }  // namespace ui

@@ -106,8 +106,13 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         const std::wstring meaning = reader::LegendMeaning(k);
         return {meaning, L"Legend, " + meaning, L"Legend", false};
     }
-    for (const auto& named : kNames)
-        if (name == named.control) return {L"", named.name, L"", false};
+    for (const auto& named : kNames) {
+        if (name != named.control) continue;
+        // The readouts and the writer's drawing tell whether their value is a
+        // standard one; their words change with every click.
+        if (const auto note = SeriesNoteOf(control)) return {*note, named.name, *note, false, true};
+        return {L"", named.name, L"", false};
+    }
     return {};
 }
 

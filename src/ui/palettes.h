@@ -22,6 +22,9 @@ inline constexpr std::array<Reader, 2> kReaders = {{
     {2, {L"TT", L"HT", L"YT"}, 3, L"QT", L"ET", L"Text3"},
 }};
 
+// The four-band writer's bands, in the same shape; it has no readout.
+inline constexpr Reader kWriter = {0, {L"Picture1", L"Picture2", nullptr}, 2, L"Picture3", L"Picture4", nullptr};
+
 // The reader for a selector; nullptr for anything but 1 and 2.
 constexpr const Reader* ReaderFor(int selector) {
     for (const Reader& r : kReaders)

@@ -112,7 +112,13 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
 }
 
 TEST_F(AccessibleTest, WindowsStayInTheTreeAndReadoutsAreFoundByName) {
-    for (const auto& [control, name] : {std::pair{L"Text3", L"Five-band value"}, {L"Text4", L"Four-band value"}}) {
+    testing_gui::Click(C(L"T", Brown));
+    testing_gui::Click(C(L"Pict", Brown));
+    const struct { const wchar_t* control; const wchar_t* name; const wchar_t* note; } kReadouts[] = {
+        {L"Text3", L"Five-band value", L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200"},
+        {L"Text4", L"Four-band value", L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1"},
+    };
+    for (const auto& [control, name, note] : kReadouts) {
         const long id = IdOf(C(control));
         ASSERT_GT(id, 0);
         IDispatch* child = nullptr;
@@ -131,6 +137,8 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndReadoutsAreFoundByName) {
                   S_OK);
         direct->get_accName(Id(CHILDID_SELF), &text);
         EXPECT_EQ(Take(text), name);
+        direct->get_accDescription(Id(CHILDID_SELF), &text);
+        EXPECT_EQ(Take(text), note);
         VARIANT role{};
         direct->get_accRole(Id(CHILDID_SELF), &role);
         EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);

@@ -23,10 +23,10 @@ protected:
     void MoveOver(POINT at) { SendMessageW(form->hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
     // The tip at a point of the window, as the tooltip finds its tool there
     // and asks the window for its text; "" where no tool is.
-    std::wstring TipAt(POINT at) {
+    std::wstring TipAt(POINT at, HWND window = nullptr) {
         HWND tip = form->TipWindow();
         TTHITTESTINFOW hit{};
-        hit.hwnd = form->hWnd();
+        hit.hwnd = window ? window : form->hWnd();
         hit.pt = at;
         hit.ti.cbSize = sizeof hit.ti;
         if (!tip || !SendMessageW(tip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"";
@@ -73,19 +73,24 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
         {L"Picture4", -1, L"Tolerance, Gold: \u00B15%"},
         {L"P2", -1, L"Brown: 1, \u00D7 10, \u00B11%"},
         {L"P12", -1, L"Gold: \u00D7 0.1, \u00B15%"},
-        {L"Picture12", -1, L""},   // a drawing outside its bands
+        {L"Picture12", -1, L""},   // drawings outside their bands
+        {L"Picture6", -1, L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
         {L"Label2", -1, L""},
         {L"Picture5", -1, L""},
     };
     for (const auto& row : rows) {
         const platform::Control& box = C(row.box, row.index);
         const POINT at = box.kind() == platform::Kind::Label ? POINT{box.PixelRect().left + 2, box.PixelRect().top + 2}
-                         : row.box == std::wstring(L"Picture12") ? POINT{box.FormRect().left + 5, box.FormRect().top + 5}
+                         : row.box == std::wstring(L"Picture12") || row.box == std::wstring(L"Picture6")
+                             ? POINT{box.FormRect().left + 5, box.FormRect().top + 5}
                                                                   : Middle(box);
         EXPECT_EQ(TipAt(at), row.tip) << row.box << " " << row.index;
     }
-    testing_gui::Click(C(L"Pict", Brown));   // a band's tip follows its colour
+    HWND readout = C(L"Text4").hWnd();
+    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"") << "nothing read yet";
+    testing_gui::Click(C(L"Pict", Brown));   // a band's tip follows its colour, the readout's its value
     EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Brown: 1");
+    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1");
 }
 
 TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
