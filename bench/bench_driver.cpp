@@ -3,7 +3,8 @@
 // standard controls) and Wine's notepad, memory after start-up, file
 // sizes, and in this process the time from a swatch click to the new readout
 // and from "Calculate" to the repainted bands. Prints a plain-text table.
-//   bench_driver [runs]      (default 21; bandora.exe, empty_window.exe and
+//   bench_driver [runs [--start-up-only]]
+//                            (default 21; bandora.exe, empty_window.exe and
 //                             controls_floor.exe are looked for beside this program)
 #include <windows.h>
 #include <mmsystem.h>
@@ -60,10 +61,22 @@ std::wstring WindowsFile(const wchar_t* file) {
     return std::wstring(dir) + L"\\" + file;
 }
 
-// A screen pixel at a client point: what the user sees, whichever process drew it.
+// The display's dpi: the programs measured lay themselves out at it.
+int ScreenDpi() {
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int d = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return d;
+    }();
+    return dpi;
+}
+
+// A screen pixel at a client point given in 96-dpi pixels: what the user
+// sees, whichever process drew it.
 bool ScreenPixelIs(HWND window, int x, int y, COLORREF colour) {
     static HDC screen = GetDC(nullptr);
-    POINT at{x, y};
+    POINT at{MulDiv(x, ScreenDpi(), 96), MulDiv(y, ScreenDpi(), 96)};
     ClientToScreen(window, &at);
     return GetPixel(screen, at.x, at.y) == colour;
 }
@@ -86,7 +99,8 @@ bool BandoraPainted(HWND window) {
     return true;
 }
 
-bool AllWhite(HWND window, const RECT& r) {
+bool AllWhite(HWND window, RECT r) {   // r in the window's own pixels
+    for (LONG* edge : {&r.left, &r.top, &r.right, &r.bottom}) *edge = MulDiv(*edge, 96, ScreenDpi());
     const POINT points[] = {{r.left + 2, r.top + 2}, {r.right - 3, r.top + 2}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2},
                             {r.left + 2, r.bottom - 3}, {r.right - 3, r.bottom - 3}};
     for (const POINT& p : points)
@@ -424,6 +438,10 @@ bool MeasureInteraction(int iterations) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    if (argc > 2 && std::strcmp(argv[2], "--start-up-only") == 0) {   // another dpi: the start-up table alone
+        std::printf("Bandora start-up at %d dpi\n\n", ScreenDpi());
+        return MeasureStartUp(runs) ? 0 : 1;
+    }
     timeBeginPeriod(1);
     std::printf("Bandora benchmarks\n\n");
     const bool ok = MeasureStartUp(runs) && MeasureWindowBuild(21) && MeasureInteraction(1000);

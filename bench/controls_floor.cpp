@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 605, kClientHeight = 461;   // Bandora's main window, pixels at 96 dpi
+constexpr int kClientWidth = 605, kClientHeight = 461;   // Bandora's main window, pixels at 96 dpi, scaled to the display's
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 struct Child {
@@ -37,11 +37,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void CreateChildren(HWND parent, HFONT font) {
+void CreateChildren(HWND parent, HFONT font, int dpi) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
     for (const Child& c : kChildren) {
-        HWND child = CreateWindowExW(c.exStyle, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style, c.left / 15,
-                                     c.top / 15, c.width / 15, c.height / 15, parent, nullptr, instance, nullptr);
+        HWND child = CreateWindowExW(c.exStyle, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style, px(c.left),
+                                     px(c.top), px(c.width), px(c.height), parent, nullptr, instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (!c.text)
             for (const wchar_t* entry : kTolerances) SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
@@ -59,7 +60,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wc.lpszClassName = L"BandoraControlsFloor";
     if (!RegisterClassW(&wc)) return 1;
 
-    RECT frame{0, 0, kClientWidth, kClientHeight};
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    RECT frame{0, 0, MulDiv(kClientWidth, dpi, 96), MulDiv(kClientHeight, dpi, 96)};
     AdjustWindowRect(&frame, kStyle, FALSE);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -68,11 +72,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                 nullptr, instance, nullptr);
     if (!hwnd) return 1;
     LOGFONTW lf{};
-    lf.lfHeight = -11;   // 8.25 points at 96 dpi
+    lf.lfHeight = -MulDiv(825, dpi, 7200);   // 8.25 points
     lf.lfWeight = FW_NORMAL;
     lstrcpyW(lf.lfFaceName, L"Tahoma");
     HFONT font = CreateFontIndirectW(&lf);
-    CreateChildren(hwnd, font);
+    CreateChildren(hwnd, font, dpi);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 605, kClientHeight = 461;   // Bandora's main window, pixels at 96 dpi
+constexpr int kClientWidth = 605, kClientHeight = 461;   // Bandora's main window, pixels at 96 dpi, scaled to the display's
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -34,7 +34,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wc.lpszClassName = L"BandoraEmptyWindow";
     if (!RegisterClassW(&wc)) return 1;
 
-    RECT frame{0, 0, kClientWidth, kClientHeight};
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    RECT frame{0, 0, MulDiv(kClientWidth, dpi, 96), MulDiv(kClientHeight, dpi, 96)};
     AdjustWindowRect(&frame, kStyle, FALSE);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;

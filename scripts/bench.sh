@@ -16,3 +16,13 @@ source scripts/wine-display.sh
 
 echo "machine: $(nproc) cores, $(wine --version), Xvfb 1280x1024x24, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 wine build/win/bench_driver.exe "$runs"
+
+# Start-up once more at 150 %, in the 144-dpi test prefix with a server of its own.
+echo
+(
+  source scripts/wine-env.sh "$root/build/wine-test-144" test 144
+  wineserver -k 2>/dev/null || true
+  wineserver -p
+  wine build/win/bench_driver.exe "$runs" --start-up-only
+  wineserver -k
+)
