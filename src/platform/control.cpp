@@ -226,7 +226,7 @@ void Control::Rescale(HFONT formFont) {
         height_ = PixelsToTwips(metrics.tmHeight, Dpi());
     }
     if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
-    else if (image_) SetAutoRedraw(true);
+    else image_.reset();
     if (hwnd_) {
         const RECT r = FormRect();
         const int height = kind_ == Kind::ComboBox ? 200 : r.bottom - r.top;
@@ -237,6 +237,7 @@ void Control::Rescale(HFONT formFont) {
 
 void Control::Detach() {
     hwnd_ = nullptr;
+    autoRedraw_ = false;
     image_.reset();
 }
 
@@ -249,7 +250,7 @@ HFONT Control::FontHandle() const { return ownFont_ ? ownFont_.get() : form_.Fon
 
 void Control::SetBackColor(OleColour colour) {
     back_ = colour;
-    if (image_) RenderImage();
+    image_.reset();
     Invalidate();
 }
 
@@ -349,7 +350,7 @@ void Control::Resize(int widthPx, int heightPx) {
     width_ = PixelsToTwips(widthPx, Dpi());
     height_ = PixelsToTwips(heightPx, Dpi());
     if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (image_) SetAutoRedraw(true);
+    image_.reset();
     Invalidate();
 }
 
@@ -361,21 +362,23 @@ void Control::SetAutoSize(bool on) {
 }
 
 void Control::SetAutoRedraw(bool on) {
+    autoRedraw_ = on;
     image_.reset();
-    if (!on) return;
-    const RECT client = ClientRect();
-    image_ = std::make_unique<Image>(client.right, client.bottom);
-    RenderImage();
 }
 
-void Control::RenderImage() {
-    PaintPicture(image_->dc);
-    form_.PaintGraphics(image_->dc, this);
+Control::Image& Control::CurrentImage() const {
+    if (!image_) {
+        const RECT client = ClientRect();
+        image_ = std::make_unique<Image>(client.right, client.bottom);
+        PaintPicture(image_->dc);
+        form_.PaintGraphics(image_->dc, this);
+    }
+    return *image_;
 }
 
 HDC Control::hDC() {
-    if (!image_) SetAutoRedraw(true);
-    return image_->dc;
+    autoRedraw_ = true;
+    return CurrentImage().dc;
 }
 
 void Control::PaintPicture(HDC dc) const {
@@ -433,8 +436,9 @@ void Control::PaintBox(HDC dc) const {
     const RECT client = FormClientRect();
     IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
     OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
-    if (image_) {
-        BitBlt(dc, 0, 0, image_->width, image_->height, image_->dc, 0, 0, SRCCOPY);
+    if (autoRedraw_) {
+        const Image& image = CurrentImage();
+        BitBlt(dc, 0, 0, image.width, image.height, image.dc, 0, 0, SRCCOPY);
     } else {
         PaintPicture(dc);
         form_.PaintGraphics(dc, this);

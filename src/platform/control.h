@@ -135,7 +135,7 @@ public:
     // 1440 / dpi: 15 at 96 dpi, 10 at 144, 7.5 at 192.
     double TwipsPerPixel() const;
     double TextWidth(const std::wstring& text) const;   // in ScaleMode units
-    bool AutoRedraw() const { return image_ != nullptr; }
+    bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on);
     void SetAutoSize(bool on);
     // With AutoRedraw on: a memory DC holding the persistent image (picture
@@ -157,7 +157,10 @@ private:
     void ApplyFont();
     void FitComboHeight(int wanted);
     void Resize(int widthPx, int heightPx);
-    void RenderImage();
+    struct Image;           // the AutoRedraw persistent image
+    // The persistent image, made and drawn when first asked for after a
+    // change: a glyph box changes its size and colour while it is set up.
+    Image& CurrentImage() const;
     void PaintPicture(HDC dc) const;
     void DestroyImage();
 
@@ -183,8 +186,8 @@ private:
     Font ownFont_;          // null while the control shows the form's font
     HWND hwnd_ = nullptr;
 
-    struct Image;           // the AutoRedraw persistent image
-    std::unique_ptr<Image> image_;
+    bool autoRedraw_ = false;
+    mutable std::unique_ptr<Image> image_;   // nullptr while out of date
 };
 
 }  // namespace platform
