@@ -29,7 +29,7 @@ bool Balloon::Create() {
     if (!tip_) return false;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 320);   // a long sentence wraps
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);   // one sentence on a line or two
     return true;
 }
 
