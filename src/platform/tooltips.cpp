@@ -4,6 +4,7 @@
 #include "platform/tooltips.h"
 
 #include "platform/form.h"
+#include "platform/units.h"
 
 namespace platform {
 
@@ -29,7 +30,7 @@ bool Balloon::Create() {
     if (!tip_) return false;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);   // one sentence on a line or two
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, WindowDpi(owner_)));   // one sentence on a line or two
     return true;
 }
 
@@ -63,7 +64,7 @@ BoxTips::BoxTips(Form& form) : form_(form) {
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hWnd(), nullptr,
                            GetModuleHandleW(nullptr), nullptr);
     if (!tip_) return;
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 320);   // several lines rather than one long one
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(320, form.Dpi()));   // several lines rather than one long one
     const auto& controls = form.Controls();
     // The tooltip takes the first of its tools that holds the mouse: the
     // boxes on top come first, so a band's tip wins over its drawing's.
