@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/form.h"
+#include "platform/system_library.h"
 
 namespace platform {
 namespace {
@@ -32,15 +33,15 @@ private:
     static Libraries Load() {
         Libraries api;
         // From the system folder only, never a DLL of that name beside the program.
-        const HMODULE com = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        const HMODULE com = LoadSystemLibrary(L"ole32.dll");
         decltype(&::CoInitializeEx) initialize = nullptr;
         Find(com, "CoInitializeEx", initialize);
         // The object is handed over through COM: this thread joins it, once.
         if (!initialize || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return api;
-        Find(LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "LresultFromObject",
+        Find(LoadSystemLibrary(L"oleacc.dll"), "LresultFromObject",
              api.lresultFromObject);
         Find(GetModuleHandleW(L"oleacc.dll"), "CreateStdAccessibleObject", api.createStdObject);
-        Find(LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "SysAllocString",
+        Find(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString",
              api.allocString);
         return api;
     }
