@@ -453,6 +453,64 @@ LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return self->Handle(msg, wp, lp);
 }
 
+POINT Form::PointOf(LPARAM lp) { return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
+
+void Form::OnPress(POINT at) {
+    // A box's border is not its client area: a press there is nobody's.
+    Control* box = BoxAt(at);
+    if (box && !box->ClientHolds(at)) return;
+    pressedBox_ = box;
+    if (box && box->CanFocus()) Focus(*box);
+    SetCapture(hwnd_);
+    pressed_ = true;
+}
+
+void Form::OnRelease(POINT at) {
+    if (!pressed_) return;
+    Control* box = pressedBox_;
+    pressed_ = false;
+    pressedBox_ = nullptr;
+    ReleaseCapture();
+    if (!box) {
+        ClickAt(nullptr, at);
+        return;
+    }
+    // A box's click is a press and release both on it, as for a button.
+    const RECT client = box->FormClientRect();
+    if (box->ClientHolds(at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
+}
+
+bool Form::OnActivate(bool active) {
+    // Keep the focused control across a switch to another window and back.
+    if (!active) {
+        HideBalloon();
+        HWND focus = GetFocus();
+        if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
+        return false;
+    }
+    if (!lastFocus_ || (lastFocus_ != hwnd_ && !(IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)))) return false;
+    SetFocus(lastFocus_);
+    return true;
+}
+
+void Form::OnDestroy() {
+    focusedBox_ = pressedBox_ = nullptr;
+    balloon_.reset();
+    balloonTarget_ = nullptr;
+    tips_.reset();
+    accessibility_.reset();
+    for (const auto& control : controls_) control->Detach();
+    if (quitOnDestroy_) PostQuitMessage(0);
+}
+
+void Form::OnNcDestroy() {
+    const HWND gone = hwnd_;
+    hwnd_ = nullptr;
+    lastFocus_ = nullptr;
+    font_.reset();
+    SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
+}
+
 LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
@@ -485,37 +543,15 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
         HideBalloon();
         break;
-    case WM_LBUTTONDOWN: {
+    case WM_LBUTTONDOWN:
         HideBalloon();
         OnMouse(msg, wp, lp);
-        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        // A box's border is not its client area: a press there is nobody's.
-        Control* box = BoxAt(at);
-        if (box && !box->ClientHolds(at)) return 0;
-        pressedBox_ = box;
-        if (box && box->CanFocus()) Focus(*box);
-        SetCapture(hwnd_);
-        pressed_ = true;
+        OnPress(PointOf(lp));
         return 0;
-    }
-    case WM_LBUTTONUP: {
+    case WM_LBUTTONUP:
         OnMouse(msg, wp, lp);
-        if (!pressed_) return 0;
-        Control* box = pressedBox_;
-        pressed_ = false;
-        pressedBox_ = nullptr;
-        ReleaseCapture();
-        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        if (!box) {
-            ClickAt(nullptr, at);
-        } else {
-            // A box's click is a press and release both on it, as for a button.
-            // A click handler may unload the form: nothing of the form is used after it.
-            const RECT client = box->FormClientRect();
-            if (box->ClientHolds(at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
-        }
+        OnRelease(PointOf(lp));   // may unload the form: nothing of it is used after
         return 0;
-    }
     case WM_KEYDOWN:
         if (OnBoxKey(wp, lp)) return 0;
         break;
@@ -537,15 +573,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         pressedBox_ = nullptr;
         return 0;
     case WM_ACTIVATE:
-        // Keep the focused control across a switch to another window and back.
-        if (LOWORD(wp) == WA_INACTIVE) {
-            HideBalloon();
-            HWND focus = GetFocus();
-            if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
-        } else if (lastFocus_ && (lastFocus_ == hwnd_ || (IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)))) {
-            SetFocus(lastFocus_);
-            return 0;
-        }
+        if (OnActivate(LOWORD(wp) != WA_INACTIVE)) return 0;
         break;
     case WM_CLOSE:
         Unload();
@@ -554,20 +582,11 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
     case WM_DESTROY:
-        focusedBox_ = pressedBox_ = nullptr;
-        balloon_.reset();
-        balloonTarget_ = nullptr;
-        tips_.reset();
-        accessibility_.reset();
-        for (const auto& control : controls_) control->Detach();
-        if (quitOnDestroy_) PostQuitMessage(0);
+        OnDestroy();
         return 0;
     case WM_NCDESTROY: {
         const HWND gone = hwnd_;
-        hwnd_ = nullptr;
-        lastFocus_ = nullptr;
-        font_.reset();
-        SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
+        OnNcDestroy();
         return DefWindowProcW(gone, msg, wp, lp);
     }
     }

@@ -153,6 +153,13 @@ private:
     void OnCommand(WPARAM wp, LPARAM lp);
     void OnParentNotify(WPARAM wp);
     void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
+    static POINT PointOf(LPARAM lp);
+    void OnPress(POINT at);
+    void OnRelease(POINT at);
+    // Gives the focus back on activation; true when it did.
+    bool OnActivate(bool active);
+    void OnDestroy();
+    void OnNcDestroy();
     LRESULT OnNotify(LPARAM lp);
     LRESULT OnGetObject(WPARAM wp, LPARAM lp);
     void OnBoxDefaultAction(WPARAM position);
