@@ -26,23 +26,18 @@ struct Libraries {
     }
 
 private:
-    template <typename F>
-    static void Find(HMODULE dll, const char* name, F& f) {
-        if (dll) f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-    }
     static Libraries Load() {
         Libraries api;
         // From the system folder only, never a DLL of that name beside the program.
         const HMODULE com = LoadSystemLibrary(L"ole32.dll");
         decltype(&::CoInitializeEx) initialize = nullptr;
-        Find(com, "CoInitializeEx", initialize);
+        FindProc(com, "CoInitializeEx", initialize);
         // The object is handed over through COM: this thread joins it, once.
         if (!initialize || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return api;
-        Find(LoadSystemLibrary(L"oleacc.dll"), "LresultFromObject",
-             api.lresultFromObject);
-        Find(GetModuleHandleW(L"oleacc.dll"), "CreateStdAccessibleObject", api.createStdObject);
-        Find(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString",
-             api.allocString);
+        const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+        FindProc(oleacc, "LresultFromObject", api.lresultFromObject);
+        FindProc(oleacc, "CreateStdAccessibleObject", api.createStdObject);
+        FindProc(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString", api.allocString);
         return api;
     }
 };

@@ -141,12 +141,7 @@ void Control::Create() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (kind_ == Kind::Line) return;
     if (kind_ == Kind::Label) {
-        if (autoSize_) {   // the caption decides the size
-            TEXTMETRICW metrics{};
-            const SIZE extent = MeasureText(FontHandle(), text_, &metrics);
-            width_ = PixelsToTwips(extent.cx, Dpi());
-            height_ = PixelsToTwips(metrics.tmHeight, Dpi());
-        }
+        if (autoSize_) FitCaption(FontHandle());
         return;
     }
 
@@ -208,6 +203,14 @@ void Control::FitComboHeight(int wanted) {
     }
 }
 
+// A label that takes its size from its caption, in `font`.
+void Control::FitCaption(HFONT font) {
+    TEXTMETRICW metrics{};
+    const SIZE extent = MeasureText(font, text_, &metrics);
+    width_ = PixelsToTwips(extent.cx, Dpi());
+    height_ = PixelsToTwips(metrics.tmHeight, Dpi());
+}
+
 void Control::Rescale(HFONT formFont) {
     Font oldOwn;   // freed once the window uses the new one
     if (ownFont_) {
@@ -219,12 +222,7 @@ void Control::Rescale(HFONT formFont) {
     }
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ownFont_ ? ownFont_.get() : formFont), FALSE);
     if (pictureId_) picture_ = LoadPicture(pictureId_, Dpi());
-    if (kind_ == Kind::Label && autoSize_) {
-        TEXTMETRICW metrics{};
-        const SIZE extent = MeasureText(ownFont_ ? ownFont_.get() : formFont, text_, &metrics);
-        width_ = PixelsToTwips(extent.cx, Dpi());
-        height_ = PixelsToTwips(metrics.tmHeight, Dpi());
-    }
+    if (kind_ == Kind::Label && autoSize_) FitCaption(ownFont_ ? ownFont_.get() : formFont);
     if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
     else image_.reset();
     if (hwnd_) {

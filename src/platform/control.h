@@ -156,6 +156,7 @@ private:
     int ToPixels(int twips) const;
     void ApplyFont();
     void FitComboHeight(int wanted);
+    void FitCaption(HFONT font);
     void Resize(int widthPx, int heightPx);
     struct Image;           // the AutoRedraw persistent image
     // The persistent image, made and drawn when first asked for after a

@@ -25,19 +25,15 @@ struct OleAutomation {
     }
 
 private:
-    template <typename F>
-    static void Find(HMODULE dll, const char* name, F& f) {
-        f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-    }
     static OleAutomation Load() {
         OleAutomation api;
         HMODULE dll = LoadSystemLibrary(L"oleaut32.dll");
         if (!dll) return api;
-        Find(dll, "SysAllocStringLen", api.allocString);
-        Find(dll, "SysFreeString", api.freeString);
-        Find(dll, "SysStringLen", api.stringLength);
-        Find(dll, "VarR8FromStr", api.doubleFromText);
-        Find(dll, "VarBstrFromR8", api.textFromDouble);
+        FindProc(dll, "SysAllocStringLen", api.allocString);
+        FindProc(dll, "SysFreeString", api.freeString);
+        FindProc(dll, "SysStringLen", api.stringLength);
+        FindProc(dll, "VarR8FromStr", api.doubleFromText);
+        FindProc(dll, "VarBstrFromR8", api.textFromDouble);
         if (!api.allocString || !api.freeString || !api.stringLength || !api.doubleFromText) api.textFromDouble = nullptr;
         return api;
     }

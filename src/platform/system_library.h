@@ -12,4 +12,10 @@ using LibraryLoader = HMODULE(WINAPI*)(LPCWSTR name, HANDLE file, DWORD flags);
 // nullptr when the DLL cannot be had.
 HMODULE LoadSystemLibrary(const wchar_t* name, LibraryLoader loader = LoadLibraryExW);
 
+// Sets `f` to the function `name` of `dll`; nullptr when either is missing.
+template <typename F>
+void FindProc(HMODULE dll, const char* name, F& f) {
+    f = dll ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name))) : nullptr;
+}
+
 }  // namespace platform

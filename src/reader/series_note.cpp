@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "model/int_text.h"
 #include "reader/series.h"
 
 namespace reader {
@@ -34,7 +35,7 @@ std::wstring Written(std::wstring digits, int power, const NumberTexts& numbers)
 }
 
 std::wstring Written(const Standard& value, const NumberTexts& numbers) {
-    return Written(std::to_wstring(value.significand), value.power, numbers);
+    return Written(model::IntText(value.significand), value.power, numbers);
 }
 
 std::wstring InSeriesText(const std::vector<Series>& accepted, const Reading& reading) {

@@ -98,11 +98,11 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
         std::wstring name = tip;
         name[0] = static_cast<wchar_t>(std::towlower(name[0]));   // "band 2, second digit, ..."
-        return {tip, std::wstring(place.resistor) + L" band " + std::to_wstring(place.number) + L", " + name,
+        return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + name,
                 place.resistor, false};
     }
     for (int k = 0; k < model::kColourCount; ++k) {   // legend swatch P1 Black .. P12 Gold
-        if (name != L"P" + std::to_wstring(k + 1)) continue;
+        if (name != L"P" + platform::IntegerText(k + 1)) continue;
         const std::wstring meaning = reader::LegendMeaning(k);
         return {meaning, L"Legend, " + meaning, L"Legend", false};
     }

@@ -1,6 +1,7 @@
-// The readers' bands and palettes: which controls make up each reader, and
-// where each palette's swatches stand. Plain data, shared by the window layout
-// and the click handlers.
+// The readers' and the writer's bands and the palettes: which controls make
+// up each drawing, where each palette's swatches stand, and how the keyboard
+// moves among them. Shared by the window layout, the click and key handlers
+// and the tips.
 #pragma once
 #include <array>
 #include <cstdint>
