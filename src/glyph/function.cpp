@@ -1,6 +1,7 @@
 #include "glyph/function.h"
 
 #include <cstdint>
+#include <string>
 
 #include "platform/form.h"
 #include "platform/gdi.h"
@@ -8,6 +9,23 @@
 
 namespace glyph {
 namespace {
+
+// Pads the caption until it is wide enough to clear the glyph: at least one
+// space, at most one per pixel of the button's width. The pass count is
+// fixed first, as a 16-bit number; the counter is an int so it cannot wrap.
+// The button gets the padded caption once, not a repaint per space.
+void PadCaption(platform::Control& button, platform::Control& box, bool right, std::wstring caption) {
+    const float widthPx = static_cast<float>(button.Width()) / static_cast<float>(button.TwipsPerPixel());
+    const int wpx = platform::RoundHalfEven(widthPx);
+    // The margins are 96-dpi pixels, scaled with everything else.
+    const int margin = platform::ScalePixels(caption.find(L'&') != std::wstring::npos ? 5 : 11, button.form().Dpi());
+    const std::int16_t passes = static_cast<std::int16_t>(wpx);
+    for (int pass = 0; pass < passes; ++pass) {
+        caption = right ? caption + L" " : L" " + caption;
+        if (box.TextWidth(caption) >= wpx - margin) break;
+    }
+    button.SetCaption(caption);
+}
 
 // The wide variants keep the button a Unicode window: with the ANSI ones its
 // Persian caption would read back as question marks.
@@ -19,23 +37,7 @@ void Install(platform::Control& button, platform::Control& box, bool right) {
     box.SetAutoSize(true);
     box.SetVisible(false);
     box.SetBackColor(platform::kButtonFace);
-
-    const float widthPx = static_cast<float>(button.Width()) / static_cast<float>(button.TwipsPerPixel());
-    const int wpx = platform::RoundHalfEven(widthPx);
-    // The margins are 96-dpi pixels, scaled with everything else.
-    const int dpi = button.form().Dpi();
-    const int margin = platform::ScalePixels(button.Caption().find(L'&') != std::wstring::npos ? 5 : 11, dpi);
-    // Pad the caption until it is wide enough to clear the glyph: at least one
-    // space, at most one per pixel of the button's width. The pass count is
-    // fixed first, as a 16-bit number; the counter is an int so it cannot wrap.
-    // The button gets the padded caption once, not a repaint per space.
-    const std::int16_t passes = static_cast<std::int16_t>(wpx);
-    std::wstring caption = button.Caption();
-    for (int pass = 0; pass < passes; ++pass) {
-        caption = right ? caption + L" " : L" " + caption;
-        if (box.TextWidth(caption) >= wpx - margin) break;
-    }
-    button.SetCaption(caption);
+    PadCaption(button, box, right, button.Caption());
 
     HWND hwnd = button.hWnd();
     const auto previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
@@ -56,26 +58,18 @@ LRESULT ButtonProc(bool right, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     GetClientRect(hwnd, &client);
     const int w = client.right, h = client.bottom;
     platform::PaintDC screen(hwnd);
-    {
-        // The button draws itself into an off-screen image; the glyph is ANDed
-        // onto it, and the screen gets a single copy of the update rectangle.
-        platform::Bitmap canvas(CreateCompatibleBitmap(screen.get(), w, h));
-        platform::MemoryDC image(screen.get());
-        platform::Select selected(image.get(), canvas.get());
-        CallWindowProcW(previous, hwnd, WM_PAINT, reinterpret_cast<WPARAM>(image.get()), 0);
-
+    // The button draws itself into an off-screen image; the glyph is ANDed
+    // onto it, and the screen gets a single copy of the update rectangle.
+    platform::PaintOffscreen(screen.get(), client, [&](HDC image) {
+        CallWindowProcW(previous, hwnd, WM_PAINT, reinterpret_cast<WPARAM>(image), 0);
         const int t = platform::RoundHalfEven(box->ScaleY(box->PictureHeightHiMetric(), platform::kHiMetric,
                                                           platform::kPixels));
         // Only the glyph's own pixels are combined: outside the box's image
         // there is nothing to read.
-        const platform::Picture* glyph = box->PictureObject();
-        if (glyph)
-            BitBlt(image.get(), GlyphLeft(right, w, t, box->form().Dpi()), GlyphTop(h, t), glyph->width(), glyph->height(), box->hDC(),
-                   0, 0, SRCAND);
-
-        const RECT& u = screen.update();
-        BitBlt(screen.get(), u.left, u.top, u.right - u.left, u.bottom - u.top, image.get(), u.left, u.top, SRCCOPY);
-    }   // freed: the selection, the memory DC, the bitmap; then EndPaint
+        if (const platform::Picture* glyph = box->PictureObject())
+            BitBlt(image, GlyphLeft(right, w, t, box->form().Dpi()), GlyphTop(h, t), glyph->width(), glyph->height(),
+                   box->hDC(), 0, 0, SRCAND);
+    });
     return 0;
 }
 
@@ -92,6 +86,20 @@ int GlyphLeft(bool right, int clientWidth, int glyphSize, int dpi) {
 
 void SetButtonPicLeft(platform::Control& button, platform::Control& glyphBox) { Install(button, glyphBox, false); }
 void SetButtonPicRight(platform::Control& button, platform::Control& glyphBox) { Install(button, glyphBox, true); }
+
+void RefitButtonPic(platform::Control& button) {
+    HWND hwnd = button.hWnd();
+    auto* box = hwnd ? static_cast<platform::Control*>(GetPropW(hwnd, kGlyphBox)) : nullptr;
+    if (!box) return;
+    // The side is the procedure's; under another subclass it cannot be told.
+    const LONG_PTR proc = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
+    const bool right = proc == reinterpret_cast<LONG_PTR>(ButtonProcRight);
+    if (!right && proc != reinterpret_cast<LONG_PTR>(ButtonProcLeft)) return;
+    std::wstring caption = button.Caption();
+    if (right) caption.erase(caption.find_last_not_of(L' ') + 1);
+    else caption.erase(0, caption.find_first_not_of(L' '));
+    PadCaption(button, *box, right, caption);
+}
 
 void RemoveButtonPic(platform::Control& button) {
     HWND hwnd = button.hWnd();

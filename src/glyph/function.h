@@ -18,6 +18,8 @@ inline constexpr wchar_t kGlyphBox[] = L"PctOBJ";
 void SetButtonPicLeft(platform::Control& button, platform::Control& glyphBox);
 // Glyph near the right edge, caption pushed left with trailing spaces.
 void SetButtonPicRight(platform::Control& button, platform::Control& glyphBox);
+// Pads the caption of an installed button afresh, after the form's dpi changed.
+void RefitButtonPic(platform::Control& button);
 // Gives the button its previous window procedure back; the spaces stay.
 void RemoveButtonPic(platform::Control& button);
 

@@ -57,6 +57,43 @@ VARIANT Int(long value) {
     return v;
 }
 
+// Whether a screen reader finds `control`: a control window while it is
+// visible, a box while it is shown and has a name. Its words are not built.
+bool Told(const Form& form, const Control& control) {
+    if (control.hWnd()) return IsWindowVisible(control.hWnd()) != FALSE;
+    return control.kind() == Kind::PictureBox && control.Shown() && form.Named(control);
+}
+
+// Child k is the k-th control told, in tab order; nullptr for no such child.
+Control* ChildAt(const Form& form, long id) {
+    if (id < 1) return nullptr;
+    for (Control* control : form.TabOrdered())
+        if (Told(form, *control) && --id == 0) return control;
+    return nullptr;
+}
+
+long ChildIdOf(const Form& form, const Control* control) {
+    long id = 0;
+    for (const Control* c : form.TabOrdered()) {
+        if (!Told(form, *c)) continue;
+        ++id;
+        if (c == control) return id;
+    }
+    return CHILDID_SELF;
+}
+
+long ChildCount(const Form& form) {
+    long count = 0;
+    for (const Control* control : form.TabOrdered()) count += Told(form, *control) ? 1 : 0;
+    return count;
+}
+
+HRESULT NotFound(BSTR* out) {
+    if (out) *out = nullptr;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+
 // An accessible object that hands every call to another one; the objects
 // below answer some calls themselves.
 class Forwarding : public IAccessible {
@@ -192,28 +229,14 @@ LRESULT CALLBACK NamedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
 
 void NameControlWindow(const Form& form, Control& control) {
     if (!control.hWnd() || (control.kind() != Kind::TextBox && control.kind() != Kind::ComboBox)) return;
-    if (form.Words(control).name.empty()) return;
+    if (!form.Named(control)) return;
     SetWindowSubclass(control.hWnd(), NamedWindowProc, 1, reinterpret_cast<DWORD_PTR>(&control));
 }
 
-std::vector<Control*> AccessibleChildren(const Form& form) {
-    std::vector<Control*> children;
-    for (const auto& control : form.Controls()) {
-        const bool told = control->hWnd() ? IsWindowVisible(control->hWnd()) != FALSE
-                                          : control->kind() == Kind::PictureBox && control->Shown() &&
-                                                !form.Words(*control).name.empty();
-        if (told) children.push_back(control.get());
-    }
-    std::stable_sort(children.begin(), children.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-    return children;
-}
-
 void NotifyAccessibleFocus(const Form& form, const Control& control) {
-    const std::vector<Control*> children = AccessibleChildren(form);
-    const auto at = std::find(children.begin(), children.end(), &control);
-    if (at != children.end())
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, form.hWnd(), OBJID_CLIENT, static_cast<LONG>(at - children.begin()) + 1);
+    // Only the child's id: its words are built when a screen reader asks.
+    const long id = ChildIdOf(form, &control);
+    if (id != CHILDID_SELF) NotifyWinEvent(EVENT_OBJECT_FOCUS, form.hWnd(), OBJID_CLIENT, id);
 }
 
 // The form's client area: its own properties are the system's for the
@@ -222,21 +245,22 @@ struct FormAccessibility::Object : Forwarding {
     Object(IAccessible* inner, Form* form) : Forwarding(inner), form_(form) {}
     Form* form_;   // nullptr once the window is gone
 
-    // The control a child id stands for; nullptr for the area itself.
-    HRESULT ChildOf(const VARIANT& child, Control*& control) const {
-        control = nullptr;
+    // One call about the area itself, a control window or a box: `call`
+    // answers for the area and for a control window (each the system's
+    // object, given the id to ask about), `box` for a box.
+    template <typename Call, typename Box>
+    HRESULT OnChild(const VARIANT& child, Call call, Box box) const {
         if (!form_) return CO_E_OBJNOTCONNECTED;
         if (child.vt != VT_I4) return E_INVALIDARG;
-        if (child.lVal == CHILDID_SELF) return S_OK;
-        const std::vector<Control*> children = AccessibleChildren(*form_);
-        if (child.lVal < 1 || child.lVal > static_cast<long>(children.size())) return E_INVALIDARG;
-        control = children[static_cast<std::size_t>(child.lVal - 1)];
-        return S_OK;
-    }
-    long IdOf(const Control* control) const {
-        const std::vector<Control*> children = AccessibleChildren(*form_);
-        const auto at = std::find(children.begin(), children.end(), control);
-        return at == children.end() ? CHILDID_SELF : static_cast<long>(at - children.begin()) + 1;
+        if (child.lVal == CHILDID_SELF) return call(Inner(), child);
+        const Control* control = ChildAt(*form_, child.lVal);
+        if (!control) return E_INVALIDARG;
+        if (!control->hWnd()) return box(*control);
+        IAccessible* window = WindowObject(*form_, *control);
+        if (!window) return E_FAIL;
+        const HRESULT result = call(window, Int(CHILDID_SELF));
+        window->Release();
+        return result;
     }
     // A child as a VARIANT: a control window as its own object, a box as its id.
     void GiveChild(const Control* control, VARIANT* out) const {
@@ -245,88 +269,64 @@ struct FormAccessibility::Object : Forwarding {
             out->pdispVal = WindowObject(*form_, *control);
             if (out->pdispVal) return;
         }
-        *out = Int(IdOf(control));
-    }
-    // Calls about a control window go to its own object.
-    template <typename Call>
-    HRESULT OnWindow(const Control& control, Call call) const {
-        IAccessible* window = WindowObject(*form_, control);
-        if (!window) return E_FAIL;
-        const HRESULT result = call(window);
-        window->Release();
-        return result;
+        *out = Int(ChildIdOf(*form_, control));
     }
 
     STDMETHODIMP get_accChildCount(long* count) override {
         if (!count) return E_POINTER;
         if (!form_) return CO_E_OBJNOTCONNECTED;
-        *count = static_cast<long>(AccessibleChildren(*form_).size());
+        *count = ChildCount(*form_);
         return S_OK;
     }
     STDMETHODIMP get_accChild(VARIANT child, IDispatch** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
+        if (!form_) return CO_E_OBJNOTCONNECTED;
+        const Control* control = child.vt == VT_I4 ? ChildAt(*form_, child.lVal) : nullptr;
         if (!control) return E_INVALIDARG;
         if (!control->hWnd()) return S_FALSE;   // a box is a simple element
         *out = WindowObject(*form_, *control);
         return *out ? S_OK : E_FAIL;
     }
     STDMETHODIMP get_accName(VARIANT child, BSTR* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accName(child, out);
-        if (control->hWnd()) return OnWindow(*control, [&](IAccessible* w) { return w->get_accName(Int(CHILDID_SELF), out); });
-        return GiveText(form_->Words(*control).name, out);
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accName(id, out); },
+                       [&](const Control& box) { return GiveText(form_->Words(box).name, out); });
     }
     STDMETHODIMP get_accValue(VARIANT child, BSTR* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accValue(child, out);
-        if (control->hWnd()) return OnWindow(*control, [&](IAccessible* w) { return w->get_accValue(Int(CHILDID_SELF), out); });
-        if (out) *out = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accValue(id, out); },
+                       [&](const Control&) { return NotFound(out); });
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accDescription(child, out);
-        return GiveText(form_->Words(*control).description, out);
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accDescription(id, out); },
+                       [&](const Control& box) { return GiveText(form_->Words(box).description, out); });
     }
     STDMETHODIMP get_accRole(VARIANT child, VARIANT* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accRole(child, out);
-        if (control->hWnd()) return OnWindow(*control, [&](IAccessible* w) { return w->get_accRole(Int(CHILDID_SELF), out); });
-        if (!out) return E_POINTER;
-        *out = Int(form_->Words(*control).button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
-        return S_OK;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accRole(id, out); },
+                       [&](const Control& box) {
+                           if (!out) return E_POINTER;
+                           *out = Int(form_->Words(box).button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+                           return S_OK;
+                       });
     }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accState(child, out);
-        if (control->hWnd()) return OnWindow(*control, [&](IAccessible* w) { return w->get_accState(Int(CHILDID_SELF), out); });
-        if (!out) return E_POINTER;
-        long state = control->CanFocus() ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
-        if (GetFocus() == form_->hWnd() && form_->ActiveControl() == control) state |= STATE_SYSTEM_FOCUSED;
-        *out = Int(state);
-        return S_OK;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accState(id, out); },
+                       [&](const Control& box) {
+                           if (!out) return E_POINTER;
+                           long state = box.CanFocus() ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
+                           if (GetFocus() == form_->hWnd() && form_->ActiveControl() == &box)
+                               state |= STATE_SYSTEM_FOCUSED;
+                           *out = Int(state);
+                           return S_OK;
+                       });
     }
+    // Boxes have neither help nor a shortcut key.
     STDMETHODIMP get_accHelp(VARIANT child, BSTR* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accHelp(child, out);
-        if (out) *out = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accHelp(id, out); },
+                       [&](const Control&) { return NotFound(out); });
     }
     STDMETHODIMP get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accKeyboardShortcut(child, out);
-        if (out) *out = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accKeyboardShortcut(id, out); },
+                       [&](const Control&) { return NotFound(out); });
     }
     STDMETHODIMP get_accFocus(VARIANT* out) override {
         if (!out) return E_POINTER;
@@ -343,27 +343,26 @@ struct FormAccessibility::Object : Forwarding {
         return S_FALSE;
     }
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* out) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::get_accDefaultAction(child, out);
-        if (control->hWnd())
-            return OnWindow(*control, [&](IAccessible* w) { return w->get_accDefaultAction(Int(CHILDID_SELF), out); });
-        if (form_->Words(*control).button) return GiveText(L"Click", out);
-        if (out) *out = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accDefaultAction(id, out); },
+                       [&](const Control& box) {
+                           return form_->Words(box).button ? GiveText(L"Click", out) : NotFound(out);
+                       });
     }
     STDMETHODIMP accSelect(long flags, VARIANT child) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::accSelect(flags, child);
-        if (!(flags & SELFLAG_TAKEFOCUS) || !control->CanFocus()) return E_INVALIDARG;
+        if (!form_) return CO_E_OBJNOTCONNECTED;
+        if (child.vt != VT_I4) return E_INVALIDARG;
+        if (child.lVal == CHILDID_SELF) return Forwarding::accSelect(flags, child);
+        Control* control = ChildAt(*form_, child.lVal);
+        if (!control || !(flags & SELFLAG_TAKEFOCUS) || !control->CanFocus()) return E_INVALIDARG;
         form_->Focus(*control);
         return S_OK;
     }
     STDMETHODIMP accLocation(long* x, long* y, long* w, long* h, VARIANT child) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::accLocation(x, y, w, h, child);
+        if (!form_) return CO_E_OBJNOTCONNECTED;
+        if (child.vt != VT_I4) return E_INVALIDARG;
+        if (child.lVal == CHILDID_SELF) return Forwarding::accLocation(x, y, w, h, child);
+        const Control* control = ChildAt(*form_, child.lVal);
+        if (!control) return E_INVALIDARG;
         if (!x || !y || !w || !h) return E_POINTER;
         RECT r{};
         if (control->hWnd()) {
@@ -379,24 +378,25 @@ struct FormAccessibility::Object : Forwarding {
         return S_OK;
     }
     STDMETHODIMP accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(start, control); FAILED(hr)) return hr;
+        if (!form_) return CO_E_OBJNOTCONNECTED;
+        if (start.vt != VT_I4) return E_INVALIDARG;
+        const bool self = start.lVal == CHILDID_SELF;
+        if (!self && !ChildAt(*form_, start.lVal)) return E_INVALIDARG;
         if (!end) return E_POINTER;
         end->vt = VT_EMPTY;
-        const std::vector<Control*> children = AccessibleChildren(*form_);
-        const long count = static_cast<long>(children.size());
         long to = 0;
-        if (!control) {
+        if (self) {
             if (direction == NAVDIR_FIRSTCHILD) to = 1;
-            else if (direction == NAVDIR_LASTCHILD) to = count;
+            else if (direction == NAVDIR_LASTCHILD) to = ChildCount(*form_);
             else return Forwarding::accNavigate(direction, start, end);   // the window among its siblings
         } else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT) {
             to = start.lVal + 1;
         } else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT) {
             to = start.lVal - 1;
         }
-        if (to < 1 || to > count) return S_FALSE;
-        GiveChild(children[static_cast<std::size_t>(to - 1)], end);
+        const Control* control = ChildAt(*form_, to);
+        if (!control) return S_FALSE;
+        GiveChild(control, end);
         return S_OK;
     }
     STDMETHODIMP accHitTest(long x, long y, VARIANT* out) override {
@@ -410,31 +410,26 @@ struct FormAccessibility::Object : Forwarding {
         GetClientRect(window, &client);
         if (!PtInRect(&client, at)) return S_FALSE;
         const HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
-        if (child && child != window) {
-            for (const auto& control : form_->Controls()) {
-                if (control->hWnd() == child) {
-                    GiveChild(control.get(), out);
-                    return S_OK;
-                }
-            }
+        if (const Control* control = form_->ControlOf(child); control && control->hWnd() == child) {
+            GiveChild(control, out);
+            return S_OK;
         }
         // The innermost named box there: a drawing's band, else the drawing.
-        Control* box = form_->BoxAt(at);
-        while (box && IdOf(box) == CHILDID_SELF) box = box->Container();
-        *out = Int(box ? IdOf(box) : CHILDID_SELF);
+        const Control* box = form_->BoxAt(at);
+        while (box && ChildIdOf(*form_, box) == CHILDID_SELF) box = box->Container();
+        *out = Int(box ? ChildIdOf(*form_, box) : CHILDID_SELF);
         return S_OK;
     }
     STDMETHODIMP accDoDefaultAction(VARIANT child) override {
-        Control* control = nullptr;
-        if (const HRESULT hr = ChildOf(child, control); FAILED(hr)) return hr;
-        if (!control) return Forwarding::accDoDefaultAction(child);
-        if (control->hWnd()) return OnWindow(*control, [&](IAccessible* w) { return w->accDoDefaultAction(Int(CHILDID_SELF)); });
-        if (!form_->Words(*control).button) return DISP_E_MEMBERNOTFOUND;
-        // Posted: the click runs after this call has returned to the client.
-        const auto& controls = form_->Controls();
-        for (std::size_t i = 0; i < controls.size(); ++i)
-            if (controls[i].get() == control) PostMessageW(form_->hWnd(), kBoxDefaultAction, i, 0);
-        return S_OK;
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->accDoDefaultAction(id); },
+                       [&](const Control& box) {
+                           if (!form_->Words(box).button) return HRESULT(DISP_E_MEMBERNOTFOUND);
+                           // Posted: the click runs after this call has returned to the client.
+                           const auto& controls = form_->Controls();
+                           for (std::size_t i = 0; i < controls.size(); ++i)
+                               if (controls[i].get() == &box) PostMessageW(form_->hWnd(), kBoxDefaultAction, i, 0);
+                           return HRESULT(S_OK);
+                       });
     }
 };
 

@@ -1,11 +1,10 @@
 // What a screen reader finds in a form: the form's client area answers
 // WM_GETOBJECT with an accessible object whose children are the boxes the
 // form draws (simple elements, named by the form's ControlWords) and its
-// control windows (the system's objects, under the form's name for them).
+// control windows (the system's objects, under the form's name for them),
+// in tab order: child id k is the k-th of them.
 #pragma once
 #include <windows.h>
-
-#include <vector>
 
 namespace platform {
 
@@ -16,9 +15,6 @@ class Control;
 // the click runs after the call, not inside it: wParam is the box's position
 // in the form's controls.
 inline constexpr UINT kBoxDefaultAction = WM_APP + 0x2A1;
-
-// The controls a screen reader finds, in tab order: child id k is element k - 1.
-std::vector<Control*> AccessibleChildren(const Form& form);
 
 // A text box or list of the form answers screen readers under the name the
 // form gives it, also when asked directly, as when its focus is followed.

@@ -33,25 +33,6 @@ SIZE MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics = nu
 
 }  // namespace
 
-// A memory DC with its own bitmap selected, alive while AutoRedraw is on.
-struct Control::Image {
-    HDC dc = nullptr;
-    Bitmap bitmap;
-    HGDIOBJ old = nullptr;
-    int width = 0;
-    int height = 0;
-    Image(int w, int h) : width(w), height(h) {
-        WindowDC screen(nullptr);
-        dc = CreateCompatibleDC(screen.get());
-        bitmap.reset(CreateCompatibleBitmap(screen.get(), std::max(w, 1), std::max(h, 1)));
-        old = SelectObject(dc, bitmap.get());
-    }
-    ~Image() {
-        SelectObject(dc, old);
-        DeleteDC(dc);
-    }
-};
-
 Control::Control(Form& form, const ControlDef& def, Control* container)
     : form_(form), container_(container), name_(def.name), index_(def.index), kind_(def.kind),
       left_(def.left), top_(def.top), width_(def.width), height_(def.height), back_(def.back),
@@ -60,9 +41,8 @@ Control::Control(Form& form, const ControlDef& def, Control* container)
       autoSize_(def.flags & kAutoSize) {
     if (pictureId_) picture_ = LoadPicture(pictureId_, Dpi());
     if (def.font) {
-        font_ = MakeLogFont(*def.font, Dpi());
         fontPoints_ = def.font->points;
-        ownFont_.reset(CreateFontIndirectW(&font_));
+        SetOwnFont(*def.font);
     } else {
         font_ = form.LogFont();
         fontPoints_ = form.Def().font.points;
@@ -77,6 +57,9 @@ Control::~Control() {
 }
 
 int Control::Dpi() const { return form_.Dpi(); }
+
+// A list's height when dropped down: its eight entries, at every dpi.
+int Control::DroppedHeight() const { return ScalePixels(200, Dpi()); }
 int Control::ToPixels(int twips) const { return TwipsToPixels(twips, Dpi()); }
 
 RECT Control::PixelRect() const {
@@ -151,7 +134,7 @@ void Control::Create() {
     }
 
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
-    if (tab_ >= 0 && !(flags_ & kNoTabStop)) style |= WS_TABSTOP;
+    if (tab_ >= 0) style |= WS_TABSTOP;
     DWORD exStyle = 0;
     const wchar_t* windowClass = nullptr;
     // Child windows all belong to the form, placed where their container is drawn.
@@ -166,7 +149,7 @@ void Control::Create() {
     case Kind::ComboBox:
         windowClass = L"COMBOBOX";
         style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-        height = 200;   // the dropped-down list; the closed height is set below
+        height = DroppedHeight();   // the closed height is set below
         break;
     case Kind::CommandButton:
         windowClass = L"BUTTON";
@@ -214,9 +197,8 @@ void Control::FitCaption(HFONT font) {
 void Control::Rescale(HFONT formFont) {
     Font oldOwn;   // freed once the window uses the new one
     if (ownFont_) {
-        font_.lfHeight = -RoundHalfEven(fontPoints_ * Dpi() / 72.0);
         oldOwn = std::move(ownFont_);
-        ownFont_.reset(CreateFontIndirectW(&font_));
+        SetOwnFont(OwnFontDef());
     } else {
         font_ = form_.LogFont();
     }
@@ -227,7 +209,7 @@ void Control::Rescale(HFONT formFont) {
     else image_.reset();
     if (hwnd_) {
         const RECT r = FormRect();
-        const int height = kind_ == Kind::ComboBox ? 200 : r.bottom - r.top;
+        const int height = kind_ == Kind::ComboBox ? DroppedHeight() : r.bottom - r.top;
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (kind_ == Kind::ComboBox) FitComboHeight(r.bottom - r.top);
     }
@@ -303,16 +285,25 @@ std::wstring Control::List(int position) const {
     return entry;
 }
 
-void Control::SetFontName(const std::wstring& face) {
-    lstrcpynW(font_.lfFaceName, face.c_str(), LF_FACESIZE);
+FontDef Control::OwnFontDef() const {
+    return {font_.lfFaceName, fontPoints_, static_cast<int>(font_.lfWeight), font_.lfCharSet};
+}
+
+void Control::SetOwnFont(const FontDef& def) {
+    font_ = MakeLogFont(def, Dpi());
     ownFont_.reset(CreateFontIndirectW(&font_));
+}
+
+void Control::SetFontName(const std::wstring& face) {
+    FontDef def = OwnFontDef();
+    def.face = face.c_str();
+    SetOwnFont(def);
     ApplyFont();
 }
 
 void Control::SetFontSize(double points) {
     fontPoints_ = points;
-    font_.lfHeight = -RoundHalfEven(points * Dpi() / 72.0);
-    ownFont_.reset(CreateFontIndirectW(&font_));
+    SetOwnFont(OwnFontDef());
     ApplyFont();
 }
 
@@ -364,86 +355,11 @@ void Control::SetAutoRedraw(bool on) {
     image_.reset();
 }
 
-Control::Image& Control::CurrentImage() const {
-    if (!image_) {
-        const RECT client = ClientRect();
-        image_ = std::make_unique<Image>(client.right, client.bottom);
-        PaintPicture(image_->dc);
-        form_.PaintGraphics(image_->dc, this);
-    }
-    return *image_;
-}
-
-HDC Control::hDC() {
-    autoRedraw_ = true;
-    return CurrentImage().dc;
-}
-
-void Control::PaintPicture(HDC dc) const {
-    const RECT client = ClientRect();
-    Brush back(CreateSolidBrush(ToColorRef(back_)));
-    FillRect(dc, &client, back.get());
-    if (picture_) picture_->Draw(dc, 0, 0);
-}
-
-void Control::PaintGraphic(HDC dc) const {
-    if (!visible_) return;
-    RECT r = PixelRect();
-    if (kind_ == Kind::Line) {
-        Pen pen(CreatePen(PS_SOLID, 1, ToColorRef(fore_)));
-        Select selected(dc, pen.get());
-        MoveToEx(dc, r.left, r.top, nullptr);
-        LineTo(dc, r.right, r.bottom);
-        SetPixel(dc, r.right, r.bottom, ToColorRef(fore_));
-        return;
-    }
-    if (kind_ != Kind::Label) return;
-    Select font(dc, FontHandle());
-    SetBkModeScope transparent(dc, TRANSPARENT);
-    // One line, never wrapped or cut: a font a pixel wider than the one the
-    // layout was made with must not break "0  =   Black" in two.
-    const UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
-    if (!enabled_) {   // a disabled label: embossed grey
-        RECT shadow = r;
-        OffsetRect(&shadow, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextW(dc, text_.c_str(), -1, &shadow, format);
-        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    } else {
-        SetTextColor(dc, ToColorRef(fore_));
-    }
-    DrawTextW(dc, text_.c_str(), -1, &r, format);
-}
 
 bool Control::HitTest(POINT pixel) const {
     if (kind_ != Kind::Label || !visible_) return false;
     const RECT r = PixelRect();
     return PtInRect(&r, pixel) != FALSE;
-}
-
-void Control::PaintBox(HDC dc) const {
-    if (kind_ != Kind::PictureBox || !visible_) return;
-    const int saved = SaveDC(dc);
-    const RECT outer = FormRect();
-    IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
-    if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
-        Brush frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
-        FrameRect(dc, &outer, frame.get());
-    }
-    // What the box holds is cut off at its client area.
-    const RECT client = FormClientRect();
-    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
-    OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
-    if (autoRedraw_) {
-        const Image& image = CurrentImage();
-        BitBlt(dc, 0, 0, image.width, image.height, image.dc, 0, 0, SRCCOPY);
-    } else {
-        PaintPicture(dc);
-        form_.PaintGraphics(dc, this);
-    }
-    OffsetViewportOrgEx(dc, -client.left, -client.top, nullptr);
-    form_.PaintBoxes(dc, this);
-    RestoreDC(dc, saved);
 }
 
 }  // namespace platform

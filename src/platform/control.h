@@ -26,7 +26,6 @@ enum ControlFlags : unsigned {
     kHidden = 1u << 1,
     kDisabled = 1u << 2,
     kAutoSize = 1u << 3,   // size taken from the picture (picture boxes) or the caption (labels)
-    kNoTabStop = 1u << 4,
 };
 
 struct FontDef {
@@ -155,15 +154,16 @@ private:
     int Dpi() const;
     int ToPixels(int twips) const;
     void ApplyFont();
+    FontDef OwnFontDef() const;   // face, size, weight and charset of the control's own font
+    void SetOwnFont(const FontDef& def);
+    int DroppedHeight() const;
     void FitComboHeight(int wanted);
     void FitCaption(HFONT font);
     void Resize(int widthPx, int heightPx);
-    struct Image;           // the AutoRedraw persistent image
-    // The persistent image, made and drawn when first asked for after a
-    // change: a glyph box changes its size and colour while it is set up.
-    Image& CurrentImage() const;
+    // The AutoRedraw persistent image, made and drawn when first asked for
+    // after a change: a glyph box changes its size and colour while it is set up.
+    const Canvas& CurrentImage() const;
     void PaintPicture(HDC dc) const;
-    void DestroyImage();
 
     Form& form_;
     Control* container_;
@@ -188,7 +188,7 @@ private:
     HWND hwnd_ = nullptr;
 
     bool autoRedraw_ = false;
-    mutable std::unique_ptr<Image> image_;   // nullptr while out of date
+    mutable std::unique_ptr<Canvas> image_;   // nullptr while out of date
 };
 
 }  // namespace platform

@@ -1,9 +1,11 @@
+// A form's life (load, show, modal showing, unload), its controls, its
+// window procedure and the message loop. Input is in form_input.cpp, painting
+// in form_paint.cpp.
 #include "platform/form.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cwchar>
 #include <iterator>
 
@@ -67,6 +69,7 @@ LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {
+    tabOrdered_.clear();
     controls_.clear();
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -79,7 +82,7 @@ bool Form::Load(HWND owner) {
     if (!RegisterFormClass(FormProc, def_.icon)) return false;
     // The owner's dpi for a window shown over it, else the system's: the
     // monitor the window opens on tells its own dpi by WM_DPICHANGED.
-    dpi_ = owner ? WindowDpi(owner) : ScreenDpiY();
+    dpi_ = owner ? WindowDpi(owner) : SystemDpi();
     logFont_ = MakeLogFont(def_.font, dpi_);
     font_.reset(CreateFontIndirectW(&logFont_));
     RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
@@ -103,6 +106,7 @@ POINT Form::StartCorner(HWND owner, SIZE size) const {
 }
 
 void Form::CreateControls() {
+    tabOrdered_.clear();
     controls_.clear();
     controls_.reserve(layout_.size());
     for (const ControlDef& def : layout_) {
@@ -116,6 +120,10 @@ void Form::CreateControls() {
     for (const auto& control : controls_)
         if (control->hWnd())
             SetWindowPos(control->hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Tab indexes never change: sorted once, not at every Tab or focus move.
+    for (const auto& control : controls_) tabOrdered_.push_back(control.get());
+    std::stable_sort(tabOrdered_.begin(), tabOrdered_.end(),
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
 }
 
 bool Form::Show() {
@@ -136,16 +144,8 @@ void Form::ShowModal(Form& owner) {
     modalOwner_ = ownerWindow;
     if (ownerWindow) EnableWindow(ownerWindow, FALSE);
     Show();
-    MSG msg;
-    while (hwnd_) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {   // the program is ending: leave the quit for the outer loop
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            Unload();
-            break;
-        }
-        if (got > 0) DispatchWithTab(msg);   // -1: one lost message, as in RunMessageLoop
-    }
+    RunMessageLoop(hwnd_);
+    Unload();   // still there only when the program is ending
     if (ownerWindow && IsWindow(ownerWindow)) EnableWindow(ownerWindow, TRUE);
 }
 
@@ -177,116 +177,23 @@ Control& Form::Item(const std::wstring& name, int index) const {
     return *control;
 }
 
+Control* Form::ControlOf(HWND window) const {
+    if (!window || window == hwnd_) return nullptr;
+    for (const auto& control : controls_)
+        if (control->hWnd() && (control->hWnd() == window || IsChild(control->hWnd(), window))) return control.get();
+    return nullptr;
+}
+
 std::vector<Control*> Form::TabOrder() const {
     std::vector<Control*> order;
-    for (const auto& control : controls_)
-        if (control->CanFocus()) order.push_back(control.get());
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    for (Control* control : tabOrdered_)
+        if (control->CanFocus()) order.push_back(control);
     return order;
-}
-
-void Form::Tab(HWND from, bool backwards) {
-    const std::vector<Control*> order = TabOrder();
-    if (order.empty()) return;
-    const Control* box = from == hwnd_ ? focusedBox_ : nullptr;   // the form's window holds a box's focus
-    auto current = std::find_if(order.begin(), order.end(), [&](const Control* c) {
-        return box ? c == box : c->hWnd() && (c->hWnd() == from || IsChild(c->hWnd(), from));
-    });
-    std::ptrdiff_t at = current == order.end() ? -1 : current - order.begin();
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    at = backwards ? (at <= 0 ? count - 1 : at - 1) : (at + 1) % count;
-    Control& next = *order[static_cast<std::size_t>(at)];
-    ShowFocusCues();
-    Focus(next);
-    if (next.kind() == Kind::TextBox) SendMessageW(next.hWnd(), EM_SETSEL, 0, -1);
-}
-
-void Form::Focus(Control& control) {
-    if (control.hWnd()) {
-        SetFocus(control.hWnd());
-    } else if (hwnd_) {
-        Control* before = focusedBox_;
-        focusedBox_ = &control;
-        if (GetFocus() != hwnd_) SetFocus(hwnd_);   // WM_SETFOCUS tells the move
-        else if (before != &control) OnBoxFocusMoved(before);
-    }
-}
-
-void Form::OnBoxFocusMoved(Control* before) {
-    if (before) before->Invalidate();
-    if (!focusedBox_) return;
-    focusedBox_->Invalidate();
-    NotifyAccessibleFocus(*this, *focusedBox_);
-}
-
-LRESULT Form::OnGetObject(WPARAM wp, LPARAM lp) {
-    // Only the client area is the form's own; the rest is the system's.
-    if (static_cast<LONG>(lp) == OBJID_CLIENT) {
-        if (!accessibility_) accessibility_ = std::make_unique<FormAccessibility>(*this);
-        if (const LRESULT answer = accessibility_->Answer(wp)) return answer;
-    }
-    return DefWindowProcW(hwnd_, WM_GETOBJECT, wp, lp);
-}
-
-void Form::OnBoxDefaultAction(WPARAM position) {
-    if (position < controls_.size()) OnClick(*controls_[position]);
-}
-
-bool Form::FocusCuesShown() const {
-    return hwnd_ && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
-}
-
-LRESULT Form::OnChangeUiState(WPARAM wp, LPARAM lp) {
-    // A form is a top-level window: the change is its own and its children's.
-    WORD action = LOWORD(wp);
-    if (action == UIS_INITIALIZE) {   // hidden, unless the user wants the cues all the time
-        BOOL alwaysCues = FALSE;
-        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysCues, 0);
-        action = alwaysCues ? UIS_CLEAR : UIS_SET;
-    }
-    const WORD flags = HIWORD(wp);
-    const WORD next = action == UIS_SET ? (uiState_ | flags) : action == UIS_CLEAR ? (uiState_ & ~flags) : uiState_;
-    if (next != uiState_) SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), lp);
-    return 0;
-}
-
-void Form::OnUpdateUiState(WPARAM wp, LPARAM lp) {
-    if (LOWORD(wp) == UIS_SET) uiState_ |= HIWORD(wp);
-    else if (LOWORD(wp) == UIS_CLEAR) uiState_ &= static_cast<WORD>(~HIWORD(wp));
-    DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);   // and on to the child windows
-    if (focusedBox_) focusedBox_->Invalidate();
-}
-
-void Form::ShowFocusCues() {
-    if (hwnd_) SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-}
-
-bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
-    if (!focusedBox_ || GetFocus() != hwnd_) return false;
-    switch (key) {
-    case VK_SPACE:
-    case VK_RETURN:
-        ShowFocusCues();
-        if (!(flags & (1 << 30))) OnClick(*focusedBox_);   // a key held down clicks once
-        return true;
-    case VK_UP:
-    case VK_DOWN:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_HOME:
-    case VK_END:
-        ShowFocusCues();
-        if (Control* next = BoxForKey(*focusedBox_, static_cast<UINT>(key)); next && next->CanFocus()) Focus(*next);
-        return true;
-    default:
-        return false;
-    }
 }
 
 void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text) {
     if (!hwnd_ || !at.hWnd()) return;
-    if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_);
+    if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_, dpi_);
     balloonTarget_ = at.hWnd();
     balloon_->Show(at.hWnd(), title, text);
 }
@@ -299,12 +206,6 @@ HWND Form::BalloonWindow() const { return balloon_ ? balloon_->hWnd() : nullptr;
 
 HWND Form::TipWindow() const { return tips_ ? tips_->hWnd() : nullptr; }
 
-void Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
-    // The tooltip is made at the first move over the form, long after it is painted.
-    if (!tips_ && msg == WM_MOUSEMOVE) tips_ = std::make_unique<BoxTips>(*this);
-    if (tips_) tips_->Relay(msg, wp, lp);
-}
-
 LRESULT Form::OnNotify(LPARAM lp) {
     auto* header = reinterpret_cast<NMHDR*>(lp);
     if (tips_ && header->hwndFrom == tips_->hWnd() && header->code == TTN_GETDISPINFOW)
@@ -312,126 +213,13 @@ LRESULT Form::OnNotify(LPARAM lp) {
     return 0;
 }
 
-void Form::OnCommand(WPARAM wp, LPARAM lp) {
-    if (!lp) return;
-    const WORD code = HIWORD(wp);
-    if (code != BN_CLICKED && code != EN_CHANGE) return;
-    for (const auto& control : controls_) {
-        if (control->hWnd() != reinterpret_cast<HWND>(lp)) continue;
-        if (code == BN_CLICKED) OnClick(*control);
-        else OnChange(*control);
-        return;
+LRESULT Form::OnGetObject(WPARAM wp, LPARAM lp) {
+    // Only the client area is the form's own; the rest is the system's.
+    if (static_cast<LONG>(lp) == OBJID_CLIENT) {
+        if (!accessibility_) accessibility_ = std::make_unique<FormAccessibility>(*this);
+        if (const LRESULT answer = accessibility_->Answer(wp)) return answer;
     }
-}
-
-void Form::OnParentNotify(WPARAM wp) {
-    // A press on a child window; a press on the form's own surface comes as WM_LBUTTONDOWN.
-    const WORD event = LOWORD(wp);
-    if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) return;
-    POINT at{};
-    GetCursorPos(&at);
-    ScreenToClient(hwnd_, &at);
-    if (ChildWindowFromPointEx(hwnd_, at, CWP_SKIPINVISIBLE) != balloonTarget_) HideBalloon();
-}
-
-void Form::PaintFocusCue(HDC dc) const {
-    if (!focusedBox_ || GetFocus() != hwnd_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
-    RECT inside = focusedBox_->FormClientRect();
-    SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
-    SetBkColor(dc, RGB(255, 255, 255));
-    DrawFocusRect(dc, &inside);
-}
-
-Control* Form::ActiveControl() const {
-    const HWND focus = GetFocus();
-    if (!hwnd_ || !focus) return nullptr;
-    if (focus == hwnd_) return focusedBox_;
-    for (const auto& control : controls_)
-        if (control->hWnd() && (control->hWnd() == focus || IsChild(control->hWnd(), focus))) return control.get();
-    return nullptr;
-}
-
-Control* Form::BoxAt(POINT pixel) const { return BoxAt(pixel, nullptr); }
-
-Control* Form::BoxAt(POINT pixel, const Control* container) const {
-    if (container && !container->ClientHolds(pixel)) return nullptr;   // what a box holds is cut off there
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        Control* box = it->get();
-        if (box->Container() != container || box->kind() != Kind::PictureBox || !box->Visible() || !box->Enabled())
-            continue;
-        const RECT r = box->FormRect();
-        if (!PtInRect(&r, pixel)) continue;
-        Control* inner = BoxAt(pixel, box);
-        return inner ? inner : box;
-    }
-    return nullptr;
-}
-
-void Form::ClickAt(Control* container, POINT pixel) {
-    // Labels lie on their container's surface: a click on one is its own.
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        if ((*it)->Container() == container && (*it)->HitTest(pixel)) {
-            OnClick(**it);
-            return;
-        }
-    }
-    if (container) OnClick(*container);
-}
-
-void Form::PaintGraphics(HDC dc, const Control* container) const {
-    RECT update{};
-    GetClipBox(dc, &update);
-    for (const auto& control : controls_) {
-        if (control->Container() != container || (control->kind() != Kind::Label && control->kind() != Kind::Line))
-            continue;
-        RECT r = control->PixelRect();
-        if (control->kind() == Kind::Line) {   // end points, in any order, the last one drawn too
-            r = {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right) + 1,
-                 std::max(r.top, r.bottom) + 1};
-        } else {
-            r.right = std::max(r.right, update.right);   // a caption may run on past its box,
-            ++r.bottom;                                  // and a greyed one has a shadow
-        }
-        RECT common{};
-        if (IntersectRect(&common, &r, &update)) control->PaintGraphic(dc);
-    }
-}
-
-void Form::PaintBoxes(HDC dc, const Control* container) const {
-    // Only the boxes the update reaches: a click repaints one band, not all of them.
-    for (const auto& control : controls_) {
-        if (control->Container() != container || control->kind() != Kind::PictureBox) continue;
-        const RECT box = control->FormRect();
-        if (RectVisible(dc, &box)) control->PaintBox(dc);
-    }
-}
-
-void Form::PaintSurface(HDC dc) const {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    Brush back(CreateSolidBrush(ToColorRef(def_.back)));
-    FillRect(dc, &client, back.get());
-    PaintGraphics(dc, nullptr);
-    PaintBoxes(dc, nullptr);
-    PaintFocusCue(dc);
-}
-
-void Form::Paint() {
-    PaintDC paint(hwnd_);
-    const RECT& update = paint.update();
-    const int width = update.right - update.left, height = update.bottom - update.top;
-    if (width <= 0 || height <= 0) return;
-    // Drawn off screen first: a band is painted over its drawing, and the
-    // drawing must never show through on the screen.
-    MemoryDC memory(paint.get());
-    Bitmap bitmap(CreateCompatibleBitmap(paint.get(), width, height));
-    {
-        Select selected(memory.get(), bitmap.get());
-        SetViewportOrgEx(memory.get(), -update.left, -update.top, nullptr);
-        PaintSurface(memory.get());
-        SetViewportOrgEx(memory.get(), 0, 0, nullptr);
-        BitBlt(paint.get(), update.left, update.top, width, height, memory.get(), 0, 0, SRCCOPY);
-    }
+    return DefWindowProcW(hwnd_, WM_GETOBJECT, wp, lp);
 }
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -443,54 +231,11 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     font_ = std::move(font);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Everything else measured at the old dpi: the tips' places and widths.
+    if (tips_) tips_->Rescale();
+    if (balloon_) balloon_->Rescale(dpi_);
+    OnRescaled();
     InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = WindowObject<Form>(hwnd, msg, lp);
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
-    return self->Handle(msg, wp, lp);
-}
-
-POINT Form::PointOf(LPARAM lp) { return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
-
-void Form::OnPress(POINT at) {
-    // A box's border is not its client area: a press there is nobody's.
-    Control* box = BoxAt(at);
-    if (box && !box->ClientHolds(at)) return;
-    pressedBox_ = box;
-    if (box && box->CanFocus()) Focus(*box);
-    SetCapture(hwnd_);
-    pressed_ = true;
-}
-
-void Form::OnRelease(POINT at) {
-    if (!pressed_) return;
-    Control* box = pressedBox_;
-    pressed_ = false;
-    pressedBox_ = nullptr;
-    ReleaseCapture();
-    if (!box) {
-        ClickAt(nullptr, at);
-        return;
-    }
-    // A box's click is a press and release both on it, as for a button.
-    const RECT client = box->FormClientRect();
-    if (box->ClientHolds(at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
-}
-
-bool Form::OnActivate(bool active) {
-    // Keep the focused control across a switch to another window and back.
-    if (!active) {
-        HideBalloon();
-        HWND focus = GetFocus();
-        if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
-        return false;
-    }
-    if (!lastFocus_ || (lastFocus_ != hwnd_ && !(IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)))) return false;
-    SetFocus(lastFocus_);
-    return true;
 }
 
 void Form::OnDestroy() {
@@ -509,6 +254,13 @@ void Form::OnNcDestroy() {
     lastFocus_ = nullptr;
     font_.reset();
     SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = WindowObject<Form>(hwnd, msg, lp);
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
+    return self->Handle(msg, wp, lp);
 }
 
 LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -608,24 +360,21 @@ void DispatchWithTab(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(HWND modal) {
     MSG msg;
-    for (;;) {
+    while (!modal || IsWindow(modal)) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got == 0) {
+            if (!modal) return static_cast<int>(msg.wParam);
+            PostQuitMessage(static_cast<int>(msg.wParam));   // the program is ending: the outer loop ends it
+            return 0;
+        }
         // -1 is one message that could not be received, not the end of the
         // program: under Wine a text sent from another process that does not
         // fit on this thread's stack fails this way, and the next one is fine.
         if (got > 0) DispatchWithTab(msg);
     }
-}
-
-void PumpPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        DispatchWithTab(msg);
-    }
+    return 0;
 }
 
 }  // namespace platform

@@ -71,7 +71,13 @@ public:
     // The control of that name (and array index); nullptr when there is none.
     Control* Find(const std::wstring& name, int index = -1) const;
     Control& Item(const std::wstring& name, int index = -1) const;
+    // The control whose window is `window` or holds it (a list's own edit
+    // box); nullptr for the form's window and for windows not of this form.
+    Control* ControlOf(HWND window) const;
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    // Every control in tab order (those that take no focus first): the order
+    // of Tab and of what a screen reader finds in the window.
+    const std::vector<Control*>& TabOrdered() const { return tabOrdered_; }
 
     // The program ends when this form's window is gone.
     void SetQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
@@ -106,6 +112,9 @@ public:
         (void)control;
         return {};
     }
+    // Whether `control` has a name, without building its words: asked for
+    // every box whenever the focus moves.
+    virtual bool Named(const Control& control) const { return !Words(control).name.empty(); }
     // The form's tooltip window once the mouse has been over the form; nullptr before.
     HWND TipWindow() const;
 
@@ -126,6 +135,8 @@ protected:
         (void)key;
         return nullptr;
     }
+    // The form has been laid out again at a new dpi.
+    virtual void OnRescaled() {}
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -139,6 +150,7 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
+    // The controls that can take the focus now, in tab order.
     std::vector<Control*> TabOrder() const;
     // Keyboard on a focused box: Space and Enter click it, arrows, Home and
     // End move the focus. False for any other key.
@@ -167,6 +179,7 @@ private:
     FormDef def_;
     std::vector<ControlDef> layout_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control*> tabOrdered_;
     LOGFONTW logFont_{};
     Font font_;
     HWND hwnd_ = nullptr;
@@ -184,14 +197,14 @@ private:
     HWND balloonTarget_ = nullptr;
 };
 
-// Runs the message loop until WM_QUIT; returns its exit code.
-int RunMessageLoop();
+// Runs the message loop until WM_QUIT, and returns its exit code; with a
+// `modal` window, only until that window is gone (a WM_QUIT then is left in
+// the queue for the outer loop, and 0 returned).
+int RunMessageLoop(HWND modal = nullptr);
 // Dispatches one message, with Tab moving the focus along the form's tab order.
 void DispatchWithTab(MSG& msg);
-// Dispatches whatever is queued, without waiting.
-void PumpPending();
 
 // LOGFONT of a face at a size in points at `dpi`.
-LOGFONTW MakeLogFont(const FontDef& def, int dpi = ScreenDpiY());
+LOGFONTW MakeLogFont(const FontDef& def, int dpi);
 
 }  // namespace platform

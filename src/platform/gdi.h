@@ -79,6 +79,54 @@ private:
     PAINTSTRUCT ps_{};
 };
 
+// A memory DC with a bitmap of its own selected into it: an image drawn off
+// the screen. Empty (no DC) when either cannot be had.
+class Canvas {
+public:
+    Canvas(HDC compatible, int width, int height)
+        : width_(width), height_(height), dc_(CreateCompatibleDC(compatible)),
+          bitmap_(CreateCompatibleBitmap(compatible, width > 0 ? width : 1, height > 0 ? height : 1)) {
+        if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
+    }
+    ~Canvas() {
+        if (old_) SelectObject(dc_, old_);
+        if (dc_) DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    explicit operator bool() const { return old_ != nullptr; }
+    HDC get() const { return old_ ? dc_ : nullptr; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+private:
+    int width_, height_;
+    HDC dc_;
+    Bitmap bitmap_;
+    HGDIOBJ old_ = nullptr;
+};
+
+// Paints `area` of `target` (its own coordinates) through an off-screen
+// image, so the screen never shows a half-drawn state, then copies to the
+// target only what its clip box still asks for. `paint` draws in the
+// target's coordinates. Without memory for the image it paints directly.
+template <typename Paint>
+void PaintOffscreen(HDC target, const RECT& area, Paint paint) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
+    Canvas canvas(target, width, height);
+    if (!canvas) {
+        paint(target);
+        return;
+    }
+    SetViewportOrgEx(canvas.get(), -area.left, -area.top, nullptr);
+    paint(canvas.get());
+    SetViewportOrgEx(canvas.get(), 0, 0, nullptr);
+    RECT copy{};
+    if (GetClipBox(target, &copy) == ERROR || !IntersectRect(&copy, &copy, &area)) copy = area;
+    BitBlt(target, copy.left, copy.top, copy.right - copy.left, copy.bottom - copy.top, canvas.get(),
+           copy.left - area.left, copy.top - area.top, SRCCOPY);
+}
+
 class SetBkModeScope {
 public:
     SetBkModeScope(HDC dc, int mode) : dc_(dc), old_(SetBkMode(dc, mode)) {}

@@ -30,8 +30,13 @@ bool Balloon::Create() {
     if (!tip_) return false;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, WindowDpi(owner_)));   // one sentence on a line or two
+    Rescale(dpi_);
     return true;
+}
+
+void Balloon::Rescale(int dpi) {
+    dpi_ = dpi;
+    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, dpi_));   // one sentence on a line or two
 }
 
 void Balloon::Show(HWND target, const std::wstring& title, const std::wstring& text) {
@@ -64,7 +69,7 @@ BoxTips::BoxTips(Form& form) : form_(form) {
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hWnd(), nullptr,
                            GetModuleHandleW(nullptr), nullptr);
     if (!tip_) return;
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(320, form.Dpi()));   // several lines rather than one long one
+    SetWidth();
     const auto& controls = form.Controls();
     // The tooltip takes the first of its tools that holds the mouse: the
     // boxes on top come first, so a band's tip wins over its drawing's.
@@ -72,21 +77,39 @@ BoxTips::BoxTips(Form& form) : form_(form) {
         const Control& control = *controls[i];
         const ControlWords words = form.Words(control);
         if (words.tip.empty() && !words.tipMayCome) continue;
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = form.hWnd();
-        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        TTTOOLINFOW tool = BoxTool(i);
         if (control.hWnd()) {
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
             tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd());
-        } else if (control.kind() == Kind::PictureBox) {
-            // The client area: neighbouring swatches share a border line.
-            tool.uId = i + 1;
-            tool.rect = control.FormClientRect();
-        } else {
+        } else if (control.kind() != Kind::PictureBox) {
             continue;
         }
         SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+TTTOOLINFOW BoxTips::BoxTool(std::size_t position) const {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form_.hWnd();
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    tool.uId = position + 1;
+    tool.rect = form_.Controls()[position]->FormClientRect();
+    return tool;
+}
+
+void BoxTips::SetWidth() {
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(320, form_.Dpi()));   // several lines rather than one long one
+}
+
+void BoxTips::Rescale() {
+    if (!tip_) return;
+    SetWidth();
+    // A box that has no tool is not found: the tooltip ignores it.
+    for (std::size_t i = 0; i < form_.Controls().size(); ++i) {
+        if (form_.Controls()[i]->hWnd()) continue;
+        TTTOOLINFOW tool = BoxTool(i);
+        SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -102,12 +125,8 @@ void BoxTips::Relay(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 Control* BoxTips::ControlOf(HWND window, UINT_PTR id) const {
+    if (window) return form_.ControlOf(window);
     const auto& controls = form_.Controls();
-    if (window) {
-        for (const auto& control : controls)
-            if (control->hWnd() == window) return control.get();
-        return nullptr;
-    }
     return id >= 1 && id <= controls.size() ? controls[id - 1].get() : nullptr;
 }
 

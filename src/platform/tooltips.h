@@ -16,7 +16,7 @@ class Control;
 // balloon (EM_SHOWBALLOONTIP) shows nothing under Wine.
 class Balloon {
 public:
-    explicit Balloon(HWND owner) : owner_(owner) {}
+    Balloon(HWND owner, int dpi) : owner_(owner), dpi_(dpi) {}
     ~Balloon();
     Balloon(const Balloon&) = delete;
     Balloon& operator=(const Balloon&) = delete;
@@ -24,6 +24,8 @@ public:
     // Points at the middle of `target`'s bottom edge.
     void Show(HWND target, const std::wstring& title, const std::wstring& text);
     void Hide();
+    // The owner's dpi has changed.
+    void Rescale(int dpi);
     bool Shown() const { return shown_; }
     HWND hWnd() const { return tip_; }
 
@@ -32,6 +34,7 @@ private:
     TTTOOLINFOW Tool();
 
     HWND owner_;
+    int dpi_;
     HWND tip_ = nullptr;
     std::wstring text_;
     std::wstring title_;
@@ -52,10 +55,17 @@ public:
     void Relay(UINT msg, WPARAM wp, LPARAM lp);
     // TTN_GETDISPINFOW from the tooltip: fills in the tip of its tool.
     void GiveText(NMTTDISPINFOW& info);
-    // The control of a tool of this tooltip; nullptr for none.
-    Control* ControlOf(HWND window, UINT_PTR id) const;
+    // After the form was laid out at another dpi: the boxes' tools where the
+    // boxes are now, and the tips' width.
+    void Rescale();
 
 private:
+    // The control of a tool of this tooltip; nullptr for none.
+    Control* ControlOf(HWND window, UINT_PTR id) const;
+    // A box's tool covers its client area: neighbouring swatches share a border line.
+    TTTOOLINFOW BoxTool(std::size_t position) const;
+    void SetWidth();
+
     Form& form_;
     HWND tip_ = nullptr;
     std::wstring text_;   // the last tip given, alive while the tooltip shows it

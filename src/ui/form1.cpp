@@ -24,18 +24,22 @@ std::wstring Form1::Rang2(const std::wstring& colour) const { return model::Rang
 std::wstring Form1::Tolerance(const std::wstring& index) const { return model::Tolerance(index); }
 std::wstring Form1::MAs(const std::wstring& position) const { return model::MAs(position); }
 
-bool Form1::PaintBand(const wchar_t* band, const std::wstring& index) {
+bool Form1::PaintBand(platform::Control& band, const std::wstring& index) {
     const auto colour = platform::TextToInt32(Rang(index));
     if (!colour) return false;
-    Item(band).SetBackColor(static_cast<platform::OleColour>(*colour));
+    band.SetBackColor(static_cast<platform::OleColour>(*colour));
     return true;
 }
 
 void Form1::Form_Load() {
+    for (std::size_t r = 0; r < kReaders.size(); ++r) readers_[r] = FindBands(kReaders[r]);
+    writer_ = FindBands(kWriter);
+    for (std::size_t p = 0; p < kPalettes.size(); ++p) paletteBands_[p] = &Item(kPalettes[p].band);
+
     CCal_Click();                       // finds no selection and picks "±5%" itself
     Item(L"Combo1").SetListIndex(6);
     for (int k = 0; k <= 11; ++k)       // legend: P1 Black .. P12 Gold, in the bands' own colours
-        PaintBand((L"P" + platform::IntegerText(k + 1)).c_str(), platform::IntegerText(k));
+        PaintBand(Item(L"P" + platform::IntegerText(k + 1)), platform::IntegerText(k));
     glyph::SetButtonPicLeft(Item(L"CCal"), Item(L"PicCal"));
     glyph::SetButtonPicRight(Item(L"CAb"), Item(L"Pab"));
 }
@@ -45,6 +49,27 @@ void Form1::Form_Unload(short& cancel) {
     if (about_ && about_->IsLoaded()) about_->Unload();
     glyph::RemoveButtonPic(Item(L"CCal"));
     glyph::RemoveButtonPic(Item(L"CAb"));
+}
+
+void Form1::OnRescaled() {
+    // The glyph buttons' captions were padded for the old dpi's font.
+    glyph::RefitButtonPic(Item(L"CCal"));
+    glyph::RefitButtonPic(Item(L"CAb"));
+}
+
+Form1::BandControls Form1::FindBands(const Reader& bands) const {
+    BandControls found;
+    found.digitCount = bands.digitCount;
+    for (int i = 0; i < bands.digitCount; ++i)
+        found.digits[static_cast<std::size_t>(i)] = &Item(bands.digits[static_cast<std::size_t>(i)]);
+    found.multiplier = &Item(bands.multiplier);
+    found.tolerance = &Item(bands.tolerance);
+    found.readout = bands.readout ? &Item(bands.readout) : nullptr;
+    return found;
+}
+
+const Form1::BandControls& Form1::BandsOf(const Reader& bands) const {
+    return &bands == &kWriter ? writer_ : readers_[static_cast<std::size_t>(&bands - kReaders.data())];
 }
 
 void Form1::CAb_Click() {

@@ -1,5 +1,6 @@
 // The main window: two readers, the four-band writer and the legend.
 #pragma once
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,7 @@ public:
     // Tooltips and screen-reader names: the colour of a swatch, band or legend
     // swatch and what it stands for there, the names of drawings and boxes.
     platform::ControlWords Words(const platform::Control& control) const override;
+    bool Named(const platform::Control& control) const override;
 
     // The About window once it has been opened; nullptr before.
     Form2* About() const { return about_.get(); }
@@ -58,20 +60,35 @@ protected:
     void OnClick(platform::Control& control) override;
     void OnChange(platform::Control& control) override;
     platform::Control* BoxForKey(const platform::Control& box, UINT key) override;
+    void OnRescaled() override;
 
 private:
     void Form_Initialize();
+    // The controls of a drawing's bands and its readout, looked up once
+    // when the form loads: a click finds them without a search by name.
+    struct BandControls {
+        std::array<platform::Control*, 3> digits{};
+        int digitCount = 0;
+        platform::Control* multiplier = nullptr;
+        platform::Control* tolerance = nullptr;
+        platform::Control* readout = nullptr;
+    };
+    BandControls FindBands(const Reader& bands) const;
+    const BandControls& BandsOf(const Reader& bands) const;
     // The colour texts of a drawing's bands, as its readout reads them.
-    std::vector<std::wstring> DigitColours(const Reader& bands) const;
-    std::wstring ColourOf(const wchar_t* band) const;
+    std::vector<std::wstring> DigitColours(const BandControls& bands) const;
+    static std::wstring ColourOf(const platform::Control& band);
     // For a readout and the writer's drawing: whether the value shown, or
     // that the writer's bands stand for, is a standard one for its tolerance
     // (empty before a reader's first click). None for every other control.
     std::optional<std::wstring> SeriesNoteOf(const platform::Control& control) const;
     void PaintSwatchBand(const wchar_t* palette, const short& index);
     // Sets a band's colour from a colour index text; false if the index has no colour.
-    bool PaintBand(const wchar_t* band, const std::wstring& index);
+    bool PaintBand(platform::Control& band, const std::wstring& index);
 
+    std::array<BandControls, 2> readers_;   // as kReaders
+    BandControls writer_;
+    std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
     std::unique_ptr<Form2> about_;
 };
 

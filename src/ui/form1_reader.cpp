@@ -12,11 +12,11 @@
 namespace ui {
 
 void Form1::PaintSwatchBand(const wchar_t* paletteName, const short& index) {
-    for (const Palette& palette : kPalettes) {
-        if (std::wstring_view(palette.name) != paletteName) continue;
+    for (std::size_t p = 0; p < kPalettes.size(); ++p) {
+        if (std::wstring_view(kPalettes[p].name) != paletteName) continue;
         // The band takes the colour code's colour, never the swatch's own.
-        PaintBand(palette.band, platform::IntegerText(index));
-        RRang(palette.selector);
+        PaintBand(*paletteBands_[p], platform::IntegerText(index));
+        RRang(kPalettes[p].selector);
         return;
     }
 }
@@ -35,31 +35,32 @@ namespace {
 constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
 }  // namespace
 
-std::wstring Form1::ColourOf(const wchar_t* band) const {
-    return platform::IntegerText(static_cast<std::int32_t>(Item(band).BackColor()));
+std::wstring Form1::ColourOf(const platform::Control& band) {
+    return platform::IntegerText(static_cast<std::int32_t>(band.BackColor()));
 }
 
-std::vector<std::wstring> Form1::DigitColours(const Reader& bands) const {
+std::vector<std::wstring> Form1::DigitColours(const BandControls& bands) const {
     std::vector<std::wstring> digits;
-    for (int i = 0; i < bands.digitCount; ++i) digits.push_back(ColourOf(bands.digits[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < bands.digitCount; ++i) digits.push_back(ColourOf(*bands.digits[static_cast<std::size_t>(i)]));
     return digits;
 }
 
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
-    Item(reader->readout).SetText(reader::ReadoutText(DigitColours(*reader), ColourOf(reader->multiplier),
-                                                      ColourOf(reader->tolerance), kPlatformNumbers));
+    const BandControls& bands = BandsOf(*reader);
+    bands.readout->SetText(reader::ReadoutText(DigitColours(bands), ColourOf(*bands.multiplier),
+                                               ColourOf(*bands.tolerance), kPlatformNumbers));
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (control.Name() == L"Picture6")
-        return reader::WriterNote(DigitColours(kWriter), ColourOf(kWriter.multiplier), ColourOf(kWriter.tolerance),
+    if (&control == Find(L"Picture6"))
+        return reader::WriterNote(DigitColours(writer_), ColourOf(*writer_.multiplier), ColourOf(*writer_.tolerance),
                                   kPlatformNumbers);
-    for (const Reader& r : kReaders) {
-        if (control.Name() != r.readout) continue;
+    for (const BandControls& r : readers_) {
+        if (&control != r.readout) continue;
         if (control.Text().empty()) return std::wstring();   // nothing read yet
-        return reader::SeriesNote(DigitColours(r), ColourOf(r.multiplier), ColourOf(r.tolerance), kPlatformNumbers);
+        return reader::SeriesNote(DigitColours(r), ColourOf(*r.multiplier), ColourOf(*r.tolerance), kPlatformNumbers);
     }
     return std::nullopt;
 }

@@ -68,6 +68,19 @@ std::wstring Joined(const std::wstring& a, const std::wstring& b) {
     return a.empty() ? b : b.empty() ? a : a + L", " + b;
 }
 
+// The colour index a legend swatch stands for: P1 Black .. P12 Gold; -1 for
+// any other control.
+int LegendIndex(const platform::Control& control) {
+    const std::wstring& name = control.Name();
+    if (control.Index() != -1 || name.size() < 2 || name.size() > 3 || name[0] != L'P') return -1;
+    int number = 0;
+    for (std::size_t i = 1; i < name.size(); ++i) {
+        if (name[i] < L'0' || name[i] > L'9') return -1;
+        number = number * 10 + (name[i] - L'0');
+    }
+    return number >= 1 && number <= model::kColourCount ? number - 1 : -1;
+}
+
 // The palette's role, from the band it paints.
 BandRole RoleOf(const ui::Palette& palette, int& number) {
     for (const BandPlace& place : kBands) {
@@ -101,8 +114,7 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + name,
                 place.resistor, false};
     }
-    for (int k = 0; k < model::kColourCount; ++k) {   // legend swatch P1 Black .. P12 Gold
-        if (name != L"P" + platform::IntegerText(k + 1)) continue;
+    if (const int k = LegendIndex(control); k >= 0) {
         const std::wstring meaning = reader::LegendMeaning(k);
         return {meaning, L"Legend, " + meaning, L"Legend", false};
     }
@@ -114,6 +126,18 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         return {L"", named.name, L"", false};
     }
     return {};
+}
+
+bool Form1::Named(const platform::Control& control) const {
+    // Every swatch, band, legend swatch and named control has a name.
+    const std::wstring& name = control.Name();
+    for (const ui::Palette& palette : ui::kPalettes)
+        if (name == palette.name) return true;
+    for (const BandPlace& place : kBands)
+        if (name == place.band) return true;
+    for (const auto& named : kNames)
+        if (name == named.control) return true;
+    return LegendIndex(control) >= 0;
 }
 
 }  // namespace ui

@@ -25,13 +25,13 @@ void Form1::CCal_Click() {
     const auto value = platform::TextToDouble(text.Text());
     const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
     if (bands) {
-        PaintBand(L"Picture1", platform::IntegerText(bands->first));
-        PaintBand(L"Picture2", platform::IntegerText(bands->second));
-        PaintBand(L"Picture3", platform::IntegerText(bands->multiplier));
+        PaintBand(*writer_.digits[0], platform::IntegerText(bands->first));
+        PaintBand(*writer_.digits[1], platform::IntegerText(bands->second));
+        PaintBand(*writer_.multiplier, platform::IntegerText(bands->multiplier));
     }
     platform::Control& list = Item(L"Combo1");
     if (list.ListIndex() == -1) list.SetListIndex(6);
-    PaintBand(L"Picture4", MAs(platform::IntegerText(list.ListIndex())));
+    PaintBand(*writer_.tolerance, MAs(platform::IntegerText(list.ListIndex())));
     if (bands) HideBalloon();
     else ShowBalloon(text, kNotWrittenTitle, value ? kNoSuchResistor : kNoNumber);
 }

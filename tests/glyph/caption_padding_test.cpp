@@ -43,7 +43,7 @@ int SpacesFor(const std::wstring& caption, int widthTwips, bool right, const LOG
 // which is the form's regular one.
 LOGFONTW MeasuringFont(const ButtonCase& c, int weight = FW_NORMAL) {
     const platform::FontDef& button = c.font ? *c.font : kFormFont;
-    return platform::MakeLogFont({button.face, button.points, weight, ANSI_CHARSET});
+    return platform::MakeLogFont({button.face, button.points, weight, ANSI_CHARSET}, platform::SystemDpi());
 }
 
 TEST_F(GlyphFormTest, CaptionIsFilledOutUntilItClearsTheGlyph) {

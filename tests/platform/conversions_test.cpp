@@ -109,15 +109,14 @@ TEST(Units, RoundHalfEven) {
 }
 
 TEST(Units, TwipsAtNinetySixDpi) {
-    ASSERT_EQ(platform::ScreenDpiX(), 96) << "the test prefix pins 96 dpi";
-    EXPECT_EQ(platform::TwipsPerPixelX(), 15);
-    EXPECT_EQ(platform::TwipsToPixelsX(9075), 605);
-    EXPECT_EQ(platform::TwipsToPixelsY(6915), 461);
-    EXPECT_EQ(platform::TwipsToPixelsX(4570), 305);
+    ASSERT_EQ(platform::SystemDpi(), 96) << "the test prefix pins 96 dpi";
+    EXPECT_EQ(platform::TwipsToPixels(9075, 96), 605);
+    EXPECT_EQ(platform::TwipsToPixels(6915, 96), 461);
+    EXPECT_EQ(platform::TwipsToPixels(4570, 96), 305);
     // A 16-pixel picture stores 423 HiMetric, which scales back to 16 pixels.
-    EXPECT_EQ(platform::PixelsToHiMetricY(16), 423);
-    EXPECT_EQ(platform::RoundHalfEven(platform::HiMetricToPixelsY(423)), 16);
-    EXPECT_EQ(platform::RoundHalfEven(platform::HiMetricToPixelsY(platform::PixelsToHiMetricY(27))), 27);
+    EXPECT_EQ(platform::PixelsToHiMetric(16, 96), 423);
+    EXPECT_EQ(platform::RoundHalfEven(platform::HiMetricToPixels(423, 96)), 16);
+    EXPECT_EQ(platform::RoundHalfEven(platform::HiMetricToPixels(platform::PixelsToHiMetric(27, 96), 96)), 27);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -46,5 +49,25 @@ protected:
         ASSERT_TRUE(testing_gui::RealClick(p.hwnd, p.at));
         testing_gui::PumpFor(200);
     }
+    // The tip at a point of the window, as the tooltip finds its tool there
+    // and asks the window for its text; "" where no tool is.
+    std::wstring TipAt(POINT at, HWND window = nullptr) {
+        HWND tip = form->TipWindow();
+        TTHITTESTINFOW hit{};
+        hit.hwnd = window ? window : form->hWnd();
+        hit.pt = at;
+        hit.ti.cbSize = sizeof hit.ti;
+        if (!tip || !SendMessageW(tip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"";
+        NMTTDISPINFOW info{};
+        info.hdr = {tip, hit.ti.uId, TTN_GETDISPINFOW};
+        info.uFlags = hit.ti.uFlags;
+        SendMessageW(form->hWnd(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText ? info.lpszText : L"";
+    }
+    static POINT Middle(const platform::Control& box) {
+        const RECT r = box.FormClientRect();
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void MoveOver(POINT at) { SendMessageW(form->hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
     std::unique_ptr<ui::Form1> form;
 };

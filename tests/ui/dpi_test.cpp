@@ -29,7 +29,7 @@ protected:
         const char* expect = std::getenv("BANDORA_EXPECT_DPI");
         if (!expect) GTEST_SKIP() << "runs in a prefix at another dpi";
         dpi = std::atoi(expect);
-        ASSERT_EQ(platform::ScreenDpiY(), dpi) << "the prefix's LogPixels did not take";
+        ASSERT_EQ(platform::SystemDpi(), dpi) << "the prefix's LogPixels did not take";
         Form1Test::SetUp();
     }
     int Px(int twips) const { return MulDiv(twips, dpi, 1440); }
@@ -211,8 +211,18 @@ protected:
         AdjustWindowRectEx(&frame, GetWindowLongW(form->hWnd(), GWL_STYLE), FALSE, 0);
         suggested = {now.left + 7, now.top + 3, now.left + 7 + frame.right - frame.left,
                      now.top + 3 + frame.bottom - frame.top};
+        MoveOver(POINT{2, 2});   // the tooltip is made before the move, as for a user
         SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         testing_gui::PumpFor(50);
+    }
+    // A swatch, a band and a legend swatch tell their colour where they now are.
+    void ExpectTipsWhereTheBoxesAre() {
+        SCOPED_TRACE(testing::Message() << form->Dpi() << " dpi");
+        EXPECT_EQ(TipAt(Middle(C(L"Pict", model::Brown))), L"Brown: 1");
+        EXPECT_EQ(TipAt(Middle(C(L"D", model::Gold))), L"Gold: \u00B15%");
+        EXPECT_EQ(TipAt(Middle(C(L"E", model::Gray))), L"Gray: \u00B10.05%");
+        EXPECT_EQ(TipAt(Middle(C(L"Picture10"))), L"Multiplier, Black: \u00D7 1");
+        EXPECT_EQ(TipAt(Middle(C(L"P3"))), L"Red: 2, \u00D7 100, \u00B12%");
     }
     RECT suggested{};
 };
@@ -236,9 +246,12 @@ TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(C(L"CCal").hWnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -16) << "8.25 pt at 144 dpi";
 
+    ExpectTipsWhereTheBoxesAre();
+
     ChangeDpi(96);
     EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(form->hWnd()), before), "")
         << "back at 96 dpi, every pixel as it was";
+    ExpectTipsWhereTheBoxesAre();
 }
 
 }  // namespace

@@ -14,29 +14,7 @@ namespace {
 
 using enum model::ColourIndex;
 
-class TipsTest : public Form1Test {
-protected:
-    POINT Middle(const platform::Control& box) {
-        const RECT r = box.FormClientRect();
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-    void MoveOver(POINT at) { SendMessageW(form->hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
-    // The tip at a point of the window, as the tooltip finds its tool there
-    // and asks the window for its text; "" where no tool is.
-    std::wstring TipAt(POINT at, HWND window = nullptr) {
-        HWND tip = form->TipWindow();
-        TTHITTESTINFOW hit{};
-        hit.hwnd = window ? window : form->hWnd();
-        hit.pt = at;
-        hit.ti.cbSize = sizeof hit.ti;
-        if (!tip || !SendMessageW(tip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"";
-        NMTTDISPINFOW info{};
-        info.hdr = {tip, hit.ti.uId, TTN_GETDISPINFOW};
-        info.uFlags = hit.ti.uFlags;
-        SendMessageW(form->hWnd(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
-        return info.lpszText ? info.lpszText : L"";
-    }
-};
+using TipsTest = Form1Test;
 
 TEST_F(TipsTest, OneTooltipWindowMadeAtTheFirstMove) {
     // A window that opens under the cursor gets a move at once: open it away from it.

@@ -1,0 +1,141 @@
+// Painting what a form draws itself: its surface, the labels and lines on it,
+// and the picture boxes with what they hold, all through one off-screen
+// image per paint. The control windows paint themselves.
+#include <algorithm>
+
+#include "platform/form.h"
+
+namespace platform {
+
+void Form::Paint() {
+    PaintDC paint(hwnd_);
+    // A band is painted over its drawing, and the drawing must never show
+    // through on the screen.
+    PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
+}
+
+void Form::PaintSurface(HDC dc) const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    Brush back(CreateSolidBrush(ToColorRef(def_.back)));
+    FillRect(dc, &client, back.get());
+    PaintGraphics(dc, nullptr);
+    PaintBoxes(dc, nullptr);
+    PaintFocusCue(dc);
+}
+
+void Form::PaintGraphics(HDC dc, const Control* container) const {
+    RECT update{};
+    GetClipBox(dc, &update);
+    for (const auto& control : controls_) {
+        if (control->Container() != container || (control->kind() != Kind::Label && control->kind() != Kind::Line))
+            continue;
+        RECT r = control->PixelRect();
+        if (control->kind() == Kind::Line) {   // end points, in any order, the last one drawn too
+            r = {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right) + 1,
+                 std::max(r.top, r.bottom) + 1};
+        } else {
+            r.right = std::max(r.right, update.right);   // a caption may run on past its box,
+            ++r.bottom;                                  // and a greyed one has a shadow
+        }
+        RECT common{};
+        if (IntersectRect(&common, &r, &update)) control->PaintGraphic(dc);
+    }
+}
+
+void Form::PaintBoxes(HDC dc, const Control* container) const {
+    // Only the boxes the update reaches: a click repaints one band, not all of them.
+    for (const auto& control : controls_) {
+        if (control->Container() != container || control->kind() != Kind::PictureBox) continue;
+        const RECT box = control->FormRect();
+        if (RectVisible(dc, &box)) control->PaintBox(dc);
+    }
+}
+
+void Form::PaintFocusCue(HDC dc) const {
+    if (!focusedBox_ || GetFocus() != hwnd_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
+    RECT inside = focusedBox_->FormClientRect();
+    SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &inside);
+}
+
+const Canvas& Control::CurrentImage() const {
+    if (!image_) {
+        const RECT client = ClientRect();
+        WindowDC screen(nullptr);
+        image_ = std::make_unique<Canvas>(screen.get(), client.right, client.bottom);
+        PaintPicture(image_->get());
+        form_.PaintGraphics(image_->get(), this);
+    }
+    return *image_;
+}
+
+HDC Control::hDC() {
+    autoRedraw_ = true;
+    return CurrentImage().get();
+}
+
+void Control::PaintPicture(HDC dc) const {
+    if (!dc) return;
+    const RECT client = ClientRect();
+    Brush back(CreateSolidBrush(ToColorRef(back_)));
+    FillRect(dc, &client, back.get());
+    if (picture_) picture_->Draw(dc, 0, 0);
+}
+
+void Control::PaintGraphic(HDC dc) const {
+    if (!visible_) return;
+    RECT r = PixelRect();
+    if (kind_ == Kind::Line) {
+        Pen pen(CreatePen(PS_SOLID, 1, ToColorRef(fore_)));
+        Select selected(dc, pen.get());
+        MoveToEx(dc, r.left, r.top, nullptr);
+        LineTo(dc, r.right, r.bottom);
+        SetPixel(dc, r.right, r.bottom, ToColorRef(fore_));
+        return;
+    }
+    if (kind_ != Kind::Label) return;
+    Select font(dc, FontHandle());
+    SetBkModeScope transparent(dc, TRANSPARENT);
+    // One line, never wrapped or cut: a font a pixel wider than the one the
+    // layout was made with must not break "0  =   Black" in two.
+    const UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
+    if (!enabled_) {   // a disabled label: embossed grey
+        RECT shadow = r;
+        OffsetRect(&shadow, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
+        DrawTextW(dc, text_.c_str(), -1, &shadow, format);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        SetTextColor(dc, ToColorRef(fore_));
+    }
+    DrawTextW(dc, text_.c_str(), -1, &r, format);
+}
+
+void Control::PaintBox(HDC dc) const {
+    if (kind_ != Kind::PictureBox || !visible_) return;
+    const int saved = SaveDC(dc);
+    const RECT outer = FormRect();
+    IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
+    if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
+        Brush frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
+        FrameRect(dc, &outer, frame.get());
+    }
+    // What the box holds is cut off at its client area.
+    const RECT client = FormClientRect();
+    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
+    const Canvas* image = autoRedraw_ ? &CurrentImage() : nullptr;
+    if (image && *image) {
+        BitBlt(dc, 0, 0, image->width(), image->height(), image->get(), 0, 0, SRCCOPY);
+    } else {
+        PaintPicture(dc);
+        form_.PaintGraphics(dc, this);
+    }
+    OffsetViewportOrgEx(dc, -client.left, -client.top, nullptr);
+    form_.PaintBoxes(dc, this);
+    RestoreDC(dc, saved);
+}
+
+}  // namespace platform
