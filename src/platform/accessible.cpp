@@ -59,8 +59,10 @@ VARIANT Int(long value) {
 
 // Whether a screen reader finds `control`: a control window while it is
 // visible, a box while it is shown and has a name. Its words are not built.
+// The window's own style bit, not IsWindowVisible: that asks the window
+// server about every parent under Wine, and this runs at every focus move.
 bool Told(const Form& form, const Control& control) {
-    if (control.hWnd()) return IsWindowVisible(control.hWnd()) != FALSE;
+    if (control.hWnd()) return (GetWindowLongW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0;
     return control.kind() == Kind::PictureBox && control.Shown() && form.Named(control);
 }
 
@@ -234,7 +236,9 @@ void NameControlWindow(const Form& form, Control& control) {
 }
 
 void NotifyAccessibleFocus(const Form& form, const Control& control) {
-    // Only the child's id: its words are built when a screen reader asks.
+    // Nothing to work out while no screen reader listens; and for one, only
+    // the child's id: its words are built when the screen reader asks.
+    if (!IsWinEventHookInstalled(EVENT_OBJECT_FOCUS)) return;
     const long id = ChildIdOf(form, &control);
     if (id != CHILDID_SELF) NotifyWinEvent(EVENT_OBJECT_FOCUS, form.hWnd(), OBJID_CLIENT, id);
 }

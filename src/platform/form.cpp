@@ -180,7 +180,11 @@ Control& Form::Item(const std::wstring& name, int index) const {
 Control* Form::ControlOf(HWND window) const {
     if (!window || window == hwnd_) return nullptr;
     for (const auto& control : controls_)
-        if (control->hWnd() && (control->hWnd() == window || IsChild(control->hWnd(), window))) return control.get();
+        if (control->hWnd() == window) return control.get();
+    // Only then the windows inside a control: asking who holds a window is
+    // a round trip to the window server under Wine.
+    for (const auto& control : controls_)
+        if (control->hWnd() && IsChild(control->hWnd(), window)) return control.get();
     return nullptr;
 }
 

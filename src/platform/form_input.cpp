@@ -39,9 +39,13 @@ void Form::Focus(Control& control) {
 }
 
 void Form::OnBoxFocusMoved(Control* before) {
-    if (before) before->Invalidate();
     if (!focusedBox_) return;
-    focusedBox_->Invalidate();
+    // The dotted rectangle moves only where it is shown: a click with the
+    // mouse repaints nothing for it.
+    if (!(uiState_ & UISF_HIDEFOCUS)) {
+        if (before) before->Invalidate();
+        focusedBox_->Invalidate();
+    }
     NotifyAccessibleFocus(*this, *focusedBox_);
 }
 

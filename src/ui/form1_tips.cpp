@@ -129,7 +129,8 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
 }
 
 bool Form1::Named(const platform::Control& control) const {
-    // Every swatch, band, legend swatch and named control has a name.
+    // Every swatch, band, legend swatch and named control has a name. Asked
+    // of every box at each focus move: the swatches, most of them, answer first.
     const std::wstring& name = control.Name();
     for (const ui::Palette& palette : ui::kPalettes)
         if (name == palette.name) return true;

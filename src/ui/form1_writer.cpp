@@ -37,7 +37,7 @@ void Form1::CCal_Click() {
 }
 
 void Form1::OnChange(platform::Control& control) {
-    if (&control == &Item(L"Text1")) HideBalloon();   // the refused text is being mended
+    if (control.Name() == L"Text1") HideBalloon();   // the refused text is being mended
 }
 
 }  // namespace ui
