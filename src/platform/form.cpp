@@ -202,6 +202,12 @@ void Form::Tab(HWND from, bool backwards) {
     if (next.kind() == Kind::TextBox) SendMessageW(next.hWnd(), EM_SETSEL, 0, -1);
 }
 
+bool Form::ControlKey(HWND window, UINT key) {
+    for (const auto& control : controls_)
+        if (control->hWnd() && control->hWnd() == window) return OnControlKey(*control, key);
+    return false;
+}
+
 void Form::Focus(Control& control) {
     if (control.hWnd()) {
         SetFocus(control.hWnd());
@@ -284,11 +290,11 @@ bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
     }
 }
 
-void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text) {
+void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
     if (!hwnd_ || !at.hWnd()) return;
     if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_);
     balloonTarget_ = at.hWnd();
-    balloon_->Show(at.hWnd(), title, text);
+    balloon_->Show(at.hWnd(), icon, title, text);
 }
 
 void Form::HideBalloon() {
@@ -603,6 +609,12 @@ void DispatchWithTab(MSG& msg) {
                 return;
             }
         }
+    }
+    // The form's own keys on its controls, before the control sees them.
+    if (msg.message == WM_KEYDOWN) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        auto* form = IsFormWindow(root) ? reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA)) : nullptr;
+        if (form && form->ControlKey(msg.hwnd, static_cast<UINT>(msg.wParam))) return;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -31,10 +31,6 @@ void Form1::Y_Click(const short& index) { PaintSwatchBand(L"Y", index); }
 void Form1::Q_Click(const short& index) { PaintSwatchBand(L"Q", index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(L"E", index); }
 
-namespace {
-constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
-}  // namespace
-
 std::wstring Form1::ColourOf(const wchar_t* band) const {
     return platform::IntegerText(static_cast<std::int32_t>(Item(band).BackColor()));
 }
@@ -55,7 +51,7 @@ void Form1::RRang(const int& selector) {
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
     if (control.Name() == L"Picture6")
         return reader::WriterNote(DigitColours(kWriter), ColourOf(kWriter.multiplier), ColourOf(kWriter.tolerance),
-                                  kPlatformNumbers);
+                                  kPlatformNumbers, cutFrom_);
     for (const Reader& r : kReaders) {
         if (control.Name() != r.readout) continue;
         if (control.Text().empty()) return std::wstring();   // nothing read yet
