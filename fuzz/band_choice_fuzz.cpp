@@ -1,6 +1,8 @@
 // Feeds BandsForValue the input read as number text and, from 8 bytes on, as a
 // raw double; traps when the bands are not a valid set or do not stand for the
-// value cut to two significant digits.
+// value cut to two significant digits, when the writer calls a value cut that
+// the bands show exactly or the other way round, or when a step of Up or Down
+// goes the wrong way or leaves the series or the range.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +12,9 @@
 #include <string>
 
 #include "model/colour_code.h"
+#include "reader/series.h"
 #include "writer/band_choice.h"
+#include "writer/standard_step.h"
 #include "../tests/writer/value_of_bands.h"
 
 namespace {
@@ -40,6 +44,30 @@ void Check(double value) {
     Require(value - chosen < UnitOf(b.multiplier) * (1 + 1e-12));
     // The bands' own value chooses the same bands.
     Require(writer::BandsForValue(chosen) == bands);
+    Require((writer::DigitsNeeded(value) <= 2) == (chosen == value));
+}
+
+void CheckSteps(double value) {
+    using reader::Series;
+    for (Series series : {Series::E12, Series::E24, Series::E48, Series::E96, Series::E192}) {
+        for (writer::Step step : {writer::Step::Up, writer::Step::Down}) {
+            const std::optional<std::wstring> text = writer::SteppedText(value, series, step, L".");
+            if (!text) continue;
+            Require(writer::BandsForValue(value).has_value());
+            const std::string narrow(text->begin(), text->end());
+            const double next = std::strtod(narrow.c_str(), nullptr);
+            Require(step == writer::Step::Up ? next > value : next < value);
+            Require(next >= 0.1 && next < 1e11);
+            // Three significant digits at most, all of them a value of the series.
+            std::wstring digits;
+            for (char c : narrow)
+                if (c != '.') digits += static_cast<wchar_t>(c);
+            const std::size_t point = narrow.find('.');
+            const int fraction = point == std::string::npos ? 0 : static_cast<int>(narrow.size() - point - 1);
+            const std::optional<reader::Reading> reading = reader::ReadingOf(digits, -fraction);
+            Require(reading && reader::InSeries(series, *reading));
+        }
+    }
 }
 
 }  // namespace
@@ -47,10 +75,12 @@ void Check(double value) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     Check(std::strtod(text.c_str(), nullptr));
+    CheckSteps(std::strtod(text.c_str(), nullptr));
     if (size >= 8) {
         double raw;
         std::memcpy(&raw, data, sizeof raw);
         Check(raw);
+        CheckSteps(raw);
     }
     return 0;
 }

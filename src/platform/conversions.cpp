@@ -118,6 +118,12 @@ std::wstring PaddedNumberText(double value) {
 
 std::wstring PlainNumberText(double value) { return NumberText(value, LOCALE_USER_DEFAULT); }
 
+std::wstring DecimalSeparator() {
+    wchar_t separator[8] = {};   // a locale's separator has at most three characters
+    if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) || !separator[0]) return L".";
+    return separator;
+}
+
 void LoadConversions() { OleAutomation::Get(); }
 
 }  // namespace platform

@@ -18,6 +18,9 @@ std::optional<double> TextToDouble(const std::wstring& text);
 std::wstring PaddedNumberText(double value);
 // "4.7" with the user's decimal separator.
 std::wstring PlainNumberText(double value);
+// The user's decimal separator, as TextToDouble reads it: "." or ",", and
+// in some locales more than one character.
+std::wstring DecimalSeparator();
 // Loads what the conversions need ahead of their first use; they load it
 // themselves otherwise.
 void LoadConversions();

@@ -195,11 +195,16 @@ std::vector<Control*> Form::TabOrder() const {
     return order;
 }
 
-void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text) {
+bool Form::ControlKey(HWND window, UINT key) {
+    Control* control = ControlOf(window);
+    return control && control->hWnd() == window && OnControlKey(*control, key);
+}
+
+void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
     if (!hwnd_ || !at.hWnd()) return;
     if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_, dpi_);
     balloonTarget_ = at.hWnd();
-    balloon_->Show(at.hWnd(), title, text);
+    balloon_->Show(at.hWnd(), icon, title, text);
 }
 
 void Form::HideBalloon() {
@@ -350,14 +355,15 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void DispatchWithTab(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
-        GetKeyState(VK_MENU) >= 0) {
-        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (IsFormWindow(root)) {
-            if (auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA))) {
+    if (msg.message == WM_KEYDOWN) {
+        const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        if (auto* form = IsFormWindow(root) ? reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA)) : nullptr) {
+            if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
                 form->Tab(msg.hwnd, GetKeyState(VK_SHIFT) < 0);
                 return;
             }
+            // The form's own keys on its controls, before the control sees them.
+            if (form->ControlKey(msg.hwnd, static_cast<UINT>(msg.wParam))) return;
         }
     }
     TranslateMessage(&msg);

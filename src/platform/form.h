@@ -30,6 +30,10 @@ struct ControlWords {
 
 enum class StartPosition { CenterScreen, CenterOwner };
 
+// The icon beside a balloon's title: a warning for what was refused, the
+// information icon for what was done but needs saying.
+enum class BalloonIcon { Warning, Information };
+
 struct FormDef {
     std::wstring caption;
     int clientWidth, clientHeight;   // twips
@@ -84,6 +88,10 @@ public:
 
     // Moves the focus along the tab order; used by the message loop.
     void Tab(HWND from, bool backwards);
+    // A key going down on `window`, before the window sees it; used by the
+    // message loop. True when one of the form's controls has that window and
+    // the form took the key.
+    bool ControlKey(HWND window, UINT key);
     // Gives `control` the keyboard focus. A picture box holds it through the
     // form's own window, which then takes the keys.
     void Focus(Control& control);
@@ -103,7 +111,8 @@ public:
     // A balloon pointing at `at` (a control with a window), saying why; it
     // goes when hidden, at a mouse press anywhere but on `at`, and when the
     // window moves or another window becomes active. Made at its first showing.
-    void ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text);
+    void ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text,
+                     BalloonIcon icon = BalloonIcon::Warning);
     void HideBalloon();
     HWND BalloonWindow() const;
 
@@ -128,6 +137,13 @@ protected:
     virtual void OnClick(Control& control) { (void)control; }
     // The text of a text box has changed.
     virtual void OnChange(Control& control) { (void)control; }
+    // A key going down on the window of `control` (a text box, list or
+    // button); true: the form took it, and the window never sees it.
+    virtual bool OnControlKey(Control& control, UINT key) {
+        (void)control;
+        (void)key;
+        return false;
+    }
     // The box the focus goes to from the focused `box` for an arrow key, Home
     // or End; nullptr: it stays.
     virtual Control* BoxForKey(const Control& box, UINT key) {

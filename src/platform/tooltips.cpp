@@ -39,13 +39,14 @@ void Balloon::Rescale(int dpi) {
     if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, dpi_));   // one sentence on a line or two
 }
 
-void Balloon::Show(HWND target, const std::wstring& title, const std::wstring& text) {
+void Balloon::Show(HWND target, BalloonIcon icon, const std::wstring& title, const std::wstring& text) {
     if (!Create()) return;
     text_ = text;
     title_ = title;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETTITLEW, TTI_WARNING, reinterpret_cast<LPARAM>(title_.c_str()));
+    SendMessageW(tip_, TTM_SETTITLEW, icon == BalloonIcon::Warning ? TTI_WARNING : TTI_INFO,
+                 reinterpret_cast<LPARAM>(title_.c_str()));
     RECT r{};
     GetWindowRect(target, &r);
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((r.left + r.right) / 2, r.bottom));

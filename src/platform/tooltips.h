@@ -7,10 +7,9 @@
 
 #include <string>
 
-namespace platform {
+#include "platform/form.h"
 
-class Form;
-class Control;
+namespace platform {
 
 // A balloon pointing at a window: a tracking tooltip, for the v6 edit's own
 // balloon (EM_SHOWBALLOONTIP) shows nothing under Wine.
@@ -21,8 +20,8 @@ public:
     Balloon(const Balloon&) = delete;
     Balloon& operator=(const Balloon&) = delete;
 
-    // Points at the middle of `target`'s bottom edge.
-    void Show(HWND target, const std::wstring& title, const std::wstring& text);
+    // Points at the middle of `target`'s bottom edge, `icon` beside the title.
+    void Show(HWND target, BalloonIcon icon, const std::wstring& title, const std::wstring& text);
     void Hide();
     // The owner's dpi has changed.
     void Rescale(int dpi);

@@ -75,6 +75,12 @@ std::wstring ValueText(std::wstring digits, int power, const NumberTexts& number
     return isText ? digits : Plain(value, numbers);
 }
 
+std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& numbers) {
+    std::wstring text = ValueText(std::move(digits), power, numbers);
+    text.erase(0, text.find_first_not_of(L' '));
+    return text;
+}
+
 std::wstring ReadoutText(std::span<const std::wstring> digitColours,
                          const std::wstring& multiplierColour,
                          const std::wstring& toleranceColour,
@@ -104,8 +110,11 @@ std::wstring DecimalText(double value, wchar_t separator) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const int exponent = std::atoi(buf + e + 1);
 
+    return (value < 0 ? L"-" : L"") + PlainDigitsText(digits, exponent, std::wstring_view(&separator, 1));
+}
+
+std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring_view separator) {
     std::wstring out;
-    if (value < 0) out += L'-';
     const auto count = static_cast<int>(digits.size());
     if (exponent < 0) {
         out += L'0';

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace reader {
 
@@ -40,9 +41,16 @@ std::optional<BandValue> ValueOfBands(std::span<const std::wstring> digitColours
 // padded style, scaled), "470" (the digits as given), "4.7" (the plain style,
 // for a fraction below 1000). digits are ASCII digits.
 std::wstring ValueText(std::wstring digits, int power, const NumberTexts& numbers);
+// The same without the sign position in front, as a note quotes a value: "4.7K".
+std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& numbers);
 
 // Plain decimal, at most 15 significant digits, trailing zeros dropped,
 // no exponent, no grouping: the readout's own formatter.
 std::wstring DecimalText(double value, wchar_t separator);
+
+// Significant digits (ASCII, the first one not zero) with the power of ten of
+// the first, written out plainly: "47" and 3 give "4700", "47" and -1 "0.47",
+// "487" and 0 "4.87". No sign, no exponent, no grouping.
+std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring_view separator);
 
 }  // namespace reader

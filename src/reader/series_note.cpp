@@ -11,10 +11,6 @@
 
 namespace reader {
 
-namespace {
-
-// The series a tolerance band asks for, by the band's colour index text; the
-// first one is named first. Colours without a tolerance ask for none.
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
     switch (toleranceIndex.empty() ? -1 : std::stoi(toleranceIndex)) {
     case model::Brown: return {Series::E96};                // ±1%
@@ -27,15 +23,10 @@ std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
     }
 }
 
-// The readout's text of a value, without the sign position in front.
-std::wstring Written(std::wstring digits, int power, const NumberTexts& numbers) {
-    std::wstring text = ValueText(std::move(digits), power, numbers);
-    text.erase(0, text.find_first_not_of(L' '));
-    return text;
-}
+namespace {
 
 std::wstring Written(const Standard& value, const NumberTexts& numbers) {
-    return Written(model::IntText(value.significand), value.power, numbers);
+    return QuotedValueText(model::IntText(value.significand), value.power, numbers);
 }
 
 std::wstring InSeriesText(const std::vector<Series>& accepted, const Reading& reading) {
@@ -69,7 +60,7 @@ std::wstring SeriesNote(std::span<const std::wstring> digitColours,
                         const NumberTexts& numbers) {
     const std::optional<BandValue> bands = ValueOfBands(digitColours, multiplierColour);
     if (!bands) return {};
-    const std::wstring value = Written(bands->digits, bands->power, numbers);
+    const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
 
     const std::wstring toleranceIndex = model::Rang2(toleranceColour);
     const std::vector<Series> accepted = SeriesFor(toleranceIndex);
@@ -90,14 +81,16 @@ std::wstring SeriesNote(std::span<const std::wstring> digitColours,
 std::wstring WriterNote(std::span<const std::wstring> digitColours,
                         const std::wstring& multiplierColour,
                         const std::wstring& toleranceColour,
-                        const NumberTexts& numbers) {
+                        const NumberTexts& numbers,
+                        std::wstring_view cutFrom) {
     const std::optional<BandValue> bands = ValueOfBands(digitColours, multiplierColour);
     if (!bands) return {};
     std::wstring names;
     for (wchar_t digit : bands->digits) names += model::kColourNames[digit - L'0'] + std::wstring(L", ");
     const int power = bands->power;
     names += model::kColourNames[power >= 0 ? power : power == -1 ? model::Gold : model::Silver];
-    return names + L": " + Written(bands->digits, bands->power, numbers) + L". " +
+    const std::wstring cut = cutFrom.empty() ? L"" : L", cut from " + std::wstring(cutFrom);
+    return names + L": " + QuotedValueText(bands->digits, bands->power, numbers) + cut + L". " +
            SeriesNote(digitColours, multiplierColour, toleranceColour, numbers);
 }
 

@@ -3,10 +3,19 @@
 #pragma once
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "reader/readout.h"
+#include "reader/series.h"
 
 namespace reader {
+
+// The series a tolerance band asks for, by the band's colour index text
+// ("5" for Green), the tolerance's own series first: ±1% E96; ±2% E48, and
+// E24 beside it, whose values are made at ±2% too; ±0.5% and tighter E192;
+// ±5% E24; ±10% E12. None for a colour that carries no tolerance.
+std::vector<Series> SeriesFor(const std::wstring& toleranceIndex);
 
 // The note on a reader's bands, from the same colour texts ReadoutText takes.
 // Values are written as the readout writes them (its value part, without the
@@ -17,8 +26,8 @@ namespace reader {
 //   "4.8K is not a ±2% standard value (E48 or E24); nearest: 4.7K, 4.87K"
 //   "4.8K: no standard series without a tolerance"   (a band with no tolerance)
 //   "00 is outside the standard values, 0.01 to 999000M"
-// A ±2% band accepts E48 and E24; ±1% asks for E96, ±0.5% and tighter for
-// E192, ±5% for E24, ±10% for E12. A nearest value beyond the range that the
+// The tolerance band asks for the series that SeriesFor gives, and any of
+// them holds a standard value. A nearest value beyond the range that the
 // readers show is left out. Empty when the bands stand for no value (a colour
 // that its kind of band does not carry), as the readout's value part is.
 std::wstring SeriesNote(std::span<const std::wstring> digitColours,
@@ -29,10 +38,14 @@ std::wstring SeriesNote(std::span<const std::wstring> digitColours,
 // The writer's note on the bands that "Calculate" painted, its two digit
 // bands, multiplier and tolerance band: their colour names and value, then
 // the series note: "Yellow, Purple, Red: 4.7K. 4.7K is a ±5% standard value
-// (E24), also in E12, E6". Empty when the bands stand for no value.
+// (E24), also in E12, E6". When the bands cut the value they were written
+// for, `cutFrom` is that value's text, and the note says so after the bands'
+// value: "Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is ...". Empty when
+// the bands stand for no value.
 std::wstring WriterNote(std::span<const std::wstring> digitColours,
                         const std::wstring& multiplierColour,
                         const std::wstring& toleranceColour,
-                        const NumberTexts& numbers);
+                        const NumberTexts& numbers,
+                        std::wstring_view cutFrom = {});
 
 }  // namespace reader

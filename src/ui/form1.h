@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/conversions.h"
 #include "platform/form.h"
+#include "reader/readout.h"
 #include "ui/palettes.h"
 
 namespace ui {
@@ -16,6 +18,10 @@ class Form2;
 // The address the window caption and the About window give for the program.
 inline constexpr wchar_t kWebAddress[] = L"bandora.example";
 inline constexpr wchar_t kCaptionPrefix[] = L"Bandora  --  ";
+
+// Values in the readouts, the notes and the balloons are written in the
+// platform's own number styles.
+inline constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
 
 std::vector<platform::ControlDef> Form1Layout();
 platform::FormDef Form1Def();
@@ -61,6 +67,8 @@ protected:
     void OnChange(platform::Control& control) override;
     platform::Control* BoxForKey(const platform::Control& box, UINT key) override;
     void OnRescaled() override;
+    // Up and Down in the value box step through the standard values.
+    bool OnControlKey(platform::Control& control, UINT key) override;
 
 private:
     void Form_Initialize();
@@ -85,11 +93,20 @@ private:
     void PaintSwatchBand(const wchar_t* palette, const short& index);
     // Sets a band's colour from a colour index text; false if the index has no colour.
     bool PaintBand(platform::Control& band, const std::wstring& index);
+    // The value in ohms that Text1 stands for, when four bands can carry it;
+    // none otherwise, and the balloon at Text1 says why.
+    std::optional<double> ValueToWrite();
+    // Writes the next larger or smaller standard value of the selected
+    // tolerance's series into Text1 and calculates its bands.
+    void StepValue(bool up);
 
     std::array<BandControls, 2> readers_;   // as kReaders
     BandControls writer_;
     std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
     std::unique_ptr<Form2> about_;
+    // The value that the writer's bands were last written for, in the user's
+    // number style, when they cut it ("4750" for 4.7K); empty when they show it.
+    std::wstring cutFrom_;
 };
 
 }  // namespace ui

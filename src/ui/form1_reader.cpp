@@ -31,10 +31,6 @@ void Form1::Y_Click(const short& index) { PaintSwatchBand(L"Y", index); }
 void Form1::Q_Click(const short& index) { PaintSwatchBand(L"Q", index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(L"E", index); }
 
-namespace {
-constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
-}  // namespace
-
 std::wstring Form1::ColourOf(const platform::Control& band) {
     return platform::IntegerText(static_cast<std::int32_t>(band.BackColor()));
 }
@@ -56,7 +52,7 @@ void Form1::RRang(const int& selector) {
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
     if (&control == Find(L"Picture6"))
         return reader::WriterNote(DigitColours(writer_), ColourOf(*writer_.multiplier), ColourOf(*writer_.tolerance),
-                                  kPlatformNumbers);
+                                  kPlatformNumbers, cutFrom_);
     for (const BandControls& r : readers_) {
         if (&control != r.readout) continue;
         if (control.Text().empty()) return std::wstring();   // nothing read yet

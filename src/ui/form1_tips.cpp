@@ -40,15 +40,18 @@ constexpr BandPlace kBands[] = {
     {L"Picture4", L"Four-band writer", 4, BandRole::Tolerance},
 };
 
-// Names of the controls that need one of their own.
+// Names of the controls that need one of their own, and what a screen reader
+// is to say of a box's use beyond its name.
 constexpr struct {
     const wchar_t* control;
     const wchar_t* name;
+    const wchar_t* description = L"";
 } kNames[] = {
     {L"Picture12", L"Five-band reader"}, {L"Picture7", L"Four-band reader"},
     {L"Picture6", L"Four-band writer"},  {L"Picture5", L"Ohm"},
     {L"Text3", L"Five-band value"},      {L"Text4", L"Four-band value"},
-    {L"Text1", L"Value in ohms"},        {L"Combo1", L"Tolerance"},
+    {L"Text1", L"Value in ohms", L"Up and Down step through standard values"},
+    {L"Combo1", L"Tolerance"},
     // The glyph buttons pad their captions with spaces; the About caption is Persian.
     {L"CCal", L"Calculate"},             {L"CAb", L"About"},
 };
@@ -123,7 +126,7 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         // The readouts and the writer's drawing tell whether their value is a
         // standard one; their words change with every click.
         if (const auto note = SeriesNoteOf(control)) return {*note, named.name, *note, false, true};
-        return {L"", named.name, L"", false};
+        return {L"", named.name, named.description, false};
     }
     return {};
 }

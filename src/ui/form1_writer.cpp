@@ -1,8 +1,11 @@
 // Writing bands: "Calculate" paints the four-band writer from the typed value
-// and the chosen tolerance, and says why when it cannot.
+// and the chosen tolerance, and says why when it cannot, or when the bands
+// show less than the value.
 #include "platform/conversions.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
+#include "writer/cut_note.h"
+#include "writer/shortest_decimal.h"
 
 namespace ui {
 namespace {
@@ -13,16 +16,25 @@ namespace {
 constexpr wchar_t kNotWrittenTitle[] = L"Bands not changed";
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
 constexpr wchar_t kNoSuchResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
+// The bands were written, but carry fewer digits than the value has.
+constexpr wchar_t kCutTitle[] = L"Value cut";
 
 }  // namespace
+
+std::optional<double> Form1::ValueToWrite() {
+    platform::Control& text = Item(L"Text1");
+    const auto value = platform::TextToDouble(text.Text());
+    if (value && writer::BandsForValue(*value)) return value;
+    ShowBalloon(text, kNotWrittenTitle, value ? kNoSuchResistor : kNoNumber);
+    return std::nullopt;
+}
 
 void Form1::CCal_Click() {
     // The bands come from the number the text stands for, not from its
     // characters: "4.7" is Yellow, Purple, Gold. A text that is no number, or
     // a number no four-band code can show, leaves bands 1 to 3 as they are;
     // they change together or not at all.
-    platform::Control& text = Item(L"Text1");
-    const auto value = platform::TextToDouble(text.Text());
+    const auto value = ValueToWrite();
     const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
     if (bands) {
         PaintBand(*writer_.digits[0], platform::IntegerText(bands->first));
@@ -32,12 +44,18 @@ void Form1::CCal_Click() {
     platform::Control& list = Item(L"Combo1");
     if (list.ListIndex() == -1) list.SetListIndex(6);
     PaintBand(*writer_.tolerance, MAs(platform::IntegerText(list.ListIndex())));
-    if (bands) HideBalloon();
-    else ShowBalloon(text, kNotWrittenTitle, value ? kNoSuchResistor : kNoNumber);
+    if (!bands) return;
+    // Bands that show less than the value are still the right bands to look
+    // for, but not the right part to buy: say so rather than cut in silence.
+    const std::wstring separator = platform::DecimalSeparator();
+    const std::wstring cut = writer::CutNote(*value, kPlatformNumbers, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(*value, separator);
+    if (cut.empty()) HideBalloon();
+    else ShowBalloon(Item(L"Text1"), kCutTitle, cut, platform::BalloonIcon::Information);
 }
 
 void Form1::OnChange(platform::Control& control) {
-    if (control.Name() == L"Text1") HideBalloon();   // the refused text is being mended
+    if (control.Name() == L"Text1") HideBalloon();   // the text is being mended or rewritten
 }
 
 }  // namespace ui

@@ -20,4 +20,11 @@ struct Bands {
 // negative, above zero but below 0.01, 1e11 or more, not finite.
 std::optional<Bands> BandsForValue(double ohms);
 
+// How many digit bands the value needs at the place BandsForValue puts its
+// digits, from the first digit band down to the value's last significant
+// digit: 2 or fewer when the bands show it exactly (4700, 47, 0.05, 1e3),
+// 3 for 4750, 479 and 0.475, 7 for 1234567, 3 for 0.015 (Black, Brown,
+// Silver carry 0.01 and no place for the 5). 0 for what has no bands.
+int DigitsNeeded(double ohms);
+
 }  // namespace writer

@@ -100,6 +100,7 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
         std::vector<int> digits;
         int multiplier, tolerance;
         const wchar_t* note;
+        const wchar_t* cutFrom = L"";
     };
     const Row rows[] = {
         {{Yellow, Purple}, Red, Gold,
@@ -108,11 +109,15 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
          L"Green, Black, Gold: 5. 5 is not a \u00B110% standard value (E12); nearest: 4.7, 5.6"},
         {{Green, Black}, Silver, Brown,
          L"Green, Black, Silver: 0.5. 0.5 is not a \u00B11% standard value (E96); nearest: 0.499, 0.511"},
+        {{Yellow, Purple}, Red, Brown,
+         L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is not a \u00B11% standard value (E96); nearest: 4.64K, 4.75K",
+         L"4750"},
     };
     for (const Row& r : rows) {
         std::vector<std::wstring> digits;
         for (int d : r.digits) digits.push_back(C(d));
-        EXPECT_EQ(reader::WriterNote(digits, C(r.multiplier), C(r.tolerance), reader::NumberTexts{}), r.note);
+        EXPECT_EQ(reader::WriterNote(digits, C(r.multiplier), C(r.tolerance), reader::NumberTexts{}, r.cutFrom),
+                  r.note);
     }
 }
 

@@ -122,14 +122,15 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
     }
 }
 
-TEST_F(AccessibleTest, WindowsStayInTheTreeAndReadoutsAreFoundByName) {
+TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
     testing_gui::Click(C(L"T", Brown));
     testing_gui::Click(C(L"Pict", Brown));
-    const struct { const wchar_t* control; const wchar_t* name; const wchar_t* note; } kReadouts[] = {
+    const struct { const wchar_t* control; const wchar_t* name; const wchar_t* note; } kTextBoxes[] = {
         {L"Text3", L"Five-band value", L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200"},
         {L"Text4", L"Four-band value", L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1"},
+        {L"Text1", L"Value in ohms", L"Up and Down step through standard values"},
     };
-    for (const auto& [control, name, note] : kReadouts) {
+    for (const auto& [control, name, note] : kTextBoxes) {
         const long id = IdOf(C(control));
         ASSERT_GT(id, 0);
         IDispatch* child = nullptr;

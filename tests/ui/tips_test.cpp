@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cwchar>
 #include <string>
 
 #include "model/colour_code.h"
@@ -69,6 +70,22 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     testing_gui::Click(C(L"Pict", Brown));   // a band's tip follows its colour, the readout's its value
     EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Brown: 1");
     EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1");
+    // The writer's drawing says which value its bands cut, until they show one whole.
+    const RECT drawing = C(L"Picture6").FormRect();
+    const POINT corner{drawing.left + 5, drawing.top + 5};
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* tip;
+    } written[] = {
+        {L"4750", L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+        {L"abc", L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+        {L"4700", L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+    };
+    for (const auto& [typed, tip] : written) {
+        SetWindowTextW(C(L"Text1").hWnd(), typed);
+        SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0);
+        EXPECT_EQ(TipAt(corner), tip) << "after " << std::string(typed, typed + wcslen(typed));
+    }
 }
 
 TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {

@@ -3,13 +3,20 @@
 // bands are read back as colours and as pixels on the screen.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/colour_code.h"
+#include "platform/form.h"
 #include "support/colour_table.h"
 #include "support/form_fixture.h"
 
@@ -49,6 +56,43 @@ protected:
         HWND balloon = form->BalloonWindow();
         return balloon && IsWindowVisible(balloon) ? WindowText(balloon) : L"";
     }
+    // The icon beside its title, told by its colours: the warning's yellow
+    // triangle (TTI_WARNING), the information's blue disc (TTI_INFO); 0 for
+    // neither. (Wine's tooltips do not answer TTM_GETTITLE.)
+    UINT BalloonIcon() {
+        HWND balloon = form->BalloonWindow();
+        if (!balloon || !IsWindowVisible(balloon)) return 0;
+        UpdateWindow(balloon);
+        const RECT r = testing_gui::ClientRectOf(balloon);
+        HDC dc = GetDC(balloon);
+        int yellow = 0, blue = 0;
+        for (int y = 0; y < std::min<LONG>(r.bottom, 48); ++y)
+            for (int x = 0; x < std::min<LONG>(r.right, 48); ++x) {
+                const COLORREF c = GetPixel(dc, x, y);
+                yellow += GetRValue(c) > 200 && GetGValue(c) > 150 && GetBValue(c) < 100;
+                blue += GetBValue(c) > 150 && GetRValue(c) < 100;
+            }
+        ReleaseDC(balloon, dc);
+        return yellow > 10 && blue < 3 ? TTI_WARNING : blue > 10 && yellow < 3 ? TTI_INFO : 0;
+    }
+    // A key on the value box as the message loop hands it on: the form sees
+    // it before the box does.
+    void Key(UINT key) {
+        HWND edit = C(L"Text1").hWnd();
+        SetFocus(edit);
+        const LPARAM flags = 1 | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16 | 1 << 24;
+        MSG down{edit, WM_KEYDOWN, key, flags, 0, {}};
+        platform::DispatchWithTab(down);
+        MSG up{edit, WM_KEYUP, key, flags | static_cast<LPARAM>(3u << 30), 0, {}};
+        platform::DispatchWithTab(up);
+        testing_gui::PumpFor(10);
+    }
+    // Where the caret is, when nothing is selected; -1 for a selection.
+    int Caret() {
+        DWORD start = 0, end = 0;
+        SendMessageW(C(L"Text1").hWnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return start == end ? static_cast<int>(start) : -1;
+    }
 
     // Each band's colour, and the same colour on the screen.
     void ExpectBands(const std::array<int, 4>& expected) {
@@ -72,14 +116,15 @@ protected:
     }
 };
 
-// What the balloon at the value box says when bands 1 to 3 cannot be written.
+// What the balloon at the value box says when bands 1 to 3 cannot be written
+// (a warning), or when they cut the value (for information).
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
 constexpr wchar_t kNoResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
 
 struct Entry {
     const wchar_t* text;   // "." and "," stand for the user's decimal and group separators
     int first, second, multiplier;   // kUnchanged: bands 1 to 3 keep their colours
-    const wchar_t* balloon = nullptr;  // why, when they do
+    const wchar_t* balloon = nullptr;  // why they do, or what they cut (as in a full-stop locale)
 };
 
 const Entry kEntries[] = {
@@ -90,22 +135,27 @@ const Entry kEntries[] = {
     {L"100", Brown, Black, Brown},
     {L"4.7", Yellow, Purple, Gold},
     {L"0.47", Yellow, Purple, Silver},
-    {L"47.5", Yellow, Purple, Black},
+    {L"47.5", Yellow, Purple, Black, L"The bands show 47: four bands carry two digits, 47.5 needs three."},
     {L"0.05", Black, Green, Silver},
     {L"0.5", Green, Black, Silver},
     {L".5", Green, Black, Silver},
     {L"0.01", Black, Brown, Silver},
-    {L"0.0199", Black, Brown, Silver},
+    {L"0.0199", Black, Brown, Silver, L"The bands show 0.01: four bands carry two digits, 0.0199 needs four."},
     {L"0", Black, Black, Silver},
-    {L"475", Yellow, Purple, Brown},
-    {L"479", Yellow, Purple, Brown},
+    {L"475", Yellow, Purple, Brown, L"The bands show 470: four bands carry two digits, 475 needs three."},
+    {L"479", Yellow, Purple, Brown, L"The bands show 470: four bands carry two digits, 479 needs three."},
+    {L"4750", Yellow, Purple, Red, L"The bands show 4.7K: four bands carry two digits, 4750 needs three."},
+    {L"1234567", Brown, Red, Green, L"The bands show 1.2M: four bands carry two digits, 1234567 needs seven."},
+    {L"0.475", Yellow, Purple, Silver, L"The bands show 0.47: four bands carry two digits, 0.475 needs three."},
     {L"1e3", Brown, Black, Red},
     {L"1,000", Brown, Black, Red},
     {L"2.2E4", Red, Red, Orange},
     {L" 12 ", Brown, Red, Black},
     {L"1e10", Brown, Black, White},
-    {L"99999999999", White, White, White},
-    {L"99999999999.9", White, White, White},
+    {L"99999999999", White, White, White,
+     L"The bands show 99000M: four bands carry two digits, 99999999999 needs eleven."},
+    {L"99999999999.9", White, White, White,
+     L"The bands show 99000M: four bands carry two digits, 99999999999.9 needs twelve."},
     // Not a number, or nothing four bands can show.
     {L"", kUnchanged, 0, 0, kNoNumber},
     {L"abc", kUnchanged, 0, 0, kNoNumber},
@@ -137,23 +187,99 @@ TEST_F(WriterTest, TypedValuesGiveTheirBands) {
         EXPECT_EQ(WindowText(C(L"Text1").hWnd()), text);
         EXPECT_EQ(Position(), 7);
         EXPECT_EQ(BalloonText(), e.balloon ? e.balloon : L"");
+        if (e.balloon) EXPECT_EQ(BalloonIcon(), e.first == kUnchanged ? TTI_WARNING : TTI_INFO);
     }
 }
 
-TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayOrWritten) {
+// Up and Down in the value box: the next standard value of the selected
+// tolerance's series is written, and its bands painted, as "Calculate" would.
+struct Steps {
+    const wchar_t* text;   // typed first; "." stands for the user's decimal separator
+    int position;          // of the tolerance list
+    std::vector<UINT> keys;
+    const wchar_t* after;  // the text then
+    int first, second, multiplier;   // kUnchanged: bands 1 to 3 keep their colours
+    const wchar_t* balloon = nullptr;
+};
+
+const Steps kSteps[] = {
+    {L"4700", 6, {VK_UP}, L"5100", Green, Brown, Red},
+    {L"4700", 6, {VK_UP, VK_UP}, L"5600", Green, Blue, Red},
+    {L"5600", 6, {VK_DOWN, VK_DOWN, VK_DOWN}, L"4300", Yellow, Orange, Red},
+    {L"9100", 6, {VK_UP}, L"10000", Brown, Black, Orange},
+    {L"10", 6, {VK_DOWN}, L"9.1", White, Brown, Gold},
+    {L"4800", 6, {VK_DOWN}, L"4700", Yellow, Purple, Red},
+    {L"4.7", 6, {VK_UP}, L"5.1", Green, Brown, Gold},
+    {L"1e3", 6, {VK_UP}, L"1100", Brown, Brown, Red},
+    {L"0", 6, {VK_UP}, L"0.1", Brown, Black, Silver},
+    {L"1000", 7, {VK_DOWN}, L"820", Gray, Red, Brown},
+    {L"4700", 1, {VK_UP}, L"4870", Yellow, Gray, Red,
+     L"The bands show 4.8K: four bands carry two digits, 4870 needs three."},
+    {L"4700", 0, {VK_DOWN}, L"4640", Yellow, Blue, Red,
+     L"The bands show 4.6K: four bands carry two digits, 4640 needs three."},
+    {L"4700", 0, {VK_UP}, L"4750", Yellow, Purple, Red,
+     L"The bands show 4.7K: four bands carry two digits, 4750 needs three."},
+    {L"4700", 2, {VK_UP}, L"4750", Yellow, Purple, Red,
+     L"The bands show 4.7K: four bands carry two digits, 4750 needs three."},
+    {L"4700", 2, {VK_UP, VK_DOWN}, L"4700", Yellow, Purple, Red},
+    // The ends of the range: the key changes nothing.
+    {L"0.1", 6, {VK_DOWN}, L"0.1", kUnchanged, 0, 0},
+    {L"91000000000", 6, {VK_UP}, L"91000000000", kUnchanged, 0, 0},
+    // What "Calculate" refuses is refused alike.
+    {L"abc", 6, {VK_UP}, L"abc", kUnchanged, 0, 0, kNoNumber},
+    {L"-5", 6, {VK_DOWN}, L"-5", kUnchanged, 0, 0, kNoResistor},
+    {L"1e11", 6, {VK_DOWN}, L"1e11", kUnchanged, 0, 0, kNoResistor},
+};
+
+TEST_F(WriterTest, UpAndDownStepThroughTheStandardValues) {
+    for (const Steps& s : kSteps) {
+        const std::wstring text = InUserLocale(s.text);
+        const std::wstring after = InUserLocale(s.after);
+        SCOPED_TRACE(testing::Message() << "text \"" << std::string(text.begin(), text.end()) << "\" at "
+                                        << s.position);
+        // Start from Red, Red, Black, which no row gives.
+        Type(L"22");
+        Select(s.position);
+        Press();
+        Type(text);
+        for (UINT key : s.keys) Key(key);
+        EXPECT_EQ(WindowText(C(L"Text1").hWnd()), after);
+        if (after != text) EXPECT_EQ(Caret(), static_cast<int>(after.size())) << "the caret at the end";
+        if (s.first == kUnchanged) ExpectBands({Red, Red, Black, kToleranceBand[s.position]});
+        else ExpectBands({s.first, s.second, s.multiplier, kToleranceBand[s.position]});
+        EXPECT_EQ(BalloonText(), s.balloon ? s.balloon : L"");
+        if (s.balloon) EXPECT_EQ(BalloonIcon(), s.first == kUnchanged ? TTI_WARNING : TTI_INFO);
+    }
+}
+
+TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedOrWritten) {
     EXPECT_EQ(form->BalloonWindow(), nullptr) << "made only when first needed";
     const std::function<void()> away[] = {
         [&] { Type(L"abc1"); },
         [&] { testing_gui::Click(C(L"Pi", 3)); },
         [&] { testing_gui::Click(C(L"Label2")); },
+        [&] {
+            RECT r{};
+            GetWindowRect(form->hWnd(), &r);
+            SetWindowPos(form->hWnd(), nullptr, r.left + 8, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        },
         [&] { Type(L"47"); Press(); },
     };
-    for (const auto& step : away) {
-        Type(L"abc");
-        Press();
-        ASSERT_EQ(BalloonText(), kNoNumber);
-        step();
-        EXPECT_EQ(BalloonText(), L"");
+    const struct {
+        const wchar_t* text;
+        const wchar_t* balloon;
+    } shown[] = {
+        {L"abc", kNoNumber},
+        {L"4750", L"The bands show 4.7K: four bands carry two digits, 4750 needs three."},
+    };
+    for (const auto& [text, balloon] : shown) {
+        for (const auto& step : away) {
+            Type(text);
+            Press();
+            ASSERT_EQ(BalloonText(), balloon);
+            step();
+            EXPECT_EQ(BalloonText(), L"");
+        }
     }
 }
 
@@ -273,18 +399,28 @@ TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
     const struct {
         const wchar_t* text;
         std::array<int, 4> bands;
+        const wchar_t* balloon = L"";
+        UINT key = 0;                 // Up or Down instead of "Calculate"
+        const wchar_t* after = nullptr;   // the text the key wrote
     } cases[] = {
         {L"4,7", {Yellow, Purple, Gold, Gold}},
         {L"0,47", {Yellow, Purple, Silver, Gold}},
         {L"4.7", {Yellow, Purple, Black, Gold}},     // a group separator: 47
         {L"1.000", {Brown, Black, Red, Gold}},
-        {L"abc", {Brown, Black, Red, Gold}},         // no number: as before
+        {L"abc", {Brown, Black, Red, Gold}, kNoNumber},   // no number: as before
+        {L"0,475", {Yellow, Purple, Silver, Gold},
+         L"The bands show 0,47: four bands carry two digits, 0,475 needs three."},
+        {L"4,7", {Green, Brown, Gold, Gold}, L"", VK_UP, L"5,1"},
+        {L"1", {White, Brown, Silver, Gold}, L"", VK_DOWN, L"0,91"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::string(c.text, c.text + wcslen(c.text)));
         Type(c.text);
-        Press();
+        if (c.key) Key(c.key);
+        else Press();
         ExpectBands(c.bands);
+        EXPECT_EQ(WindowText(C(L"Text1").hWnd()), c.after ? c.after : c.text);
+        EXPECT_EQ(BalloonText(), c.balloon);
     }
 }
 

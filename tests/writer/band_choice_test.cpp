@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "reader/readout.h"
 #include "value_of_bands.h"
+#include "writer/cut_note.h"
+#include "writer/standard_step.h"
 
 namespace {
 
@@ -131,11 +134,112 @@ TEST(BandChoice, BandsStayWithinOneUnitBelowTheValue) {
         if (!b) continue;
         const double chosen = ValueOfBands(*b);
         ASSERT_LE(chosen, v) << Show(b);
+        ASSERT_EQ(writer::DigitsNeeded(v) <= 2, chosen == v) << "cut or not: " << v;
         ASSERT_LT(v - chosen, UnitOf(b->multiplier)) << Show(b) << " from " << v;
         // The next band value up is above the value.
         const Bands up{(10 * b->first + b->second + 1) / 10, (10 * b->first + b->second + 1) % 10,
                        b->multiplier};
         if (up.first <= 9) ASSERT_LT(v, ValueOfBands(up)) << Show(b) << " from " << v;
+    }
+}
+
+// Up and Down in the value box, on the published series: neighbours across
+// decades, between two values, at both ends of the range, and what four bands
+// refuse. Texts as written with a full stop; the comma locale's are the same
+// with a comma.
+TEST(StandardStep, NeighboursInTheSeries) {
+    using reader::Series;
+    using writer::Step;
+    constexpr Step Up = Step::Up, Down = Step::Down;
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Row {
+        double ohms;
+        Series series;
+        Step step;
+        const wchar_t* text;   // nullptr: the key changes nothing
+    };
+    const Row rows[] = {
+        {4700, Series::E24, Up, L"5100"},         {5100, Series::E24, Up, L"5600"},
+        {5600, Series::E24, Down, L"5100"},       {5100, Series::E24, Down, L"4700"},
+        {4700, Series::E24, Down, L"4300"},       {9100, Series::E24, Up, L"10000"},
+        {10, Series::E24, Down, L"9.1"},          {1, Series::E24, Down, L"0.91"},
+        {0.91, Series::E24, Up, L"1"},            {0.47, Series::E24, Up, L"0.51"},
+        {1e9, Series::E24, Down, L"910000000"},   {910000000, Series::E24, Up, L"1000000000"},
+        // Between two values: the next one in the key's direction.
+        {4800, Series::E24, Down, L"4700"},       {4800, Series::E24, Up, L"5100"},
+        {4705, Series::E24, Down, L"4700"},       {4705, Series::E24, Up, L"5100"},
+        {4699.999, Series::E24, Down, L"4300"},   {4699.999, Series::E24, Up, L"4700"},
+        {std::nextafter(4.7, 0.0), Series::E24, Up, L"4.7"},
+        {std::nextafter(4.7, 10.0), Series::E24, Down, L"4.7"},
+        // Each tolerance's series.
+        {1000, Series::E12, Down, L"820"},        {820, Series::E12, Up, L"1000"},
+        {4700, Series::E48, Up, L"4870"},         {4700, Series::E48, Down, L"4640"},
+        {4700, Series::E96, Down, L"4640"},       {4700, Series::E96, Up, L"4750"},
+        {100, Series::E96, Down, L"97.6"},        {4700, Series::E192, Up, L"4750"},
+        {9.2, Series::E192, Down, L"9.09"},       {9.88, Series::E192, Up, L"10"},
+        // From 0.1 up to the largest value below 100 G.
+        {0.1, Series::E24, Down, nullptr},        {0.1, Series::E24, Up, L"0.11"},
+        {0.1, Series::E192, Up, L"0.101"},        {0.101, Series::E192, Down, L"0.1"},
+        {0.105, Series::E12, Down, L"0.1"},       {0.099, Series::E24, Up, L"0.1"},
+        {0.05, Series::E96, Up, L"0.1"},          {0.05, Series::E24, Down, nullptr},
+        {0, Series::E24, Up, L"0.1"},             {0, Series::E24, Down, nullptr},
+        {82e9, Series::E24, Up, L"91000000000"},  {91e9, Series::E24, Up, nullptr},
+        {91e9, Series::E24, Down, L"82000000000"},
+        {99999999999, Series::E24, Up, nullptr},  {99999999999, Series::E24, Down, L"91000000000"},
+        {97.6e9, Series::E96, Up, nullptr},       {98.8e9, Series::E192, Up, nullptr},
+        {97e9, Series::E192, Up, L"97600000000"}, {1e10, Series::E12, Up, L"12000000000"},
+        // What four bands cannot show: no step.
+        {-5, Series::E24, Up, nullptr},           {0.009, Series::E24, Up, nullptr},
+        {1e11, Series::E24, Down, nullptr},       {inf, Series::E24, Down, nullptr},
+        {std::nan(""), Series::E24, Up, nullptr},
+    };
+    for (const Row& r : rows) {
+        for (const wchar_t* separator : {L".", L","}) {
+            std::wstring expected = r.text ? r.text : L"none";
+            for (wchar_t& c : expected)
+                if (c == L'.') c = separator[0];
+            const auto text = writer::SteppedText(r.ohms, r.series, r.step, separator);
+            EXPECT_EQ(text.value_or(L"none"), expected)
+                << r.ohms << " " << reader::SeriesName(r.series) << (r.step == Up ? " up" : " down");
+        }
+    }
+}
+
+std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
+
+// The balloon's words when four bands cut the value: what they show, in the
+// readout's notation, and how many digit bands the value needs.
+TEST(CutNote, SaysWhatTheBandsShowAndWhy) {
+    const reader::NumberTexts comma{nullptr, Comma};
+    struct Row {
+        double ohms;
+        const wchar_t* fullStop;
+        const wchar_t* withComma;
+    };
+    const Row rows[] = {
+        {4750, L"The bands show 4.7K: four bands carry two digits, 4750 needs three.",
+         L"The bands show 4.7K: four bands carry two digits, 4750 needs three."},
+        {479, L"The bands show 470: four bands carry two digits, 479 needs three.",
+         L"The bands show 470: four bands carry two digits, 479 needs three."},
+        {1234567, L"The bands show 1.2M: four bands carry two digits, 1234567 needs seven.",
+         L"The bands show 1.2M: four bands carry two digits, 1234567 needs seven."},
+        {0.475, L"The bands show 0.47: four bands carry two digits, 0.475 needs three.",
+         L"The bands show 0,47: four bands carry two digits, 0,475 needs three."},
+        {4.75, L"The bands show 4.7: four bands carry two digits, 4.75 needs three.",
+         L"The bands show 4,7: four bands carry two digits, 4,75 needs three."},
+        {47.5, L"The bands show 47: four bands carry two digits, 47.5 needs three.",
+         L"The bands show 47: four bands carry two digits, 47,5 needs three."},
+        {0.015, L"The bands show 0.01: four bands carry two digits, 0.015 needs three.",
+         L"The bands show 0,01: four bands carry two digits, 0,015 needs three."},
+        {99999999999, L"The bands show 99000M: four bands carry two digits, 99999999999 needs eleven.",
+         L"The bands show 99000M: four bands carry two digits, 99999999999 needs eleven."},
+        // Shown exactly, or not at all: nothing to say.
+        {4700, L"", L""}, {47, L"", L""}, {0.47, L"", L""}, {1e3, L"", L""}, {0, L"", L""},
+        {0.05, L"", L""}, {99e9, L"", L""}, {-4750, L"", L""}, {1e11, L"", L""}, {0.0095, L"", L""},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(writer::CutNote(r.ohms, reader::NumberTexts{}, L"."), r.fullStop) << r.ohms;
+        EXPECT_EQ(writer::CutNote(r.ohms, comma, L","), r.withComma) << r.ohms;
     }
 }
 

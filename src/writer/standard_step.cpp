@@ -1,0 +1,43 @@
+#include "writer/standard_step.h"
+
+#include "model/int_text.h"
+#include "reader/readout.h"
+#include "writer/band_choice.h"
+#include "writer/shortest_decimal.h"
+
+namespace writer {
+
+namespace {
+
+// The ends of the steps: 0.1, below which four bands show a single digit
+// (a Black first band and Silver), and 100 G, which they no longer carry.
+constexpr reader::Standard kLowest{-3, 100};
+constexpr reader::Standard kBeyondHighest{9, 100};
+
+std::wstring TextOf(const reader::Standard& value, std::wstring_view separator) {
+    const std::wstring wide = model::IntText(value.significand);
+    std::string digits(wide.begin(), wide.end());
+    digits.erase(digits.find_last_not_of('0') + 1);   // 510 gives "51": 5.1, not 5.10
+    return reader::PlainDigitsText(digits, value.power + 2, separator);
+}
+
+}  // namespace
+
+std::optional<std::wstring> SteppedText(double ohms, reader::Series series, Step step,
+                                        std::wstring_view separator) {
+    if (!BandsForValue(ohms)) return std::nullopt;
+    if (ohms < 0.1) return step == Step::Up ? std::optional(TextOf(kLowest, separator)) : std::nullopt;
+
+    const Decimal decimal = ShortestDecimal(ohms);
+    const std::wstring digits(decimal.digits.begin(), decimal.digits.end());
+    const auto reading =
+        reader::ReadingOf(digits, decimal.exponent - static_cast<int>(decimal.digits.size()) + 1);
+    if (!reading) return std::nullopt;
+    const reader::Series one[] = {series};
+    const std::optional<reader::Standard> next =
+        step == Step::Up ? reader::NearestAbove(one, *reading) : reader::NearestBelow(one, *reading);
+    if (!next || *next < kLowest || !(*next < kBeyondHighest)) return std::nullopt;
+    return TextOf(*next, separator);
+}
+
+}  // namespace writer
