@@ -84,14 +84,17 @@ int LegendIndex(const platform::Control& control) {
     return number >= 1 && number <= model::kColourCount ? number - 1 : -1;
 }
 
-// The palette's role, from the band it paints.
-BandRole RoleOf(const ui::Palette& palette, int& number) {
-    for (const BandPlace& place : kBands) {
-        if (std::wstring_view(place.band) != palette.band) continue;
-        number = place.number;
-        return place.role;
-    }
-    return BandRole::Digit;
+// The band a palette paints, for its reader, place and role.
+const BandPlace& BandOf(const ui::Palette& palette) {
+    for (const BandPlace& place : kBands)
+        if (std::wstring_view(place.band) == palette.band) return place;
+    return kBands[0];   // every palette paints one of the bands above
+}
+
+// "First digit, ..." as it reads after a comma: "first digit, ...".
+std::wstring Lowered(std::wstring text) {
+    if (!text.empty()) text[0] = static_cast<wchar_t>(std::towlower(text[0]));
+    return text;
 }
 
 }  // namespace
@@ -100,11 +103,11 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
     const std::wstring& name = control.Name();
     for (const ui::Palette& palette : ui::kPalettes) {
         if (name != palette.name) continue;
-        int number = 0;
-        const BandRole role = RoleOf(palette, number);
-        const std::wstring meaning = reader::ColourMeaning(control.Index(), role);
-        return {meaning, Joined(PlaceOf(role, number), meaning),
-                palette.selector == 1 ? L"Four-band reader" : L"Five-band reader", true};
+        // The eye sees which reader a swatch stands in; a screen reader says it first.
+        const BandPlace& band = BandOf(palette);
+        const std::wstring meaning = reader::ColourMeaning(control.Index(), band.role);
+        return {meaning, std::wstring(band.resistor) + L", " + Lowered(Joined(PlaceOf(band.role, band.number), meaning)),
+                band.resistor, true};
     }
     for (const BandPlace& place : kBands) {
         if (name != place.band) continue;
@@ -112,9 +115,7 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         const auto index = platform::TextToInt32(Rang2(platform::IntegerText(static_cast<std::int32_t>(control.BackColor()))));
         const std::wstring where = PlaceOf(place.role, place.number);
         const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
-        std::wstring name = tip;
-        name[0] = static_cast<wchar_t>(std::towlower(name[0]));   // "band 2, second digit, ..."
-        return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + name,
+        return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + Lowered(tip),
                 place.resistor, false};
     }
     if (const int k = LegendIndex(control); k >= 0) {

@@ -9,7 +9,9 @@
 
 namespace writer {
 
-// "The bands show 4.7K: four bands carry two digits, 4750 needs three." The
+// "The bands show 4.7K: four bands carry two digits, 4750 needs five." (five
+// bands carry three digits), or for more digits than any bands carry "...,
+// 1234567 has seven." The
 // bands' value is written as the readout writes it, the value plainly with
 // `separator` for the decimal point. Empty when the bands show the value
 // exactly, and for a value they cannot show at all.

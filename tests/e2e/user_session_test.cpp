@@ -268,14 +268,14 @@ TEST_F(UserSession, AScreenReaderInAnotherProcessFindsNamesAndPressesASwatch) {
         SysFreeString(text);
         return s;
     };
-    // The swatch a hit test finds at its middle is named by its place and colour.
+    // The swatch a hit test finds at its middle is named by its reader, place and colour.
     const DrawnBox brown = Swatch(kPict, model::Brown);
     POINT at = brown.middle;
     ClientToScreen(main_, &at);
     VARIANT hit{};
     ASSERT_EQ(acc->accHitTest(at.x, at.y, &hit), S_OK);
     ASSERT_EQ(hit.vt, VT_I4);
-    EXPECT_EQ(name(acc, hit.lVal), L"First digit, Brown: 1");
+    EXPECT_EQ(name(acc, hit.lVal), L"Four-band reader, first digit, Brown: 1");
     // The readout is found among the children by its name.
     long count = 0;
     ASSERT_EQ(acc->get_accChildCount(&count), S_OK);

@@ -81,10 +81,14 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
         long role;
         const wchar_t* action;
     } rows[] = {
-        {L"Pict", Brown, L"First digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"Y", Black, L"Third digit, Black: 0", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"Q", Silver, L"Multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"D", Gold, L"Tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"Pict", Brown, L"Four-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"Y", Black, L"Five-band reader, third digit, Black: 0", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"Q", Silver, L"Five-band reader, multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"D", Gold, L"Four-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"E", Gold, L"Five-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"P", Orange, L"Four-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"Q", Orange, L"Five-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+        {L"T", Brown, L"Five-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
         {L"HT", -1, L"Five-band reader band 2, second digit, White: 9", ROLE_SYSTEM_GRAPHIC, L""},
         {L"Picture11", -1, L"Four-band reader band 4, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_GRAPHIC, L""},
         {L"Picture1", -1, L"Four-band writer band 1, first digit, Yellow: 4", ROLE_SYSTEM_GRAPHIC, L""},
@@ -198,7 +202,7 @@ TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
 
     VARIANT next{};
     ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, Id(id), &next), S_OK);
-    EXPECT_EQ(Name(next.lVal), L"Second digit, Orange: 3");
+    EXPECT_EQ(Name(next.lVal), L"Four-band reader, second digit, Orange: 3");
     VARIANT first{};
     ASSERT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, Id(CHILDID_SELF), &first), S_OK);
     EXPECT_EQ(first.vt, VT_DISPATCH) << "the value box comes first in the tab order";
