@@ -1,5 +1,5 @@
 // Builds band colour texts from the input (mostly table colours, sometimes any
-// number or any text) and feeds them to ReadoutText. It must always give a
+// number or any text) and feeds their indexes to ReadoutText. It must always give a
 // readout with " Ohm   "; for table colours the value part must read back as
 // the value the bands stand for. The series note on the same bands must
 // quote that value part and name neighbours that lie either side of it.
@@ -119,8 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring multiplier = bytes.Colour();
     const std::wstring tolerance = bytes.Colour();
 
-    const std::wstring text = reader::ReadoutText(digits, multiplier, tolerance, reader::NumberTexts{});
-    const std::wstring comma = reader::ReadoutText(digits, multiplier, tolerance, kCommaNumbers);
+    // The readout takes the indexes Rang2 gives for the band colours.
+    reader::BandIndexes bands{{}, model::Rang2(multiplier), model::Rang2(tolerance)};
+    for (const std::wstring& colour : digits) bands.digits.push_back(model::Rang2(colour));
+    const std::wstring text = reader::ReadoutText(bands, reader::NumberTexts{});
+    const std::wstring comma = reader::ReadoutText(bands, kCommaNumbers);
     const std::size_t ohm = text.find(L" Ohm   ");
     Require(ohm != std::wstring::npos);
     Require(text.substr(ohm + 7) == model::Tolerance(model::Rang2(tolerance)));
@@ -132,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(unified == text);
 
     const double expected = ValueOf(digits, multiplier);
-    const std::wstring note = reader::SeriesNote(digits, multiplier, tolerance, reader::NumberTexts{});
+    const std::wstring note = reader::SeriesNote(bands, reader::NumberTexts{});
     if (std::isnan(expected)) {
         Require(ohm == 0);
         Require(note.empty());

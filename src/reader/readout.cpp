@@ -39,17 +39,15 @@ std::wstring Plain(double value, const NumberTexts& numbers) {
 // multiplier colour outside the table), there is no value: the readout then
 // leaves its value part empty rather than show a number the bands do not
 // stand for.
-std::optional<BandValue> ValueOfBands(std::span<const std::wstring> digitColours,
-                                      const std::wstring& multiplierColour) {
-    if (digitColours.empty()) return std::nullopt;
+std::optional<BandValue> ValueOfBands(const BandIndexes& bands) {
+    if (bands.digits.empty()) return std::nullopt;
     BandValue value;
-    for (const std::wstring& colour : digitColours) {
-        const std::wstring index = model::Rang2(colour);
-        if (index.size() != 1) return std::nullopt;  // "" (unknown) or "10"/"11" (no digit)
+    for (const std::wstring& index : bands.digits) {
+        if (index.size() != 1 || index[0] < L'0' || index[0] > L'9') return std::nullopt;  // "" (unknown), "10"/"11" (no digit)
         value.digits += index;
     }
-    const std::wstring m = model::Rang2(multiplierColour);
-    if (m.empty()) return std::nullopt;
+    const std::wstring& m = bands.multiplier;
+    if (model::Rang(m).empty()) return std::nullopt;   // not a colour index
     const int index = m.size() == 1 ? m[0] - L'0' : 10 + (m[1] - L'0');
     value.power = index == model::Gold ? -1 : index == model::Silver ? -2 : index;
     return value;
@@ -81,13 +79,10 @@ std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& 
     return text;
 }
 
-std::wstring ReadoutText(std::span<const std::wstring> digitColours,
-                         const std::wstring& multiplierColour,
-                         const std::wstring& toleranceColour,
-                         const NumberTexts& numbers) {
-    const std::optional<BandValue> value = ValueOfBands(digitColours, multiplierColour);
+std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers) {
+    const std::optional<BandValue> value = ValueOfBands(bands);
     return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " +
-           model::Tolerance(model::Rang2(toleranceColour));
+           model::Tolerance(bands.tolerance);
 }
 
 std::wstring DecimalText(double value, wchar_t separator) {

@@ -2,8 +2,8 @@
 // bands, rebuilt from scratch on every call.
 #pragma once
 #include <optional>
-#include <span>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace reader {
@@ -19,12 +19,16 @@ struct NumberTexts {
     std::wstring (*plain)(double) = nullptr;
 };
 
-// Digits first to last, then multiplier and tolerance band; each colour is the
-// decimal text of its 0x00BBGGRR value, as a band's background colour reads.
-std::wstring ReadoutText(std::span<const std::wstring> digitColours,
-                         const std::wstring& multiplierColour,
-                         const std::wstring& toleranceColour,
-                         const NumberTexts& numbers);
+// A reader's bands as colour indexes, each the decimal text that Rang2 gives
+// for the band's colour ("" for a colour outside the table): digits first to
+// last, then the multiplier and the tolerance band.
+struct BandIndexes {
+    std::vector<std::wstring> digits;
+    std::wstring multiplier;
+    std::wstring tolerance;
+};
+
+std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers);
 
 // The value that a reader's bands stand for, digits x 10^power: the digit
 // characters of the digit bands as built (a leading zero kept) and the
@@ -34,8 +38,7 @@ struct BandValue {
     std::wstring digits;
     int power = 0;
 };
-std::optional<BandValue> ValueOfBands(std::span<const std::wstring> digitColours,
-                                      const std::wstring& multiplierColour);
+std::optional<BandValue> ValueOfBands(const BandIndexes& bands);
 
 // digits x 10^power written as the readout writes values: " 4.7K", " 1M" (the
 // padded style, scaled), "470" (the digits as given), "4.7" (the plain style,

@@ -12,7 +12,7 @@
 namespace reader {
 
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
-    switch (toleranceIndex.empty() ? -1 : std::stoi(toleranceIndex)) {
+    switch (model::Rang(toleranceIndex).empty() ? -1 : std::stoi(toleranceIndex)) {
     case model::Brown: return {Series::E96};                // ±1%
     case model::Red: return {Series::E48, Series::E24};     // ±2%
     case model::Green: case model::Blue: case model::Purple:
@@ -54,15 +54,12 @@ std::wstring NotInSeriesText(const std::vector<Series>& accepted, const Reading&
 
 }  // namespace
 
-std::wstring SeriesNote(std::span<const std::wstring> digitColours,
-                        const std::wstring& multiplierColour,
-                        const std::wstring& toleranceColour,
-                        const NumberTexts& numbers) {
-    const std::optional<BandValue> bands = ValueOfBands(digitColours, multiplierColour);
+std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) {
+    const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
     const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
 
-    const std::wstring toleranceIndex = model::Rang2(toleranceColour);
+    const std::wstring& toleranceIndex = indexes.tolerance;
     const std::vector<Series> accepted = SeriesFor(toleranceIndex);
     if (accepted.empty()) return value + L": no standard series without a tolerance";
 
@@ -78,12 +75,8 @@ std::wstring SeriesNote(std::span<const std::wstring> digitColours,
     return value + L" is not a " + tolerance + NotInSeriesText(accepted, *reading, numbers);
 }
 
-std::wstring WriterNote(std::span<const std::wstring> digitColours,
-                        const std::wstring& multiplierColour,
-                        const std::wstring& toleranceColour,
-                        const NumberTexts& numbers,
-                        std::wstring_view cutFrom) {
-    const std::optional<BandValue> bands = ValueOfBands(digitColours, multiplierColour);
+std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, std::wstring_view cutFrom) {
+    const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
     std::wstring names;
     for (wchar_t digit : bands->digits) names += model::kColourNames[digit - L'0'] + std::wstring(L", ");
@@ -91,7 +84,7 @@ std::wstring WriterNote(std::span<const std::wstring> digitColours,
     names += model::kColourNames[power >= 0 ? power : power == -1 ? model::Gold : model::Silver];
     const std::wstring cut = cutFrom.empty() ? L"" : L", cut from " + std::wstring(cutFrom);
     return names + L": " + QuotedValueText(bands->digits, bands->power, numbers) + cut + L". " +
-           SeriesNote(digitColours, multiplierColour, toleranceColour, numbers);
+           SeriesNote(indexes, numbers);
 }
 
 }  // namespace reader

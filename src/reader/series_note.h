@@ -17,7 +17,7 @@ namespace reader {
 // ±5% E24; ±10% E12. None for a colour that carries no tolerance.
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex);
 
-// The note on a reader's bands, from the same colour texts ReadoutText takes.
+// The note on a reader's bands, from the same colour indexes ReadoutText takes.
 // Values are written as the readout writes them (its value part, without the
 // leading sign space):
 //   "4.7K is a ±5% standard value (E24), also in E12, E6"
@@ -30,10 +30,7 @@ std::vector<Series> SeriesFor(const std::wstring& toleranceIndex);
 // them holds a standard value. A nearest value beyond the range that the
 // readers show is left out. Empty when the bands stand for no value (a colour
 // that its kind of band does not carry), as the readout's value part is.
-std::wstring SeriesNote(std::span<const std::wstring> digitColours,
-                        const std::wstring& multiplierColour,
-                        const std::wstring& toleranceColour,
-                        const NumberTexts& numbers);
+std::wstring SeriesNote(const BandIndexes& bands, const NumberTexts& numbers);
 
 // The writer's note on the bands that "Calculate" painted, its two digit
 // bands, multiplier and tolerance band: their colour names and value, then
@@ -42,10 +39,6 @@ std::wstring SeriesNote(std::span<const std::wstring> digitColours,
 // for, `cutFrom` is that value's text, and the note says so after the bands'
 // value: "Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is ...". Empty when
 // the bands stand for no value.
-std::wstring WriterNote(std::span<const std::wstring> digitColours,
-                        const std::wstring& multiplierColour,
-                        const std::wstring& toleranceColour,
-                        const NumberTexts& numbers,
-                        std::wstring_view cutFrom = {});
+std::wstring WriterNote(const BandIndexes& bands, const NumberTexts& numbers, std::wstring_view cutFrom = {});
 
 }  // namespace reader

@@ -9,6 +9,7 @@
 #include "platform/conversions.h"
 #include "platform/form.h"
 #include "reader/readout.h"
+#include "reader/readout.h"
 #include "ui/palettes.h"
 
 namespace ui {
@@ -83,9 +84,11 @@ private:
     };
     BandControls FindBands(const Reader& bands) const;
     const BandControls& BandsOf(const Reader& bands) const;
-    // The colour texts of a drawing's bands, as its readout reads them.
-    std::vector<std::wstring> DigitColours(const BandControls& bands) const;
-    static std::wstring ColourOf(const platform::Control& band);
+    // A band's colour index as the readout reads it: Rang2 of its colour,
+    // "" for a colour outside the table. The readouts, the series notes and
+    // the bands' tips and names all read the bands through it.
+    std::wstring BandIndex(const platform::Control& band) const;
+    reader::BandIndexes BandIndexes(const BandControls& bands) const;
     // For a readout and the writer's drawing: whether the value shown, or
     // that the writer's bands stand for, is a standard one for its tolerance
     // (empty before a reader's first click). None for every other control.

@@ -31,32 +31,33 @@ void Form1::Y_Click(const short& index) { PaintSwatchBand(L"Y", index); }
 void Form1::Q_Click(const short& index) { PaintSwatchBand(L"Q", index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(L"E", index); }
 
-std::wstring Form1::ColourOf(const platform::Control& band) {
-    return platform::IntegerText(static_cast<std::int32_t>(band.BackColor()));
+std::wstring Form1::BandIndex(const platform::Control& band) const {
+    return Rang2(platform::IntegerText(static_cast<std::int32_t>(band.BackColor())));
 }
 
-std::vector<std::wstring> Form1::DigitColours(const BandControls& bands) const {
-    std::vector<std::wstring> digits;
-    for (int i = 0; i < bands.digitCount; ++i) digits.push_back(ColourOf(*bands.digits[static_cast<std::size_t>(i)]));
-    return digits;
+reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
+    reader::BandIndexes indexes;
+    for (int i = 0; i < bands.digitCount; ++i) indexes.digits.push_back(BandIndex(*bands.digits[static_cast<std::size_t>(i)]));
+    indexes.multiplier = BandIndex(*bands.multiplier);
+    indexes.tolerance = BandIndex(*bands.tolerance);
+    return indexes;
 }
 
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
     const BandControls& bands = BandsOf(*reader);
-    bands.readout->SetText(reader::ReadoutText(DigitColours(bands), ColourOf(*bands.multiplier),
-                                               ColourOf(*bands.tolerance), kPlatformNumbers));
+    // Each band's colour to its index (Rang2), then value and tolerance text.
+    bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
     if (&control == Find(L"Picture6"))
-        return reader::WriterNote(DigitColours(writer_), ColourOf(*writer_.multiplier), ColourOf(*writer_.tolerance),
-                                  kPlatformNumbers, cutFrom_);
+        return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
     for (const BandControls& r : readers_) {
         if (&control != r.readout) continue;
         if (control.Text().empty()) return std::wstring();   // nothing read yet
-        return reader::SeriesNote(DigitColours(r), ColourOf(*r.multiplier), ColourOf(*r.tolerance), kPlatformNumbers);
+        return reader::SeriesNote(BandIndexes(r), kPlatformNumbers);
     }
     return std::nullopt;
 }

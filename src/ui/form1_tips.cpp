@@ -112,7 +112,7 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
     for (const BandPlace& place : kBands) {
         if (name != place.band) continue;
         // The band's colour as the readout reads it; a band not yet painted has none.
-        const auto index = platform::TextToInt32(Rang2(platform::IntegerText(static_cast<std::int32_t>(control.BackColor()))));
+        const auto index = platform::TextToInt32(BandIndex(control));
         const std::wstring where = PlaceOf(place.role, place.number);
         const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
         return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + Lowered(tip),

@@ -14,7 +14,6 @@
 #include "model/colour_code.h"
 #include "platform/conversions.h"
 #include "support/colour_table.h"
-#include "support/expected_readout.h"
 #include "support/input.h"
 #include "support/process.h"
 #include "writer/band_choice.h"
@@ -152,25 +151,30 @@ TEST_F(UserSession, OpensWithTheWriterPaintedAndTheReadoutsEmpty) {
 }
 
 TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
-    // Band indexes of both readers as the program starts.
-    std::vector<int> bands[2] = {{model::White, model::White, model::Black, model::Green},
-                                 {model::White, model::White, model::White, model::Black, model::Green}};
     HWND readouts[2] = {text4_, text3_};
     std::wstring shown[2] = {L"", L""};
-    const struct { const Palette& palette; int index; } kClicks[] = {
-        {kPict, model::Brown},  {kPi, model::Black},    {kP, model::Red},      {kD, model::Gold},
-        {kPict, model::Yellow}, {kPi, model::Purple},   {kP, model::Gold},     {kD, model::Silver},
-        {kP, model::Silver},    {kP, model::Blue},      {kPi, model::White},   {kD, model::Brown},
-        {kT, model::Red},       {kH, model::Red},       {kY, model::Black},    {kQ, model::Black},
-        {kE, model::Brown},     {kT, model::White},     {kH, model::White},    {kY, model::White},
-        {kQ, model::Blue},      {kE, model::Gray},      {kQ, model::Gold},     {kE, model::Gold},
+    // Each click and what its reader's readout shows after it: the four-band
+    // reader starts White, White, Black, Green, the five-band one White,
+    // White, White, Black, Green.
+    const struct { const Palette& palette; int index; const wchar_t* readout; } kClicks[] = {
+        {kPict, model::Brown, L"19 Ohm   \u00B10.5%"},      {kPi, model::Black, L"10 Ohm   \u00B10.5%"},
+        {kP, model::Red, L" 1K Ohm   \u00B10.5%"},          {kD, model::Gold, L" 1K Ohm   \u00B15%"},
+        {kPict, model::Yellow, L" 4K Ohm   \u00B15%"},      {kPi, model::Purple, L" 4.7K Ohm   \u00B15%"},
+        {kP, model::Gold, L"4.7 Ohm   \u00B15%"},           {kD, model::Silver, L"4.7 Ohm   \u00B110%"},
+        {kP, model::Silver, L"0.47 Ohm   \u00B110%"},       {kP, model::Blue, L" 47M Ohm   \u00B110%"},
+        {kPi, model::White, L" 49M Ohm   \u00B110%"},       {kD, model::Brown, L" 49M Ohm   \u00B11%"},
+        {kT, model::Red, L"299 Ohm   \u00B10.5%"},          {kH, model::Red, L"229 Ohm   \u00B10.5%"},
+        {kY, model::Black, L"220 Ohm   \u00B10.5%"},        {kQ, model::Black, L"220 Ohm   \u00B10.5%"},
+        {kE, model::Brown, L"220 Ohm   \u00B11%"},          {kT, model::White, L"920 Ohm   \u00B11%"},
+        {kH, model::White, L"990 Ohm   \u00B11%"},          {kY, model::White, L"999 Ohm   \u00B11%"},
+        {kQ, model::Blue, L" 999M Ohm   \u00B11%"},         {kE, model::Gray, L" 999M Ohm   \u00B10.05%"},
+        {kQ, model::Gold, L"99.9 Ohm   \u00B10.05%"},       {kE, model::Gold, L"99.9 Ohm   \u00B15%"},
     };
     for (const auto& click : kClicks) {
         const Palette& p = click.palette;
         SCOPED_TRACE(std::string(p.name) + " swatch " + std::to_string(click.index));
         ASSERT_TRUE(RealClickMiddle(Swatch(p, click.index)));
-        bands[p.reader][static_cast<std::size_t>(p.band)] = click.index;
-        shown[p.reader] = ExpectedReadout(bands[p.reader]);
+        shown[p.reader] = click.readout;
         EXPECT_TRUE(WaitUntil([&] { return WindowText(readouts[p.reader]) == shown[p.reader]; }))
             << "shows " << testing::PrintToString(WindowText(readouts[p.reader]));
         const DrawnBox& band = readerBands_[p.reader][static_cast<std::size_t>(p.band)];
@@ -246,7 +250,7 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
     }
     // The main window takes clicks again.
     ASSERT_TRUE(RealClickMiddle(Swatch(kPict, model::Brown)));
-    const std::wstring readout = ExpectedReadout({model::Brown, model::White, model::Black, model::Green});
+    const std::wstring readout = L"19 Ohm   \u00B10.5%";
     EXPECT_TRUE(WaitUntil([&] { return WindowText(text4_) == readout; }))
         << "shows " << testing::PrintToString(WindowText(text4_));
 }

@@ -15,8 +15,8 @@ using namespace model;
 using reader::DecimalText;
 using reader::ReadoutText;
 
-// A band's colour as the readout receives it: the decimal text of its value.
-std::wstring C(int index) { return std::to_wstring(kBandColours[index]); }
+// A band's colour index as the readout receives it: its decimal text.
+std::wstring C(int index) { return std::to_wstring(index); }
 
 std::wstring Comma(double v) { return DecimalText(v, L','); }
 std::wstring Nothing(double) { return {}; }
@@ -36,9 +36,9 @@ struct Case {
 };
 
 std::wstring Read(const Case& c, const reader::NumberTexts& numbers) {
-    std::vector<std::wstring> colours;
-    for (int d : c.digits) colours.push_back(C(d));
-    return ReadoutText(colours, C(c.multiplier), C(c.tolerance), numbers);
+    reader::BandIndexes bands{{}, C(c.multiplier), C(c.tolerance)};
+    for (int d : c.digits) bands.digits.push_back(C(d));
+    return ReadoutText(bands, numbers);
 }
 
 const Case kCases[] = {
@@ -86,25 +86,18 @@ TEST(Readout, ValueAndToleranceFromBandColours) {
 }
 
 TEST(Readout, BandsOutsideTheDigitTableLeaveTheValuePartEmpty) {
-    const std::wstring swatchBrown = L"16576";
+    // "" is what Rang2 gives for a colour outside the table.
     const std::wstring yellow = C(Yellow), red = C(Red), gold = C(Gold);
-    struct Odd {
-        std::vector<std::wstring> digits;
-        std::wstring multiplier, tolerance, expected;
+    const reader::BandIndexes cases[] = {
+        {{L"", yellow}, red, gold},
+        {{C(Silver), yellow}, red, gold},  // Silver and Gold carry no digit
+        {{yellow, C(Gold)}, red, gold},
+        {{yellow, yellow}, L"", gold},
+        {{yellow, yellow}, L"12", gold},
+        {{}, red, gold},
     };
-    const Odd cases[] = {
-        {{swatchBrown, yellow}, red, gold, L" Ohm   \u00B15%"},
-        {{yellow, L""}, red, gold, L" Ohm   \u00B15%"},
-        {{C(Silver), yellow}, red, gold, L" Ohm   \u00B15%"},  // Silver and Gold carry no digit
-        {{yellow, C(Gold)}, red, gold, L" Ohm   \u00B15%"},
-        {{yellow, yellow}, swatchBrown, gold, L" Ohm   \u00B15%"},
-        {{yellow, yellow}, L"3", gold, L" Ohm   \u00B15%"},
-        {{}, red, gold, L" Ohm   \u00B15%"},
-        {{yellow, yellow}, red, swatchBrown, L" 4.4K Ohm   "},
-        {{yellow, yellow}, red, L"x", L" 4.4K Ohm   "},
-    };
-    for (const Odd& c : cases)
-        EXPECT_EQ(ReadoutText(c.digits, c.multiplier, c.tolerance, kOwnNumbers), c.expected);
+    for (const reader::BandIndexes& c : cases) EXPECT_EQ(ReadoutText(c, kOwnNumbers), L" Ohm   \u00B15%");
+    EXPECT_EQ(ReadoutText({{yellow, yellow}, red, L""}, kOwnNumbers), L" 4.4K Ohm   ");
 }
 
 TEST(Readout, DecimalText) {

@@ -44,7 +44,7 @@ TEST(Series, PublishedTablesAgainstTheFormula) {
     }
 }
 
-std::wstring C(int index) { return std::to_wstring(kBandColours[index]); }
+std::wstring C(int index) { return std::to_wstring(index); }   // a colour index as Rang2 gives it
 std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};
 
@@ -83,15 +83,15 @@ TEST(Series, NoteOnTheBands) {
     for (const Case& c : kCases) {
         std::vector<std::wstring> digits;
         for (int d : c.digits) digits.push_back(C(d));
-        EXPECT_EQ(reader::SeriesNote(digits, C(c.multiplier), C(c.tolerance), reader::NumberTexts{}), c.note);
+        EXPECT_EQ(reader::SeriesNote({digits, C(c.multiplier), C(c.tolerance)}, reader::NumberTexts{}), c.note);
     }
 }
 
 TEST(Series, ValuesAreWrittenAsTheReadoutWritesThem) {
-    const std::wstring digits[] = {C(Yellow), C(Gray)};
-    EXPECT_EQ(reader::SeriesNote(digits, C(Gold), C(Gold), kCommaNumbers),
+    const std::vector<std::wstring> digits = {C(Yellow), C(Gray)};
+    EXPECT_EQ(reader::SeriesNote({digits, C(Gold), C(Gold)}, kCommaNumbers),
               L"4,8 is not a \u00B15% standard value (E24); nearest: 4,7, 5,1");
-    EXPECT_EQ(reader::SeriesNote(digits, C(Red), C(Gold), kCommaNumbers),
+    EXPECT_EQ(reader::SeriesNote({digits, C(Red), C(Gold)}, kCommaNumbers),
               L"4.8K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K");
 }
 
@@ -116,7 +116,7 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
     for (const Row& r : rows) {
         std::vector<std::wstring> digits;
         for (int d : r.digits) digits.push_back(C(d));
-        EXPECT_EQ(reader::WriterNote(digits, C(r.multiplier), C(r.tolerance), reader::NumberTexts{}, r.cutFrom),
+        EXPECT_EQ(reader::WriterNote({digits, C(r.multiplier), C(r.tolerance)}, reader::NumberTexts{}, r.cutFrom),
                   r.note);
     }
 }

@@ -1,5 +1,7 @@
 // What a reader's readout must show, worked out from band colour indexes with
-// the value rules and the platform's own number texts.
+// the value rules and the platform's own number texts: for the random runs,
+// whose subject is that clicks reach the readout (the rules have tests of
+// their own).
 #pragma once
 #include <string>
 #include <vector>
@@ -12,11 +14,10 @@ namespace testing_gui {
 
 // Band colour indexes given digits first, then multiplier and tolerance.
 inline std::wstring ExpectedReadout(const std::vector<int>& bands) {
-    auto colour = [](int index) { return std::to_wstring(model::kBandColours[static_cast<std::size_t>(index)]); };
-    std::vector<std::wstring> digits;
-    for (std::size_t i = 0; i + 2 < bands.size(); ++i) digits.push_back(colour(bands[i]));
+    reader::BandIndexes indexes{{}, std::to_wstring(bands[bands.size() - 2]), std::to_wstring(bands.back())};
+    for (std::size_t i = 0; i + 2 < bands.size(); ++i) indexes.digits.push_back(std::to_wstring(bands[i]));
     static constexpr reader::NumberTexts kPlatform{platform::PaddedNumberText, platform::PlainNumberText};
-    return reader::ReadoutText(digits, colour(bands[bands.size() - 2]), colour(bands.back()), kPlatform);
+    return reader::ReadoutText(indexes, kPlatform);
 }
 
 }  // namespace testing_gui
