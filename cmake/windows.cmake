@@ -58,13 +58,18 @@ endforeach()
 # machinery and none of the thread library is linked (see
 # src/ui/no_exceptions.cpp). Its run-time type information stays: without it
 # the shared pictures' control blocks bring the thread library back.
-set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables)
+# Sources are named relative to the source folder, so that the same commit
+# gives the same bytes whichever folder it is built in.
+set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
+    -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 foreach(lib bandora_logic bandora_art bandora_platform bandora_glyph bandora_ui)
   target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})
 endforeach()
 
 add_executable(bandora WIN32 src/ui/main.cpp src/ui/no_exceptions.cpp $<TARGET_OBJECTS:bandora_resources>)
 target_compile_options(bandora PRIVATE ${BANDORA_PROGRAM_FLAGS})
+# No build time in the file's header either (the linker would write it there).
+target_link_options(bandora PRIVATE -Wl,--no-insert-timestamp)
 target_link_libraries(bandora PRIVATE bandora_ui)
 target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
 # Wine hands a text sent from another process (WM_SETTEXT) over on the
