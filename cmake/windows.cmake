@@ -34,7 +34,7 @@ add_dependencies(bandora_resources artwork)
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
 file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
 file(GLOB UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
-list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp)
+list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp ${CMAKE_SOURCE_DIR}/src/ui/no_exceptions.cpp)
 
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(bandora_platform PUBLIC src)
@@ -52,7 +52,24 @@ foreach(lib bandora_platform bandora_glyph bandora_ui)
   target_compile_options(${lib} PRIVATE -Wall -Wextra)
 endforeach()
 
-add_executable(bandora WIN32 src/ui/main.cpp $<TARGET_OBJECTS:bandora_resources>)
+# The program's own code neither throws nor catches, and runs on one thread:
+# built without exceptions (nor their unwind tables) and without locks around
+# its function-local statics, so that none of the C++ library's exception
+# machinery and none of the thread library is linked (see
+# src/ui/no_exceptions.cpp). Its run-time type information stays: without it
+# the shared pictures' control blocks bring the thread library back.
+# Sources are named relative to the source folder, so that the same commit
+# gives the same bytes whichever folder it is built in.
+set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
+    -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
+foreach(lib bandora_logic bandora_art bandora_platform bandora_glyph bandora_ui)
+  target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})
+endforeach()
+
+add_executable(bandora WIN32 src/ui/main.cpp src/ui/no_exceptions.cpp $<TARGET_OBJECTS:bandora_resources>)
+target_compile_options(bandora PRIVATE ${BANDORA_PROGRAM_FLAGS})
+# No build time in the file's header either (the linker would write it there).
+target_link_options(bandora PRIVATE -Wl,--no-insert-timestamp)
 target_link_libraries(bandora PRIVATE bandora_ui)
 target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
 # Wine hands a text sent from another process (WM_SETTEXT) over on the

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the benchmarks on a private virtual display:
-#   scripts/bench.sh [runs]     (start-ups per program, default 21)
+#   scripts/bench.sh [runs]     (start-ups per program, default 41)
 # Not part of the tests. It uses the tests' Wine prefix and restarts its Wine
 # server, so do not run it while scripts/test.sh runs. See BENCHMARKS.md.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-runs=${1:-21}
+runs=${1:-41}
 
 scripts/setup.sh
 scripts/build.sh --target bench_driver   # brings bandora.exe and empty_window.exe with it

@@ -11,6 +11,7 @@ packages=(
   wine wine32:i386 fonts-wine                      # Wine only recommends its own fonts (Tahoma)
   xvfb x11-apps imagemagick xdotool                # private display, screenshots, started-program tests
   locales                                          # the decimal-comma test locale
+  git zip                                          # the release (scripts/release.sh) and its check
 )
 
 installed() { dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | grep -q '^ii'; }

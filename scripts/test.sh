@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test:
 #   1. the platform-free logic natively under ASan and UBSan,
 #   2. the libFuzzer targets for a bounded time (BANDORA_FUZZ_SECONDS each, default 30),
-#   3. the Windows program and its tests under Wine on a private Xvfb display.
+#   3. the Windows program and its tests under Wine on a private Xvfb display,
+#      and the program built once more in another folder: the same bytes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -52,6 +53,21 @@ done
 
 echo "== Windows build and tests under Wine"
 scripts/build.sh
+
+# The same sources built in another folder, at another time, must give the
+# same bytes: the program holds no build time and no folder names. One
+# Release build of bandora.exe alone (and the artwork it embeds).
+echo "== bandora.exe built again in another folder"
+again=$(mktemp -d)
+if tar -C "$root" --exclude=./build --exclude=./dist --exclude=./.git -cf - . | tar -xf - -C "$again" &&
+   "$again/scripts/build.sh" --target bandora >build/win/again.log 2>&1 &&
+   cmp build/win/bandora.exe "$again/build/win/bandora.exe"; then
+  passed=$((passed + 1)); summary+=("reproducible: bandora.exe built in another folder, the same bytes")
+else
+  failed=$((failed + 1)); status=1
+  summary+=("reproducible: FAILED, bandora.exe built in another folder differs (build/win/again.log)")
+fi
+rm -rf "$again"
 # A German locale (decimal comma) for the tests that check locale-aware numbers,
 # made in the build folder so the system's locales stay as they are.
 if [ ! -d build/locale/de_DE.UTF-8 ]; then

@@ -1,8 +1,6 @@
 // Bandora: resistor colour bands to value and back.
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "platform/conversions.h"
 #include "ui/form1.h"
 
@@ -19,13 +17,6 @@ void CALLBACK LoadConversionsLater(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 }  // namespace
-
-// An exception that escapes ends the program at once. The C++ library's own
-// handler would first print the exception's demangled type name to a console
-// this program does not have, and its demangler is an eighth of the program.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Form1 form;

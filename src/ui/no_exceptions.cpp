@@ -1,0 +1,50 @@
+// The program is built without C++ exceptions (cmake/windows.cmake): none of
+// its code throws or catches one, and one that escaped would end it anyway.
+// The C++ library's allocation functions and the helpers its containers and
+// strings call when they cannot go on still throw, though, and linking them
+// brings the library's whole exception machinery with them: the unwinder, the
+// exception classes with a second string implementation for their messages,
+// and the thread library behind both, a quarter of the program. These stand
+// in for them and end the program where the library would have thrown.
+//
+// Only bandora.exe links this file; the tests, built with exceptions, keep
+// the library's own definitions.
+#include <cstdlib>
+#include <new>
+
+// A failed allocation ends the program, as an uncaught std::bad_alloc would:
+// it installs no new-handler to call first.
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    std::abort();
+}
+void* operator new[](std::size_t size) { return ::operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
+
+// Every helper of the library's own file of them, so that none of its
+// throwing versions is ever linked (it would clash with these).
+namespace std {
+void __throw_bad_exception() { std::abort(); }
+void __throw_bad_alloc() { std::abort(); }
+void __throw_bad_array_new_length() { std::abort(); }
+void __throw_bad_cast() { std::abort(); }
+void __throw_bad_typeid() { std::abort(); }
+void __throw_logic_error(const char*) { std::abort(); }
+void __throw_domain_error(const char*) { std::abort(); }
+void __throw_invalid_argument(const char*) { std::abort(); }
+void __throw_length_error(const char*) { std::abort(); }
+void __throw_out_of_range(const char*) { std::abort(); }
+void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
+void __throw_runtime_error(const char*) { std::abort(); }
+void __throw_range_error(const char*) { std::abort(); }
+void __throw_overflow_error(const char*) { std::abort(); }
+void __throw_underflow_error(const char*) { std::abort(); }
+}  // namespace std
