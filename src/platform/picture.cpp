@@ -1,15 +1,75 @@
 #include "platform/picture.h"
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <utility>
-#include <vector>
 
 #include "art/art.h"
 
 #include "platform/gdi.h"
 
 namespace platform {
+namespace {
+
+bool IsPicture(int id) {
+    return id >= static_cast<int>(art::Picture::Resistor) && id <= static_cast<int>(art::Picture::About);
+}
+
+// A picture as a 32-bit top-down DIB section, the screen's own format here,
+// so that every repaint is a plain copy. It needs no device context: it can
+// be made on any thread.
+HBITMAP BitmapOf(int id, int dpi) {
+    const art::Image image = art::Draw(static_cast<art::Picture>(id), dpi);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.w, -image.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap || !bits) return bitmap;
+    auto* bgrx = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < image.px.size(); ++i) {
+        const art::Rgb c = image.px[i];
+        bgrx[i] = std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
+    }
+    GdiFlush();   // the bits are written before another thread draws with the bitmap
+    return bitmap;
+}
+
+// The pictures being drawn ahead. The thread owns the slots until it ends;
+// then the user-interface thread takes them, once it has waited for it.
+struct Ahead {
+    static constexpr int kMost = 8;
+    int dpi = 0;
+    int count = 0;
+    int ids[kMost] = {};
+    HBITMAP bitmaps[kMost] = {};
+    HANDLE thread = nullptr;
+    bool done = false;
+};
+Ahead ahead;
+
+DWORD WINAPI DrawAhead(void*) {
+    for (int i = 0; i < ahead.count; ++i) ahead.bitmaps[i] = BitmapOf(ahead.ids[i], ahead.dpi);
+    return 0;
+}
+
+// The bitmap drawn ahead for (id, dpi), taken out of its slot; nullptr when
+// none was drawn for it.
+HBITMAP TakeAhead(int id, int dpi) {
+    if (!ahead.thread && !ahead.done) return nullptr;
+    if (ahead.thread) {
+        WaitForSingleObject(ahead.thread, INFINITE);
+        CloseHandle(ahead.thread);
+        ahead.thread = nullptr;
+        ahead.done = true;
+    }
+    if (dpi != ahead.dpi) return nullptr;
+    for (int i = 0; i < ahead.count; ++i)
+        if (ahead.ids[i] == id) return std::exchange(ahead.bitmaps[i], nullptr);
+    return nullptr;
+}
+
+}  // namespace
 
 Picture::Picture(HBITMAP bitmap) : bitmap_(bitmap) {
     BITMAP info{};
@@ -29,26 +89,25 @@ void Picture::Draw(HDC dc, int x, int y) const {
     BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
 }
 
+void DrawPicturesAhead(std::initializer_list<int> ids, int dpi) {
+    if (ahead.thread || ahead.done) return;
+    for (int id : ids)
+        if (IsPicture(id) && ahead.count < Ahead::kMost) ahead.ids[ahead.count++] = id;
+    ahead.dpi = dpi;
+    // Without a thread, LoadPicture draws each picture itself.
+    ahead.thread = CreateThread(nullptr, 0, DrawAhead, nullptr, 0, nullptr);
+    if (!ahead.thread) ahead.count = 0;
+}
+
 std::shared_ptr<Picture> LoadPicture(int id, int dpi) {
-    if (id < static_cast<int>(art::Picture::Resistor) || id > static_cast<int>(art::Picture::About)) return nullptr;
+    if (!IsPicture(id)) return nullptr;
     // Weak entries: a picture lives while some control shows it.
     static std::map<std::pair<int, int>, std::weak_ptr<Picture>> cache;
     auto& entry = cache[{id, dpi}];
     if (auto shared = entry.lock()) return shared;
-    const art::Image image = art::Draw(static_cast<art::Picture>(id), dpi);
-    // Handed over as a 32-bit top-down DIB and kept in the screen's own
-    // format, so that every repaint is a plain copy.
-    std::vector<std::uint32_t> bgrx(image.px.size());
-    for (std::size_t i = 0; i < bgrx.size(); ++i) {
-        const art::Rgb c = image.px[i];
-        bgrx[i] = std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
-    }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.w, -image.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    WindowDC screen(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), image.w, image.h);
+    HBITMAP bitmap = TakeAhead(id, dpi);
+    if (!bitmap) bitmap = BitmapOf(id, dpi);
     if (!bitmap) return nullptr;
-    SetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(image.h), bgrx.data(), &info, DIB_RGB_COLORS);
     auto picture = std::make_shared<Picture>(bitmap);
     entry = picture;
     return picture;

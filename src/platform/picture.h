@@ -2,6 +2,8 @@
 // control that shows them at that dpi.
 #pragma once
 #include <windows.h>
+
+#include <initializer_list>
 #include <memory>
 
 namespace platform {
@@ -25,5 +27,11 @@ private:
 
 // Picture `id` (an art::Picture) drawn for `dpi`; nullptr for an unknown id.
 std::shared_ptr<Picture> LoadPicture(int id, int dpi);
+
+// Starts drawing pictures `ids` for `dpi` on a thread of their own, for
+// LoadPicture to take when they are first asked for: at start-up the second
+// processor draws them while this one makes the windows. Call once, before
+// any LoadPicture.
+void DrawPicturesAhead(std::initializer_list<int> ids, int dpi);
 
 }  // namespace platform

@@ -1,7 +1,10 @@
 // Bandora: resistor colour bands to value and back.
 #include <windows.h>
 
+#include "art/art.h"
 #include "platform/conversions.h"
+#include "platform/picture.h"
+#include "platform/units.h"
 #include "ui/form1.h"
 
 namespace {
@@ -19,6 +22,12 @@ void CALLBACK LoadConversionsLater(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The main window's pictures are drawn on the second processor while
+    // this thread makes the window and its controls.
+    using art::Picture;
+    platform::DrawPicturesAhead({static_cast<int>(Picture::Resistor), static_cast<int>(Picture::Ohm),
+                                 static_cast<int>(Picture::Gear), static_cast<int>(Picture::AboutGlyph)},
+                                platform::SystemDpi());
     ui::Form1 form;
     form.SetQuitOnDestroy(true);
     if (!form.Show()) return 1;
