@@ -212,27 +212,18 @@ IAccessible* WindowObject(const Form& form, const Control& control) {
     return new NamedWindow(inner, words);
 }
 
-LRESULT CALLBACK NamedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, NamedWindowProc, id);
-    if (msg == WM_GETOBJECT && static_cast<LONG>(lp) == OBJID_CLIENT) {
-        const auto* control = reinterpret_cast<const Control*>(data);
-        if (const Libraries* api = Libraries::Get()) {
-            if (IAccessible* object = WindowObject(control->form(), *control)) {
-                const LRESULT answer = api->lresultFromObject(__uuidof(IAccessible), wp, object);
-                object->Release();
-                if (answer) return answer;
-            }
-        }
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
 }  // namespace
 
-void NameControlWindow(const Form& form, Control& control) {
-    if (!control.hWnd() || (control.kind() != Kind::TextBox && control.kind() != Kind::ComboBox)) return;
-    if (!form.Named(control)) return;
-    SetWindowSubclass(control.hWnd(), NamedWindowProc, 1, reinterpret_cast<DWORD_PTR>(&control));
+LRESULT AnswerForControlWindow(const Form& form, const Control& control, WPARAM wp) {
+    // Text boxes and lists; a button is told by its caption.
+    if (control.kind() != Kind::TextBox && control.kind() != Kind::ComboBox) return 0;
+    if (!form.Named(control)) return 0;
+    const Libraries* api = Libraries::Get();
+    IAccessible* object = api ? WindowObject(form, control) : nullptr;
+    if (!object) return 0;
+    const LRESULT answer = api->lresultFromObject(__uuidof(IAccessible), wp, object);
+    object->Release();
+    return answer;
 }
 
 void NotifyAccessibleFocus(const Form& form, const Control& control) {
@@ -296,9 +287,14 @@ struct FormAccessibility::Object : Forwarding {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accName(id, out); },
                        [&](const Control& box) { return GiveText(form_->Words(box).name, out); });
     }
-    STDMETHODIMP get_accValue(VARIANT child, BSTR* out) override {
-        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accValue(id, out); },
+    // A text a box does not have: value, help, shortcut key.
+    using TextCall = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+    HRESULT NoTextForBoxes(VARIANT child, BSTR* out, TextCall call) const {
+        return OnChild(child, [&](IAccessible* a, VARIANT id) { return (a->*call)(id, out); },
                        [&](const Control&) { return NotFound(out); });
+    }
+    STDMETHODIMP get_accValue(VARIANT child, BSTR* out) override {
+        return NoTextForBoxes(child, out, &IAccessible::get_accValue);
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* out) override {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accDescription(id, out); },
@@ -323,14 +319,11 @@ struct FormAccessibility::Object : Forwarding {
                            return S_OK;
                        });
     }
-    // Boxes have neither help nor a shortcut key.
     STDMETHODIMP get_accHelp(VARIANT child, BSTR* out) override {
-        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accHelp(id, out); },
-                       [&](const Control&) { return NotFound(out); });
+        return NoTextForBoxes(child, out, &IAccessible::get_accHelp);
     }
     STDMETHODIMP get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
-        return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accKeyboardShortcut(id, out); },
-                       [&](const Control&) { return NotFound(out); });
+        return NoTextForBoxes(child, out, &IAccessible::get_accKeyboardShortcut);
     }
     STDMETHODIMP get_accFocus(VARIANT* out) override {
         if (!out) return E_POINTER;

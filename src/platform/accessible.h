@@ -16,10 +16,11 @@ class Control;
 // in the form's controls.
 inline constexpr UINT kBoxDefaultAction = WM_APP + 0x2A1;
 
-// A text box or list of the form answers screen readers under the name the
-// form gives it, also when asked directly, as when its focus is followed.
-// Installed as the window is made; nothing is loaded until the first request.
-void NameControlWindow(const Form& form, Control& control);
+// The answer for WM_GETOBJECT (OBJID_CLIENT) to a control window: a text box
+// or list of the form answers screen readers under the name the form gives
+// it, also when asked directly, as when its focus is followed. 0 for the
+// window's own answer. Nothing is loaded until the first request.
+LRESULT AnswerForControlWindow(const Form& form, const Control& control, WPARAM wp);
 
 // Tells screen readers that the focus has moved to `control`.
 void NotifyAccessibleFocus(const Form& form, const Control& control);

@@ -50,10 +50,21 @@ Control::Control(Form& form, const ControlDef& def, Control* container)
 }
 
 Control::~Control() {
-    if (hwnd_ && IsWindow(hwnd_)) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
+    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const WNDPROC previous = self->previousProc_;
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+        self->form_.OnMouse(hwnd, msg, wp, lp);
+    } else if (msg == WM_GETOBJECT) {
+        if (const LRESULT answer = self->form_.AnswerForControl(*self, wp, lp)) return answer;
+    } else if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
+    return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
 int Control::Dpi() const { return form_.Dpi(); }
@@ -161,6 +172,9 @@ void Control::Create() {
     hwnd_ = CreateWindowExW(exStyle, windowClass, kind_ == Kind::ComboBox ? nullptr : text_.c_str(), style,
                             r.left, r.top, r.right - r.left, height, form_.hWnd(), nullptr, instance, nullptr);
     if (!hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
     ApplyFont();
     if (kind_ == Kind::TextBox) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);   // no length limit
     if (kind_ == Kind::ComboBox) {

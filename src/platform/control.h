@@ -148,6 +148,12 @@ public:
     void PaintBox(HDC dc) const;
 
 private:
+    // The procedure of a control window: the form hears its mouse (for the
+    // tips) and answers screen readers for it; the window's own procedure
+    // does everything else. The common controls' subclassing would ask the
+    // window server for a property at every message under Wine, and a
+    // readout's text is set at every click.
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // The container's client area in the form's pixels.
     POINT ContainerOrigin() const;
     int BorderWidth() const { return (flags_ & kBorder) ? 1 : 0; }
@@ -186,6 +192,7 @@ private:
     double fontPoints_ = 0;
     Font ownFont_;          // null while the control shows the form's font
     HWND hwnd_ = nullptr;
+    WNDPROC previousProc_ = nullptr;   // the window class's procedure
 
     bool autoRedraw_ = false;
     mutable std::unique_ptr<Canvas> image_;   // nullptr while out of date

@@ -113,7 +113,6 @@ void Form::CreateControls() {
         Control* container = def.container ? Find(def.container) : nullptr;
         controls_.push_back(std::make_unique<Control>(*this, def, container));
         controls_.back()->Create();
-        NameControlWindow(*this, *controls_.back());
     }
     // Stacking follows the table, a later row above an earlier one. A new
     // child window goes beneath its siblings, so each one made is put on top.
@@ -222,6 +221,10 @@ LRESULT Form::OnNotify(LPARAM lp) {
     return 0;
 }
 
+LRESULT Form::AnswerForControl(const Control& control, WPARAM wp, LPARAM lp) const {
+    return static_cast<LONG>(lp) == OBJID_CLIENT ? AnswerForControlWindow(*this, control, wp) : 0;
+}
+
 LRESULT Form::OnGetObject(WPARAM wp, LPARAM lp) {
     // Only the client area is the form's own; the rest is the system's.
     if (static_cast<LONG>(lp) == OBJID_CLIENT) {
@@ -261,6 +264,7 @@ void Form::OnNcDestroy() {
     const HWND gone = hwnd_;
     hwnd_ = nullptr;
     lastFocus_ = nullptr;
+    hasFocus_ = false;
     font_.reset();
     SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
 }
@@ -299,27 +303,29 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         OnBoxDefaultAction(wp);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouse(msg, wp, lp);
+        OnMouse(hwnd_, msg, wp, lp);
         return 0;
     case WM_RBUTTONDOWN:
         HideBalloon();
         break;
     case WM_LBUTTONDOWN:
         HideBalloon();
-        OnMouse(msg, wp, lp);
+        OnMouse(hwnd_, msg, wp, lp);
         OnPress(PointOf(lp));
         return 0;
     case WM_LBUTTONUP:
-        OnMouse(msg, wp, lp);
+        OnMouse(hwnd_, msg, wp, lp);
         OnRelease(PointOf(lp));   // may unload the form: nothing of it is used after
         return 0;
     case WM_KEYDOWN:
         if (OnBoxKey(wp, lp)) return 0;
         break;
     case WM_SETFOCUS:
+        hasFocus_ = true;
         OnBoxFocusMoved(nullptr);
         return 0;
     case WM_KILLFOCUS:
+        hasFocus_ = false;
         if (focusedBox_) focusedBox_->Invalidate();
         return 0;
     case WM_CHANGEUISTATE:

@@ -127,6 +127,13 @@ public:
     // The form's tooltip window once the mouse has been over the form; nullptr before.
     HWND TipWindow() const;
 
+    // Used by the form's own window and its control windows: a mouse
+    // message of `window`, for the tips.
+    void OnMouse(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    // WM_GETOBJECT to the window of `control`: the answer, or 0 for the
+    // window's own.
+    LRESULT AnswerForControl(const Control& control, WPARAM wp, LPARAM lp) const;
+
     // Whether the focus is to be shown: after the keyboard has been used, or
     // always when the user asks for keyboard cues (the window's UI state).
     bool FocusCuesShown() const;
@@ -180,7 +187,6 @@ private:
     void PaintFocusCue(HDC dc) const;
     void OnCommand(WPARAM wp, LPARAM lp);
     void OnParentNotify(WPARAM wp);
-    void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
     static POINT PointOf(LPARAM lp);
     void OnPress(POINT at);
     void OnRelease(POINT at);
@@ -206,6 +212,9 @@ private:
     Control* pressedBox_ = nullptr;   // where the left button went down
     bool quitOnDestroy_ = false;
     bool pressed_ = false;
+    // The form's own window has the keyboard focus (for a box): kept from
+    // WM_SETFOCUS and WM_KILLFOCUS, as asking costs a round trip under Wine.
+    bool hasFocus_ = false;
     WORD uiState_ = 0;
     std::unique_ptr<Balloon> balloon_;
     std::unique_ptr<BoxTips> tips_;

@@ -33,7 +33,7 @@ void Form::Focus(Control& control) {
     } else if (hwnd_) {
         Control* before = focusedBox_;
         focusedBox_ = &control;
-        if (GetFocus() != hwnd_) SetFocus(hwnd_);   // WM_SETFOCUS tells the move
+        if (!hasFocus_) SetFocus(hwnd_);   // WM_SETFOCUS tells the move
         else if (before != &control) OnBoxFocusMoved(before);
     }
 }
@@ -89,7 +89,7 @@ void Form::ShowFocusCues() {
 }
 
 bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
-    if (!focusedBox_ || GetFocus() != hwnd_) return false;
+    if (!focusedBox_ || !hasFocus_) return false;
     switch (key) {
     case VK_SPACE:
     case VK_RETURN:
@@ -110,10 +110,10 @@ bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
     }
 }
 
-void Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+void Form::OnMouse(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     // The tooltip is made at the first move over the form, long after it is painted.
-    if (!tips_ && msg == WM_MOUSEMOVE) tips_ = std::make_unique<BoxTips>(*this);
-    if (tips_) tips_->Relay(msg, wp, lp);
+    if (!tips_ && msg == WM_MOUSEMOVE && hwnd_) tips_ = std::make_unique<BoxTips>(*this);
+    if (tips_) tips_->Relay(window, msg, wp, lp);
 }
 
 void Form::OnCommand(WPARAM wp, LPARAM lp) {

@@ -53,7 +53,7 @@ void Form::PaintBoxes(HDC dc, const Control* container) const {
 }
 
 void Form::PaintFocusCue(HDC dc) const {
-    if (!focusedBox_ || GetFocus() != hwnd_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
+    if (!focusedBox_ || !hasFocus_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
     RECT inside = focusedBox_->FormClientRect();
     SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
     SetBkColor(dc, RGB(255, 255, 255));

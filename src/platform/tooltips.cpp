@@ -80,7 +80,7 @@ BoxTips::BoxTips(Form& form) : form_(form) {
         if (words.tip.empty() && !words.tipMayCome) continue;
         TTTOOLINFOW tool = BoxTool(i);
         if (control.hWnd()) {
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.uFlags = TTF_IDISHWND;   // its mouse comes through the form (Relay)
             tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd());
         } else if (control.kind() != Kind::PictureBox) {
             continue;
@@ -118,9 +118,9 @@ BoxTips::~BoxTips() {
     if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
 }
 
-void BoxTips::Relay(UINT msg, WPARAM wp, LPARAM lp) {
+void BoxTips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     if (!tip_) return;
-    MSG message{form_.hWnd(), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+    MSG message{window, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&message.pt);
     SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }

@@ -50,8 +50,8 @@ public:
     BoxTips& operator=(const BoxTips&) = delete;
 
     HWND hWnd() const { return tip_; }
-    // Hands the tooltip a mouse message of the form's window.
-    void Relay(UINT msg, WPARAM wp, LPARAM lp);
+    // Hands the tooltip a mouse message of the form's window or of a control window.
+    void Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     // TTN_GETDISPINFOW from the tooltip: fills in the tip of its tool.
     void GiveText(NMTTDISPINFOW& info);
     // After the form was laid out at another dpi: the boxes' tools where the

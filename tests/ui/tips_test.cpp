@@ -101,6 +101,20 @@ TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
         return tip && IsWindowVisible(tip);
     }, 3000));
     EXPECT_EQ(testing_gui::WindowText(form->TipWindow()), L"Gold: \u00B15%");
+
+    // A readout is a window of its own: its tip comes as well.
+    testing_gui::Click(C(L"Pict", Brown));
+    RECT readout{};
+    GetWindowRect(C(L"Text4").hWnd(), &readout);
+    SetCursorPos(readout.left + 20, readout.top - 30);
+    testing_gui::PumpFor(100);
+    SetCursorPos(readout.left + 20, (readout.top + readout.bottom) / 2);
+    EXPECT_TRUE(testing_gui::WaitUntil([&] {
+        testing_gui::PumpFor(20);
+        return testing_gui::WindowText(form->TipWindow()) ==
+                   L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1" &&
+               IsWindowVisible(form->TipWindow());
+    }, 3000)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
 }
 
 }  // namespace
