@@ -52,9 +52,11 @@ foreach(lib bandora_platform bandora_glyph bandora_ui)
   target_compile_options(${lib} PRIVATE -Wall -Wextra)
 endforeach()
 
-# The program's own code neither throws nor catches, and runs on one thread:
-# built without exceptions (nor their unwind tables) and without locks around
-# its function-local statics, so that none of the C++ library's exception
+# The program's own code neither throws nor catches, and its function-local
+# statics are only ever made on the user-interface thread (the thread that
+# draws the pictures at start-up touches none, and no shared pointer): built
+# without exceptions (nor their unwind tables) and without locks around those
+# statics, so that none of the C++ library's exception
 # machinery and none of the thread library is linked (see
 # src/ui/no_exceptions.cpp). Its run-time type information stays: without it
 # the shared pictures' control blocks bring the thread library back.
