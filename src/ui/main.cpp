@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/conversions.h"
+#include "platform/timeline.h"   // timeline: the benchmark's start-up marks
 #include "ui/form1.h"
 
 namespace {
@@ -13,15 +14,19 @@ constexpr UINT kConversionsDelayMs = 250;
 
 void CALLBACK LoadConversionsLater(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    BANDORA_MARK("timer");   // timeline
     platform::LoadConversions();
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    BANDORA_MARK("wWinMain");   // timeline
     ui::Form1 form;
     form.SetQuitOnDestroy(true);
     if (!form.Show()) return 1;
     SetTimer(nullptr, 0, kConversionsDelayMs, LoadConversionsLater);
-    return platform::RunMessageLoop();
+    const int exitCode = platform::RunMessageLoop();   // timeline: the marks are written after the loop
+    BANDORA_TIMELINE_WRITE();                          // timeline
+    return exitCode;
 }
