@@ -7,6 +7,11 @@
 //   bench_driver [runs [--start-up-only]]
 //                            (default 41; bandora.exe, empty_window.exe and
 //                             controls_floor.exe are looked for beside this program)
+//   bench_driver --timeline [runs]
+//                            the start-up's timeline: bandora_timeline.exe (the
+//                            program with its start-up marks) in turn with
+//                            controls_floor.exe; the marks put on this process's
+//                            clock, phase by phase, fast starts beside slow ones
 #include <windows.h>
 #include <mmsystem.h>
 #include <psapi.h>
@@ -146,6 +151,7 @@ struct Program {
 };
 
 struct Start {
+    LARGE_INTEGER created{};   // the clock just before CreateProcess
     double shownMs = 0, paintedMs = 0;
     double peakWorkingSetMiB = 0, privateMiB = 0;
 };
@@ -216,14 +222,16 @@ double PrivateMiB(const std::wstring& program, const std::vector<std::wstring>& 
 }
 
 // Starts the program, polls every millisecond for its window and its final
-// pixels, reads its memory, then closes it and waits for it to end.
-bool StartOnce(const Program& program, Start& out) {
+// pixels, reads its memory (or, without `readMemory`, only lets `lingerMs`
+// pass), then closes it and waits for it to end.
+bool StartOnce(const Program& program, Start& out, bool readMemory = true, DWORD lingerMs = 300) {
     std::wstring command = L"\"" + program.path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION pi{};
-    const std::vector<std::wstring> before = LinuxProcessesOf(program.path);
+    const std::vector<std::wstring> before = readMemory ? LinuxProcessesOf(program.path) : std::vector<std::wstring>{};
     const LARGE_INTEGER t0 = Now();
+    out.created = t0;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &pi)) {
         std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.path.c_str(), GetLastError());
         return false;
@@ -239,8 +247,10 @@ bool StartOnce(const Program& program, Start& out) {
         }
         Sleep(1);
     }
-    if (painted) {
-        Sleep(300);   // let start-up finish before reading its memory
+    if (painted && !readMemory) {
+        Sleep(lingerMs);
+    } else if (painted) {
+        Sleep(lingerMs);   // let start-up finish before reading its memory
         PROCESS_MEMORY_COUNTERS memory{};
         memory.cb = sizeof memory;
         if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory))
@@ -544,9 +554,300 @@ bool MeasureInteraction(int iterations) {
     return true;
 }
 
+// ---- the start-up's timeline -------------------------------------------------
+
+// bandora_timeline.exe is the program with its start-up marks compiled in
+// (src/platform/timeline.h): it writes them, label and performance counter,
+// to the file named by BANDORA_TIMELINE_FILE when it ends. The counter is one
+// clock for all processes under Wine, so the marks and this process's own
+// observations (window visible, first complete paint on the screen) share
+// one time line starting just before CreateProcess.
+struct Moment {
+    std::string key;   // the mark's label, " (2)" and on for a repeated one
+    double ms;         // since CreateProcess
+};
+
+struct TimedStart {
+    Start outside;
+    std::vector<Moment> moments;   // in time order, the two observations among them
+
+    // The first moment of that key; NaN when there was none.
+    double At(const std::string& key) const {
+        for (const Moment& m : moments)
+            if (m.key == key) return m.ms;
+        return NAN;
+    }
+    int Count(const std::string& label) const {
+        int n = 0;
+        for (const Moment& m : moments)
+            if (m.key == label || m.key.rfind(label + " (", 0) == 0) ++n;
+        return n;
+    }
+    // Time spent drawing pictures: from each one's start to its end.
+    double PicturesMs() const {
+        double sum = 0;
+        for (const Moment& m : moments)
+            if (m.key.rfind("picture-start#", 0) == 0) {
+                const double end = At("picture-end#" + m.key.substr(14));
+                if (!std::isnan(end)) sum += end - m.ms;
+            }
+        return sum;
+    }
+};
+
+constexpr const char* kSeenVisible = "[seen: window visible]";
+constexpr const char* kSeenComplete = "[seen: first paint complete]";
+
+bool ReadMarks(const std::wstring& file, LARGE_INTEGER created, TimedStart& run) {
+    const std::string text = ReadWholeFile(file);
+    if (text.empty()) return false;
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<std::pair<std::string, double>> marks;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(at, end - at);
+        at = end + 1;
+        const std::size_t space = line.rfind(' ');
+        if (space == std::string::npos) continue;
+        const long long ticks = std::atoll(line.c_str() + space + 1);
+        marks.emplace_back(line.substr(0, space),
+                           double(ticks - created.QuadPart) * 1000.0 / double(frequency.QuadPart));
+    }
+    marks.emplace_back(kSeenVisible, run.outside.shownMs);
+    marks.emplace_back(kSeenComplete, run.outside.paintedMs);
+    std::stable_sort(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (const auto& [label, ms] : marks) {
+        int seen = 0;
+        for (const Moment& m : run.moments)
+            if (m.key == label || m.key.rfind(label + " (", 0) == 0) ++seen;
+        run.moments.push_back({seen ? label + " (" + std::to_string(seen + 1) + ")" : label, ms});
+    }
+    return true;
+}
+
+std::string LoadAverage() {
+    std::string text = ReadWholeFile(L"Z:\\proc\\loadavg");
+    int fields = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == ' ' && ++fields == 3) return text.substr(0, i);
+    return text;
+}
+
+// A mark's key as printed: messages and pictures by name.
+std::string Described(const std::string& key) {
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"message#15", "message WM_PAINT"},          {"message#16", "message WM_CLOSE"},
+        {"message#275", "message WM_TIMER"},         {"message#280", "message WM_SYSTIMER (caret)"},
+        {"message#512", "message WM_MOUSEMOVE"},     {"message#675", "message WM_MOUSELEAVE"},
+        {"picture-start#101", "picture resistor"},   {"picture-end#101", "picture resistor end"},
+        {"picture-start#102", "picture ohm"},        {"picture-end#102", "picture ohm end"},
+        {"picture-start#103", "picture gear"},       {"picture-end#103", "picture gear end"},
+        {"picture-start#104", "picture about glyph"}, {"picture-end#104", "picture about glyph end"},
+    };
+    const std::size_t bracket = key.find(" (");
+    const std::string base = key.substr(0, bracket), rest = bracket == std::string::npos ? "" : key.substr(bracket);
+    for (const auto& [raw, name] : kNames)
+        if (base == raw) return name + rest;
+    return key;
+}
+
+// The fastest, median and slowest start (by first complete paint) side by
+// side, each moment in ms since CreateProcess with the step from the one
+// before it in the same start.
+void PrintSideBySide(const std::vector<const TimedStart*>& shown) {
+    std::vector<std::pair<std::string, double>> keys;   // key, time to sort by
+    for (const TimedStart* run : shown)
+        for (const Moment& m : run->moments)
+            if (std::none_of(keys.begin(), keys.end(), [&](const auto& k) { return k.first == m.key; })) {
+                const double inMedian = shown[1]->At(m.key);
+                keys.emplace_back(m.key, std::isnan(inMedian) ? m.ms : inMedian);
+            }
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    std::printf("  %-30s %-18s %-18s %-18s\n", "moment (ms since CreateProcess)", "fastest", "median", "slowest");
+    std::vector<double> previous(shown.size(), 0.0);
+    for (const auto& key : keys) {
+        std::printf("  %-30s", Described(key.first).c_str());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const double at = shown[i]->At(key.first);
+            char cell[40] = "";
+            if (!std::isnan(at)) {
+                std::snprintf(cell, sizeof cell, "%7.1f (%+6.1f)", at, at - previous[i]);
+                previous[i] = at;
+            }
+            std::printf(" %-18s", cell);
+        }
+        std::printf("\n");
+    }
+}
+
+bool MeasureTimeline(int runs) {
+    const Program bandora{"bandora_timeline.exe", Beside(L"bandora_timeline.exe"), BandoraPainted};
+    const Program floor{"controls_floor.exe", Beside(L"controls_floor.exe"), ControlsFloorPainted};
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring marksFile = std::wstring(temp) + L"bandora_timeline_marks.txt";
+    SetEnvironmentVariableW(L"BANDORA_TIMELINE_FILE", marksFile.c_str());   // inherited by the programs started
+
+    std::printf("Start-up timeline at %d dpi, %d starts of each, load average %s at the start\n", ScreenDpi(), runs,
+                LoadAverage().c_str());
+    std::vector<TimedStart> starts;
+    std::vector<Start> floors;
+    // One unmeasured start each fills the file cache; then they take turns.
+    // Each start lingers 600 ms after its first complete paint, so that the
+    // timer 250 ms after showing (OLE Automation's loading) falls inside it.
+    for (int run = -1; run < runs; ++run) {
+        DeleteFileW(marksFile.c_str());
+        TimedStart timed;
+        if (!StartOnce(bandora, timed.outside, false, 600)) return false;
+        if (!ReadMarks(marksFile, timed.outside.created, timed)) {
+            std::fprintf(stderr, "bandora_timeline.exe wrote no marks to %ls\n", marksFile.c_str());
+            return false;
+        }
+        Start start;
+        if (!StartOnce(floor, start, false, 600)) return false;
+        if (run >= 0) {
+            starts.push_back(std::move(timed));
+            floors.push_back(start);
+        }
+    }
+    DeleteFileW(marksFile.c_str());
+    std::printf("load average %s at the end\n\n", LoadAverage().c_str());
+
+    // Starts ordered by first complete paint.
+    std::vector<const TimedStart*> order;
+    for (const TimedStart& s : starts) order.push_back(&s);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const TimedStart* a, const TimedStart* b) { return a->outside.paintedMs < b->outside.paintedMs; });
+    const std::size_t n = order.size();
+    const std::vector<const TimedStart*> picked{order.front(), order[(n - 1) / 2], order.back()};
+    PrintSideBySide(picked);
+    // The floor's start that followed each of them: slow too when the
+    // machine, not the program, was slow at that moment.
+    std::printf("  %-30s", "[floor's next start: complete]");
+    for (const TimedStart* run : picked)
+        std::printf(" %7.1f            ", floors[static_cast<std::size_t>(run - starts.data())].paintedMs);
+    std::printf("\n");
+
+    // Each phase: p10, median and p90 over all starts, then its median in
+    // the fastest and in the slowest quarter of the starts: the phase that
+    // grows in slow starts is the one whose two quarters differ.
+    // The phases up to the first complete paint follow one another: they add
+    // up to the total. The rows in brackets are other spans and counts.
+    struct Phase { const char* name; std::string from, to; };
+    const Phase phases[] = {
+        {"process start -> wWinMain", "", "wWinMain"},
+        {"wWinMain -> CreateWindowEx", "wWinMain", "CreateWindowEx"},
+        {"CreateWindowEx (main window)", "CreateWindowEx", "window"},
+        {"window -> controls created", "window", "controls"},
+        {"controls -> Form_Load done", "controls", "Form_Load"},
+        {"Form_Load -> ShowWindow done", "Form_Load", "ShowWindow"},
+        {"ShowWindow -> focus set", "ShowWindow", "focus"},
+        {"focus -> first paint begins", "focus", "paint"},
+        {"first paint: drawn", "paint", "paint-drawn"},
+        {"first paint: EndPaint", "paint-drawn", "paint-end"},
+        {"first paint end -> seen complete", "paint-end", kSeenComplete},
+        {"total: seen complete", "", kSeenComplete},
+        {"(process start -> seen visible)", "", kSeenVisible},
+        {"(first paint end -> Show done)", "paint-end", "shown"},
+        {"(Show done -> first idle)", "shown", "idle#0"},
+        {"(OLE Automation loading)", "OLE Automation", "OLE Automation-end"},
+        {"(Show done -> timer)", "shown", "timer"},
+    };
+    const std::size_t quarter = std::max<std::size_t>(1, n / 4);
+    std::printf("\nPhases (ms): over all %zu starts, and medians of the fastest and slowest %zu (by first complete paint)\n",
+                n, quarter);
+    std::printf("  %-36s %7s %7s %7s   %8s %8s\n", "phase", "p10", "median", "p90", "fast 1/4", "slow 1/4");
+    auto printRow = [&](const char* name, auto value) {
+        std::vector<double> all, fast, slow;
+        for (std::size_t i = 0; i < n; ++i) {
+            const double v = value(*order[i]);
+            if (std::isnan(v)) continue;
+            all.push_back(v);
+            if (i < quarter) fast.push_back(v);
+            if (i >= n - quarter) slow.push_back(v);
+        }
+        if (all.empty()) {
+            std::printf("  %-36s %7s\n", name, "-");
+            return;
+        }
+        std::printf("  %-36s %7.1f %7.1f %7.1f   %8.1f %8.1f\n", name, Percentile(all, 0.1), Median(all),
+                    Percentile(all, 0.9), fast.empty() ? NAN : Median(fast), slow.empty() ? NAN : Median(slow));
+    };
+    for (const Phase& p : phases)
+        printRow(p.name, [&](const TimedStart& s) { return s.At(p.to) - (p.from.empty() ? 0.0 : s.At(p.from)); });
+    printRow("(pictures drawn, summed)", [](const TimedStart& s) { return s.PicturesMs(); });
+    printRow("(messages taken before first idle)", [](const TimedStart& s) {
+        int count = 0;
+        for (const Moment& m : s.moments) {
+            if (m.key == "idle#0") break;
+            if (m.key.rfind("message#", 0) == 0) ++count;
+        }
+        return double(count);
+    });
+    printRow("(form paints before seen complete)", [](const TimedStart& s) {
+        int count = 0;
+        for (const Moment& m : s.moments) {
+            if (m.key == kSeenComplete) break;
+            if (m.key == "paint" || m.key.rfind("paint (", 0) == 0) ++count;
+        }
+        return double(count);
+    });
+    printRow("(form paints in all)", [](const TimedStart& s) { return double(s.Count("paint")); });
+    // Percentiles would hide a second paint in a few starts: the starts are counted by paints.
+    int byPaints[4] = {};
+    for (const TimedStart& s : starts) ++byPaints[std::min(s.Count("paint"), 3)];
+    std::printf("  starts by form paints: none %d, one %d, two %d, more %d\n", byPaints[0], byPaints[1], byPaints[2],
+                byPaints[3]);
+
+    auto column = [](const auto& v, auto field) {
+        std::vector<double> out;
+        for (const auto& s : v) out.push_back(field(s));
+        return out;
+    };
+    const auto bShown = column(starts, [](const TimedStart& s) { return s.outside.shownMs; });
+    const auto bPainted = column(starts, [](const TimedStart& s) { return s.outside.paintedMs; });
+    const auto fShown = column(floors, [](const Start& s) { return s.shownMs; });
+    const auto fPainted = column(floors, [](const Start& s) { return s.paintedMs; });
+    std::printf("\nSeen from outside (ms since CreateProcess): p10 median p90\n");
+    std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", "bandora_timeline.exe",
+                Percentile(bShown, 0.1), Median(bShown), Percentile(bShown, 0.9), Percentile(bPainted, 0.1),
+                Median(bPainted), Percentile(bPainted, 0.9));
+    std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", "controls_floor.exe",
+                Percentile(fShown, 0.1), Median(fShown), Percentile(fShown, 0.9), Percentile(fPainted, 0.1),
+                Median(fPainted), Percentile(fPainted, 0.9));
+    std::printf("  timeline build/controls-floor %.2f (medians), p90 %.2f\n", Median(bPainted) / Median(fPainted),
+                Percentile(bPainted, 0.9) / Percentile(fPainted, 0.9));
+    // Each Bandora start against the floor's start right after it: if the
+    // spread is the machine's, the two rise and fall together.
+    std::vector<double> pairRatios;
+    for (std::size_t i = 0; i < n; ++i) pairRatios.push_back(bPainted[i] / fPainted[i]);
+    double meanB = 0, meanF = 0;
+    for (std::size_t i = 0; i < n; ++i) meanB += bPainted[i] / double(n), meanF += fPainted[i] / double(n);
+    double cov = 0, varB = 0, varF = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        cov += (bPainted[i] - meanB) * (fPainted[i] - meanF);
+        varB += (bPainted[i] - meanB) * (bPainted[i] - meanB);
+        varF += (fPainted[i] - meanF) * (fPainted[i] - meanF);
+    }
+    std::printf("  start by start (each with the floor's next): ratio p10 %.2f, median %.2f, p90 %.2f; correlation %.2f\n\n",
+                Percentile(pairRatios, 0.1), Median(pairRatios), Percentile(pairRatios, 0.9),
+                varB > 0 && varF > 0 ? cov / std::sqrt(varB * varF) : 0.0);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--timeline") == 0) {
+        timeBeginPeriod(1);
+        const bool ok = MeasureTimeline(argc > 2 ? std::max(1, std::atoi(argv[2])) : 41);
+        timeEndPeriod(1);
+        std::fflush(stdout);
+        return ok ? 0 : 1;
+    }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 41;
     if (argc > 2 && std::strcmp(argv[2], "--start-up-only") == 0) {   // another dpi: the start-up table alone
         std::printf("Bandora start-up at %d dpi\n\n", ScreenDpi());

@@ -9,9 +9,21 @@ target_link_options(empty_window PRIVATE -municode)   # entry point wWinMain
 add_executable(controls_floor WIN32 EXCLUDE_FROM_ALL bench/controls_floor.cpp bench/controls_floor.rc)
 target_link_options(controls_floor PRIVATE -municode)
 
-# The driver starts bandora.exe, empty_window.exe and notepad.exe, and also
-# creates the main window in its own process, so it links the program like the
-# tests do.
+# The driver starts bandora.exe, empty_window.exe, notepad.exe and the
+# timeline build below, and also creates the main window in its own process,
+# so it links the program like the tests do.
 add_executable(bench_driver EXCLUDE_FROM_ALL bench/bench_driver.cpp $<TARGET_OBJECTS:bandora_resources>)
 target_link_libraries(bench_driver PRIVATE bandora_ui psapi winmm)
 add_dependencies(bench_driver bandora empty_window controls_floor)
+
+# The timeline build: the program from the same sources, with the start-up
+# marks of src/platform/timeline.h compiled in (in bandora.exe they are
+# empty). The driver's --timeline mode starts it and reads the marks back.
+add_executable(bandora_timeline WIN32 EXCLUDE_FROM_ALL src/ui/main.cpp src/ui/no_exceptions.cpp
+  ${PLATFORM_SOURCES} ${GLYPH_SOURCES} ${UI_SOURCES} $<TARGET_OBJECTS:bandora_resources>)
+target_compile_definitions(bandora_timeline PRIVATE BANDORA_TIMELINE)
+target_include_directories(bandora_timeline PRIVATE src)
+target_compile_options(bandora_timeline PRIVATE -Wall -Wextra ${BANDORA_PROGRAM_FLAGS})
+target_link_libraries(bandora_timeline PRIVATE bandora_logic bandora_art user32 gdi32 comctl32 uuid)
+target_link_options(bandora_timeline PRIVATE -municode -Wl,--no-insert-timestamp -Wl,--stack,16777216)
+add_dependencies(bench_driver bandora_timeline)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/form.h"
+#include "platform/timeline.h"
 #include "platform/units.h"
 
 namespace platform {
@@ -182,6 +183,7 @@ void Control::Create() {
             SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
         FitComboHeight(r.bottom - r.top);
     }
+    BANDORA_MARK(kind_ == Kind::TextBox ? "text box" : kind_ == Kind::ComboBox ? "drop-down list" : "button");
 }
 
 // The closed list's height follows its selection field; make it the layout's.

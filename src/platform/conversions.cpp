@@ -5,6 +5,7 @@
 
 #include "model/int_text.h"
 #include "platform/system_library.h"
+#include "platform/timeline.h"
 
 namespace platform {
 namespace {
@@ -27,7 +28,9 @@ struct OleAutomation {
 private:
     static OleAutomation Load() {
         OleAutomation api;
+        BANDORA_MARK("OLE Automation");
         HMODULE dll = LoadSystemLibrary(L"oleaut32.dll");
+        BANDORA_MARK("OLE Automation-end");
         if (!dll) return api;
         FindProc(dll, "SysAllocStringLen", api.allocString);
         FindProc(dll, "SysFreeString", api.freeString);

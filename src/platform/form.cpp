@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "platform/accessible.h"
+#include "platform/timeline.h"
 #include "platform/tooltips.h"
 #include "platform/units.h"
 #include "platform/window_data.h"
@@ -90,11 +91,15 @@ bool Form::Load(HWND owner) {
     // Made in its place at once: moving it afterwards costs another round trip.
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT corner = StartCorner(owner, size);
+    BANDORA_MARK("CreateWindowEx");
     CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
                     size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return false;
+    BANDORA_MARK("window");
     CreateControls();
+    BANDORA_MARK("controls");
     Form_Load();
+    BANDORA_MARK("Form_Load");
     return hwnd_ != nullptr;
 }
 
@@ -114,6 +119,7 @@ void Form::CreateControls() {
         controls_.push_back(std::make_unique<Control>(*this, def, container));
         controls_.back()->Create();
     }
+    BANDORA_MARK("control windows");
     // Stacking follows the table, a later row above an earlier one. A new
     // child window goes beneath its siblings, so each one made is put on top.
     for (const auto& control : controls_)
@@ -131,9 +137,12 @@ bool Form::Show() {
     // the user wants keyboard cues all the time.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
     ShowWindow(hwnd_, SW_SHOW);
+    BANDORA_MARK("ShowWindow");
     const std::vector<Control*> order = TabOrder();
     if (!order.empty()) Focus(*order.front());
+    BANDORA_MARK("focus");
     UpdateWindow(hwnd_);
+    BANDORA_MARK("shown");
     return true;
 }
 
@@ -379,7 +388,9 @@ void DispatchWithTab(MSG& msg) {
 int RunMessageLoop(HWND modal) {
     MSG msg;
     while (!modal || IsWindow(modal)) {
+        BANDORA_MARK_IDLE();
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        BANDORA_MARK_TAKEN(msg);
         if (got == 0) {
             if (!modal) return static_cast<int>(msg.wParam);
             PostQuitMessage(static_cast<int>(msg.wParam));   // the program is ending: the outer loop ends it

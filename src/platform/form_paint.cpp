@@ -4,14 +4,20 @@
 #include <algorithm>
 
 #include "platform/form.h"
+#include "platform/timeline.h"
 
 namespace platform {
 
 void Form::Paint() {
-    PaintDC paint(hwnd_);
-    // A band is painted over its drawing, and the drawing must never show
-    // through on the screen.
-    PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
+    BANDORA_MARK("paint");
+    {
+        PaintDC paint(hwnd_);
+        // A band is painted over its drawing, and the drawing must never show
+        // through on the screen.
+        PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
+        BANDORA_MARK("paint-drawn");
+    }   // EndPaint too: Wine may copy the drawing to the X server there
+    BANDORA_MARK("paint-end");
 }
 
 void Form::PaintSurface(HDC dc) const {

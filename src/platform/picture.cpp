@@ -8,6 +8,7 @@
 #include "art/art.h"
 
 #include "platform/gdi.h"
+#include "platform/timeline.h"
 
 namespace platform {
 namespace {
@@ -20,6 +21,7 @@ bool IsPicture(int id) {
 // so that every repaint is a plain copy. It needs no device context: it can
 // be made on any thread.
 HBITMAP BitmapOf(int id, int dpi) {
+    BANDORA_MARK_N("picture-start", id);
     const art::Image image = art::Draw(static_cast<art::Picture>(id), dpi);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.w, -image.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -32,6 +34,7 @@ HBITMAP BitmapOf(int id, int dpi) {
         bgrx[i] = std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
     }
     GdiFlush();   // the bits are written before another thread draws with the bitmap
+    BANDORA_MARK_N("picture-end", id);
     return bitmap;
 }
 
@@ -110,6 +113,7 @@ std::shared_ptr<Picture> LoadPicture(int id, int dpi) {
     if (!bitmap) return nullptr;
     auto picture = std::make_shared<Picture>(bitmap);
     entry = picture;
+    BANDORA_MARK_N("picture-end", id);
     return picture;
 }
 

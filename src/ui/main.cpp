@@ -4,6 +4,7 @@
 #include "art/art.h"
 #include "platform/conversions.h"
 #include "platform/picture.h"
+#include "platform/timeline.h"
 #include "platform/units.h"
 #include "ui/form1.h"
 
@@ -16,12 +17,14 @@ constexpr UINT kConversionsDelayMs = 250;
 
 void CALLBACK LoadConversionsLater(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    BANDORA_MARK("timer");
     platform::LoadConversions();
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    BANDORA_MARK("wWinMain");
     // The main window's pictures are drawn on the second processor while
     // this thread makes the window and its controls.
     using art::Picture;
@@ -32,5 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     form.SetQuitOnDestroy(true);
     if (!form.Show()) return 1;
     SetTimer(nullptr, 0, kConversionsDelayMs, LoadConversionsLater);
-    return platform::RunMessageLoop();
+    const int exitCode = platform::RunMessageLoop();   // the timeline build writes its marks after the loop
+    BANDORA_TIMELINE_WRITE();
+    return exitCode;
 }
