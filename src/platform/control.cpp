@@ -108,7 +108,10 @@ RECT Control::FormClientRect() const {
 
 void Control::Invalidate() const {
     HWND form = form_.hWnd();
-    if (!form) return;
+    // A form not yet shown paints all of itself when it is: while it loads,
+    // a repaint asked for each box would be a round trip to the window
+    // server each, for nothing.
+    if (!form || !(GetWindowLongW(form, GWL_STYLE) & WS_VISIBLE)) return;
     if (hwnd_) {
         InvalidateRect(hwnd_, nullptr, FALSE);
     } else if (kind_ == Kind::Label) {
