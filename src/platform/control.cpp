@@ -107,6 +107,7 @@ RECT Control::FormClientRect() const {
 }
 
 void Control::Invalidate() const {
+    form_.NoteChange();
     HWND form = form_.hWnd();
     // A form not yet shown paints all of itself when it is: while it loads,
     // a repaint asked for each box would be a round trip to the window

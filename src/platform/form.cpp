@@ -136,6 +136,9 @@ bool Form::Show() {
     // As in a dialog box: the focus is shown once the keyboard is used, unless
     // the user wants keyboard cues all the time.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
+    // Showing the window is a string of round trips to the window server:
+    // the other processor draws the first paint meanwhile.
+    firstPaint_ = std::make_unique<FirstPaint>(*this);
     ShowWindow(hwnd_, SW_SHOW);
     BANDORA_MARK("ShowWindow");
     const std::vector<Control*> order = TabOrder();
@@ -260,6 +263,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void Form::OnDestroy() {
+    firstPaint_.reset();
     focusedBox_ = pressedBox_ = nullptr;
     balloon_.reset();
     balloonTarget_ = nullptr;

@@ -81,6 +81,7 @@ void Form::OnUpdateUiState(WPARAM wp, LPARAM lp) {
     if (LOWORD(wp) == UIS_SET) uiState_ |= HIWORD(wp);
     else if (LOWORD(wp) == UIS_CLEAR) uiState_ &= static_cast<WORD>(~HIWORD(wp));
     DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);   // and on to the child windows
+    NoteChange();
     if (focusedBox_) focusedBox_->Invalidate();
 }
 

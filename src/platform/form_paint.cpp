@@ -12,22 +12,81 @@ void Form::Paint() {
     BANDORA_MARK("paint");
     {
         PaintDC paint(hwnd_);
-        // A band is painted over its drawing, and the drawing must never show
-        // through on the screen.
-        PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
+        const std::unique_ptr<FirstPaint> ahead = std::move(firstPaint_);
+        if (ahead && ahead->CopyTo(paint.get(), paint.update())) {
+            BANDORA_MARK("paint-drawn-ahead");
+            PaintFocusCue(paint.get());
+        } else {
+            // A band is painted over its drawing, and the drawing must never
+            // show through on the screen.
+            PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
+        }
         BANDORA_MARK("paint-drawn");
     }   // EndPaint too: Wine may copy the drawing to the X server there
     BANDORA_MARK("paint-end");
 }
 
-void Form::PaintSurface(HDC dc) const {
+void Form::PaintSurface(HDC dc, bool withFocus) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
     Brush back(CreateSolidBrush(ToColorRef(def_.back)));
     FillRect(dc, &client, back.get());
     PaintGraphics(dc, nullptr);
     PaintBoxes(dc, nullptr);
-    PaintFocusCue(dc);
+    if (withFocus) PaintFocusCue(dc);
+}
+
+// The thread reads the form's controls while the user-interface thread shows
+// the window, which changes none of them: a change made meanwhile is noted
+// (NoteChange), and the image is then not used. The focus rectangle, which
+// showing the window does change, is left to the paint itself.
+FirstPaint::FirstPaint(const Form& form) : form_(form), changes_(form.changes_) {
+    GetClientRect(form.hWnd(), &client_);
+    thread_ = CreateThread(nullptr, 0, Draw, this, 0, nullptr);
+}
+
+FirstPaint::~FirstPaint() {
+    if (thread_) {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+    }
+    if (image_) DeleteObject(image_);
+}
+
+DWORD WINAPI FirstPaint::Draw(void* self) {
+    auto& ahead = *static_cast<FirstPaint*>(self);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), ahead.client_.right, -ahead.client_.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP image = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!image) return 0;
+    {
+        MemoryDC dc(nullptr);
+        if (!dc.get()) {
+            DeleteObject(image);
+            return 0;
+        }
+        Select selected(dc.get(), image);
+        ahead.form_.PaintSurface(dc.get(), false);
+    }
+    GdiFlush();
+    ahead.image_ = image;
+    return 0;
+}
+
+bool FirstPaint::CopyTo(HDC dc, const RECT& update) {
+    if (!thread_) return false;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+    RECT client{};
+    GetClientRect(form_.hWnd(), &client);
+    if (!image_ || form_.changes_ != changes_ || !EqualRect(&client, &client_)) return false;
+    MemoryDC source(dc);
+    Select selected(source.get(), image_);
+    BitBlt(dc, update.left, update.top, update.right - update.left, update.bottom - update.top, source.get(),
+           update.left, update.top, SRCCOPY);
+    return true;
 }
 
 void Form::PaintGraphics(HDC dc, const Control* container) const {
