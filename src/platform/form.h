@@ -26,7 +26,6 @@ struct ControlWords {
     std::wstring name;
     std::wstring description;
     bool button = false;   // pressing it does something
-    bool tipMayCome = false;   // no tip now, but one comes with a later state: keep a tool for it
 };
 
 enum class StartPosition { CenterScreen, CenterOwner };

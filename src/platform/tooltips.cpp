@@ -74,10 +74,11 @@ BoxTips::BoxTips(Form& form) : form_(form) {
     const auto& controls = form.Controls();
     // The tooltip takes the first of its tools that holds the mouse: the
     // boxes on top come first, so a band's tip wins over its drawing's.
+    // Every named control gets a tool; its words are asked for when its tip
+    // is to show, and a control with none then shows none.
     for (std::size_t i = controls.size(); i-- > 0;) {
         const Control& control = *controls[i];
-        const ControlWords words = form.Words(control);
-        if (words.tip.empty() && !words.tipMayCome) continue;
+        if (!form.Named(control)) continue;
         TTTOOLINFOW tool = BoxTool(i);
         if (control.hWnd()) {
             tool.uFlags = TTF_IDISHWND;   // its mouse comes through the form (Relay)

@@ -126,7 +126,7 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         if (name != named.control) continue;
         // The readouts and the writer's drawing tell whether their value is a
         // standard one; their words change with every click.
-        if (const auto note = SeriesNoteOf(control)) return {*note, named.name, *note, false, true};
+        if (const auto note = SeriesNoteOf(control)) return {*note, named.name, *note, false};
         return {L"", named.name, named.description, false};
     }
     return {};
