@@ -42,7 +42,7 @@ void Form::PaintSurface(HDC dc, bool withFocus) const {
 // showing the window does change, is left to the paint itself.
 FirstPaint::FirstPaint(const Form& form) : form_(form), changes_(form.changes_) {
     GetClientRect(form.hWnd(), &client_);
-    thread_ = CreateThread(nullptr, 0, Draw, this, 0, nullptr);
+    thread_ = CreateThread(nullptr, kDrawingStack, Draw, this, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
 }
 
 FirstPaint::~FirstPaint() {

@@ -98,7 +98,7 @@ void DrawPicturesAhead(std::initializer_list<int> ids, int dpi) {
         if (IsPicture(id) && ahead.count < Ahead::kMost) ahead.ids[ahead.count++] = id;
     ahead.dpi = dpi;
     // Without a thread, LoadPicture draws each picture itself.
-    ahead.thread = CreateThread(nullptr, 0, DrawAhead, nullptr, 0, nullptr);
+    ahead.thread = CreateThread(nullptr, kDrawingStack, DrawAhead, nullptr, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (!ahead.thread) ahead.count = 0;
 }
 
