@@ -211,28 +211,6 @@ bool Form::ControlKey(HWND window, UINT key) {
     return control && control->hWnd() == window && OnControlKey(*control, key);
 }
 
-void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
-    if (!hwnd_ || !at.hWnd()) return;
-    if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_, dpi_);
-    balloonTarget_ = at.hWnd();
-    balloon_->Show(at.hWnd(), icon, title, text);
-}
-
-void Form::HideBalloon() {
-    if (balloon_) balloon_->Hide();
-}
-
-HWND Form::BalloonWindow() const { return balloon_ ? balloon_->hWnd() : nullptr; }
-
-HWND Form::TipWindow() const { return tips_ ? tips_->hWnd() : nullptr; }
-
-LRESULT Form::OnNotify(LPARAM lp) {
-    auto* header = reinterpret_cast<NMHDR*>(lp);
-    if (tips_ && header->hwndFrom == tips_->hWnd() && header->code == TTN_GETDISPINFOW)
-        tips_->GiveText(*reinterpret_cast<NMTTDISPINFOW*>(lp));
-    return 0;
-}
-
 LRESULT Form::AnswerForControl(const Control& control, WPARAM wp, LPARAM lp) const {
     return static_cast<LONG>(lp) == OBJID_CLIENT ? AnswerForControlWindow(*this, control, wp) : 0;
 }
