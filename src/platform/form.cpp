@@ -70,6 +70,7 @@ LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {
+    firstPaint_.reset();   // its thread may still read the controls
     tabOrdered_.clear();
     controls_.clear();
     if (hwnd_) {
