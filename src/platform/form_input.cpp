@@ -42,7 +42,7 @@ void Form::OnBoxFocusMoved(Control* before) {
     if (!focusedBox_) return;
     // The dotted rectangle moves only where it is shown: a click with the
     // mouse repaints nothing for it.
-    if (!(uiState_ & UISF_HIDEFOCUS)) {
+    if (FocusCuesShown()) {
         if (before) before->Invalidate();
         focusedBox_->Invalidate();
     }
@@ -60,7 +60,7 @@ void Form::OnBoxDefaultAction(WPARAM position) {
 }
 
 bool Form::FocusCuesShown() const {
-    return hwnd_ && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    return hwnd_ && !(uiState_ & UISF_HIDEFOCUS);   // what WM_QUERYUISTATE answers
 }
 
 LRESULT Form::OnChangeUiState(WPARAM wp, LPARAM lp) {

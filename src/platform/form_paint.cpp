@@ -55,10 +55,8 @@ FirstPaint::~FirstPaint() {
 
 DWORD WINAPI FirstPaint::Draw(void* self) {
     auto& ahead = *static_cast<FirstPaint*>(self);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), ahead.client_.right, -ahead.client_.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP image = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP image = MakeDib(ahead.client_.right, ahead.client_.bottom, &bits);
     if (!image) return 0;
     {
         MemoryDC dc(nullptr);

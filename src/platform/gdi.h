@@ -109,6 +109,20 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
+// A 32-bit top-down bitmap of the screen's own format whose pixels are at
+// `*bits`, 0x00RRGGBB each. It needs no device context: any thread can make it.
+inline HBITMAP MakeDib(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    if (bitmap && !*bits) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
 // Paints `area` of `target` (its own coordinates) through an off-screen
 // image, so the screen never shows a half-drawn state, then copies to the
 // target only what its clip box still asks for. `paint` draws in the

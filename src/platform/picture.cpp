@@ -17,17 +17,14 @@ bool IsPicture(int id) {
     return id >= static_cast<int>(art::Picture::Resistor) && id <= static_cast<int>(art::Picture::About);
 }
 
-// A picture as a 32-bit top-down DIB section, the screen's own format here,
-// so that every repaint is a plain copy. It needs no device context: it can
-// be made on any thread.
+// A picture in the screen's own format, so that every repaint is a plain
+// copy; made on any thread.
 HBITMAP BitmapOf(int id, int dpi) {
     BANDORA_MARK_N("picture-start", id);
     const art::Image image = art::Draw(static_cast<art::Picture>(id), dpi);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.w, -image.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) return bitmap;
+    HBITMAP bitmap = MakeDib(image.w, image.h, &bits);
+    if (!bitmap) return nullptr;
     auto* bgrx = static_cast<std::uint32_t*>(bits);
     for (std::size_t i = 0; i < image.px.size(); ++i) {
         const art::Rgb c = image.px[i];
@@ -47,7 +44,6 @@ struct Ahead {
     int ids[kMost] = {};
     HBITMAP bitmaps[kMost] = {};
     HANDLE thread = nullptr;
-    bool done = false;
 };
 Ahead ahead;
 
@@ -59,12 +55,10 @@ DWORD WINAPI DrawAhead(void*) {
 // The bitmap drawn ahead for (id, dpi), taken out of its slot; nullptr when
 // none was drawn for it.
 HBITMAP TakeAhead(int id, int dpi) {
-    if (!ahead.thread && !ahead.done) return nullptr;
     if (ahead.thread) {
         WaitForSingleObject(ahead.thread, INFINITE);
         CloseHandle(ahead.thread);
         ahead.thread = nullptr;
-        ahead.done = true;
     }
     if (dpi != ahead.dpi) return nullptr;
     for (int i = 0; i < ahead.count; ++i)
@@ -93,7 +87,7 @@ void Picture::Draw(HDC dc, int x, int y) const {
 }
 
 void DrawPicturesAhead(std::initializer_list<int> ids, int dpi) {
-    if (ahead.thread || ahead.done) return;
+    if (ahead.count) return;
     for (int id : ids)
         if (IsPicture(id) && ahead.count < Ahead::kMost) ahead.ids[ahead.count++] = id;
     ahead.dpi = dpi;

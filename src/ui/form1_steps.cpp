@@ -9,7 +9,7 @@
 namespace ui {
 
 bool Form1::OnControlKey(platform::Control& control, UINT key) {
-    if (&control != &Item(L"Text1") || (key != VK_UP && key != VK_DOWN)) return false;
+    if (control.Name() != L"Text1" || (key != VK_UP && key != VK_DOWN)) return false;
     // With Shift the keys keep selecting text, with Ctrl or Alt their own uses.
     if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     StepValue(key == VK_UP);
