@@ -282,7 +282,7 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         OnCommand(wp, lp);
         return 0;
     case WM_PARENTNOTIFY:
-        OnParentNotify(wp);
+        OnParentNotify(wp, lp);
         return 0;
     case WM_MOVE:
         HideBalloon();

@@ -191,7 +191,7 @@ private:
     void OnUpdateUiState(WPARAM wp, LPARAM lp);
     void PaintFocusCue(HDC dc) const;
     void OnCommand(WPARAM wp, LPARAM lp);
-    void OnParentNotify(WPARAM wp);
+    void OnParentNotify(WPARAM wp, LPARAM lp);
     static POINT PointOf(LPARAM lp);
     void OnPress(POINT at);
     void OnRelease(POINT at);

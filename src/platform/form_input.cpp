@@ -126,14 +126,12 @@ void Form::OnCommand(WPARAM wp, LPARAM lp) {
     else OnChange(*control);
 }
 
-void Form::OnParentNotify(WPARAM wp) {
-    // A press on a child window; a press on the form's own surface comes as WM_LBUTTONDOWN.
+void Form::OnParentNotify(WPARAM wp, LPARAM lp) {
+    // A press on a child window, at a place on the form's client area; a press
+    // on the form's own surface comes as WM_LBUTTONDOWN.
     const WORD event = LOWORD(wp);
     if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) return;
-    POINT at{};
-    GetCursorPos(&at);
-    ScreenToClient(hwnd_, &at);
-    if (ChildWindowFromPointEx(hwnd_, at, CWP_SKIPINVISIBLE) != balloonTarget_) HideBalloon();
+    if (ChildWindowFromPointEx(hwnd_, PointOf(lp), CWP_SKIPINVISIBLE) != balloonTarget_) HideBalloon();
 }
 
 Control* Form::BoxAt(POINT pixel) const { return BoxAt(pixel, nullptr); }

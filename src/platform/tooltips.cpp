@@ -121,8 +121,11 @@ BoxTips::~BoxTips() {
 
 void BoxTips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     if (!tip_) return;
-    MSG message{window, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
-    GetCursorPos(&message.pt);
+    // The message's own time and place, not GetCursorPos: that asks the
+    // window server, at every mouse message.
+    const DWORD at = GetMessagePos();
+    MSG message{window, msg, wp, lp, static_cast<DWORD>(GetMessageTime()),
+                {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}};
     SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
