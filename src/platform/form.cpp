@@ -118,14 +118,12 @@ void Form::CreateControls() {
     for (const ControlDef& def : layout_) {
         Control* container = def.container ? Find(def.container) : nullptr;
         controls_.push_back(std::make_unique<Control>(*this, def, container));
-        controls_.back()->Create();
     }
-    BANDORA_MARK("control windows");
     // Stacking follows the table, a later row above an earlier one. A new
-    // child window goes beneath its siblings, so each one made is put on top.
-    for (const auto& control : controls_)
-        if (control->hWnd())
-            SetWindowPos(control->hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // child window goes beneath its siblings, so the windows are made from
+    // the last row up: restacking each afterwards costs round trips.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Create();
+    BANDORA_MARK("control windows");
     // Tab indexes never change: sorted once, not at every Tab or focus move.
     for (const auto& control : controls_) tabOrdered_.push_back(control.get());
     std::stable_sort(tabOrdered_.begin(), tabOrdered_.end(),
