@@ -126,8 +126,7 @@ void Form::PaintFocusCue(HDC dc) const {
 const Canvas& Control::CurrentImage() const {
     if (!image_) {
         const RECT client = ClientRect();
-        WindowDC screen(nullptr);
-        image_ = std::make_unique<Canvas>(screen.get(), client.right, client.bottom);
+        image_ = std::make_unique<Canvas>(nullptr, client.right, client.bottom);   // the screen's format
         PaintPicture(image_->get());
         form_.PaintGraphics(image_->get(), this);
     }

@@ -58,18 +58,6 @@ private:
     HDC dc_;
 };
 
-class WindowDC {
-public:
-    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    ~WindowDC() { if (dc_) ReleaseDC(hwnd_, dc_); }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC get() const { return dc_; }
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
-
 class PaintDC {
 public:
     explicit PaintDC(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd, &ps_); }
@@ -83,13 +71,32 @@ private:
     PAINTSTRUCT ps_{};
 };
 
+// A 32-bit top-down bitmap of the screen's own format whose pixels are at
+// `*bits`, 0x00RRGGBB each. It needs no device context: any thread can make it.
+inline HBITMAP MakeDib(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    if (bitmap && !*bits) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
 // A memory DC with a bitmap of its own selected into it: an image drawn off
-// the screen. Empty (no DC) when either cannot be had.
+// the screen. Empty (no DC) when either cannot be had. The bitmap is a DIB of
+// the screen's format: under Wine, making a bitmap compatible with a display
+// DC, and selecting one, each cost three requests to the Wine server.
 class Canvas {
 public:
     Canvas(HDC compatible, int width, int height)
         : width_(width), height_(height), dc_(CreateCompatibleDC(compatible)),
-          bitmap_(CreateCompatibleBitmap(compatible, width > 0 ? width : 1, height > 0 ? height : 1)) {
+          bitmap_([&] {
+              void* bits = nullptr;
+              return MakeDib(width > 0 ? width : 1, height > 0 ? height : 1, &bits);
+          }()) {
         if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
     }
     ~Canvas() {
@@ -108,20 +115,6 @@ private:
     Bitmap bitmap_;
     HGDIOBJ old_ = nullptr;
 };
-
-// A 32-bit top-down bitmap of the screen's own format whose pixels are at
-// `*bits`, 0x00RRGGBB each. It needs no device context: any thread can make it.
-inline HBITMAP MakeDib(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-    if (bitmap && !*bits) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    return bitmap;
-}
 
 // Paints `area` of `target` (its own coordinates) through an off-screen
 // image, so the screen never shows a half-drawn state, then copies to the
