@@ -10,6 +10,11 @@ namespace platform {
 // costs far more than the rest.
 int SystemDpi() {
     static const int dpi = [] {
+        // Windows 10 1607 and later tell it without the screen's DC, which
+        // under Wine costs round trips to the window server to get and free.
+        UINT(WINAPI * getDpiForSystem)() = nullptr;
+        FindProc(GetModuleHandleW(L"user32.dll"), "GetDpiForSystem", getDpiForSystem);
+        if (const UINT system = getDpiForSystem ? getDpiForSystem() : 0) return static_cast<int>(system);
         HDC screen = GetDC(nullptr);
         const int read = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
         if (screen) ReleaseDC(nullptr, screen);
