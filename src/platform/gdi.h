@@ -86,16 +86,18 @@ inline HBITMAP MakeDib(int width, int height, void** bits) {
 }
 
 // A memory DC with a bitmap of its own selected into it: an image drawn off
-// the screen. Empty (no DC) when either cannot be had. The bitmap is a DIB of
-// the screen's format: under Wine, making a bitmap compatible with a display
-// DC, and selecting one, each cost three requests to the Wine server.
+// the screen. Empty (no DC) when either cannot be had. The bitmap is
+// compatible with `compatible`; without one it is a DIB of the screen's
+// format, which under Wine spares the window server the display checks that
+// a compatible bitmap and its selection each ask for.
 class Canvas {
 public:
     Canvas(HDC compatible, int width, int height)
         : width_(width), height_(height), dc_(CreateCompatibleDC(compatible)),
           bitmap_([&] {
+              const int w = width > 0 ? width : 1, h = height > 0 ? height : 1;
               void* bits = nullptr;
-              return MakeDib(width > 0 ? width : 1, height > 0 ? height : 1, &bits);
+              return compatible ? CreateCompatibleBitmap(compatible, w, h) : MakeDib(w, h, &bits);
           }()) {
         if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
     }
