@@ -326,8 +326,10 @@ bool MeasureStartUp(int runs) {
     std::printf("  window visible: bandora/controls-floor %.2f (medians), %.2f (p90s)\n",
                 shownMedian[kBandora] / shownMedian[kControls], shownP90[kBandora] / shownP90[kControls]);
     std::printf("bandora/controls-floor %.2f\n", ratio);
-    std::printf("bandora/controls-floor p90 %.2f\n", paintP90[kBandora] / paintP90[kControls]);
-    std::printf("  target: bandora within 1.05 x its controls floor (medians): %s\n\n", ratio <= 1.05 ? "met" : "NOT met");
+    const double ratioP90 = paintP90[kBandora] / paintP90[kControls];
+    std::printf("bandora/controls-floor p90 %.2f\n", ratioP90);
+    std::printf("  target: bandora/controls-floor at most 1.00 (medians) and 1.05 (p90s): %s\n\n",
+                ratio <= 1.00 && ratioP90 <= 1.05 ? "met" : "NOT met");
 
     std::printf("Memory after start-up (MiB, median of %d), and file size (MiB)\n", runs);
     std::printf("  %-26s %16s %14s %10s\n", "program", "peak working set", "private (USS)", "file size");
