@@ -22,6 +22,11 @@ extern const std::array<const wchar_t*, kColourCount> kColourNames;
 // Entries of the tolerance list, in list order.
 extern const std::array<const wchar_t*, kToleranceCount> kToleranceList;
 
+// The power of ten a multiplier band stands for: Black 0 .. White 9, Gold -1,
+// Silver -2; and the band of a power from -2 to 9.
+constexpr int MultiplierPower(int index) { return index == Gold ? -1 : index == Silver ? -2 : index; }
+constexpr int MultiplierBand(int power) { return power == -1 ? Gold : power == -2 ? Silver : power; }
+
 std::wstring Rang(const std::wstring& index);          // colour index -> colour value
 std::wstring Rang2(const std::wstring& colour);        // colour value -> colour index
 std::wstring Tolerance(const std::wstring& index);     // colour index -> tolerance text

@@ -313,8 +313,7 @@ struct FormAccessibility::Object : Forwarding {
                        [&](const Control& box) {
                            if (!out) return E_POINTER;
                            long state = box.CanFocus() ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
-                           if (GetFocus() == form_->hWnd() && form_->ActiveControl() == &box)
-                               state |= STATE_SYSTEM_FOCUSED;
+                           if (form_->ActiveControl() == &box) state |= STATE_SYSTEM_FOCUSED;
                            *out = Int(state);
                            return S_OK;
                        });

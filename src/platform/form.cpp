@@ -234,7 +234,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // Everything else measured at the old dpi: the tips' places and widths.
     if (tips_) tips_->Rescale();
-    if (balloon_) balloon_->Rescale(dpi_);
+    if (balloon_) balloon_->Rescale();
     OnRescaled();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -243,7 +243,6 @@ void Form::OnDestroy() {
     firstPaint_.reset();
     focusedBox_ = pressedBox_ = nullptr;
     balloon_.reset();
-    balloonTarget_ = nullptr;
     tips_.reset();
     accessibility_.reset();
     for (const auto& control : controls_) control->Detach();

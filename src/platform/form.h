@@ -226,7 +226,6 @@ private:
     std::unique_ptr<Balloon> balloon_;
     std::unique_ptr<BoxTips> tips_;
     std::unique_ptr<FormAccessibility> accessibility_;
-    HWND balloonTarget_ = nullptr;
 };
 
 // A form's first paint, drawn on a thread of its own while the window is

@@ -131,7 +131,7 @@ void Form::OnParentNotify(WPARAM wp, LPARAM lp) {
     // on the form's own surface comes as WM_LBUTTONDOWN.
     const WORD event = LOWORD(wp);
     if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) return;
-    if (ChildWindowFromPointEx(hwnd_, PointOf(lp), CWP_SKIPINVISIBLE) != balloonTarget_) HideBalloon();
+    if (balloon_ && ChildWindowFromPointEx(hwnd_, PointOf(lp), CWP_SKIPINVISIBLE) != balloon_->Target()) HideBalloon();
 }
 
 Control* Form::BoxAt(POINT pixel) const { return BoxAt(pixel, nullptr); }

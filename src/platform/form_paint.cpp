@@ -55,8 +55,7 @@ FirstPaint::~FirstPaint() {
 
 DWORD WINAPI FirstPaint::Draw(void* self) {
     auto& ahead = *static_cast<FirstPaint*>(self);
-    void* bits = nullptr;
-    HBITMAP image = MakeDib(ahead.client_.right, ahead.client_.bottom, &bits);
+    HBITMAP image = MakeDib(ahead.client_.right, ahead.client_.bottom);
     if (!image) return 0;
     {
         MemoryDC dc(nullptr);

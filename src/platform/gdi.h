@@ -71,14 +71,16 @@ private:
     PAINTSTRUCT ps_{};
 };
 
-// A 32-bit top-down bitmap of the screen's own format whose pixels are at
-// `*bits`, 0x00RRGGBB each. It needs no device context: any thread can make it.
-inline HBITMAP MakeDib(int width, int height, void** bits) {
+// A 32-bit top-down bitmap of the screen's own format, 0x00RRGGBB a pixel,
+// whose pixels are at `*bits` when asked. It needs no device context: any
+// thread can make it.
+inline HBITMAP MakeDib(int width, int height, void** bits = nullptr) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-    if (bitmap && !*bits) {
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bits) *bits = pixels;
+    if (bitmap && !pixels) {
         DeleteObject(bitmap);
         return nullptr;
     }
@@ -96,8 +98,7 @@ public:
         : width_(width), height_(height), dc_(CreateCompatibleDC(compatible)),
           bitmap_([&] {
               const int w = width > 0 ? width : 1, h = height > 0 ? height : 1;
-              void* bits = nullptr;
-              return compatible ? CreateCompatibleBitmap(compatible, w, h) : MakeDib(w, h, &bits);
+              return compatible ? CreateCompatibleBitmap(compatible, w, h) : MakeDib(w, h);
           }()) {
         if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
     }

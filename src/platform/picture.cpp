@@ -1,7 +1,6 @@
 #include "platform/picture.h"
 
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <utility>
 
@@ -107,7 +106,6 @@ std::shared_ptr<Picture> LoadPicture(int id, int dpi) {
     if (!bitmap) return nullptr;
     auto picture = std::make_shared<Picture>(bitmap);
     entry = picture;
-    BANDORA_MARK_N("picture-end", id);
     return picture;
 }
 

@@ -16,7 +16,7 @@ TTTOOLINFOW Balloon::Tool() {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = owner_;
+    tool.hwnd = form_.hWnd();
     tool.uId = 1;
     tool.lpszText = text_.data();
     return tool;
@@ -26,21 +26,21 @@ bool Balloon::Create() {
     if (tip_) return true;
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                            WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
+                           CW_USEDEFAULT, CW_USEDEFAULT, form_.hWnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tip_) return false;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    Rescale(dpi_);
+    Rescale();
     return true;
 }
 
-void Balloon::Rescale(int dpi) {
-    dpi_ = dpi;
-    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, dpi_));   // one sentence on a line or two
+void Balloon::Rescale() {
+    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, form_.Dpi()));   // one sentence on a line or two
 }
 
 void Balloon::Show(HWND target, BalloonIcon icon, const std::wstring& title, const std::wstring& text) {
     if (!Create()) return;
+    target_ = target;
     text_ = text;
     title_ = title;
     TTTOOLINFOW tool = Tool();
@@ -147,8 +147,7 @@ void BoxTips::GiveText(NMTTDISPINFOW& info) {
 
 void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
     if (!hwnd_ || !at.hWnd()) return;
-    if (!balloon_) balloon_ = std::make_unique<Balloon>(hwnd_, dpi_);
-    balloonTarget_ = at.hWnd();
+    if (!balloon_) balloon_ = std::make_unique<Balloon>(*this);
     balloon_->Show(at.hWnd(), icon, title, text);
 }
 

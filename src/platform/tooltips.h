@@ -15,7 +15,7 @@ namespace platform {
 // balloon (EM_SHOWBALLOONTIP) shows nothing under Wine.
 class Balloon {
 public:
-    Balloon(HWND owner, int dpi) : owner_(owner), dpi_(dpi) {}
+    explicit Balloon(const Form& form) : form_(form) {}
     ~Balloon();
     Balloon(const Balloon&) = delete;
     Balloon& operator=(const Balloon&) = delete;
@@ -23,18 +23,20 @@ public:
     // Points at the middle of `target`'s bottom edge, `icon` beside the title.
     void Show(HWND target, BalloonIcon icon, const std::wstring& title, const std::wstring& text);
     void Hide();
-    // The owner's dpi has changed.
-    void Rescale(int dpi);
+    // The form's dpi has changed.
+    void Rescale();
     bool Shown() const { return shown_; }
     HWND hWnd() const { return tip_; }
+    // The window it points at, or last pointed at; nullptr before it first shows.
+    HWND Target() const { return target_; }
 
 private:
     bool Create();
     TTTOOLINFOW Tool();
 
-    HWND owner_;
-    int dpi_;
+    const Form& form_;
     HWND tip_ = nullptr;
+    HWND target_ = nullptr;
     std::wstring text_;
     std::wstring title_;
     bool shown_ = false;

@@ -49,7 +49,7 @@ std::optional<BandValue> ValueOfBands(const BandIndexes& bands) {
     const std::wstring& m = bands.multiplier;
     if (model::Rang(m).empty()) return std::nullopt;   // not a colour index
     const int index = m.size() == 1 ? m[0] - L'0' : 10 + (m[1] - L'0');
-    value.power = index == model::Gold ? -1 : index == model::Silver ? -2 : index;
+    value.power = model::MultiplierPower(index);
     return value;
 }
 

@@ -80,8 +80,7 @@ std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, 
     if (!bands) return {};
     std::wstring names;
     for (wchar_t digit : bands->digits) names += model::kColourNames[digit - L'0'] + std::wstring(L", ");
-    const int power = bands->power;
-    names += model::kColourNames[power >= 0 ? power : power == -1 ? model::Gold : model::Silver];
+    names += model::kColourNames[model::MultiplierBand(bands->power)];
     const std::wstring cut = cutFrom.empty() ? L"" : L", cut from " + std::wstring(cutFrom);
     return names + L": " + QuotedValueText(bands->digits, bands->power, numbers) + cut + L". " +
            SeriesNote(indexes, numbers);

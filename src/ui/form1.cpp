@@ -37,7 +37,7 @@ void Form1::Form_Load() {
     for (std::size_t p = 0; p < kPalettes.size(); ++p) paletteBands_[p] = &Item(kPalettes[p].band);
 
     CCal_Click();                       // finds no selection and picks "±5%" itself
-    Item(L"Combo1").SetListIndex(6);
+    Item(L"Combo1").SetListIndex(kFivePercentPosition);
     for (int k = 0; k <= 11; ++k)       // legend: P1 Black .. P12 Gold, in the bands' own colours
         PaintBand(Item(L"P" + platform::IntegerText(k + 1)), platform::IntegerText(k));
     glyph::SetButtonPicLeft(Item(L"CCal"), Item(L"PicCal"));

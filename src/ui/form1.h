@@ -9,7 +9,7 @@
 #include "platform/conversions.h"
 #include "platform/form.h"
 #include "reader/readout.h"
-#include "reader/readout.h"
+#include "writer/band_choice.h"
 #include "ui/palettes.h"
 
 namespace ui {
@@ -23,6 +23,10 @@ inline constexpr wchar_t kCaptionPrefix[] = L"Bandora  --  ";
 // Values in the readouts, the notes and the balloons are written in the
 // platform's own number styles.
 inline constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
+
+// The tolerance list's "±5%": selected at start, and what "Calculate" takes
+// while nothing is selected.
+inline constexpr int kFivePercentPosition = 6;
 
 std::vector<platform::ControlDef> Form1Layout();
 platform::FormDef Form1Def();
@@ -96,9 +100,13 @@ private:
     void PaintSwatchBand(const wchar_t* palette, const short& index);
     // Sets a band's colour from a colour index text; false if the index has no colour.
     bool PaintBand(platform::Control& band, const std::wstring& index);
-    // The value in ohms that Text1 stands for, when four bands can carry it;
-    // none otherwise, and the balloon at Text1 says why.
-    std::optional<double> ValueToWrite();
+    // The value in ohms that Text1 stands for, with the bands that carry it;
+    // none when four bands cannot, and the balloon at Text1 says why.
+    struct Writing {
+        double ohms;
+        writer::Bands bands;
+    };
+    std::optional<Writing> ValueToWrite();
     // Writes the next larger or smaller standard value of the selected
     // tolerance's series into Text1 and calculates its bands.
     void StepValue(bool up);

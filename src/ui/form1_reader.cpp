@@ -52,7 +52,7 @@ void Form1::RRang(const int& selector) {
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (&control == Find(L"Picture6"))
+    if (control.Name() == L"Picture6")
         return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
     for (const BandControls& r : readers_) {
         if (&control != r.readout) continue;

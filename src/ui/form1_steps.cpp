@@ -19,14 +19,14 @@ bool Form1::OnControlKey(platform::Control& control, UINT key) {
 void Form1::StepValue(bool up) {
     // From the value that "Calculate" would read; a text it would refuse is
     // refused alike, and nothing is written.
-    const auto value = ValueToWrite();
-    if (!value) return;
+    const auto writing = ValueToWrite();
+    if (!writing) return;
     // The series of the tolerance that "Calculate" paints, which selects
     // "±5%" when nothing is selected.
     const int position = Item(L"Combo1").ListIndex();
-    const auto series = reader::SeriesFor(MAs(platform::IntegerText(position == -1 ? 6 : position)));
+    const auto series = reader::SeriesFor(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position)));
     if (series.empty()) return;
-    const auto text = writer::SteppedText(*value, series.front(), up ? writer::Step::Up : writer::Step::Down,
+    const auto text = writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,
                                           platform::DecimalSeparator());
     if (!text) return;   // an end of the range
     platform::Control& box = Item(L"Text1");

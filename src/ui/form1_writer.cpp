@@ -21,10 +21,11 @@ constexpr wchar_t kCutTitle[] = L"Value cut";
 
 }  // namespace
 
-std::optional<double> Form1::ValueToWrite() {
+std::optional<Form1::Writing> Form1::ValueToWrite() {
     platform::Control& text = Item(L"Text1");
     const auto value = platform::TextToDouble(text.Text());
-    if (value && writer::BandsForValue(*value)) return value;
+    const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
+    if (bands) return Writing{*value, *bands};
     ShowBalloon(text, kNotWrittenTitle, value ? kNoSuchResistor : kNoNumber);
     return std::nullopt;
 }
@@ -34,22 +35,21 @@ void Form1::CCal_Click() {
     // characters: "4.7" is Yellow, Purple, Gold. A text that is no number, or
     // a number no four-band code can show, leaves bands 1 to 3 as they are;
     // they change together or not at all.
-    const auto value = ValueToWrite();
-    const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
-    if (bands) {
-        PaintBand(*writer_.digits[0], platform::IntegerText(bands->first));
-        PaintBand(*writer_.digits[1], platform::IntegerText(bands->second));
-        PaintBand(*writer_.multiplier, platform::IntegerText(bands->multiplier));
+    const auto writing = ValueToWrite();
+    if (writing) {
+        PaintBand(*writer_.digits[0], platform::IntegerText(writing->bands.first));
+        PaintBand(*writer_.digits[1], platform::IntegerText(writing->bands.second));
+        PaintBand(*writer_.multiplier, platform::IntegerText(writing->bands.multiplier));
     }
     platform::Control& list = Item(L"Combo1");
-    if (list.ListIndex() == -1) list.SetListIndex(6);
+    if (list.ListIndex() == -1) list.SetListIndex(kFivePercentPosition);
     PaintBand(*writer_.tolerance, MAs(platform::IntegerText(list.ListIndex())));
-    if (!bands) return;
+    if (!writing) return;
     // Bands that show less than the value are still the right bands to look
     // for, but not the right part to buy: say so rather than cut in silence.
     const std::wstring separator = platform::DecimalSeparator();
-    const std::wstring cut = writer::CutNote(*value, kPlatformNumbers, separator);
-    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(*value, separator);
+    const std::wstring cut = writer::CutNote(writing->ohms, kPlatformNumbers, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(writing->ohms, separator);
     if (cut.empty()) HideBalloon();
     else ShowBalloon(Item(L"Text1"), kCutTitle, cut, platform::BalloonIcon::Information);
 }

@@ -1,7 +1,6 @@
 #include "writer/band_choice.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "model/colour_code.h"
@@ -36,8 +35,7 @@ std::optional<Bands> BandsForValue(double ohms) {
     const int first = digitAt(p + 1);
     const int second = digitAt(p);
     if (first == 0 && second == 0) return std::nullopt;  // below 0.01
-    const int multiplier = p == -2 ? model::Silver : p == -1 ? model::Gold : p;
-    return Bands{first, second, multiplier};
+    return Bands{first, second, model::MultiplierBand(p)};
 }
 
 int DigitsNeeded(double ohms) {

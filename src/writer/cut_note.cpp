@@ -26,13 +26,10 @@ std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstri
     const int needed = DigitsNeeded(ohms);
     if (!bands || needed <= 2) return {};
     std::wstring digits{static_cast<wchar_t>(L'0' + bands->first), static_cast<wchar_t>(L'0' + bands->second)};
-    const int power = bands->multiplier == model::Gold     ? -1
-                      : bands->multiplier == model::Silver ? -2
-                                                           : bands->multiplier;
     // A value of three digits is a five-band part; one of more digits has
     // no resistor code at all, and the note says how many it has.
     const std::wstring why = needed == 3 ? L" needs five." : L" has " + CountText(needed) + L".";
-    return L"The bands show " + reader::QuotedValueText(std::move(digits), power, numbers) +
+    return L"The bands show " + reader::QuotedValueText(std::move(digits), model::MultiplierPower(bands->multiplier), numbers) +
            L": four bands carry two digits, " + PlainText(ohms, separator) + why;
 }
 
