@@ -107,8 +107,8 @@ foreach(sub model reader writer art platform ui glyph e2e)
   endif()
 endforeach()
 
-# The end-to-end tests share the screen and the real mouse: one at a time.
-include(${CMAKE_SOURCE_DIR}/cmake/e2e-tests.cmake)
+# Tests that need the screen, the real mouse or the activation to themselves.
+include(${CMAKE_SOURCE_DIR}/cmake/serial-tests.cmake)
 
 # Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
 include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)
