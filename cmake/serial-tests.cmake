@@ -11,12 +11,12 @@
 # it marks every test of e2e_tests (the list that discovery leaves in
 # e2e_tests_TESTS) and the ui_tests named below RUN_SERIAL. New tests in
 # tests/e2e/ are covered as they come.
-set(BANDORA_ALONE_UI_TESTS   # regular expressions, written into the script below
-  "ReaderTest\\\\.PointerClick"
-  "WriterTest\\\\.PointerClick"
-  "AboutTest\\\\.MainWindowTakesNoInputWhileOpen"
-  "TipsTest\\\\.Hovering"
-  "WriterTest\\\\.(TypedValues|UpAndDown|TheBalloonGoes)")
+set(BANDORA_ALONE_UI_TESTS   # regular expressions
+  [[ReaderTest\.PointerClick]]
+  [[WriterTest\.PointerClick]]
+  [[AboutTest\.MainWindowTakesNoInputWhileOpen]]
+  [[TipsTest\.Hovering]]
+  [[WriterTest\.(TypedValues|UpAndDown|TheBalloonGoes)]])
 list(JOIN BANDORA_ALONE_UI_TESTS "|" alone_pattern)
 if(TARGET e2e_tests)
   set(BANDORA_SERIAL_SCRIPT "${CMAKE_CURRENT_BINARY_DIR}/tests_run_serial.cmake")
@@ -26,7 +26,7 @@ if(TARGET e2e_tests)
     "  set_tests_properties(\${e2e_tests_TESTS} PROPERTIES RUN_SERIAL TRUE)\n"
     "endif()\n"
     "foreach(test IN LISTS ui_tests_TESTS)\n"
-    "  if(test MATCHES \"^wine\\\\.(${alone_pattern})\")\n"
+    "  if(test MATCHES [[^wine\\.(${alone_pattern})]])\n"
     "    set_tests_properties(\${test} PROPERTIES RUN_SERIAL TRUE)\n"
     "  endif()\n"
     "endforeach()\n")

@@ -246,7 +246,7 @@ private:
     unsigned changes_;
     RECT client_{};
     HANDLE thread_ = nullptr;
-    HBITMAP image_ = nullptr;
+    std::unique_ptr<Canvas> image_;
 };
 
 // Runs the message loop until WM_QUIT, and returns its exit code; with a

@@ -50,24 +50,17 @@ FirstPaint::~FirstPaint() {
         WaitForSingleObject(thread_, INFINITE);
         CloseHandle(thread_);
     }
-    if (image_) DeleteObject(image_);
 }
 
+// The image is made and drawn on the drawing thread, and used and freed on
+// the user-interface thread once that one has ended: one thread at a time.
 DWORD WINAPI FirstPaint::Draw(void* self) {
     auto& ahead = *static_cast<FirstPaint*>(self);
-    HBITMAP image = MakeDib(ahead.client_.right, ahead.client_.bottom);
-    if (!image) return 0;
-    {
-        MemoryDC dc(nullptr);
-        if (!dc.get()) {
-            DeleteObject(image);
-            return 0;
-        }
-        Select selected(dc.get(), image);
-        ahead.form_.PaintSurface(dc.get(), false);
-    }
+    auto image = std::make_unique<Canvas>(nullptr, ahead.client_.right, ahead.client_.bottom);
+    if (!*image) return 0;
+    ahead.form_.PaintSurface(image->get(), false);
     GdiFlush();
-    ahead.image_ = image;
+    ahead.image_ = std::move(image);
     return 0;
 }
 
@@ -79,9 +72,7 @@ bool FirstPaint::CopyTo(HDC dc, const RECT& update) {
     RECT client{};
     GetClientRect(form_.hWnd(), &client);
     if (!image_ || form_.changes_ != changes_ || !EqualRect(&client, &client_)) return false;
-    MemoryDC source(dc);
-    Select selected(source.get(), image_);
-    BitBlt(dc, update.left, update.top, update.right - update.left, update.bottom - update.top, source.get(),
+    BitBlt(dc, update.left, update.top, update.right - update.left, update.bottom - update.top, image_->get(),
            update.left, update.top, SRCCOPY);
     return true;
 }
