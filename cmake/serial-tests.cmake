@@ -16,7 +16,7 @@ set(BANDORA_ALONE_UI_TESTS   # regular expressions
   [[WriterTest\.PointerClick]]
   [[AboutTest\.MainWindowTakesNoInputWhileOpen]]
   [[TipsTest\.Hovering]]
-  [[WriterTest\.(TypedValues|UpAndDown|TheBalloonGoes)]])
+  [[WriterTest\.(TypedValues|KeysInTheValueBox|TheBalloonGoes)]])
 list(JOIN BANDORA_ALONE_UI_TESTS "|" alone_pattern)
 if(TARGET e2e_tests)
   set(BANDORA_SERIAL_SCRIPT "${CMAKE_CURRENT_BINARY_DIR}/tests_run_serial.cmake")

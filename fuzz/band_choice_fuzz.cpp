@@ -2,7 +2,10 @@
 // raw double; traps when the bands are not a valid set or do not stand for the
 // value cut to two significant digits, when the writer calls a value cut that
 // the bands show exactly or the other way round, or when a step of Up or Down
-// goes the wrong way or leaves the series or the range.
+// goes the wrong way or leaves the series or the range. Also feeds the text to
+// a reader's readout: traps when its bands are not ones its palettes offer, do
+// not hold the typed digits cut, or do not read back, through the readout's
+// own text, as the same bands.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +16,10 @@
 
 #include "model/colour_code.h"
 #include "reader/series.h"
+#include "model/int_text.h"
+#include "reader/readout.h"
 #include "writer/band_choice.h"
+#include "writer/readout_entry.h"
 #include "writer/standard_step.h"
 #include "../tests/writer/value_of_bands.h"
 
@@ -70,12 +76,39 @@ void CheckSteps(double value) {
     }
 }
 
+bool Offered(int multiplier) { return (multiplier >= 0 && multiplier <= 6) || multiplier >= model::Silver; }
+
+void CheckReaderEntry(const std::wstring& text, int digitBands, const wchar_t* separator) {
+    const writer::ReaderEntry entry = writer::ReaderEntryFor(text, digitBands, separator);
+    if (!entry.bands) return;
+    const writer::ReaderBands& b = *entry.bands;
+    Require(static_cast<int>(b.digits.size()) == digitBands && b.digits[0] >= 1);
+    Require(Offered(b.multiplier) && b.multiplier < model::kColourCount);
+    Require(b.tolerance == -1 || !model::Tolerance(model::IntText(b.tolerance)).empty());
+    const std::string& typed = entry.typed.ohms.digits;
+    Require(entry.cut == (static_cast<int>(typed.size()) > digitBands));
+    reader::BandIndexes indexes;
+    for (int i = 0; i < digitBands; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        Require(b.digits[at] == (at < typed.size() ? typed[at] - '0' : 0));
+        indexes.digits.push_back(model::IntText(b.digits[at]));
+    }
+    indexes.multiplier = model::IntText(b.multiplier);
+    indexes.tolerance = model::IntText(b.tolerance == -1 ? model::Gold : b.tolerance);
+    const writer::ReaderEntry again =
+        writer::ReaderEntryFor(reader::ReadoutText(indexes, reader::NumberTexts{}), digitBands, L".");
+    Require(again.bands && !again.cut && again.bands->digits == b.digits && again.bands->multiplier == b.multiplier);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     Check(std::strtod(text.c_str(), nullptr));
     CheckSteps(std::strtod(text.c_str(), nullptr));
+    const std::wstring wide(text.begin(), text.end());   // Latin-1 as it comes
+    for (int digitBands : {2, 3})
+        for (const wchar_t* separator : {L".", L",", L"::"}) CheckReaderEntry(wide, digitBands, separator);
     if (size >= 8) {
         double raw;
         std::memcpy(&raw, data, sizeof raw);

@@ -187,7 +187,7 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 class NamedWindow : public Forwarding {
 public:
     NamedWindow(IAccessible* inner, const ControlWords& words)
-        : Forwarding(inner), name_(words.name), description_(words.description) {}
+        : Forwarding(inner), name_(words.name), description_(words.description), help_(words.help) {}
     STDMETHODIMP get_accName(VARIANT child, BSTR* out) override {
         return IsSelf(child) ? GiveText(name_, out) : Forwarding::get_accName(child, out);
     }
@@ -195,10 +195,14 @@ public:
         return IsSelf(child) && !description_.empty() ? GiveText(description_, out)
                                                       : Forwarding::get_accDescription(child, out);
     }
+    STDMETHODIMP get_accHelp(VARIANT child, BSTR* out) override {
+        return IsSelf(child) && !help_.empty() ? GiveText(help_, out) : Forwarding::get_accHelp(child, out);
+    }
 
 private:
     std::wstring name_;
     std::wstring description_;
+    std::wstring help_;
 };
 
 // The system's object for a control window's client area, named by the form.

@@ -1,5 +1,7 @@
 #include "platform/control.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/form.h"
@@ -274,6 +276,17 @@ void Control::SetText(const std::wstring& text) {
         return;
     }
     if (hwnd_ && kind_ != Kind::ComboBox) SetWindowTextW(hwnd_, text.c_str());
+}
+
+void Control::SetCueBanner(const std::wstring& cue) {
+    // Shown while the box has the focus too: the cue says what to type there.
+    if (hwnd_ && kind_ == Kind::TextBox) SendMessageW(hwnd_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
+}
+
+void Control::MoveCaretToEnd() {
+    if (!hwnd_ || kind_ != Kind::TextBox) return;
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(hwnd_));
+    SendMessageW(hwnd_, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
 void Control::SetVisible(bool visible) {

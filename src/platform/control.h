@@ -101,6 +101,10 @@ public:
 
     std::wstring Text() const;      // a caption or a text box's text
     void SetText(const std::wstring& text);
+    // Text boxes: a grey cue shown while the box is empty; the text stays empty.
+    void SetCueBanner(const std::wstring& cue);
+    // Text boxes: the caret after the last character, nothing selected.
+    void MoveCaretToEnd();
     std::wstring Caption() const { return Text(); }
     void SetCaption(const std::wstring& text) { SetText(text); }
 

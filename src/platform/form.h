@@ -26,6 +26,7 @@ struct ControlWords {
     std::wstring name;
     std::wstring description;
     bool button = false;   // pressing it does something
+    std::wstring help;     // how to use it, where that is not plain
 };
 
 enum class StartPosition { CenterScreen, CenterOwner };

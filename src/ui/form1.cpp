@@ -34,10 +34,13 @@ bool Form1::PaintBand(platform::Control& band, const std::wstring& index) {
 void Form1::Form_Load() {
     for (std::size_t r = 0; r < kReaders.size(); ++r) readers_[r] = FindBands(kReaders[r]);
     writer_ = FindBands(kWriter);
+    valueBox_ = &Item(L"Text1");
+    toleranceList_ = &Item(L"Combo1");
+    for (const BandControls& r : readers_) r.readout->SetCueBanner(kReadoutCue);
     for (std::size_t p = 0; p < kPalettes.size(); ++p) paletteBands_[p] = &Item(kPalettes[p].band);
 
     CCal_Click();                       // finds no selection and picks "±5%" itself
-    Item(L"Combo1").SetListIndex(kFivePercentPosition);
+    toleranceList_->SetListIndex(kFivePercentPosition);
     for (int k = 0; k <= 11; ++k)       // legend: P1 Black .. P12 Gold, in the bands' own colours
         PaintBand(Item(L"P" + platform::IntegerText(k + 1)), platform::IntegerText(k));
     glyph::SetButtonPicLeft(Item(L"CCal"), Item(L"PicCal"));
@@ -70,6 +73,10 @@ Form1::BandControls Form1::FindBands(const Reader& bands) const {
 
 const Form1::BandControls& Form1::BandsOf(const Reader& bands) const {
     return &bands == &kWriter ? writer_ : readers_[static_cast<std::size_t>(&bands - kReaders.data())];
+}
+
+Form1::BandControls& Form1::BandsOf(const Reader& bands) {
+    return const_cast<BandControls&>(static_cast<const Form1&>(*this).BandsOf(bands));
 }
 
 void Form1::CAb_Click() {

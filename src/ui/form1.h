@@ -10,6 +10,7 @@
 #include "platform/form.h"
 #include "reader/readout.h"
 #include "writer/band_choice.h"
+#include "writer/readout_entry.h"
 #include "ui/palettes.h"
 
 namespace ui {
@@ -23,6 +24,11 @@ inline constexpr wchar_t kCaptionPrefix[] = L"Bandora  --  ";
 // Values in the readouts, the notes and the balloons are written in the
 // platform's own number styles.
 inline constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
+
+// What an empty readout shows in grey, and what its tip and a screen
+// reader's help say of its use.
+inline constexpr wchar_t kReadoutCue[] = L"Type a value, Enter";
+inline constexpr wchar_t kReadoutUse[] = L"Type a value and press Enter; Up and Down step through standard values";
 
 // The tolerance list's "±5%": selected at start, and what "Calculate" takes
 // while nothing is selected.
@@ -72,7 +78,7 @@ protected:
     void OnChange(platform::Control& control) override;
     platform::Control* BoxForKey(const platform::Control& box, UINT key) override;
     void OnRescaled() override;
-    // Up and Down in the value box step through the standard values.
+    // Enter, Escape, Up and Down in the value box and the readouts.
     bool OnControlKey(platform::Control& control, UINT key) override;
 
 private:
@@ -85,8 +91,10 @@ private:
         platform::Control* multiplier = nullptr;
         platform::Control* tolerance = nullptr;
         platform::Control* readout = nullptr;
+        bool read = false;   // the readout has been written from the bands
     };
     BandControls FindBands(const Reader& bands) const;
+    BandControls& BandsOf(const Reader& bands);
     const BandControls& BandsOf(const Reader& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
     // "" for a colour outside the table. The readouts, the series notes and
@@ -110,10 +118,28 @@ private:
     // Writes the next larger or smaller standard value of the selected
     // tolerance's series into Text1 and calculates its bands.
     void StepValue(bool up);
+    // The balloons at a box: bands left as they were, and why; bands written
+    // that cut the value.
+    void ShowNotWritten(const platform::Control& box, const std::wstring& why);
+    void ShowCut(const platform::Control& box, const std::wstring& note);
+
+    // A reader writes too: the value typed in its readout becomes its bands
+    // (Enter), Escape puts back what the bands show, Up and Down step
+    // through the standard values of its tolerance band.
+    bool OnReadoutKey(std::size_t reader, UINT key);
+    void WriteReader(std::size_t reader);
+    void RestoreReadout(std::size_t reader);
+    void StepReader(std::size_t reader, bool up);
+    // Paints a reader's bands through Rang, then RRang rewrites its readout.
+    void PaintReader(std::size_t reader, const writer::ReaderBands& bands);
+    // The balloon's words for a value the reader refuses.
+    std::wstring RefusalOf(std::size_t reader, writer::EntryError error) const;
 
     std::array<BandControls, 2> readers_;   // as kReaders
     BandControls writer_;
     std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
+    platform::Control* valueBox_ = nullptr;   // Text1
+    platform::Control* toleranceList_ = nullptr;   // Combo1
     std::unique_ptr<Form2> about_;
     // The value that the writer's bands were last written for, in the user's
     // number style, when they cut it ("4750" for 4.7K); empty when they show it.

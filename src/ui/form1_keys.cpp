@@ -1,5 +1,6 @@
-// The palettes by keyboard: arrows, Home and End move the focus among the
-// swatches of a reader as they are drawn.
+// The keyboard: arrows, Home and End move the focus among the swatches of a
+// reader as they are drawn; Enter, Escape, Up and Down act in the value box
+// and the readouts.
 #include <string_view>
 
 #include "ui/palettes.h"
@@ -24,6 +25,19 @@ platform::Control* Form1::BoxForKey(const platform::Control& box, UINT key) {
         return to ? Find(ui::kPalettes[static_cast<std::size_t>(to->palette)].name, to->index) : nullptr;
     }
     return nullptr;   // bands, drawings and the legend are no column
+}
+
+bool Form1::OnControlKey(platform::Control& control, UINT key) {
+    // With Shift the keys keep selecting text, with Ctrl or Alt their own uses.
+    if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    for (std::size_t r = 0; r < readers_.size(); ++r)
+        if (&control == readers_[r].readout) return OnReadoutKey(r, key);
+    if (&control != valueBox_) return false;
+    // A value box with one action beside it: Enter takes that action.
+    if (key == VK_RETURN) CCal_Click();
+    else if (key == VK_UP || key == VK_DOWN) StepValue(key == VK_UP);
+    else return false;
+    return true;   // also at an end of the range: the key changes nothing there
 }
 
 }  // namespace ui

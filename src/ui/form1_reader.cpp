@@ -46,8 +46,9 @@ reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
-    const BandControls& bands = BandsOf(*reader);
+    BandControls& bands = BandsOf(*reader);
     // Each band's colour to its index (Rang2), then value and tolerance text.
+    bands.read = true;
     bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));
 }
 
@@ -56,7 +57,7 @@ std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control
         return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
     for (const BandControls& r : readers_) {
         if (&control != r.readout) continue;
-        if (control.Text().empty()) return std::wstring();   // nothing read yet
+        if (!r.read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
         return reader::SeriesNote(BandIndexes(r), kPlatformNumbers);
     }
     return std::nullopt;

@@ -71,6 +71,11 @@ std::wstring Joined(const std::wstring& a, const std::wstring& b) {
     return a.empty() ? b : b.empty() ? a : a + L", " + b;
 }
 
+// One line under another; either may be empty.
+std::wstring Lined(const std::wstring& a, const std::wstring& b) {
+    return a.empty() ? b : b.empty() ? a : a + L"\n" + b;
+}
+
 // The colour index a legend swatch stands for: P1 Black .. P12 Gold; -1 for
 // any other control.
 int LegendIndex(const platform::Control& control) {
@@ -107,7 +112,7 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         const BandPlace& band = BandOf(palette);
         const std::wstring meaning = reader::ColourMeaning(control.Index(), band.role);
         return {meaning, std::wstring(band.resistor) + L", " + Lowered(Joined(PlaceOf(band.role, band.number), meaning)),
-                band.resistor, true};
+                band.resistor, true, {}};
     }
     for (const BandPlace& place : kBands) {
         if (name != place.band) continue;
@@ -116,18 +121,24 @@ platform::ControlWords Form1::Words(const platform::Control& control) const {
         const std::wstring where = PlaceOf(place.role, place.number);
         const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
         return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + Lowered(tip),
-                place.resistor, false};
+                place.resistor, false, {}};
     }
     if (const int k = LegendIndex(control); k >= 0) {
         const std::wstring meaning = reader::LegendMeaning(k);
-        return {meaning, L"Legend, " + meaning, L"Legend", false};
+        return {meaning, L"Legend, " + meaning, L"Legend", false, {}};
     }
     for (const auto& named : kNames) {
         if (name != named.control) continue;
         // The readouts and the writer's drawing tell whether their value is a
         // standard one; their words change with every click.
-        if (const auto note = SeriesNoteOf(control)) return {*note, named.name, *note, false};
-        return {L"", named.name, named.description, false};
+        // A readout is typed in as well: its tip and help say how.
+        const bool readout = name == L"Text3" || name == L"Text4";
+        const std::wstring help = readout ? kReadoutUse : L"";
+        if (const auto note = SeriesNoteOf(control)) {
+            const std::wstring tip = readout ? Lined(*note, help) : *note;
+            return {tip, named.name, *note, false, help};
+        }
+        return {readout ? help : L"", named.name, named.description, false, help};
     }
     return {};
 }

@@ -21,12 +21,19 @@ constexpr wchar_t kCutTitle[] = L"Value cut";
 
 }  // namespace
 
+void Form1::ShowNotWritten(const platform::Control& box, const std::wstring& why) {
+    ShowBalloon(box, kNotWrittenTitle, why);
+}
+
+void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
+    ShowBalloon(box, kCutTitle, note, platform::BalloonIcon::Information);
+}
+
 std::optional<Form1::Writing> Form1::ValueToWrite() {
-    platform::Control& text = Item(L"Text1");
-    const auto value = platform::TextToDouble(text.Text());
+    const auto value = platform::TextToDouble(valueBox_->Text());
     const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
     if (bands) return Writing{*value, *bands};
-    ShowBalloon(text, kNotWrittenTitle, value ? kNoSuchResistor : kNoNumber);
+    ShowNotWritten(*valueBox_, value ? kNoSuchResistor : kNoNumber);
     return std::nullopt;
 }
 
@@ -41,9 +48,8 @@ void Form1::CCal_Click() {
         PaintBand(*writer_.digits[1], platform::IntegerText(writing->bands.second));
         PaintBand(*writer_.multiplier, platform::IntegerText(writing->bands.multiplier));
     }
-    platform::Control& list = Item(L"Combo1");
-    if (list.ListIndex() == -1) list.SetListIndex(kFivePercentPosition);
-    PaintBand(*writer_.tolerance, MAs(platform::IntegerText(list.ListIndex())));
+    if (toleranceList_->ListIndex() == -1) toleranceList_->SetListIndex(kFivePercentPosition);
+    PaintBand(*writer_.tolerance, MAs(platform::IntegerText(toleranceList_->ListIndex())));
     if (!writing) return;
     // Bands that show less than the value are still the right bands to look
     // for, but not the right part to buy: say so rather than cut in silence.
@@ -51,11 +57,12 @@ void Form1::CCal_Click() {
     const std::wstring cut = writer::CutNote(writing->ohms, kPlatformNumbers, separator);
     cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(writing->ohms, separator);
     if (cut.empty()) HideBalloon();
-    else ShowBalloon(Item(L"Text1"), kCutTitle, cut, platform::BalloonIcon::Information);
+    else ShowCut(*valueBox_, cut);
 }
 
 void Form1::OnChange(platform::Control& control) {
-    if (control.Name() == L"Text1") HideBalloon();   // the text is being mended or rewritten
+    // The text the balloon spoke of is being mended or rewritten.
+    if (&control == valueBox_ || &control == readers_[0].readout || &control == readers_[1].readout) HideBalloon();
 }
 
 }  // namespace ui

@@ -219,6 +219,36 @@ TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
     }
 }
 
+// Typed with the real keyboard into the readouts and the value box: Enter
+// writes a reader's bands and rewrites its readout, and calculates in the
+// value box. Expected bands from the colour code by hand.
+TEST_F(UserSession, EnterWritesWhatWasTypedIntoTheReadersAndTheWriter) {
+    const struct {
+        HWND* box;
+        const wchar_t* typed;
+        const wchar_t* after;
+        int reader;   // 0 four-band, 1 five-band, 2 the writer
+        std::vector<int> bands;
+    } kTyped[] = {
+        {&text3_, L"4.75K 1%", L" 4.75K Ohm   \u00B11%", 1,
+         {model::Yellow, model::Purple, model::Green, model::Brown, model::Brown}},
+        {&text4_, L"22", L"22 Ohm   \u00B10.5%", 0, {model::Red, model::Red, model::Black, model::Green}},
+        {&text1_, L"68000", L"68000", 2, {model::Blue, model::Gray, model::Orange, model::Gold}},
+    };
+    for (const auto& t : kTyped) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(t.typed)));
+        ASSERT_TRUE(RealClickMiddle(*t.box));
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(*t.box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_ABORTIFHUNG, 5000,
+                                        &result));
+        ASSERT_TRUE(RealType(t.typed, VK_RETURN));
+        const std::vector<DrawnBox>& bands = t.reader == 2 ? writerBands_ : readerBands_[t.reader];
+        for (std::size_t i = 0; i < bands.size(); ++i)
+            EXPECT_TRUE(Shows(bands[i], t.bands[i])) << "band " << i + 1 << Seen(bands[i]);
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(*t.box) == t.after; })) << testing::PrintToString(WindowText(*t.box));
+    }
+}
+
 TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE("opening " + std::to_string(round));

@@ -32,6 +32,10 @@ bool RealClick(HWND window, POINT at);
 bool RealClickMiddle(HWND window);
 inline bool RealClickMiddle(const DrawnBox& box) { return RealClick(box.window, box.middle); }
 
+// Types `text` as a keyboard would (KEYEVENTF_UNICODE), then presses and
+// releases `key` (0 for none) into whatever window has the focus.
+bool RealType(const std::wstring& text, WORD key = 0);
+
 // The direct child of `parent` of window class `className` (any case) whose
 // outer top-left corner lies within a pixel of `at`, in the parent's client
 // coordinates; the closest one if several do. nullptr if none.

@@ -129,12 +129,13 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
 TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
     testing_gui::Click(C(L"T", Brown));
     testing_gui::Click(C(L"Pict", Brown));
-    const struct { const wchar_t* control; const wchar_t* name; const wchar_t* note; } kTextBoxes[] = {
-        {L"Text3", L"Five-band value", L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200"},
-        {L"Text4", L"Four-band value", L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1"},
-        {L"Text1", L"Value in ohms", L"Up and Down step through standard values"},
+    const wchar_t* const use = L"Type a value and press Enter; Up and Down step through standard values";
+    const struct { const wchar_t* control; const wchar_t* name; const wchar_t* note; const wchar_t* help; } kTextBoxes[] = {
+        {L"Text3", L"Five-band value", L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200", use},
+        {L"Text4", L"Four-band value", L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1", use},
+        {L"Text1", L"Value in ohms", L"Up and Down step through standard values", L""},
     };
-    for (const auto& [control, name, note] : kTextBoxes) {
+    for (const auto& [control, name, note, help] : kTextBoxes) {
         const long id = IdOf(C(control));
         ASSERT_GT(id, 0);
         IDispatch* child = nullptr;
@@ -155,6 +156,9 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
         EXPECT_EQ(Take(text), name);
         direct->get_accDescription(Id(CHILDID_SELF), &text);
         EXPECT_EQ(Take(text), note);
+        text = nullptr;
+        direct->get_accHelp(Id(CHILDID_SELF), &text);
+        EXPECT_EQ(Take(text), help);
         VARIANT role{};
         direct->get_accRole(Id(CHILDID_SELF), &role);
         EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);

@@ -41,8 +41,29 @@ TEST_F(StartupTest, ReadersAreLeftInTheirDesignState) {
         EXPECT_EQ(C(b.band).BackColor(), b.colour);
         EXPECT_EQ(PixelAt(C(b.band), 3, 20), b.colour);
     }
-    EXPECT_EQ(WindowText(C(L"Text3").hWnd()), L"");
-    EXPECT_EQ(WindowText(C(L"Text4").hWnd()), L"");
+    // Empty, with a grey cue that says how to write with them; it goes once
+    // a readout holds a value.
+    const auto greyPixels = [&](const wchar_t* readout) {
+        const RECT r = testing_gui::ClientRectOf(C(readout));
+        int grey = 0;
+        for (int y = 0; y < r.bottom; ++y)
+            for (int x = 0; x < r.right; ++x) {
+                const COLORREF c = PixelAt(C(readout), x, y);
+                grey += GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c) && GetRValue(c) > 0x40 &&
+                        GetRValue(c) < 0xE0;
+            }
+        return grey;
+    };
+    for (const wchar_t* readout : {L"Text3", L"Text4"}) {
+        EXPECT_EQ(WindowText(C(readout).hWnd()), L"");
+        wchar_t cue[64] = {};
+        SendMessageW(C(readout).hWnd(), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 64);
+        EXPECT_STREQ(cue, L"Type a value, Enter");
+        EXPECT_GT(greyPixels(readout), 20);
+    }
+    testing_gui::Click(C(L"Pi", 7));
+    UpdateWindow(C(L"Text4").hWnd());
+    EXPECT_EQ(greyPixels(L"Text4"), 0);
 }
 
 TEST_F(StartupTest, LegendTakesTheBandColoursWhilePalettesKeepTheirOwn) {

@@ -65,11 +65,15 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
                                                                   : Middle(box);
         EXPECT_EQ(TipAt(at), row.tip) << row.box << " " << row.index;
     }
+    // A readout says how to write with it, and once read, what its value is.
+    const std::wstring use = L"Type a value and press Enter; Up and Down step through standard values";
     HWND readout = C(L"Text4").hWnd();
-    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"") << "nothing read yet";
+    EXPECT_EQ(TipAt(POINT{2, 2}, readout), use) << "nothing read yet";
+    SetWindowTextW(readout, L"4.7K");
+    EXPECT_EQ(TipAt(POINT{2, 2}, readout), use) << "typed, not read";
     testing_gui::Click(C(L"Pict", Brown));   // a band's tip follows its colour, the readout's its value
     EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Brown: 1");
-    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1");
+    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1\n" + use);
     // The writer's drawing says which value its bands cut, until they show one whole.
     const RECT drawing = C(L"Picture6").FormRect();
     const POINT corner{drawing.left + 5, drawing.top + 5};
@@ -111,10 +115,27 @@ TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     SetCursorPos(readout.left + 20, (readout.top + readout.bottom) / 2);
     EXPECT_TRUE(testing_gui::WaitUntil([&] {
         testing_gui::PumpFor(20);
-        return testing_gui::WindowText(form->TipWindow()) ==
-                   L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1" &&
+        return testing_gui::WindowText(form->TipWindow()).starts_with(
+                   L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1") &&
                IsWindowVisible(form->TipWindow());
     }, 3000)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
+
+    // A balloon at the value box leaves the other boxes' tips alone: the
+    // writer's drawing explains the cut the balloon speaks of.
+    SetWindowTextW(C(L"Text1").hWnd(), L"4750");
+    PointerClick(C(L"CCal"));
+    ASSERT_TRUE(IsWindowVisible(form->BalloonWindow()));
+    POINT drawing{C(L"Picture6").FormRect().left + 5, C(L"Picture6").FormRect().top + 5};
+    ClientToScreen(window, &drawing);
+    SetCursorPos(drawing.x, drawing.y - 40);
+    testing_gui::PumpFor(100);
+    SetCursorPos(drawing.x, drawing.y);
+    EXPECT_TRUE(testing_gui::WaitUntil([&] {
+        testing_gui::PumpFor(20);
+        return testing_gui::WindowText(form->TipWindow()).starts_with(L"Yellow, Purple, Red: 4.7K, cut from 4750") &&
+               IsWindowVisible(form->TipWindow());
+    }, 3000)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
+    EXPECT_TRUE(IsWindowVisible(form->BalloonWindow())) << "the balloon stays while the tip shows";
 }
 
 }  // namespace

@@ -75,10 +75,10 @@ protected:
         ReleaseDC(balloon, dc);
         return yellow > 10 && blue < 3 ? TTI_WARNING : blue > 10 && yellow < 3 ? TTI_INFO : 0;
     }
-    // A key on the value box as the message loop hands it on: the form sees
+    // A key on a text box as the message loop hands it on: the form sees
     // it before the box does.
-    void Key(UINT key) {
-        HWND edit = C(L"Text1").hWnd();
+    void Key(UINT key, const wchar_t* box = L"Text1") {
+        HWND edit = C(box).hWnd();
         SetFocus(edit);
         const LPARAM flags = 1 | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16 | 1 << 24;
         MSG down{edit, WM_KEYDOWN, key, flags, 0, {}};
@@ -88,12 +88,15 @@ protected:
         testing_gui::PumpFor(10);
     }
     // Where the caret is, when nothing is selected; -1 for a selection.
-    int Caret() {
+    int Caret(const wchar_t* box = L"Text1") {
         DWORD start = 0, end = 0;
-        SendMessageW(C(L"Text1").hWnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(C(box).hWnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return start == end ? static_cast<int>(start) : -1;
     }
 
+    static int IndexOf(COLORREF colour) {
+        return static_cast<int>(std::find(std::begin(kColour), std::end(kColour), colour) - std::begin(kColour));
+    }
     // Each band's colour, and the same colour on the screen.
     void ExpectBands(const std::array<int, 4>& expected) {
         for (int b = 0; b < 4; ++b) {
@@ -104,10 +107,14 @@ protected:
     }
     // Everything but the writer's four bands.
     std::map<std::wstring, std::wstring> OtherControls() {
+        return Snapshot(std::vector<const wchar_t*>(std::begin(kBands), std::end(kBands)), nullptr);
+    }
+    // Every control's colour and text but those of a drawing's bands and a box.
+    std::map<std::wstring, std::wstring> Snapshot(const std::vector<const wchar_t*>& bands, const wchar_t* box) {
         std::map<std::wstring, std::wstring> state;
         for (const auto& c : form->Controls()) {
-            if (c->Name() == L"Picture1" || c->Name() == L"Picture2" || c->Name() == L"Picture3" ||
-                c->Name() == L"Picture4")
+            if ((box && c->Name() == box) ||
+                std::find(bands.begin(), bands.end(), c->Name()) != bands.end())
                 continue;
             state[c->Name() + L"(" + std::to_wstring(c->Index()) + L")"] =
                 std::to_wstring(c->BackColor()) + L"|" + c->Text();
@@ -135,27 +142,27 @@ const Entry kEntries[] = {
     {L"100", Brown, Black, Brown},
     {L"4.7", Yellow, Purple, Gold},
     {L"0.47", Yellow, Purple, Silver},
-    {L"47.5", Yellow, Purple, Black, L"The bands show 47: four bands carry two digits, 47.5 needs five."},
+    {L"47.5", Yellow, Purple, Black, L"The bands show 47: four bands carry two digits, and 47.5 needs three. Type 47.5 in the five-band readout and press Enter to see its five bands."},
     {L"0.05", Black, Green, Silver},
     {L"0.5", Green, Black, Silver},
     {L".5", Green, Black, Silver},
     {L"0.01", Black, Brown, Silver},
-    {L"0.0199", Black, Brown, Silver, L"The bands show 0.01: four bands carry two digits, 0.0199 has four."},
+    {L"0.0199", Black, Brown, Silver, L"The bands show 0.01: four bands carry two digits, and 0.0199 needs four."},
     {L"0", Black, Black, Silver},
-    {L"475", Yellow, Purple, Brown, L"The bands show 470: four bands carry two digits, 475 needs five."},
-    {L"479", Yellow, Purple, Brown, L"The bands show 470: four bands carry two digits, 479 needs five."},
-    {L"4750", Yellow, Purple, Red, L"The bands show 4.7K: four bands carry two digits, 4750 needs five."},
-    {L"1234567", Brown, Red, Green, L"The bands show 1.2M: four bands carry two digits, 1234567 has seven."},
-    {L"0.475", Yellow, Purple, Silver, L"The bands show 0.47: four bands carry two digits, 0.475 needs five."},
+    {L"475", Yellow, Purple, Brown, L"The bands show 470: four bands carry two digits, and 475 needs three. Type 475 in the five-band readout and press Enter to see its five bands."},
+    {L"479", Yellow, Purple, Brown, L"The bands show 470: four bands carry two digits, and 479 needs three. Type 479 in the five-band readout and press Enter to see its five bands."},
+    {L"4750", Yellow, Purple, Red, L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750 in the five-band readout and press Enter to see its five bands."},
+    {L"1234567", Brown, Red, Green, L"The bands show 1.2M: four bands carry two digits, and 1234567 needs seven."},
+    {L"0.475", Yellow, Purple, Silver, L"The bands show 0.47: four bands carry two digits, and 0.475 needs three."},
     {L"1e3", Brown, Black, Red},
     {L"1,000", Brown, Black, Red},
     {L"2.2E4", Red, Red, Orange},
     {L" 12 ", Brown, Red, Black},
     {L"1e10", Brown, Black, White},
     {L"99999999999", White, White, White,
-     L"The bands show 99000M: four bands carry two digits, 99999999999 has eleven."},
+     L"The bands show 99000M: four bands carry two digits, and 99999999999 needs eleven."},
     {L"99999999999.9", White, White, White,
-     L"The bands show 99000M: four bands carry two digits, 99999999999.9 has twelve."},
+     L"The bands show 99000M: four bands carry two digits, and 99999999999.9 needs twelve."},
     // Not a number, or nothing four bands can show.
     {L"", kUnchanged, 0, 0, kNoNumber},
     {L"abc", kUnchanged, 0, 0, kNoNumber},
@@ -191,64 +198,120 @@ TEST_F(WriterTest, TypedValuesGiveTheirBands) {
     }
 }
 
-// Up and Down in the value box: the next standard value of the selected
-// tolerance's series is written, and its bands painted, as "Calculate" would.
-struct Steps {
+// Keys in a box that writes bands. In the value box Up and Down write the
+// next standard value of the selected tolerance's series and paint its bands,
+// and Enter calculates. In a readout Enter writes the typed value into that
+// reader's bands, Escape puts back what they show, and Up and Down step
+// through the standard values of the reader's tolerance band.
+struct BoxKeys {
+    const wchar_t* box;
     const wchar_t* text;   // typed first; "." stands for the user's decimal separator
     int position;          // of the tolerance list
-    std::vector<UINT> keys;
-    const wchar_t* after;  // the text then
-    int first, second, multiplier;   // kUnchanged: bands 1 to 3 keep their colours
+    std::vector<UINT> keys;   // 0: the text typed again
+    const wchar_t* after;  // the box's text then
+    std::vector<int> bands;   // the box's drawing, its tolerance band left out for Text1; empty: as they were
     const wchar_t* balloon = nullptr;
 };
 
-const Steps kSteps[] = {
-    {L"4700", 6, {VK_UP}, L"5100", Green, Brown, Red},
-    {L"4700", 6, {VK_UP, VK_UP}, L"5600", Green, Blue, Red},
-    {L"5600", 6, {VK_DOWN, VK_DOWN, VK_DOWN}, L"4300", Yellow, Orange, Red},
-    {L"9100", 6, {VK_UP}, L"10000", Brown, Black, Orange},
-    {L"10", 6, {VK_DOWN}, L"9.1", White, Brown, Gold},
-    {L"4800", 6, {VK_DOWN}, L"4700", Yellow, Purple, Red},
-    {L"4.7", 6, {VK_UP}, L"5.1", Green, Brown, Gold},
-    {L"1e3", 6, {VK_UP}, L"1100", Brown, Brown, Red},
-    {L"0", 6, {VK_UP}, L"0.1", Brown, Black, Silver},
-    {L"1000", 7, {VK_DOWN}, L"820", Gray, Red, Brown},
-    {L"4700", 1, {VK_UP}, L"4870", Yellow, Gray, Red,
-     L"The bands show 4.8K: four bands carry two digits, 4870 needs five."},
-    {L"4700", 0, {VK_DOWN}, L"4640", Yellow, Blue, Red,
-     L"The bands show 4.6K: four bands carry two digits, 4640 needs five."},
-    {L"4700", 0, {VK_UP}, L"4750", Yellow, Purple, Red,
-     L"The bands show 4.7K: four bands carry two digits, 4750 needs five."},
-    {L"4700", 2, {VK_UP}, L"4750", Yellow, Purple, Red,
-     L"The bands show 4.7K: four bands carry two digits, 4750 needs five."},
-    {L"4700", 2, {VK_UP, VK_DOWN}, L"4700", Yellow, Purple, Red},
+const std::vector<const wchar_t*> kFourBands = {L"Picture8", L"Picture9", L"Picture10", L"Picture11"};
+const std::vector<const wchar_t*> kFiveBands = {L"TT", L"HT", L"YT", L"QT", L"ET"};
+constexpr wchar_t kReaderNoValue[] = L"Type a value in ohms, such as 4.7K, 4700 or 4.75K 1%";
+constexpr wchar_t kFiveTypeIt[] = L" in the five-band readout and press Enter to see its five bands.";
+
+const BoxKeys kBoxKeys[] = {
+    {L"Text1", L"4700", 6, {VK_UP}, L"5100", {Green, Brown, Red}},
+    {L"Text1", L"4700", 6, {VK_UP, VK_UP}, L"5600", {Green, Blue, Red}},
+    {L"Text1", L"5600", 6, {VK_DOWN, VK_DOWN, VK_DOWN}, L"4300", {Yellow, Orange, Red}},
+    {L"Text1", L"9100", 6, {VK_UP}, L"10000", {Brown, Black, Orange}},
+    {L"Text1", L"10", 6, {VK_DOWN}, L"9.1", {White, Brown, Gold}},
+    {L"Text1", L"4800", 6, {VK_DOWN}, L"4700", {Yellow, Purple, Red}},
+    {L"Text1", L"4.7", 6, {VK_UP}, L"5.1", {Green, Brown, Gold}},
+    {L"Text1", L"1e3", 6, {VK_UP}, L"1100", {Brown, Brown, Red}},
+    {L"Text1", L"0", 6, {VK_UP}, L"0.1", {Brown, Black, Silver}},
+    {L"Text1", L"1000", 7, {VK_DOWN}, L"820", {Gray, Red, Brown}},
+    {L"Text1", L"4700", 1, {VK_UP}, L"4870", {Yellow, Gray, Red},
+     L"The bands show 4.8K: four bands carry two digits, and 4870 needs three. Type 4870"},
+    {L"Text1", L"4700", 0, {VK_DOWN}, L"4640", {Yellow, Blue, Red},
+     L"The bands show 4.6K: four bands carry two digits, and 4640 needs three. Type 4640"},
+    {L"Text1", L"4700", 0, {VK_UP}, L"4750", {Yellow, Purple, Red},
+     L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750"},
+    {L"Text1", L"4700", 2, {VK_UP}, L"4750", {Yellow, Purple, Red},
+     L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750"},
+    {L"Text1", L"4700", 2, {VK_UP, VK_DOWN}, L"4700", {Yellow, Purple, Red}},
+    {L"Text1", L"330", 1, {VK_RETURN}, L"330", {Orange, Orange, Brown}},
     // The ends of the range: the key changes nothing.
-    {L"0.1", 6, {VK_DOWN}, L"0.1", kUnchanged, 0, 0},
-    {L"91000000000", 6, {VK_UP}, L"91000000000", kUnchanged, 0, 0},
+    {L"Text1", L"0.1", 6, {VK_DOWN}, L"0.1", {}},
+    {L"Text1", L"91000000000", 6, {VK_UP}, L"91000000000", {}},
     // What "Calculate" refuses is refused alike.
-    {L"abc", 6, {VK_UP}, L"abc", kUnchanged, 0, 0, kNoNumber},
-    {L"-5", 6, {VK_DOWN}, L"-5", kUnchanged, 0, 0, kNoResistor},
-    {L"1e11", 6, {VK_DOWN}, L"1e11", kUnchanged, 0, 0, kNoResistor},
+    {L"Text1", L"abc", 6, {VK_UP}, L"abc", {}, kNoNumber},
+    {L"Text1", L"-5", 6, {VK_DOWN}, L"-5", {}, kNoResistor},
+    {L"Text1", L"1e11", 6, {VK_DOWN}, L"1e11", {}, kNoResistor},
+    // The readers write: the readout then shows the bands in its own notation.
+    {L"Text4", L"4.7K", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B10.5%", {Yellow, Purple, Red, Green}},
+    {L"Text4", L"470 Ohm   \u00B110%", 6, {VK_RETURN}, L"470 Ohm   \u00B110%", {Yellow, Purple, Brown, Silver}},
+    {L"Text4", L"4.7", 6, {VK_RETURN}, L"4.7 Ohm   \u00B10.5%", {Yellow, Purple, Gold, Green}},
+    {L"Text3", L"4.75k 1%", 6, {VK_RETURN}, L" 4.75K Ohm   \u00B11%", {Yellow, Purple, Green, Brown, Brown}},
+    {L"Text3", L"120\u03A9", 6, {VK_RETURN}, L"120 Ohm   \u00B10.5%", {Brown, Red, Black, Black, Green}},
+    {L"Text4", L"4750 5%", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B15%", {Yellow, Purple, Red, Gold},
+     L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750"},
+    {L"Text3", L"4751", 6, {VK_RETURN}, L" 4.75K Ohm   \u00B10.5%", {Yellow, Purple, Green, Brown, Green},
+     L"The bands show 4.75K: five bands carry three digits, and 4751 needs four."},
+    {L"Text4", L"abc", 6, {VK_RETURN}, L"abc", {}, kReaderNoValue},
+    {L"Text3", L"4K7", 6, {VK_RETURN}, L"4K7", {}, kReaderNoValue},
+    {L"Text4", L"100M", 6, {VK_RETURN}, L"100M", {},
+     L"The four-band reader shows 0.1 up to 99M ohms, such as 0.47 or 4.7K"},
+    {L"Text3", L"0.5", 6, {VK_RETURN}, L"0.5", {},
+     L"The five-band reader shows 1 up to 999M ohms, such as 4.75K or 100K"},
+    {L"Text3", L"4.7K \u00B120%", 6, {VK_RETURN}, L"4.7K \u00B120%", {},
+     L"Tolerance bands carry \u00B11%, \u00B12%, \u00B10.5%, \u00B10.25%, \u00B10.1%, \u00B10.05%, \u00B15% or \u00B110%"},
+    // Escape: what the bands show, nothing before the reader's first reading.
+    {L"Text4", L"4.7K", 6, {VK_ESCAPE}, L"", {}},
+    {L"Text3", L"1K", 6, {VK_RETURN, 0, VK_ESCAPE}, L" 1K Ohm   \u00B10.5%", {Brown, Black, Black, Brown, Green}},
+    // Up and Down from the bands, in their tolerance's series, cut by none.
+    {L"Text4", L"", 6, {VK_UP}, L"100 Ohm   \u00B10.5%", {Brown, Black, Brown, Green}},
+    {L"Text3", L"", 6, {VK_DOWN}, L"988 Ohm   \u00B10.5%", {White, Gray, Gray, Black, Green}},
+    {L"Text4", L"4.7K 1%", 6, {VK_RETURN, VK_UP}, L" 5.9K Ohm   \u00B11%", {Green, White, Red, Brown}},
+    {L"Text3", L"1 5%", 6, {VK_RETURN, VK_DOWN}, L"1 Ohm   \u00B15%", {Brown, Black, Black, Silver, Gold}},
+    {L"Text4", L"91M 5%", 6, {VK_RETURN, VK_UP}, L" 91M Ohm   \u00B15%", {White, Brown, Blue, Gold}},
 };
 
-TEST_F(WriterTest, UpAndDownStepThroughTheStandardValues) {
-    for (const Steps& s : kSteps) {
-        const std::wstring text = InUserLocale(s.text);
-        const std::wstring after = InUserLocale(s.after);
-        SCOPED_TRACE(testing::Message() << "text \"" << std::string(text.begin(), text.end()) << "\" at "
-                                        << s.position);
-        // Start from Red, Red, Black, which no row gives.
+TEST_F(WriterTest, KeysInTheValueBoxAndTheReadouts) {
+    for (const BoxKeys& k : kBoxKeys) {
+        SetUp();
+        const std::wstring text = InUserLocale(k.text);
+        const std::wstring after = k.box == std::wstring(L"Text1") ? InUserLocale(k.after) : k.after;
+        SCOPED_TRACE(testing::Message() << std::string(k.box, k.box + wcslen(k.box)) << " \""
+                                        << std::string(text.begin(), text.end()) << "\" at " << k.position);
+        const bool valueBox = k.box == std::wstring(L"Text1");
+        // The writer from Red, Red, Black, which no row gives; the readers from their design colours.
         Type(L"22");
-        Select(s.position);
+        Select(k.position);
         Press();
-        Type(text);
-        for (UINT key : s.keys) Key(key);
-        EXPECT_EQ(WindowText(C(L"Text1").hWnd()), after);
-        if (after != text) EXPECT_EQ(Caret(), static_cast<int>(after.size())) << "the caret at the end";
-        if (s.first == kUnchanged) ExpectBands({Red, Red, Black, kToleranceBand[s.position]});
-        else ExpectBands({s.first, s.second, s.multiplier, kToleranceBand[s.position]});
-        EXPECT_EQ(BalloonText(), s.balloon ? s.balloon : L"");
-        if (s.balloon) EXPECT_EQ(BalloonIcon(), s.first == kUnchanged ? TTI_WARNING : TTI_INFO);
+        const std::vector<const wchar_t*> drawing = valueBox ? std::vector<const wchar_t*>(kBands, kBands + 3)
+                                                    : k.box == std::wstring(L"Text4") ? kFourBands : kFiveBands;
+        std::vector<int> before;
+        for (const wchar_t* band : drawing) before.push_back(IndexOf(C(band).BackColor()));
+        const auto others = Snapshot(drawing, k.box);
+        SetWindowTextW(C(k.box).hWnd(), text.c_str());
+        for (UINT key : k.keys)
+            if (key) Key(key, k.box);
+            else SetWindowTextW(C(k.box).hWnd(), text.c_str());
+        EXPECT_EQ(WindowText(C(k.box).hWnd()), after);
+        if (after != text && !after.empty()) EXPECT_EQ(Caret(k.box), static_cast<int>(after.size())) << "the caret at the end";
+        for (std::size_t b = 0; b < drawing.size(); ++b)
+            EXPECT_EQ(C(drawing[b]).BackColor(), kColour[(k.bands.empty() ? before : k.bands)[b]]) << "band " << b + 1;
+        if (valueBox) EXPECT_EQ(C(L"Picture4").BackColor(), kColour[kToleranceBand[k.position]]);
+        EXPECT_EQ(Snapshot(drawing, k.box), others) << "nothing else changes";
+        const std::wstring balloon = BalloonText();
+        EXPECT_EQ(balloon.substr(0, k.balloon ? wcslen(k.balloon) : 0), k.balloon ? k.balloon : L"");
+        if (k.balloon) {
+            const std::wstring cut = balloon.substr(wcslen(k.balloon));
+            EXPECT_TRUE(cut.empty() || cut == kFiveTypeIt) << "the balloon's last words";
+            EXPECT_EQ(BalloonIcon(), k.bands.empty() ? TTI_WARNING : TTI_INFO);
+        } else {
+            EXPECT_EQ(balloon, L"");
+        }
+        TearDown();
     }
 }
 
@@ -270,7 +333,7 @@ TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedOrWritten) {
         const wchar_t* balloon;
     } shown[] = {
         {L"abc", kNoNumber},
-        {L"4750", L"The bands show 4.7K: four bands carry two digits, 4750 needs five."},
+        {L"4750", L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750 in the five-band readout and press Enter to see its five bands."},
     };
     for (const auto& [text, balloon] : shown) {
         for (const auto& step : away) {
@@ -409,7 +472,7 @@ TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
         {L"1.000", {Brown, Black, Red, Gold}},
         {L"abc", {Brown, Black, Red, Gold}, kNoNumber},   // no number: as before
         {L"0,475", {Yellow, Purple, Silver, Gold},
-         L"The bands show 0,47: four bands carry two digits, 0,475 needs five."},
+         L"The bands show 0,47: four bands carry two digits, and 0,475 needs three."},
         {L"4,7", {Green, Brown, Gold, Gold}, L"", VK_UP, L"5,1"},
         {L"1", {White, Brown, Silver, Gold}, L"", VK_DOWN, L"0,91"},
     };

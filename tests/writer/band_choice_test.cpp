@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <charconv>
 #include <cstdlib>
+#include <cwchar>
 #include <limits>
 #include <optional>
 #include <random>
@@ -16,6 +17,7 @@
 #include "reader/readout.h"
 #include "value_of_bands.h"
 #include "writer/cut_note.h"
+#include "writer/readout_entry.h"
 #include "writer/standard_step.h"
 
 namespace {
@@ -208,31 +210,37 @@ TEST(StandardStep, NeighboursInTheSeries) {
 std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
 
 // The balloon's words when four bands cut the value: what they show, in the
-// readout's notation, and how many digit bands the value needs.
+// readout's notation, how many digits the value needs, and where a value of
+// three digits shows whole.
 TEST(CutNote, SaysWhatTheBandsShowAndWhy) {
     const reader::NumberTexts comma{nullptr, Comma};
+    const std::wstring five = L" in the five-band readout and press Enter to see its five bands.";
     struct Row {
         double ohms;
-        const wchar_t* fullStop;
-        const wchar_t* withComma;
+        std::wstring fullStop;
+        std::wstring withComma;
     };
     const Row rows[] = {
-        {4750, L"The bands show 4.7K: four bands carry two digits, 4750 needs five.",
-         L"The bands show 4.7K: four bands carry two digits, 4750 needs five."},
-        {479, L"The bands show 470: four bands carry two digits, 479 needs five.",
-         L"The bands show 470: four bands carry two digits, 479 needs five."},
-        {1234567, L"The bands show 1.2M: four bands carry two digits, 1234567 has seven.",
-         L"The bands show 1.2M: four bands carry two digits, 1234567 has seven."},
-        {0.475, L"The bands show 0.47: four bands carry two digits, 0.475 needs five.",
-         L"The bands show 0,47: four bands carry two digits, 0,475 needs five."},
-        {4.75, L"The bands show 4.7: four bands carry two digits, 4.75 needs five.",
-         L"The bands show 4,7: four bands carry two digits, 4,75 needs five."},
-        {47.5, L"The bands show 47: four bands carry two digits, 47.5 needs five.",
-         L"The bands show 47: four bands carry two digits, 47,5 needs five."},
-        {0.015, L"The bands show 0.01: four bands carry two digits, 0.015 needs five.",
-         L"The bands show 0,01: four bands carry two digits, 0,015 needs five."},
-        {99999999999, L"The bands show 99000M: four bands carry two digits, 99999999999 has eleven.",
-         L"The bands show 99000M: four bands carry two digits, 99999999999 has eleven."},
+        {4750, L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750" + five,
+         L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750" + five},
+        {479, L"The bands show 470: four bands carry two digits, and 479 needs three. Type 479" + five,
+         L"The bands show 470: four bands carry two digits, and 479 needs three. Type 479" + five},
+        {1234567, L"The bands show 1.2M: four bands carry two digits, and 1234567 needs seven.",
+         L"The bands show 1.2M: four bands carry two digits, and 1234567 needs seven."},
+        // Below 1 ohm the five-band reader has no bands for three digits.
+        {0.475, L"The bands show 0.47: four bands carry two digits, and 0.475 needs three.",
+         L"The bands show 0,47: four bands carry two digits, and 0,475 needs three."},
+        {4.75, L"The bands show 4.7: four bands carry two digits, and 4.75 needs three. Type 4.75" + five,
+         L"The bands show 4,7: four bands carry two digits, and 4,75 needs three. Type 4,75" + five},
+        {47.5, L"The bands show 47: four bands carry two digits, and 47.5 needs three. Type 47.5" + five,
+         L"The bands show 47: four bands carry two digits, and 47,5 needs three. Type 47,5" + five},
+        {0.015, L"The bands show 0.01: four bands carry two digits, and 0.015 needs three.",
+         L"The bands show 0,01: four bands carry two digits, and 0,015 needs three."},
+        // Nor above 999M.
+        {2.55e9, L"The bands show 2500M: four bands carry two digits, and 2550000000 needs three.",
+         L"The bands show 2500M: four bands carry two digits, and 2550000000 needs three."},
+        {99999999999, L"The bands show 99000M: four bands carry two digits, and 99999999999 needs eleven.",
+         L"The bands show 99000M: four bands carry two digits, and 99999999999 needs eleven."},
         // Shown exactly, or not at all: nothing to say.
         {4700, L"", L""}, {47, L"", L""}, {0.47, L"", L""}, {1e3, L"", L""}, {0, L"", L""},
         {0.05, L"", L""}, {99e9, L"", L""}, {-4750, L"", L""}, {1e11, L"", L""}, {0.0095, L"", L""},
@@ -240,6 +248,152 @@ TEST(CutNote, SaysWhatTheBandsShowAndWhy) {
     for (const Row& r : rows) {
         EXPECT_EQ(writer::CutNote(r.ohms, reader::NumberTexts{}, L"."), r.fullStop) << r.ohms;
         EXPECT_EQ(writer::CutNote(r.ohms, comma, L","), r.withComma) << r.ohms;
+    }
+}
+
+// A value typed in a reader's readout: the bands of that reader, or why it
+// has none. Bands as colour indexes: digits, multiplier, tolerance (-1: the
+// band stays). The separator is the user's; nullptr: the row holds for a
+// full stop and for a comma alike.
+TEST(ReaderEntry, TypedTextsGiveTheReadersBands) {
+    using writer::EntryError;
+    struct Row {
+        std::wstring text;
+        const wchar_t* separator;
+        int digitBands;
+        std::vector<int> bands;   // empty: refused for `error`
+        EntryError error = EntryError::NotAValue;
+        bool cut = false;
+    };
+    const EntryError range = EntryError::OutOfRange, noValue = EntryError::NotAValue;
+    const std::wstring many(32767, L'7');
+    const Row rows[] = {
+        // The readout's own texts come back to their bands.
+        {L" 4.7K Ohm   \u00B15%", nullptr, 2, {Yellow, Purple, Red, Gold}},
+        {L"470 Ohm   \u00B110%", nullptr, 2, {Yellow, Purple, Brown, Silver}},
+        {L"4,7 Ohm   \u00B15%", L",", 2, {Yellow, Purple, Gold, Gold}},
+        {L" 999M Ohm   \u00B10.05%", nullptr, 3, {White, White, White, Blue, Gray}},
+        {L"1 Ohm   \u00B15%", nullptr, 3, {Brown, Black, Black, Silver, Gold}},
+        {L"0.1 Ohm   \u00B11%", nullptr, 2, {Brown, Black, Silver, Brown}},
+        // Shorter forms.
+        {L"4.7K", nullptr, 2, {Yellow, Purple, Red, -1}},
+        {L"4.7k", nullptr, 2, {Yellow, Purple, Red, -1}},
+        {L"4K", nullptr, 2, {Yellow, Black, Red, -1}},
+        {L"4 k", nullptr, 2, {Yellow, Black, Red, -1}},
+        {L"4700", nullptr, 3, {Yellow, Purple, Black, Brown, -1}},
+        {L"1M", nullptr, 2, {Brown, Black, Green, -1}},
+        {L"4.75K 1%", nullptr, 3, {Yellow, Purple, Green, Brown, Brown}},
+        {L"4.75K \u00B11%", nullptr, 2, {Yellow, Purple, Red, Brown}, noValue, true},
+        {L"120 Ohm", nullptr, 2, {Brown, Red, Brown, -1}},
+        {L"120\u03A9", nullptr, 3, {Brown, Red, Black, Black, -1}},
+        {L"120 ohms", nullptr, 2, {Brown, Red, Brown, -1}},
+        {L"4,7", L",", 2, {Yellow, Purple, Gold, -1}},
+        {L"4.7", L",", 2, {Yellow, Purple, Gold, -1}},
+        {L".5K +/-10%", nullptr, 2, {Green, Black, Brown, Silver}},
+        {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
+        {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
+        {L"4<>7", L"<>", 2, {Yellow, Purple, Gold, -1}},
+        // The ends of each reader's range.
+        {L"0.1", nullptr, 2, {Brown, Black, Silver, -1}},
+        {L"0.1", nullptr, 3, {}, range},
+        {L"1", nullptr, 3, {Brown, Black, Black, Silver, -1}},
+        {L"99M", nullptr, 2, {White, White, Blue, -1}},
+        {L"99.5M", nullptr, 2, {White, White, Blue, -1}, noValue, true},
+        {L"100M", nullptr, 2, {}, range},
+        {L"999.9M", nullptr, 3, {White, White, White, Blue, -1}, noValue, true},
+        {L"1000M", nullptr, 3, {}, range},
+        {L"0.09", nullptr, 2, {}, range},
+        {L"0", nullptr, 2, {}, range},
+        {L"-0", nullptr, 3, {}, range},
+        {L"-4.7K", nullptr, 2, {}, range},
+        {L"1" + std::wstring(32766, L'0'), nullptr, 2, {}, range},
+        {many, nullptr, 3, {}, range},
+        // No value at all.
+        {L"4K7", nullptr, 2, {}},
+        {L"", nullptr, 2, {}},
+        {L"abc", nullptr, 3, {}},
+        {L"1e309", nullptr, 2, {}},
+        {L"NaN", nullptr, 2, {}},
+        {L"inf", nullptr, 3, {}},
+        {L"4.7.1", nullptr, 2, {}},
+        {L"4,7.1", L",", 2, {}},
+        {L"1,000", L".", 2, {}},
+        {L"4,7", L".", 2, {}},
+        {L"4<7", L"<>", 2, {}},
+        {L"4<>7<>1", L"<>", 2, {}},
+        {L"4.7K Ohm Ohm", nullptr, 2, {}},
+        {std::wstring(32767, L'x'), nullptr, 2, {}},
+        // A tolerance the palettes do not offer.
+        {L"4.7K \u00B120%", nullptr, 2, {}, EntryError::NoSuchTolerance},
+        {L"4.7K 3%", nullptr, 3, {}, EntryError::NoSuchTolerance},
+    };
+    for (const Row& r : rows) {
+        for (const wchar_t* separator : {L".", L","}) {
+            if (r.separator && std::wstring_view(separator) != r.separator && std::wstring_view(r.separator) != L"<>")
+                continue;
+            const wchar_t* used = r.separator ? r.separator : separator;
+            const writer::ReaderEntry entry = writer::ReaderEntryFor(r.text, r.digitBands, used);
+            const std::string where = std::string(r.text.begin(), r.text.begin() + std::min<std::size_t>(r.text.size(), 20));
+            ASSERT_EQ(entry.bands.has_value(), !r.bands.empty()) << where;
+            if (!entry.bands) {
+                EXPECT_EQ(entry.error, r.error) << where;
+                continue;
+            }
+            std::vector<int> got = entry.bands->digits;
+            got.push_back(entry.bands->multiplier);
+            got.push_back(entry.bands->tolerance);
+            EXPECT_EQ(got, r.bands) << where;
+            EXPECT_EQ(entry.cut, r.cut) << where;
+        }
+    }
+}
+
+// Up and Down in a readout: the reader's bands step to the next value of
+// their tolerance's series that the reader shows whole.
+TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
+    using reader::Series;
+    using writer::Step;
+    struct Row {
+        const wchar_t* digits;
+        int power;
+        int digitBands;
+        Series series;
+        Step step;
+        std::vector<int> bands;   // digits and multiplier; empty: nothing changes
+    };
+    const Row rows[] = {
+        {L"47", 2, 2, Series::E24, Step::Up, {Green, Brown, Red}},
+        {L"47", 2, 2, Series::E24, Step::Down, {Yellow, Orange, Red}},
+        // E96 holds few values of two digits: 3.4K and 5.9K around 4.7K.
+        {L"47", 2, 2, Series::E96, Step::Up, {Green, White, Red}},
+        {L"47", 2, 2, Series::E96, Step::Down, {Orange, Yellow, Red}},
+        {L"470", 1, 3, Series::E96, Step::Up, {Yellow, Purple, Green, Brown}},
+        {L"470", 1, 3, Series::E96, Step::Down, {Yellow, Blue, Yellow, Brown}},
+        // From the design bands across a decade.
+        {L"99", 0, 2, Series::E192, Step::Up, {Brown, Black, Brown}},
+        {L"999", 0, 3, Series::E192, Step::Up, {Brown, Black, Black, Brown}},
+        {L"10", 0, 2, Series::E12, Step::Down, {Gray, Red, Gold}},
+        // The ends of each reader's range.
+        {L"10", -2, 2, Series::E24, Step::Down, {}},
+        {L"10", -2, 2, Series::E24, Step::Up, {Brown, Brown, Silver}},
+        {L"100", -2, 3, Series::E24, Step::Down, {}},
+        {L"100", -2, 3, Series::E192, Step::Up, {Brown, Black, Brown, Silver}},
+        {L"91", 6, 2, Series::E24, Step::Up, {}},
+        {L"91", 6, 2, Series::E24, Step::Down, {Gray, Red, Blue}},
+        {L"99", 6, 2, Series::E24, Step::Down, {White, Brown, Blue}},
+        {L"988", 6, 3, Series::E192, Step::Up, {}},
+        {L"999", 6, 3, Series::E192, Step::Down, {White, Gray, Gray, Blue}},
+    };
+    for (const Row& r : rows) {
+        const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, r.digitBands, r.step);
+        std::vector<int> got;
+        if (next) {
+            got = next->digits;
+            got.push_back(next->multiplier);
+            EXPECT_EQ(next->tolerance, -1);
+        }
+        EXPECT_EQ(got, r.bands) << std::string(r.digits, r.digits + wcslen(r.digits)) << "e" << r.power << " "
+                                << reader::SeriesName(r.series) << (r.step == Step::Up ? " up" : " down");
     }
 }
 

@@ -1,0 +1,105 @@
+// The readers write as well as read: a value typed in a readout becomes that
+// reader's bands, through the same Rang and RRang as a swatch click, so the
+// readout then shows the value in its own notation.
+#include <string>
+
+#include "model/colour_code.h"
+#include "platform/conversions.h"
+#include "reader/readout.h"
+#include "reader/series_note.h"
+#include "ui/form1.h"
+#include "writer/cut_note.h"
+#include "writer/readout_entry.h"
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kNotAValue[] = L"Type a value in ohms, such as 4.7K, 4700 or 4.75K 1%";
+// What each reader's palettes carry, in kReaders' order.
+constexpr const wchar_t* kRanges[] = {
+    L"The four-band reader shows 0.1 up to 99M ohms, such as 0.47 or 4.7K",
+    L"The five-band reader shows 1 up to 999M ohms, such as 4.75K or 100K",
+};
+
+// "±1%, ±2%, ... or ±10%": the tolerance list's entries, which are the
+// tolerance colours the readers' palettes offer.
+std::wstring OfferedTolerances() {
+    std::wstring list;
+    for (std::size_t i = 0; i < model::kToleranceList.size(); ++i)
+        list += (i == 0 ? L"" : i + 1 == model::kToleranceList.size() ? L" or " : L", ") +
+                std::wstring(model::kToleranceList[i]);
+    return L"Tolerance bands carry " + list;
+}
+
+std::wstring DigitsText(const std::vector<int>& digits) {
+    std::wstring text;
+    for (int d : digits) text += static_cast<wchar_t>(L'0' + d);
+    return text;
+}
+
+}  // namespace
+
+bool Form1::OnReadoutKey(std::size_t reader, UINT key) {
+    switch (key) {
+    case VK_RETURN: WriteReader(reader); return true;
+    case VK_ESCAPE: RestoreReadout(reader); return true;
+    case VK_UP:
+    case VK_DOWN: StepReader(reader, key == VK_UP); return true;
+    default: return false;   // typing alone changes no band
+    }
+}
+
+std::wstring Form1::RefusalOf(std::size_t reader, writer::EntryError error) const {
+    switch (error) {
+    case writer::EntryError::OutOfRange: return kRanges[reader];
+    case writer::EntryError::NoSuchTolerance: return OfferedTolerances();
+    case writer::EntryError::NotAValue: break;
+    }
+    return kNotAValue;
+}
+
+void Form1::WriteReader(std::size_t reader) {
+    const BandControls& bands = readers_[reader];
+    const std::wstring separator = platform::DecimalSeparator();
+    const writer::ReaderEntry entry = writer::ReaderEntryFor(bands.readout->Text(), bands.digitCount, separator);
+    if (!entry.bands) {
+        ShowNotWritten(*bands.readout, RefusalOf(reader, entry.error));   // the text stays, to be mended
+        return;
+    }
+    PaintReader(reader, *entry.bands);
+    if (entry.cut)
+        ShowCut(*bands.readout, writer::CutSentence(DigitsText(entry.bands->digits),
+                                                    model::MultiplierPower(entry.bands->multiplier), bands.digitCount,
+                                                    entry.typed.ohms, kPlatformNumbers, separator));
+}
+
+void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) {
+    const BandControls& bands = readers_[reader];
+    for (std::size_t i = 0; i < written.digits.size(); ++i)
+        PaintBand(*bands.digits[i], platform::IntegerText(written.digits[i]));
+    PaintBand(*bands.multiplier, platform::IntegerText(written.multiplier));
+    if (written.tolerance >= 0) PaintBand(*bands.tolerance, platform::IntegerText(written.tolerance));
+    RRang(kReaders[reader].selector);
+    bands.readout->MoveCaretToEnd();   // the user typed here: on after the rewritten text
+}
+
+void Form1::RestoreReadout(std::size_t reader) {
+    const BandControls& bands = readers_[reader];
+    bands.readout->SetText(bands.read ? reader::ReadoutText(BandIndexes(bands), kPlatformNumbers) : std::wstring());
+    bands.readout->MoveCaretToEnd();
+}
+
+void Form1::StepReader(std::size_t reader, bool up) {
+    const BandControls& bands = readers_[reader];
+    // From the value the bands show, whatever is typed in the readout.
+    const reader::BandIndexes indexes = BandIndexes(bands);
+    const auto value = reader::ValueOfBands(indexes);
+    const auto series = reader::SeriesFor(indexes.tolerance);
+    if (!value || series.empty()) return;
+    const auto next = writer::SteppedReaderBands(value->digits, value->power, series.front(), bands.digitCount,
+                                                 up ? writer::Step::Up : writer::Step::Down);
+    if (!next) return;   // an end of the reader's range
+    PaintReader(reader, *next);
+}
+
+}  // namespace ui

@@ -1,0 +1,192 @@
+#include "writer/readout_entry.h"
+
+#include <string>
+
+#include "model/colour_code.h"
+#include "model/int_text.h"
+
+namespace writer {
+
+namespace {
+
+// The multipliers the readers' palettes offer: Silver (x0.01) to Blue (x1M).
+constexpr int kFinestPower = -2;
+constexpr int kCoarsestPower = 6;
+
+// Reads a typed text from left to right; each step takes what it knows and
+// leaves the rest.
+class Scanner {
+public:
+    Scanner(std::wstring_view text, std::wstring_view separator) : rest_(text), separator_(separator) {}
+
+    bool AtEnd() const { return rest_.empty(); }
+    void SkipSpaces() {
+        while (!rest_.empty() && (rest_[0] == L' ' || rest_[0] == L'\t' || rest_[0] == L'\u00A0')) rest_.remove_prefix(1);
+    }
+    bool Take(wchar_t c) {
+        if (rest_.empty() || rest_[0] != c) return false;
+        rest_.remove_prefix(1);
+        return true;
+    }
+    bool TakeWord(std::wstring_view word) {   // ASCII letters in any case
+        if (rest_.size() < word.size()) return false;
+        for (std::size_t i = 0; i < word.size(); ++i)
+            if ((rest_[i] | 0x20) != word[i]) return false;
+        rest_.remove_prefix(word.size());
+        return true;
+    }
+    // Digits with at most one decimal mark, at least one digit: the decimal
+    // that they stand for.
+    std::optional<Decimal> TakeNumber() {
+        std::string digits;
+        int beforeMark = -1;
+        while (!rest_.empty()) {
+            if (rest_[0] >= L'0' && rest_[0] <= L'9') {
+                digits += static_cast<char>(rest_[0]);
+                rest_.remove_prefix(1);
+            } else if (beforeMark < 0 && TakeMark()) {
+                beforeMark = static_cast<int>(digits.size());
+            } else {
+                break;
+            }
+        }
+        if (digits.empty()) return std::nullopt;
+        return Normalised(digits, beforeMark < 0 ? static_cast<int>(digits.size()) : beforeMark);
+    }
+
+private:
+    bool TakeMark() {
+        if (Take(L'.')) return true;
+        const bool usable = !separator_.empty() && separator_ != L"." && !(separator_[0] >= L'0' && separator_[0] <= L'9');
+        if (!usable || rest_.substr(0, separator_.size()) != separator_) return false;
+        rest_.remove_prefix(separator_.size());
+        return true;
+    }
+    // digits with the decimal mark after `integerCount` of them, as
+    // significant digits and the power of the first.
+    static Decimal Normalised(const std::string& digits, int integerCount) {
+        const std::size_t first = digits.find_first_not_of('0');
+        if (first == std::string::npos) return {};
+        const std::size_t last = digits.find_last_not_of('0');
+        return {digits.substr(first, last - first + 1), integerCount - 1 - static_cast<int>(first)};
+    }
+
+    std::wstring_view rest_;
+    std::wstring_view separator_;
+};
+
+// "K" or "k" for thousands, "M" for millions; a lower-case m would be milli.
+int TakePrefix(Scanner& in) {
+    if (in.Take(L'K') || in.Take(L'k')) return 3;
+    if (in.Take(L'M')) return 6;
+    return 0;
+}
+
+void TakeUnit(Scanner& in) {
+    if (in.TakeWord(L"ohm")) {
+        if (!in.Take(L's')) in.Take(L'S');
+    } else if (!in.Take(L'\u03A9')) {
+        in.Take(L'\u2126');   // the Greek capital omega, or the ohm sign
+    }
+}
+
+// "±1%", "+/-1%", "1 %"; none when the text holds something else there.
+std::optional<Decimal> TakeTolerance(Scanner& in) {
+    if (!in.Take(L'\u00B1')) in.TakeWord(L"+/-");
+    in.SkipSpaces();
+    const std::optional<Decimal> percent = in.TakeNumber();
+    in.SkipSpaces();
+    if (!percent || !in.Take(L'%')) return std::nullopt;
+    return percent;
+}
+
+}  // namespace
+
+std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_view separator) {
+    Scanner in(text, separator);
+    TypedValue typed;
+    in.SkipSpaces();
+    typed.negative = in.Take(L'-');
+    if (!typed.negative) in.Take(L'+');
+    const std::optional<Decimal> number = in.TakeNumber();
+    if (!number) return std::nullopt;
+    typed.ohms = *number;
+    in.SkipSpaces();
+    if (!typed.ohms.digits.empty()) typed.ohms.exponent += TakePrefix(in);
+    else TakePrefix(in);
+    in.SkipSpaces();
+    TakeUnit(in);
+    in.SkipSpaces();
+    if (!in.AtEnd()) {
+        typed.percent = TakeTolerance(in);
+        if (!typed.percent) return std::nullopt;
+        in.SkipSpaces();
+    }
+    if (!in.AtEnd()) return std::nullopt;
+    return typed;
+}
+
+int ToleranceBandFor(const Decimal& percent) {
+    for (int index = 0; index < model::kColourCount; ++index) {
+        const std::wstring band = model::Tolerance(model::IntText(index));
+        if (band.empty()) continue;
+        const auto carried = ParseTypedValue(L"0 " + band, L".");   // "±5%" read as typed text
+        if (carried && carried->percent && carried->percent->digits == percent.digits &&
+            carried->percent->exponent == percent.exponent)
+            return index;
+    }
+    return -1;
+}
+
+ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator) {
+    ReaderEntry entry;
+    const std::optional<TypedValue> typed = ParseTypedValue(text, separator);
+    if (!typed) return entry;
+    entry.typed = *typed;
+    const Decimal& ohms = typed->ohms;
+    // The first digit band holds the first significant digit (never Black).
+    const int power = ohms.exponent - (digitBands - 1);
+    if (ohms.digits.empty() || typed->negative || power < kFinestPower || power > kCoarsestPower) {
+        entry.error = EntryError::OutOfRange;
+        return entry;
+    }
+    ReaderBands bands;
+    if (typed->percent && (bands.tolerance = ToleranceBandFor(*typed->percent)) < 0) {
+        entry.error = EntryError::NoSuchTolerance;
+        return entry;
+    }
+    for (int i = 0; i < digitBands; ++i)
+        bands.digits.push_back(i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0);
+    bands.multiplier = model::MultiplierBand(power);
+    entry.cut = static_cast<int>(ohms.digits.size()) > digitBands;
+    entry.bands = bands;
+    return entry;
+}
+
+std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
+                                              int digitBands, Step step) {
+    std::optional<reader::Reading> at = reader::ReadingOf(digits, power);
+    if (!at) return std::nullopt;
+    const reader::Series one[] = {series};
+    // A standard value is significand x 10^power, three digits: the reader
+    // shows it whole when the digits beyond its bands are zeros.
+    const int dropped = 3 - digitBands;
+    int unit = 1;
+    for (int i = 0; i < dropped; ++i) unit *= 10;
+    for (;;) {
+        const std::optional<reader::Standard> next =
+            step == Step::Up ? reader::NearestAbove(one, *at) : reader::NearestBelow(one, *at);
+        if (!next) return std::nullopt;
+        const int multiplier = next->power + dropped;
+        if (step == Step::Up ? multiplier > kCoarsestPower : multiplier < kFinestPower) return std::nullopt;
+        at = reader::Reading{*next, true};
+        if (next->significand % unit != 0 || multiplier < kFinestPower || multiplier > kCoarsestPower) continue;
+        ReaderBands bands;
+        const std::wstring shown = model::IntText(next->significand / unit);
+        for (wchar_t c : shown) bands.digits.push_back(c - L'0');
+        bands.multiplier = model::MultiplierBand(multiplier);
+        return bands;
+    }
+}
+
+}  // namespace writer

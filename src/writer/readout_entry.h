@@ -1,0 +1,64 @@
+// A value typed into a reader's readout, and the bands of that reader that
+// carry it: the readers write as well as read. The readout takes its own text
+// back (" 4.7K Ohm   ±5%") and the shorter forms people type ("4.7k",
+// "4 k", "4.75K 1%", "120Ω").
+#pragma once
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "reader/series.h"
+#include "writer/shortest_decimal.h"
+#include "writer/standard_step.h"
+
+namespace writer {
+
+// What a typed text stands for: a number with an optional K or M, then an
+// optional "Ohm" or "Ω", then an optional tolerance ("1%", "±1%"). The
+// decimal mark is the full stop, which the readout writes in K and M values
+// in every locale, or the user's own separator (matched whole when it has
+// several characters). No grouping, no exponent, nothing after a K or M but
+// the unit and the tolerance: "4K7" is no value.
+struct TypedValue {
+    Decimal ohms;                     // significant digits; no digits for zero
+    bool negative = false;
+    std::optional<Decimal> percent;   // the tolerance, when one was typed
+};
+std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_view separator);
+
+// A reader's bands as colour indexes: its digit bands, multiplier and
+// tolerance band.
+struct ReaderBands {
+    std::vector<int> digits;
+    int multiplier = 0;
+    int tolerance = -1;   // -1: the tolerance band stays as it is
+};
+
+enum class EntryError { NotAValue, OutOfRange, NoSuchTolerance };
+
+// The bands a reader with `digitBands` digit bands (2 or 3) shows for a
+// typed text. Its palettes offer a first digit from Brown, multipliers
+// Black to Blue, Gold and Silver, and the eight tolerance colours, so the
+// four-band reader carries 0.1 to 99M ohms and the five-band reader 1 to
+// 999M. Digits beyond the bands are cut, never rounded: `cut` says so.
+struct ReaderEntry {
+    std::optional<ReaderBands> bands;
+    EntryError error = EntryError::NotAValue;   // why there are no bands
+    bool cut = false;
+    TypedValue typed;
+};
+ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator);
+
+// The colour index of the tolerance band that carries `percent`; -1 for a
+// tolerance no band carries.
+int ToleranceBandFor(const Decimal& percent);
+
+// The next larger (Up) or smaller (Down) value of `series` from the value a
+// reader's bands show (digits x 10^power), among the values that reader
+// shows whole: on the four-band reader only those of two significant
+// digits. None at an end of the reader's range. The tolerance band is left
+// as it is.
+std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
+                                              int digitBands, Step step);
+
+}  // namespace writer
