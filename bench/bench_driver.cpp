@@ -340,6 +340,44 @@ bool MeasureStartUp(int runs) {
     return true;
 }
 
+// Builds of the program side by side: each named file (beside the driver)
+// and the controls floor start in turn, 41 times each by default, so any
+// drift of the machine touches them alike. For measuring what a start-up
+// mechanism saves: the first file is the build with it, the others without.
+bool MeasureVariants(const std::vector<std::wstring>& files, int runs) {
+    std::vector<Program> programs = {{"controls_floor.exe", Beside(L"controls_floor.exe"), ControlsFloorPainted}};
+    std::vector<std::string> names(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        names[i] = std::string(files[i].begin(), files[i].end());
+        programs.push_back({names[i].c_str(), Beside(files[i].c_str()), BandoraPainted});
+    }
+    std::vector<std::vector<Start>> starts(programs.size());
+    for (int run = -1; run < runs; ++run)
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            Start start;
+            if (!StartOnce(programs[i], start)) return false;
+            if (run >= 0) starts[i].push_back(start);
+        }
+    std::printf("Start-up at %d dpi, %d runs each, first complete paint (ms) and private memory (MiB)\n", ScreenDpi(), runs);
+    std::printf("  %-28s %8s %8s %8s %8s %12s %12s\n", "program", "p10", "median", "p90", "USS", "median/1st", "p90/1st");
+    std::vector<double> medians, p90s;
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        std::vector<double> paint, uss;
+        for (const Start& s : starts[i]) {
+            paint.push_back(s.paintedMs);
+            uss.push_back(s.privateMiB);
+        }
+        medians.push_back(Median(paint));
+        p90s.push_back(Percentile(paint, 0.9));
+        const std::size_t first = programs.size() > 1 ? 1 : 0;
+        std::printf("  %-28s %8.1f %8.1f %8.1f %8.2f %12.3f %12.3f\n", programs[i].name, Percentile(paint, 0.1),
+                    medians[i], p90s[i], Median(uss), i >= first ? medians[i] / medians[first] : 0.0,
+                    i >= first ? p90s[i] / p90s[first] : 0.0);
+    }
+    std::printf("\n");
+    return true;
+}
+
 // ---- the click floor -------------------------------------------------------
 
 // The least a click that changes a readout can cost: a bare top-level window
@@ -608,8 +646,17 @@ struct TimedStart {
     Start outside;
     std::vector<Moment> moments;   // in time order, the two observations among them
 
-    // The first moment of that key; NaN when there was none.
+    // The first moment of that key, or with " (last)" after a label the last
+    // moment of that label; NaN when there was none.
     double At(const std::string& key) const {
+        const std::string last = " (last)";
+        if (key.size() > last.size() && key.compare(key.size() - last.size(), last.size(), last) == 0) {
+            const std::string label = key.substr(0, key.size() - last.size());
+            double at = NAN;
+            for (const Moment& m : moments)
+                if (m.key == label || m.key.rfind(label + " (", 0) == 0) at = m.ms;
+            return at;
+        }
         for (const Moment& m : moments)
             if (m.key == key) return m.ms;
         return NAN;
@@ -619,16 +666,6 @@ struct TimedStart {
         for (const Moment& m : moments)
             if (m.key == label || m.key.rfind(label + " (", 0) == 0) ++n;
         return n;
-    }
-    // Time spent drawing pictures: from each one's start to its end.
-    double PicturesMs() const {
-        double sum = 0;
-        for (const Moment& m : moments)
-            if (m.key.rfind("picture-start#", 0) == 0) {
-                const double end = At("picture-end#" + m.key.substr(14));
-                if (!std::isnan(end)) sum += end - m.ms;
-            }
-        return sum;
     }
 };
 
@@ -679,10 +716,6 @@ std::string Described(const std::string& key) {
         {"message#15", "message WM_PAINT"},          {"message#16", "message WM_CLOSE"},
         {"message#275", "message WM_TIMER"},         {"message#280", "message WM_SYSTIMER (caret)"},
         {"message#512", "message WM_MOUSEMOVE"},     {"message#675", "message WM_MOUSELEAVE"},
-        {"picture-start#101", "picture resistor"},   {"picture-end#101", "picture resistor end"},
-        {"picture-start#102", "picture ohm"},        {"picture-end#102", "picture ohm end"},
-        {"picture-start#103", "picture gear"},       {"picture-end#103", "picture gear end"},
-        {"picture-start#104", "picture about glyph"}, {"picture-end#104", "picture about glyph end"},
     };
     const std::size_t bracket = key.find(" (");
     const std::string base = key.substr(0, bracket), rest = bracket == std::string::npos ? "" : key.substr(bracket);
@@ -778,19 +811,19 @@ bool MeasureTimeline(int runs) {
         {"process start -> wWinMain", "", "wWinMain"},
         {"wWinMain -> CreateWindowEx", "wWinMain", "CreateWindowEx"},
         {"CreateWindowEx (main window)", "CreateWindowEx", "window"},
-        {"window -> controls created", "window", "controls"},
-        {"controls -> Form_Load done", "controls", "Form_Load"},
-        {"Form_Load -> activated, paint begins", "Form_Load", "paint"},
+        {"window -> control windows made", "window", "control window (last)"},
+        {"controls -> ShowWindow (Form_Load)", "control window (last)", "ShowWindow"},
+        {"ShowWindow -> activated, paint begins", "ShowWindow", "paint"},
         {"first paint: drawn", "paint", "paint-drawn"},
         {"first paint: EndPaint", "paint-drawn", "paint-end"},
         {"first paint end -> seen complete", "paint-end", kSeenComplete},
         {"total: seen complete", "", kSeenComplete},
         {"(process start -> seen visible)", "", kSeenVisible},
-        {"(Form_Load -> ShowWindow done)", "Form_Load", "ShowWindow"},
-        {"(first paint end -> Show done)", "paint-end", "shown"},
-        {"(Show done -> first idle)", "shown", "idle#0"},
+        {"(ShowWindow called -> returned)", "ShowWindow", "ShowWindow done"},
+        {"(first paint end -> Show done)", "paint-end", "UpdateWindow done (last)"},
+        {"(Show done -> first idle)", "UpdateWindow done (last)", "idle#0"},
         {"(OLE Automation loading)", "OLE Automation", "OLE Automation-end"},
-        {"(Show done -> timer)", "shown", "timer"},
+        {"(Show done -> timer)", "UpdateWindow done (last)", "timer"},
     };
     const std::size_t quarter = std::max<std::size_t>(1, n / 4);
     std::printf("\nPhases (ms): over all %zu starts, and medians of the fastest and slowest %zu (by first complete paint)\n",
@@ -814,7 +847,14 @@ bool MeasureTimeline(int runs) {
     };
     for (const Phase& p : phases)
         printRow(p.name, [&](const TimedStart& s) { return s.At(p.to) - (p.from.empty() ? 0.0 : s.At(p.from)); });
-    printRow("(pictures drawn, summed)", [](const TimedStart& s) { return s.PicturesMs(); });
+    printRow("(DIB sections made before first paint)", [](const TimedStart& s) {
+        int count = 0;
+        for (const Moment& m : s.moments) {
+            if (m.key == "paint") break;
+            if (m.key.rfind("DIB", 0) == 0) ++count;
+        }
+        return double(count);
+    });
     printRow("(messages taken before first idle)", [](const TimedStart& s) {
         int count = 0;
         for (const Moment& m : s.moments) {
@@ -880,6 +920,15 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--timeline") == 0) {
         timeBeginPeriod(1);
         const bool ok = MeasureTimeline(argc > 2 ? std::max(1, std::atoi(argv[2])) : 41);
+        timeEndPeriod(1);
+        std::fflush(stdout);
+        return ok ? 0 : 1;
+    }
+    if (argc > 2 && std::strcmp(argv[1], "--variants") == 0) {   // --variants RUNS FILE...
+        std::vector<std::wstring> files;
+        for (int i = 3; i < argc; ++i) files.emplace_back(argv[i], argv[i] + std::strlen(argv[i]));
+        timeBeginPeriod(1);
+        const bool ok = MeasureVariants(files, std::max(1, std::atoi(argv[2])));
         timeEndPeriod(1);
         std::fflush(stdout);
         return ok ? 0 : 1;

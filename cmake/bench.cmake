@@ -16,14 +16,17 @@ add_executable(bench_driver EXCLUDE_FROM_ALL bench/bench_driver.cpp $<TARGET_OBJ
 target_link_libraries(bench_driver PRIVATE bandora_ui psapi winmm)
 add_dependencies(bench_driver bandora empty_window controls_floor)
 
-# The timeline build: the program from the same sources, with the start-up
-# marks of src/platform/timeline.h compiled in (in bandora.exe they are
-# empty). The driver's --timeline mode starts it and reads the marks back.
+# The timeline build: the program from the same sources, with the Win32 calls
+# that bound the phases of start-up renamed to marked ones by a header forced
+# into every source file of this build alone (bench/timeline/), so the
+# program's sources hold no marks. The driver's --timeline mode starts it and
+# reads the marks back.
 add_executable(bandora_timeline WIN32 EXCLUDE_FROM_ALL src/ui/main.cpp src/ui/no_exceptions.cpp
+  bench/timeline/marked_calls.cpp
   ${PLATFORM_SOURCES} ${GLYPH_SOURCES} ${UI_SOURCES} $<TARGET_OBJECTS:bandora_resources>)
-target_compile_definitions(bandora_timeline PRIVATE BANDORA_TIMELINE)
 target_include_directories(bandora_timeline PRIVATE src)
-target_compile_options(bandora_timeline PRIVATE -Wall -Wextra ${BANDORA_PROGRAM_FLAGS})
+target_compile_options(bandora_timeline PRIVATE -Wall -Wextra ${BANDORA_PROGRAM_FLAGS}
+  -include ${CMAKE_SOURCE_DIR}/bench/timeline/marked_calls.h)
 target_link_libraries(bandora_timeline PRIVATE bandora_logic bandora_art user32 gdi32 comctl32 uuid)
 target_link_options(bandora_timeline PRIVATE -municode -Wl,--no-insert-timestamp -Wl,--stack,16777216)
 add_dependencies(bench_driver bandora_timeline)

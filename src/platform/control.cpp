@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/form.h"
-#include "platform/timeline.h"
 #include "platform/units.h"
 
 namespace platform {
@@ -109,7 +108,6 @@ RECT Control::FormClientRect() const {
 }
 
 void Control::Invalidate() const {
-    form_.NoteChange();
     HWND form = form_.hWnd();
     // A form not yet shown paints all of itself when it is: while it loads,
     // a repaint asked for each box would be a round trip to the window
@@ -189,7 +187,6 @@ void Control::Create() {
             SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
         FitComboHeight(r.bottom - r.top);
     }
-    BANDORA_MARK(kind_ == Kind::TextBox ? "text box" : kind_ == Kind::ComboBox ? "drop-down list" : "button");
 }
 
 // The closed list's height follows its selection field; make it the layout's.

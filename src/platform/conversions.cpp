@@ -5,7 +5,6 @@
 
 #include "model/int_text.h"
 #include "platform/system_library.h"
-#include "platform/timeline.h"
 
 namespace platform {
 namespace {
@@ -28,9 +27,7 @@ struct OleAutomation {
 private:
     static OleAutomation Load() {
         OleAutomation api;
-        BANDORA_MARK("OLE Automation");
         HMODULE dll = LoadSystemLibrary(L"oleaut32.dll");
-        BANDORA_MARK("OLE Automation-end");
         if (!dll) return api;
         FindProc(dll, "SysAllocStringLen", api.allocString);
         FindProc(dll, "SysFreeString", api.freeString);
@@ -126,7 +123,5 @@ std::wstring DecimalSeparator() {
     if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) || !separator[0]) return L".";
     return separator;
 }
-
-void LoadConversions() { OleAutomation::Get(); }
 
 }  // namespace platform

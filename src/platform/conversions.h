@@ -21,8 +21,5 @@ std::wstring PlainNumberText(double value);
 // The user's decimal separator, as TextToDouble reads it: "." or ",", and
 // in some locales more than one character.
 std::wstring DecimalSeparator();
-// Loads what the conversions need ahead of their first use; they load it
-// themselves otherwise.
-void LoadConversions();
 
 }  // namespace platform

@@ -10,7 +10,6 @@
 #include <iterator>
 
 #include "platform/accessible.h"
-#include "platform/timeline.h"
 #include "platform/tooltips.h"
 #include "platform/units.h"
 #include "platform/window_data.h"
@@ -70,7 +69,6 @@ LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {
-    firstPaint_.reset();   // its thread may still read the controls
     tabOrdered_.clear();
     controls_.clear();
     if (hwnd_) {
@@ -92,15 +90,11 @@ bool Form::Load(HWND owner) {
     // Made in its place at once: moving it afterwards costs another round trip.
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT corner = StartCorner(owner, size);
-    BANDORA_MARK("CreateWindowEx");
     CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
                     size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return false;
-    BANDORA_MARK("window");
     CreateControls();
-    BANDORA_MARK("controls");
     Form_Load();
-    BANDORA_MARK("Form_Load");
     return hwnd_ != nullptr;
 }
 
@@ -123,7 +117,6 @@ void Form::CreateControls() {
     // child window goes beneath its siblings, so the windows are made from
     // the last row up: restacking each afterwards costs round trips.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Create();
-    BANDORA_MARK("control windows");
     // Tab indexes never change: sorted once, not at every Tab or focus move.
     for (const auto& control : controls_) tabOrdered_.push_back(control.get());
     std::stable_sort(tabOrdered_.begin(), tabOrdered_.end(),
@@ -135,16 +128,10 @@ bool Form::Show() {
     // As in a dialog box: the focus is shown once the keyboard is used, unless
     // the user wants keyboard cues all the time.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
-    // Showing the window is a string of round trips to the window server:
-    // the other processor draws the first paint meanwhile.
-    firstPaint_ = std::make_unique<FirstPaint>(*this);
     ShowWindow(hwnd_, SW_SHOW);
-    BANDORA_MARK("ShowWindow");
     const std::vector<Control*> order = TabOrder();
     if (!order.empty()) Focus(*order.front());
-    BANDORA_MARK("focus");
     UpdateWindow(hwnd_);
-    BANDORA_MARK("shown");
     return true;
 }
 
@@ -240,7 +227,6 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void Form::OnDestroy() {
-    firstPaint_.reset();
     focusedBox_ = pressedBox_ = nullptr;
     balloon_.reset();
     tips_.reset();
@@ -254,6 +240,7 @@ void Form::OnNcDestroy() {
     hwnd_ = nullptr;
     lastFocus_ = nullptr;
     hasFocus_ = false;
+    activated_ = false;
     font_.reset();
     SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
 }
@@ -368,9 +355,7 @@ void DispatchWithTab(MSG& msg) {
 int RunMessageLoop(HWND modal) {
     MSG msg;
     while (!modal || IsWindow(modal)) {
-        BANDORA_MARK_IDLE();
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        BANDORA_MARK_TAKEN(msg);
         if (got == 0) {
             if (!modal) return static_cast<int>(msg.wParam);
             PostQuitMessage(static_cast<int>(msg.wParam));   // the program is ending: the outer loop ends it

@@ -15,7 +15,6 @@ namespace platform {
 
 class Balloon;
 class BoxTips;
-class FirstPaint;
 class FormAccessibility;
 
 // How a control is told to the user beyond what it shows: the text of its
@@ -108,8 +107,6 @@ public:
     // Draws the labels and lines of a container (nullptr: the form), and its picture boxes.
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
-    // Something the form draws has changed: a first paint drawn ahead is out of date.
-    void NoteChange() { ++changes_; }
 
     // A balloon pointing at `at` (a control with a window), saying why; it
     // goes when hidden, at a mouse press anywhere but on `at`, and when the
@@ -174,10 +171,8 @@ private:
     // Lays the form out again at `dpi` in `suggested` (screen coordinates),
     // as the system asks when the window moves to a monitor of another dpi.
     void OnDpiChanged(int dpi, const RECT& suggested);
-    // The surface with its labels, lines and boxes; the focus rectangle too
-    // unless `withFocus` is false.
-    void PaintSurface(HDC dc, bool withFocus = true) const;
-    friend class FirstPaint;
+    // The surface with its labels, lines and boxes, and the focus rectangle.
+    void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
     // The controls that can take the focus now, in tab order.
     std::vector<Control*> TabOrder() const;
@@ -222,32 +217,10 @@ private:
     // WM_SETFOCUS and WM_KILLFOCUS, as asking costs a round trip under Wine.
     bool hasFocus_ = false;
     WORD uiState_ = 0;
-    unsigned changes_ = 0;   // NoteChange count
-    std::unique_ptr<FirstPaint> firstPaint_;   // drawn ahead while the window is being shown
+    bool activated_ = false;   // the window has been activated once
     std::unique_ptr<Balloon> balloon_;
     std::unique_ptr<BoxTips> tips_;
     std::unique_ptr<FormAccessibility> accessibility_;
-};
-
-// A form's first paint, drawn on a thread of its own while the window is
-// shown; used once, if nothing the form draws changed meanwhile.
-class FirstPaint {
-public:
-    explicit FirstPaint(const Form& form);
-    ~FirstPaint();
-    FirstPaint(const FirstPaint&) = delete;
-    FirstPaint& operator=(const FirstPaint&) = delete;
-    // Waits for the drawing and copies `update` of it to `dc`; false when
-    // it cannot be used (out of date, or not drawn), and `dc` is untouched.
-    bool CopyTo(HDC dc, const RECT& update);
-
-private:
-    static DWORD WINAPI Draw(void* self);
-    const Form& form_;
-    unsigned changes_;
-    RECT client_{};
-    HANDLE thread_ = nullptr;
-    std::unique_ptr<Canvas> image_;
 };
 
 // Runs the message loop until WM_QUIT, and returns its exit code; with a

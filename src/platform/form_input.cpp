@@ -81,7 +81,6 @@ void Form::OnUpdateUiState(WPARAM wp, LPARAM lp) {
     if (LOWORD(wp) == UIS_SET) uiState_ |= HIWORD(wp);
     else if (LOWORD(wp) == UIS_CLEAR) uiState_ &= static_cast<WORD>(~HIWORD(wp));
     DefWindowProcW(hwnd_, WM_UPDATEUISTATE, wp, lp);   // and on to the child windows
-    NoteChange();
     if (focusedBox_) focusedBox_->Invalidate();
 }
 
@@ -191,9 +190,12 @@ void Form::OnRelease(POINT at) {
 bool Form::OnActivate(bool active) {
     // The first activation comes while the window is being shown: it is on
     // the screen, still empty, and the rest of showing it (the focus moving
-    // in, which starts the input method, and the controls' frames) takes
-    // about 20 ms more under Wine. Painted here, it shows finished at once.
-    if (active && firstPaint_) UpdateWindow(hwnd_);
+    // in, which starts the input method, and the controls' frames) comes
+    // before the first WM_PAINT would. Painted here, it shows finished at once.
+    if (active && !activated_) {
+        activated_ = true;
+        UpdateWindow(hwnd_);
+    }
     // Keep the focused control across a switch to another window and back.
     if (!active) {
         HideBalloon();

@@ -4,77 +4,24 @@
 #include <algorithm>
 
 #include "platform/form.h"
-#include "platform/timeline.h"
 
 namespace platform {
 
 void Form::Paint() {
-    BANDORA_MARK("paint");
-    {
-        PaintDC paint(hwnd_);
-        const std::unique_ptr<FirstPaint> ahead = std::move(firstPaint_);
-        if (ahead && ahead->CopyTo(paint.get(), paint.update())) {
-            BANDORA_MARK("paint-drawn-ahead");
-            PaintFocusCue(paint.get());
-        } else {
-            // A band is painted over its drawing, and the drawing must never
-            // show through on the screen.
-            PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
-        }
-        BANDORA_MARK("paint-drawn");
-    }   // EndPaint too: Wine may copy the drawing to the X server there
-    BANDORA_MARK("paint-end");
+    PaintDC paint(hwnd_);
+    // A band is painted over its drawing, and the drawing must never show
+    // through on the screen.
+    PaintOffscreen(paint.get(), paint.update(), [this](HDC dc) { PaintSurface(dc); });
 }
 
-void Form::PaintSurface(HDC dc, bool withFocus) const {
+void Form::PaintSurface(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
     Brush back(CreateSolidBrush(ToColorRef(def_.back)));
     FillRect(dc, &client, back.get());
     PaintGraphics(dc, nullptr);
     PaintBoxes(dc, nullptr);
-    if (withFocus) PaintFocusCue(dc);
-}
-
-// The thread reads the form's controls while the user-interface thread shows
-// the window, which changes none of them: a change made meanwhile is noted
-// (NoteChange), and the image is then not used. The focus rectangle, which
-// showing the window does change, is left to the paint itself.
-FirstPaint::FirstPaint(const Form& form) : form_(form), changes_(form.changes_) {
-    GetClientRect(form.hWnd(), &client_);
-    thread_ = CreateThread(nullptr, kDrawingStack, Draw, this, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
-}
-
-FirstPaint::~FirstPaint() {
-    if (thread_) {
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-    }
-}
-
-// The image is made and drawn on the drawing thread, and used and freed on
-// the user-interface thread once that one has ended: one thread at a time.
-DWORD WINAPI FirstPaint::Draw(void* self) {
-    auto& ahead = *static_cast<FirstPaint*>(self);
-    auto image = std::make_unique<Canvas>(nullptr, ahead.client_.right, ahead.client_.bottom);
-    if (!*image) return 0;
-    ahead.form_.PaintSurface(image->get(), false);
-    GdiFlush();
-    ahead.image_ = std::move(image);
-    return 0;
-}
-
-bool FirstPaint::CopyTo(HDC dc, const RECT& update) {
-    if (!thread_) return false;
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-    RECT client{};
-    GetClientRect(form_.hWnd(), &client);
-    if (!image_ || form_.changes_ != changes_ || !EqualRect(&client, &client_)) return false;
-    BitBlt(dc, update.left, update.top, update.right - update.left, update.bottom - update.top, image_->get(),
-           update.left, update.top, SRCCOPY);
-    return true;
+    PaintFocusCue(dc);
 }
 
 void Form::PaintGraphics(HDC dc, const Control* container) const {

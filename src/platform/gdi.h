@@ -6,10 +6,6 @@
 
 namespace platform {
 
-// Stack for the threads that draw at start-up (pictures, the first paint):
-// a few frames of drawing code, not the program's large main stack.
-inline constexpr SIZE_T kDrawingStack = 256 * 1024;
-
 template <typename Handle>
 class GdiObject {
 public:

@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <initializer_list>
 #include <memory>
 
 namespace platform {
@@ -27,11 +26,5 @@ private:
 
 // Picture `id` (an art::Picture) drawn for `dpi`; nullptr for an unknown id.
 std::shared_ptr<Picture> LoadPicture(int id, int dpi);
-
-// Starts drawing pictures `ids` for `dpi` on a thread of their own, for
-// LoadPicture to take when they are first asked for: at start-up the second
-// processor draws them while this one makes the windows. Call once, before
-// any LoadPicture.
-void DrawPicturesAhead(std::initializer_list<int> ids, int dpi);
 
 }  // namespace platform

@@ -1,28 +1,17 @@
-// Start-up marks for the benchmark's timeline build (bandora_timeline.exe,
-// compiled with BANDORA_TIMELINE): each mark keeps a label and the
-// performance counter in a fixed array, with no allocation and no I/O, so that
-// marking changes the start-up it observes as little as possible. The marks
-// are written out once, when the program ends, to the file named by the
-// environment variable BANDORA_TIMELINE_FILE, one line per mark: label, then
-// counter ticks. The performance counter is one clock for every process under
-// Wine, so the benchmark puts the marks on its own time line.
-//
-// In every other build the macros are empty: the program is the same bytes.
-//   BANDORA_MARK("label")            a moment
-//   BANDORA_MARK_N("label", n)       a moment of item n (written "label#n")
-//   BANDORA_MARK_IDLE()              the message queue empty (the first few times)
-//   BANDORA_MARK_TAKEN(msg)          a message the loop took (before the first
-//                                    idle moment, and each that ends one)
-//   BANDORA_TIMELINE_WRITE()         writes the marks out
+// The timeline build's marks: each keeps a label and the performance counter
+// in a fixed array, with no allocation and no I/O, so that marking changes the
+// start-up it observes as little as possible. They are written out once, when
+// the program ends, to the file named by the environment variable
+// BANDORA_TIMELINE_FILE, one line per mark: label (with "#item" when it has
+// one), then counter ticks. The performance counter is one clock for every
+// process under Wine, so the benchmark puts the marks on its own time line.
 #pragma once
-
-#ifdef BANDORA_TIMELINE
 
 #include <windows.h>
 
 #include <cstdio>
 
-namespace platform::timeline {
+namespace timeline {
 
 struct Mark {
     const char* label;   // a string literal: never copied
@@ -83,20 +72,4 @@ inline void Write() {
     CloseHandle(file);
 }
 
-}  // namespace platform::timeline
-
-#define BANDORA_MARK(label) ::platform::timeline::Record(label, -1)
-#define BANDORA_MARK_N(label, n) ::platform::timeline::Record(label, static_cast<int>(n))
-#define BANDORA_MARK_IDLE() ::platform::timeline::Idle()
-#define BANDORA_MARK_TAKEN(msg) ::platform::timeline::Taken(msg)
-#define BANDORA_TIMELINE_WRITE() ::platform::timeline::Write()
-
-#else
-
-#define BANDORA_MARK(label) ((void)0)
-#define BANDORA_MARK_N(label, n) ((void)0)
-#define BANDORA_MARK_IDLE() ((void)0)
-#define BANDORA_MARK_TAKEN(msg) ((void)0)
-#define BANDORA_TIMELINE_WRITE() ((void)0)
-
-#endif
+}  // namespace timeline
