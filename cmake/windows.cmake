@@ -33,30 +33,39 @@ add_dependencies(bandora_resources artwork)
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
 file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
+file(GLOB TIPS_SOURCES CONFIGURE_DEPENDS src/tips/*.cpp)
+file(GLOB SCREEN_READER_SOURCES CONFIGURE_DEPENDS src/screen_reader/*.cpp)
 file(GLOB UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp ${CMAKE_SOURCE_DIR}/src/ui/no_exceptions.cpp)
 
+# The forms and controls beneath everything; each concern added for users in
+# a library of its own above them.
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(bandora_platform PUBLIC src)
-target_link_libraries(bandora_platform PUBLIC bandora_art)
 # OLE Automation is loaded at run time (platform/conversions.cpp), not imported.
 target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 uuid)
 
 add_library(bandora_glyph STATIC ${GLYPH_SOURCES})
 target_link_libraries(bandora_glyph PUBLIC bandora_platform)
 
-add_library(bandora_ui STATIC ${UI_SOURCES})
-target_link_libraries(bandora_ui PUBLIC bandora_glyph bandora_platform bandora_logic)
+add_library(bandora_tips STATIC ${TIPS_SOURCES})
+target_link_libraries(bandora_tips PUBLIC bandora_platform)
 
-foreach(lib bandora_platform bandora_glyph bandora_ui)
+# oleacc and ole32 are loaded at the first request from a screen reader.
+add_library(bandora_screen_reader STATIC ${SCREEN_READER_SOURCES})
+target_link_libraries(bandora_screen_reader PUBLIC bandora_platform)
+
+add_library(bandora_ui STATIC ${UI_SOURCES})
+target_link_libraries(bandora_ui PUBLIC bandora_glyph bandora_tips bandora_screen_reader bandora_platform
+  bandora_art bandora_logic)
+
+foreach(lib bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE -Wall -Wextra)
 endforeach()
 
-# The program's own code neither throws nor catches, and its function-local
-# statics are only ever made on the user-interface thread (the thread that
-# draws the pictures at start-up touches none, and no shared pointer): built
-# without exceptions (nor their unwind tables) and without locks around those
-# statics, so that none of the C++ library's exception
+# The program's own code neither throws nor catches, and runs on one thread:
+# built without exceptions (nor their unwind tables) and without locks around
+# function-local statics, so that none of the C++ library's exception
 # machinery and none of the thread library is linked (see
 # src/ui/no_exceptions.cpp). Its run-time type information stays: without it
 # the shared pictures' control blocks bring the thread library back.
@@ -64,7 +73,7 @@ endforeach()
 # gives the same bytes whichever folder it is built in.
 set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
     -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
-foreach(lib bandora_logic bandora_art bandora_platform bandora_glyph bandora_ui)
+foreach(lib bandora_logic bandora_art bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})
 endforeach()
 

@@ -58,11 +58,9 @@ Control::~Control() {
 LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     const WNDPROC previous = self->previousProc_;
-    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
-        self->form_.OnMouse(hwnd, msg, wp, lp);
-    } else if (msg == WM_GETOBJECT) {
-        if (const LRESULT answer = self->form_.AnswerForControl(*self, wp, lp)) return answer;
-    } else if (msg == WM_NCDESTROY) {
+    LRESULT answer = 0;
+    if (self->form_.OfferToExtensions(hwnd, msg, wp, lp, answer)) return answer;
+    if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }

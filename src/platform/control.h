@@ -152,11 +152,11 @@ public:
     void PaintBox(HDC dc) const;
 
 private:
-    // The procedure of a control window: the form hears its mouse (for the
-    // tips) and answers screen readers for it; the window's own procedure
-    // does everything else. The common controls' subclassing would ask the
-    // window server for a property at every message under Wine, and a
-    // readout's text is set at every click.
+    // The procedure of a control window: the form's extensions see its
+    // messages first (the tips its mouse, a screen reader's request); the
+    // window's own procedure does everything else. One procedure of the
+    // form's own rather than the common controls' subclassing, which looks a
+    // window property up at every message.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // The container's client area in the form's pixels.
     POINT ContainerOrigin() const;

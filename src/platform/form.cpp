@@ -9,8 +9,6 @@
 #include <cwchar>
 #include <iterator>
 
-#include "platform/accessible.h"
-#include "platform/tooltips.h"
 #include "platform/units.h"
 #include "platform/window_data.h"
 #include "model/int_text.h"
@@ -197,19 +195,6 @@ bool Form::ControlKey(HWND window, UINT key) {
     return control && control->hWnd() == window && OnControlKey(*control, key);
 }
 
-LRESULT Form::AnswerForControl(const Control& control, WPARAM wp, LPARAM lp) const {
-    return static_cast<LONG>(lp) == OBJID_CLIENT ? AnswerForControlWindow(*this, control, wp) : 0;
-}
-
-LRESULT Form::OnGetObject(WPARAM wp, LPARAM lp) {
-    // Only the client area is the form's own; the rest is the system's.
-    if (static_cast<LONG>(lp) == OBJID_CLIENT) {
-        if (!accessibility_) accessibility_ = std::make_unique<FormAccessibility>(*this);
-        if (const LRESULT answer = accessibility_->Answer(wp)) return answer;
-    }
-    return DefWindowProcW(hwnd_, WM_GETOBJECT, wp, lp);
-}
-
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0) return;
     dpi_ = dpi;
@@ -219,18 +204,13 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     font_ = std::move(font);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // Everything else measured at the old dpi: the tips' places and widths.
-    if (tips_) tips_->Rescale();
-    if (balloon_) balloon_->Rescale();
+    for (FormExtension* extension : extensions_) extension->OnRescaled();
     OnRescaled();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Form::OnDestroy() {
     focusedBox_ = pressedBox_ = nullptr;
-    balloon_.reset();
-    tips_.reset();
-    accessibility_.reset();
     for (const auto& control : controls_) control->Detach();
     if (quitOnDestroy_) PostQuitMessage(0);
 }
@@ -252,88 +232,74 @@ LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return self->Handle(msg, wp, lp);
 }
 
+bool Form::OfferToExtensions(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    for (FormExtension* extension : extensions_)
+        if (extension->OnMessage(window, msg, wp, lp, result)) return true;
+    return false;
+}
+
 LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (OfferToExtensions(hwnd_, msg, wp, lp, result) || OnPaintMessage(msg, wp, result) ||
+        OnInputMessage(msg, wp, lp) || OnFocusMessage(msg, wp, lp, result) || OnLifeMessage(msg, wp, lp, result))
+        return result;
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+bool Form::OnPaintMessage(UINT msg, WPARAM wp, LRESULT& result) {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_PRINTCLIENT:
-        PaintSurface(reinterpret_cast<HDC>(wp));
-        return 0;
-    case WM_COMMAND:
-        OnCommand(wp, lp);
-        return 0;
-    case WM_PARENTNOTIFY:
-        OnParentNotify(wp, lp);
-        return 0;
-    case WM_MOVE:
-        HideBalloon();
-        break;
-    case WM_NOTIFY:
-        return OnNotify(lp);
-    case WM_GETOBJECT:
-        return OnGetObject(wp, lp);
-    case kBoxDefaultAction:
-        OnBoxDefaultAction(wp);
-        return 0;
-    case WM_MOUSEMOVE:
-        OnMouse(hwnd_, msg, wp, lp);
-        return 0;
-    case WM_RBUTTONDOWN:
-        HideBalloon();
-        break;
-    case WM_LBUTTONDOWN:
-        HideBalloon();
-        OnMouse(hwnd_, msg, wp, lp);
-        OnPress(PointOf(lp));
-        return 0;
-    case WM_LBUTTONUP:
-        OnMouse(hwnd_, msg, wp, lp);
-        OnRelease(PointOf(lp));   // may unload the form: nothing of it is used after
-        return 0;
-    case WM_KEYDOWN:
-        if (OnBoxKey(wp, lp)) return 0;
-        break;
-    case WM_SETFOCUS:
-        hasFocus_ = true;
-        OnBoxFocusMoved(nullptr);
-        return 0;
-    case WM_KILLFOCUS:
-        hasFocus_ = false;
-        if (focusedBox_) focusedBox_->Invalidate();
-        return 0;
-    case WM_CHANGEUISTATE:
-        return OnChangeUiState(wp, lp);
-    case WM_UPDATEUISTATE:
-        OnUpdateUiState(wp, lp);
-        return 0;
-    case WM_QUERYUISTATE:
-        return uiState_;
+    case WM_ERASEBKGND: result = 1; return true;   // the paint covers every pixel
+    case WM_PAINT: Paint(); return true;
+    case WM_PRINTCLIENT: PaintSurface(reinterpret_cast<HDC>(wp)); return true;
+    default: return false;
+    }
+}
+
+bool Form::OnInputMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_COMMAND: OnCommand(wp, lp); return true;
+    case WM_LBUTTONDOWN: OnPress(PointOf(lp)); return true;
+    case WM_LBUTTONUP: OnRelease(PointOf(lp)); return true;   // may unload the form: nothing of it is used after
     case WM_CAPTURECHANGED:
         pressed_ = false;
         pressedBox_ = nullptr;
-        return 0;
-    case WM_ACTIVATE:
-        if (OnActivate(LOWORD(wp) != WA_INACTIVE)) return 0;
-        break;
-    case WM_CLOSE:
-        Unload();
-        return 0;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
-        return 0;
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
+        return true;
+    case WM_KEYDOWN: return OnBoxKey(wp, lp);
+    default: return false;
+    }
+}
+
+bool Form::OnFocusMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_SETFOCUS:
+        hasFocus_ = true;
+        OnBoxFocusMoved(nullptr);
+        return true;
+    case WM_KILLFOCUS:
+        hasFocus_ = false;
+        if (focusedBox_) focusedBox_->Invalidate();
+        return true;
+    case WM_CHANGEUISTATE: result = OnChangeUiState(wp, lp); return true;
+    case WM_UPDATEUISTATE: OnUpdateUiState(wp, lp); return true;
+    case WM_QUERYUISTATE: result = uiState_; return true;
+    case WM_ACTIVATE: return OnActivate(LOWORD(wp) != WA_INACTIVE);
+    default: return false;
+    }
+}
+
+bool Form::OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_CLOSE: Unload(); return true;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return true;
+    case WM_DESTROY: OnDestroy(); return true;
     case WM_NCDESTROY: {
         const HWND gone = hwnd_;
         OnNcDestroy();
-        return DefWindowProcW(gone, msg, wp, lp);
+        result = DefWindowProcW(gone, msg, wp, lp);
+        return true;
     }
+    default: return false;
     }
-    return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 void DispatchWithTab(MSG& msg) {

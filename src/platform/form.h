@@ -13,26 +13,24 @@
 
 namespace platform {
 
-class Balloon;
-class BoxTips;
-class FormAccessibility;
-
-// How a control is told to the user beyond what it shows: the text of its
-// tooltip, and the name, description and role a screen reader gives it.
-// Empty texts are left out; a box without a name is not told at all.
-struct ControlWords {
-    std::wstring tip;
-    std::wstring name;
-    std::wstring description;
-    bool button = false;   // pressing it does something
-    std::wstring help;     // how to use it, where that is not plain
-};
-
 enum class StartPosition { CenterScreen, CenterOwner };
 
-// The icon beside a balloon's title: a warning for what was refused, the
-// information icon for what was done but needs saying.
-enum class BalloonIcon { Warning, Information };
+// Something a program adds to a form beyond the forms themselves (tooltips,
+// balloons, a screen reader's objects): it sees every message of the form's
+// window and of its control windows before the form does.
+class FormExtension {
+public:
+    // True when it answered the message, with `result`: the form then leaves
+    // it alone. False to let the form, or the control window, go on with it.
+    virtual bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
+    // The keyboard focus has moved to a box the form draws.
+    virtual void OnBoxFocus(const Control& box) { (void)box; }
+    // The form has been laid out again at another dpi.
+    virtual void OnRescaled() {}
+
+protected:
+    ~FormExtension() = default;
+};
 
 struct FormDef {
     std::wstring caption;
@@ -108,31 +106,13 @@ public:
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
 
-    // A balloon pointing at `at` (a control with a window), saying why; it
-    // goes when hidden, at a mouse press anywhere but on `at`, and when the
-    // window moves or another window becomes active. Made at its first showing.
-    void ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text,
-                     BalloonIcon icon = BalloonIcon::Warning);
-    void HideBalloon();
-    HWND BalloonWindow() const;
-
-    // The words for `control`; none by default.
-    virtual ControlWords Words(const Control& control) const {
-        (void)control;
-        return {};
-    }
-    // Whether `control` has a name, without building its words: asked for
-    // every box whenever the focus moves.
-    virtual bool Named(const Control& control) const { return !Words(control).name.empty(); }
-    // The form's tooltip window once the mouse has been over the form; nullptr before.
-    HWND TipWindow() const;
-
-    // Used by the form's own window and its control windows: a mouse
-    // message of `window`, for the tips.
-    void OnMouse(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-    // WM_GETOBJECT to the window of `control`: the answer, or 0 for the
-    // window's own.
-    LRESULT AnswerForControl(const Control& control, WPARAM wp, LPARAM lp) const;
+    // Adds `extension`, which must outlive the form's window.
+    void Extend(FormExtension& extension) { extensions_.push_back(&extension); }
+    // A message of the form's window or of one of its control windows, to the
+    // extensions first; true when one of them answered it, with `result`.
+    bool OfferToExtensions(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Delivers a click on `control`, as a click with the mouse does.
+    void Click(Control& control) { OnClick(control); }
 
     // Whether the focus is to be shown: after the keyboard has been used, or
     // always when the user asks for keyboard cues (the window's UI state).
@@ -164,6 +144,11 @@ protected:
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    // The form's own handling of one group of messages; true when handled.
+    bool OnPaintMessage(UINT msg, WPARAM wp, LRESULT& result);
+    bool OnInputMessage(UINT msg, WPARAM wp, LPARAM lp);
+    bool OnFocusMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    bool OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     void CreateControls();
     // Top-left corner of a window of `size` at the form's start position.
     POINT StartCorner(HWND owner, SIZE size) const;
@@ -187,7 +172,6 @@ private:
     void OnUpdateUiState(WPARAM wp, LPARAM lp);
     void PaintFocusCue(HDC dc) const;
     void OnCommand(WPARAM wp, LPARAM lp);
-    void OnParentNotify(WPARAM wp, LPARAM lp);
     static POINT PointOf(LPARAM lp);
     void OnPress(POINT at);
     void OnRelease(POINT at);
@@ -195,9 +179,6 @@ private:
     bool OnActivate(bool active);
     void OnDestroy();
     void OnNcDestroy();
-    LRESULT OnNotify(LPARAM lp);
-    LRESULT OnGetObject(WPARAM wp, LPARAM lp);
-    void OnBoxDefaultAction(WPARAM position);
 
     FormDef def_;
     std::vector<ControlDef> layout_;
@@ -218,9 +199,7 @@ private:
     bool hasFocus_ = false;
     WORD uiState_ = 0;
     bool activated_ = false;   // the window has been activated once
-    std::unique_ptr<Balloon> balloon_;
-    std::unique_ptr<BoxTips> tips_;
-    std::unique_ptr<FormAccessibility> accessibility_;
+    std::vector<FormExtension*> extensions_;
 };
 
 // Runs the message loop until WM_QUIT, and returns its exit code; with a

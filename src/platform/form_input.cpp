@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-#include "platform/accessible.h"
-#include "platform/tooltips.h"
 
 namespace platform {
 
@@ -46,17 +44,13 @@ void Form::OnBoxFocusMoved(Control* before) {
         if (before) before->Invalidate();
         focusedBox_->Invalidate();
     }
-    NotifyAccessibleFocus(*this, *focusedBox_);
+    for (FormExtension* extension : extensions_) extension->OnBoxFocus(*focusedBox_);
 }
 
 Control* Form::ActiveControl() const {
     const HWND focus = GetFocus();
     if (!hwnd_ || !focus) return nullptr;
     return focus == hwnd_ ? focusedBox_ : ControlOf(focus);
-}
-
-void Form::OnBoxDefaultAction(WPARAM position) {
-    if (position < controls_.size()) OnClick(*controls_[position]);
 }
 
 bool Form::FocusCuesShown() const {
@@ -110,12 +104,6 @@ bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
     }
 }
 
-void Form::OnMouse(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    // The tooltip is made at the first move over the form, long after it is painted.
-    if (!tips_ && msg == WM_MOUSEMOVE && hwnd_) tips_ = std::make_unique<BoxTips>(*this);
-    if (tips_) tips_->Relay(window, msg, wp, lp);
-}
-
 void Form::OnCommand(WPARAM wp, LPARAM lp) {
     const WORD code = HIWORD(wp);
     if (code != BN_CLICKED && code != EN_CHANGE) return;
@@ -123,14 +111,6 @@ void Form::OnCommand(WPARAM wp, LPARAM lp) {
     if (!control || control->hWnd() != reinterpret_cast<HWND>(lp)) return;
     if (code == BN_CLICKED) OnClick(*control);
     else OnChange(*control);
-}
-
-void Form::OnParentNotify(WPARAM wp, LPARAM lp) {
-    // A press on a child window, at a place on the form's client area; a press
-    // on the form's own surface comes as WM_LBUTTONDOWN.
-    const WORD event = LOWORD(wp);
-    if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) return;
-    if (balloon_ && ChildWindowFromPointEx(hwnd_, PointOf(lp), CWP_SKIPINVISIBLE) != balloon_->Target()) HideBalloon();
 }
 
 Control* Form::BoxAt(POINT pixel) const { return BoxAt(pixel, nullptr); }
@@ -198,7 +178,6 @@ bool Form::OnActivate(bool active) {
     }
     // Keep the focused control across a switch to another window and back.
     if (!active) {
-        HideBalloon();
         HWND focus = GetFocus();
         if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) lastFocus_ = focus;
         return false;

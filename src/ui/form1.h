@@ -8,6 +8,9 @@
 
 #include "platform/conversions.h"
 #include "platform/form.h"
+#include "screen_reader/accessible.h"
+#include "tips/tooltips.h"
+#include "words/control_words.h"
 #include "reader/readout.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
@@ -37,7 +40,7 @@ inline constexpr int kFivePercentPosition = 6;
 std::vector<platform::ControlDef> Form1Layout();
 platform::FormDef Form1Def();
 
-class Form1 : public platform::Form {
+class Form1 : public platform::Form, public words::Teller {
 public:
     Form1();
     ~Form1() override;
@@ -65,8 +68,12 @@ public:
 
     // Tooltips and screen-reader names: the colour of a swatch, band or legend
     // swatch and what it stands for there, the names of drawings and boxes.
-    platform::ControlWords Words(const platform::Control& control) const override;
+    words::ControlWords Words(const platform::Control& control) const override;
     bool Named(const platform::Control& control) const override;
+    // The balloon's window once it has first shown, and the tooltip's once
+    // the mouse has been over the window; nullptr before.
+    HWND BalloonWindow() const { return balloon_.hWnd(); }
+    HWND TipWindow() const { return tips_.hWnd(); }
 
     // The About window once it has been opened; nullptr before.
     Form2* About() const { return about_.get(); }
@@ -141,6 +148,10 @@ private:
     platform::Control* valueBox_ = nullptr;   // Text1
     platform::Control* toleranceList_ = nullptr;   // Combo1
     std::unique_ptr<Form2> about_;
+    // What the window tells beyond its pixels, each made when first needed.
+    tips::Balloon balloon_{*this};
+    tips::Tips tips_{*this, *this};
+    screen_reader::Accessibility screenReader_{*this, *this};
     // The value that the writer's bands were last written for, in the user's
     // number style, when they cut it ("4750" for 4.7K); empty when they show it.
     std::wstring cutFrom_;

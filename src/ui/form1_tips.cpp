@@ -104,7 +104,7 @@ std::wstring Lowered(std::wstring text) {
 
 }  // namespace
 
-platform::ControlWords Form1::Words(const platform::Control& control) const {
+words::ControlWords Form1::Words(const platform::Control& control) const {
     const std::wstring& name = control.Name();
     for (const ui::Palette& palette : ui::kPalettes) {
         if (name != palette.name) continue;

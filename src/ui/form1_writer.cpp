@@ -22,11 +22,11 @@ constexpr wchar_t kCutTitle[] = L"Value cut";
 }  // namespace
 
 void Form1::ShowNotWritten(const platform::Control& box, const std::wstring& why) {
-    ShowBalloon(box, kNotWrittenTitle, why);
+    balloon_.Show(box, kNotWrittenTitle, why);
 }
 
 void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
-    ShowBalloon(box, kCutTitle, note, platform::BalloonIcon::Information);
+    balloon_.Show(box, kCutTitle, note, tips::BalloonIcon::Information);
 }
 
 std::optional<Form1::Writing> Form1::ValueToWrite() {
@@ -56,13 +56,13 @@ void Form1::CCal_Click() {
     const std::wstring separator = platform::DecimalSeparator();
     const std::wstring cut = writer::CutNote(writing->ohms, kPlatformNumbers, separator);
     cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(writing->ohms, separator);
-    if (cut.empty()) HideBalloon();
+    if (cut.empty()) balloon_.Hide();
     else ShowCut(*valueBox_, cut);
 }
 
 void Form1::OnChange(platform::Control& control) {
     // The text the balloon spoke of is being mended or rewritten.
-    if (&control == valueBox_ || &control == readers_[0].readout || &control == readers_[1].readout) HideBalloon();
+    if (&control == valueBox_ || &control == readers_[0].readout || &control == readers_[1].readout) balloon_.Hide();
 }
 
 }  // namespace ui

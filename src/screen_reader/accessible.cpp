@@ -1,4 +1,4 @@
-#include "platform/accessible.h"
+#include "screen_reader/accessible.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -7,11 +7,22 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/form.h"
 #include "platform/system_library.h"
 
-namespace platform {
+namespace screen_reader {
+
+using platform::Control;
+using platform::Form;
+using platform::Kind;
+using words::ControlWords;
+using words::Teller;
+
 namespace {
+
+// Posted to the form by a screen reader's default action on a box, so that
+// the click runs after the call, not inside it: wParam is the box's position
+// in the form's controls.
+constexpr UINT kBoxDefaultAction = WM_APP + 0x2A1;
 
 // oleacc, and the little of OLE it needs, loaded at the first request from a
 // screen reader: most runs of the program never see one.
@@ -29,17 +40,23 @@ private:
     static Libraries Load() {
         Libraries api;
         // From the system folder only, never a DLL of that name beside the program.
-        const HMODULE com = LoadSystemLibrary(L"ole32.dll");
+        const HMODULE com = platform::LoadSystemLibrary(L"ole32.dll");
         decltype(&::CoInitializeEx) initialize = nullptr;
-        FindProc(com, "CoInitializeEx", initialize);
+        platform::FindProc(com, "CoInitializeEx", initialize);
         // The object is handed over through COM: this thread joins it, once.
         if (!initialize || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return api;
-        const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
-        FindProc(oleacc, "LresultFromObject", api.lresultFromObject);
-        FindProc(oleacc, "CreateStdAccessibleObject", api.createStdObject);
-        FindProc(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString", api.allocString);
+        const HMODULE oleacc = platform::LoadSystemLibrary(L"oleacc.dll");
+        platform::FindProc(oleacc, "LresultFromObject", api.lresultFromObject);
+        platform::FindProc(oleacc, "CreateStdAccessibleObject", api.createStdObject);
+        platform::FindProc(platform::LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString", api.allocString);
         return api;
     }
+};
+
+// The form a screen reader reads, with the words it tells of its controls.
+struct Reading {
+    Form& form;
+    const Teller& teller;
 };
 
 HRESULT GiveText(const std::wstring& text, BSTR* out) {
@@ -61,32 +78,32 @@ VARIANT Int(long value) {
 // visible, a box while it is shown and has a name. Its words are not built.
 // The window's own style bit, not IsWindowVisible: that asks the window
 // server about every parent under Wine, and this runs at every focus move.
-bool Told(const Form& form, const Control& control) {
+bool Told(const Reading& reading, const Control& control) {
     if (control.hWnd()) return (GetWindowLongW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0;
-    return control.kind() == Kind::PictureBox && control.Shown() && form.Named(control);
+    return control.kind() == Kind::PictureBox && control.Shown() && reading.teller.Named(control);
 }
 
 // Child k is the k-th control told, in tab order; nullptr for no such child.
-Control* ChildAt(const Form& form, long id) {
+Control* ChildAt(const Reading& reading, long id) {
     if (id < 1) return nullptr;
-    for (Control* control : form.TabOrdered())
-        if (Told(form, *control) && --id == 0) return control;
+    for (Control* control : reading.form.TabOrdered())
+        if (Told(reading, *control) && --id == 0) return control;
     return nullptr;
 }
 
-long ChildIdOf(const Form& form, const Control* control) {
+long ChildIdOf(const Reading& reading, const Control* control) {
     long id = 0;
-    for (const Control* c : form.TabOrdered()) {
-        if (!Told(form, *c)) continue;
+    for (const Control* c : reading.form.TabOrdered()) {
+        if (!Told(reading, *c)) continue;
         ++id;
         if (c == control) return id;
     }
     return CHILDID_SELF;
 }
 
-long ChildCount(const Form& form) {
+long ChildCount(const Reading& reading) {
     long count = 0;
-    for (const Control* control : form.TabOrdered()) count += Told(form, *control) ? 1 : 0;
+    for (const Control* control : reading.form.TabOrdered()) count += Told(reading, *control) ? 1 : 0;
     return count;
 }
 
@@ -206,43 +223,24 @@ private:
 };
 
 // The system's object for a control window's client area, named by the form.
-IAccessible* WindowObject(const Form& form, const Control& control) {
+IAccessible* WindowObject(const Reading& reading, const Control& control) {
     IAccessible* inner = nullptr;
     if (FAILED(Libraries::Get()->createStdObject(control.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
                                                   reinterpret_cast<void**>(&inner))) || !inner)
         return nullptr;
-    const ControlWords words = form.Words(control);
+    const ControlWords words = reading.teller.Words(control);
     if (words.name.empty()) return inner;
     return new NamedWindow(inner, words);
 }
 
 }  // namespace
 
-LRESULT AnswerForControlWindow(const Form& form, const Control& control, WPARAM wp) {
-    // Text boxes and lists; a button is told by its caption.
-    if (control.kind() != Kind::TextBox && control.kind() != Kind::ComboBox) return 0;
-    if (!form.Named(control)) return 0;
-    const Libraries* api = Libraries::Get();
-    IAccessible* object = api ? WindowObject(form, control) : nullptr;
-    if (!object) return 0;
-    const LRESULT answer = api->lresultFromObject(__uuidof(IAccessible), wp, object);
-    object->Release();
-    return answer;
-}
-
-void NotifyAccessibleFocus(const Form& form, const Control& control) {
-    // Nothing to work out while no screen reader listens; and for one, only
-    // the child's id: its words are built when the screen reader asks.
-    if (!IsWinEventHookInstalled(EVENT_OBJECT_FOCUS)) return;
-    const long id = ChildIdOf(form, &control);
-    if (id != CHILDID_SELF) NotifyWinEvent(EVENT_OBJECT_FOCUS, form.hWnd(), OBJID_CLIENT, id);
-}
-
 // The form's client area: its own properties are the system's for the
 // window; its children are the form's.
-struct FormAccessibility::Object : Forwarding {
-    Object(IAccessible* inner, Form* form) : Forwarding(inner), form_(form) {}
-    Form* form_;   // nullptr once the window is gone
+struct Accessibility::Object : Forwarding {
+    Object(IAccessible* inner, const Reading& reading) : Forwarding(inner), reading_(reading), form_(&reading_) {}
+    Reading reading_;
+    const Reading* form_;   // nullptr once the window is gone
 
     // One call about the area itself, a control window or a box: `call`
     // answers for the area and for a control window (each the system's
@@ -289,7 +287,7 @@ struct FormAccessibility::Object : Forwarding {
     }
     STDMETHODIMP get_accName(VARIANT child, BSTR* out) override {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accName(id, out); },
-                       [&](const Control& box) { return GiveText(form_->Words(box).name, out); });
+                       [&](const Control& box) { return GiveText(form_->teller.Words(box).name, out); });
     }
     // A text a box does not have: value, help, shortcut key.
     using TextCall = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
@@ -302,13 +300,13 @@ struct FormAccessibility::Object : Forwarding {
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* out) override {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accDescription(id, out); },
-                       [&](const Control& box) { return GiveText(form_->Words(box).description, out); });
+                       [&](const Control& box) { return GiveText(form_->teller.Words(box).description, out); });
     }
     STDMETHODIMP get_accRole(VARIANT child, VARIANT* out) override {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accRole(id, out); },
                        [&](const Control& box) {
                            if (!out) return E_POINTER;
-                           *out = Int(form_->Words(box).button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+                           *out = Int(form_->teller.Words(box).button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
                            return S_OK;
                        });
     }
@@ -317,7 +315,7 @@ struct FormAccessibility::Object : Forwarding {
                        [&](const Control& box) {
                            if (!out) return E_POINTER;
                            long state = box.CanFocus() ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
-                           if (form_->ActiveControl() == &box) state |= STATE_SYSTEM_FOCUSED;
+                           if (form_->form.ActiveControl() == &box) state |= STATE_SYSTEM_FOCUSED;
                            *out = Int(state);
                            return S_OK;
                        });
@@ -333,8 +331,8 @@ struct FormAccessibility::Object : Forwarding {
         if (!form_) return CO_E_OBJNOTCONNECTED;
         out->vt = VT_EMPTY;
         const HWND focus = GetFocus();
-        if (!focus || (focus != form_->hWnd() && !IsChild(form_->hWnd(), focus))) return S_FALSE;
-        GiveChild(form_->ActiveControl(), out);
+        if (!focus || (focus != form_->form.hWnd() && !IsChild(form_->form.hWnd(), focus))) return S_FALSE;
+        GiveChild(form_->form.ActiveControl(), out);
         return S_OK;
     }
     STDMETHODIMP get_accSelection(VARIANT* out) override {
@@ -345,7 +343,7 @@ struct FormAccessibility::Object : Forwarding {
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* out) override {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accDefaultAction(id, out); },
                        [&](const Control& box) {
-                           return form_->Words(box).button ? GiveText(L"Click", out) : NotFound(out);
+                           return form_->teller.Words(box).button ? GiveText(L"Click", out) : NotFound(out);
                        });
     }
     STDMETHODIMP accSelect(long flags, VARIANT child) override {
@@ -354,7 +352,7 @@ struct FormAccessibility::Object : Forwarding {
         if (child.lVal == CHILDID_SELF) return Forwarding::accSelect(flags, child);
         Control* control = ChildAt(*form_, child.lVal);
         if (!control || !(flags & SELFLAG_TAKEFOCUS) || !control->CanFocus()) return E_INVALIDARG;
-        form_->Focus(*control);
+        form_->form.Focus(*control);
         return S_OK;
     }
     STDMETHODIMP accLocation(long* x, long* y, long* w, long* h, VARIANT child) override {
@@ -369,7 +367,7 @@ struct FormAccessibility::Object : Forwarding {
             GetWindowRect(control->hWnd(), &r);
         } else {
             r = control->FormRect();
-            MapWindowPoints(form_->hWnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+            MapWindowPoints(form_->form.hWnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
         }
         *x = r.left;
         *y = r.top;
@@ -403,19 +401,19 @@ struct FormAccessibility::Object : Forwarding {
         if (!out) return E_POINTER;
         if (!form_) return CO_E_OBJNOTCONNECTED;
         out->vt = VT_EMPTY;
-        const HWND window = form_->hWnd();
+        const HWND window = form_->form.hWnd();
         POINT at{x, y};
         ScreenToClient(window, &at);
         RECT client{};
         GetClientRect(window, &client);
         if (!PtInRect(&client, at)) return S_FALSE;
         const HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
-        if (const Control* control = form_->ControlOf(child); control && control->hWnd() == child) {
+        if (const Control* control = form_->form.ControlOf(child); control && control->hWnd() == child) {
             GiveChild(control, out);
             return S_OK;
         }
         // The innermost named box there: a drawing's band, else the drawing.
-        const Control* box = form_->BoxAt(at);
+        const Control* box = form_->form.BoxAt(at);
         while (box && ChildIdOf(*form_, box) == CHILDID_SELF) box = box->Container();
         *out = Int(box ? ChildIdOf(*form_, box) : CHILDID_SELF);
         return S_OK;
@@ -423,23 +421,42 @@ struct FormAccessibility::Object : Forwarding {
     STDMETHODIMP accDoDefaultAction(VARIANT child) override {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->accDoDefaultAction(id); },
                        [&](const Control& box) {
-                           if (!form_->Words(box).button) return HRESULT(DISP_E_MEMBERNOTFOUND);
+                           if (!form_->teller.Words(box).button) return HRESULT(DISP_E_MEMBERNOTFOUND);
                            // Posted: the click runs after this call has returned to the client.
-                           const auto& controls = form_->Controls();
+                           const auto& controls = form_->form.Controls();
                            for (std::size_t i = 0; i < controls.size(); ++i)
-                               if (controls[i].get() == &box) PostMessageW(form_->hWnd(), kBoxDefaultAction, i, 0);
+                               if (controls[i].get() == &box) PostMessageW(form_->form.hWnd(), kBoxDefaultAction, i, 0);
                            return HRESULT(S_OK);
                        });
     }
 };
 
-FormAccessibility::~FormAccessibility() {
+Accessibility::Accessibility(Form& form, const Teller& teller) : form_(form), teller_(teller) { form.Extend(*this); }
+
+Accessibility::~Accessibility() { Disconnect(); }
+
+void Accessibility::Disconnect() {
     if (!object_) return;
     object_->form_ = nullptr;
     object_->Release();
+    object_ = nullptr;
 }
 
-LRESULT FormAccessibility::Answer(WPARAM wp) {
+bool Accessibility::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    const bool form = window == form_.hWnd();
+    if (form && msg == kBoxDefaultAction) {
+        if (wp < form_.Controls().size()) form_.Click(*form_.Controls()[wp]);
+        return true;
+    }
+    if (form && msg == WM_DESTROY) Disconnect();
+    // Only the client area is the form's own; the rest is the system's.
+    if (msg != WM_GETOBJECT || static_cast<LONG>(lp) != OBJID_CLIENT) return false;
+    const Control* control = form ? nullptr : form_.ControlOf(window);
+    result = form ? AnswerForForm(wp) : control ? AnswerForControl(*control, wp) : 0;
+    return result != 0;
+}
+
+LRESULT Accessibility::AnswerForForm(WPARAM wp) {
     const Libraries* api = Libraries::Get();
     if (!api) return 0;
     if (!object_) {
@@ -447,9 +464,29 @@ LRESULT FormAccessibility::Answer(WPARAM wp) {
         if (FAILED(api->createStdObject(form_.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
                                         reinterpret_cast<void**>(&inner))) || !inner)
             return 0;
-        object_ = new Object(inner, &form_);
+        object_ = new Object(inner, Reading{form_, teller_});
     }
     return api->lresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_));
 }
 
-}  // namespace platform
+LRESULT Accessibility::AnswerForControl(const Control& control, WPARAM wp) const {
+    // Text boxes and lists; a button is told by its caption.
+    if (control.kind() != Kind::TextBox && control.kind() != Kind::ComboBox) return 0;
+    if (!teller_.Named(control)) return 0;
+    const Libraries* api = Libraries::Get();
+    IAccessible* object = api ? WindowObject(Reading{form_, teller_}, control) : nullptr;
+    if (!object) return 0;
+    const LRESULT answer = api->lresultFromObject(__uuidof(IAccessible), wp, object);
+    object->Release();
+    return answer;
+}
+
+void Accessibility::OnBoxFocus(const Control& box) {
+    // Nothing to work out while no screen reader listens; and for one, only
+    // the child's id: its words are built when the screen reader asks.
+    if (!IsWinEventHookInstalled(EVENT_OBJECT_FOCUS)) return;
+    const long id = ChildIdOf(Reading{form_, teller_}, &box);
+    if (id != CHILDID_SELF) NotifyWinEvent(EVENT_OBJECT_FOCUS, form_.hWnd(), OBJID_CLIENT, id);
+}
+
+}  // namespace screen_reader

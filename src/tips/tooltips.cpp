@@ -1,15 +1,20 @@
-#include <windows.h>
-#include <commctrl.h>
+#include "tips/tooltips.h"
 
-#include "platform/tooltips.h"
-
-#include "platform/form.h"
 #include "platform/units.h"
 
-namespace platform {
+namespace tips {
 
-Balloon::~Balloon() {
+using platform::Control;
+using platform::Kind;
+
+Balloon::Balloon(platform::Form& form) : form_(form) { form.Extend(*this); }
+
+Balloon::~Balloon() { Destroy(); }
+
+void Balloon::Destroy() {
     if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+    tip_ = target_ = nullptr;
+    shown_ = false;
 }
 
 TTTOOLINFOW Balloon::Tool() {
@@ -30,16 +35,17 @@ bool Balloon::Create() {
     if (!tip_) return false;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    Rescale();
+    OnRescaled();
     return true;
 }
 
-void Balloon::Rescale() {
-    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(400, form_.Dpi()));   // one sentence on a line or two
+void Balloon::OnRescaled() {
+    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, platform::ScalePixels(400, form_.Dpi()));   // one sentence on a line or two
 }
 
-void Balloon::Show(HWND target, BalloonIcon icon, const std::wstring& title, const std::wstring& text) {
-    if (!Create()) return;
+void Balloon::Show(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
+    const HWND target = at.hWnd();
+    if (!form_.hWnd() || !target || !Create()) return;
     target_ = target;
     text_ = text;
     title_ = title;
@@ -61,24 +67,44 @@ void Balloon::Hide() {
     shown_ = false;
 }
 
-}  // namespace platform
+bool Balloon::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
+    if (window != form_.hWnd()) return false;
+    switch (msg) {
+    case WM_MOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: Hide(); break;
+    case WM_ACTIVATE:
+        if (LOWORD(wp) == WA_INACTIVE) Hide();
+        break;
+    case WM_PARENTNOTIFY: {
+        // A press on a child window, at a place on the form's client area; a
+        // press on the form's own surface comes as WM_LBUTTONDOWN.
+        const WORD event = LOWORD(wp);
+        const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if ((event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN || event == WM_MBUTTONDOWN) &&
+            ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE) != target_)
+            Hide();
+        break;
+    }
+    case WM_DESTROY: Destroy(); break;
+    }
+    return false;
+}
 
-namespace platform {
-
-BoxTips::BoxTips(Form& form) : form_(form) {
+void Tips::Create() {
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hWnd(), nullptr,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_.hWnd(), nullptr,
                            GetModuleHandleW(nullptr), nullptr);
     if (!tip_) return;
     SetWidth();
-    const auto& controls = form.Controls();
+    const auto& controls = form_.Controls();
     // The tooltip takes the first of its tools that holds the mouse: the
     // boxes on top come first, so a band's tip wins over its drawing's.
     // Every named control gets a tool; its words are asked for when its tip
     // is to show, and a control with none then shows none.
     for (std::size_t i = controls.size(); i-- > 0;) {
         const Control& control = *controls[i];
-        if (!form.Named(control)) continue;
+        if (!teller_.Named(control)) continue;
         TTTOOLINFOW tool = BoxTool(i);
         if (control.hWnd()) {
             tool.uFlags = TTF_IDISHWND;   // its mouse comes through the form (Relay)
@@ -90,7 +116,7 @@ BoxTips::BoxTips(Form& form) : form_(form) {
     }
 }
 
-TTTOOLINFOW BoxTips::BoxTool(std::size_t position) const {
+TTTOOLINFOW Tips::BoxTool(std::size_t position) const {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = form_.hWnd();
@@ -100,11 +126,11 @@ TTTOOLINFOW BoxTips::BoxTool(std::size_t position) const {
     return tool;
 }
 
-void BoxTips::SetWidth() {
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScalePixels(320, form_.Dpi()));   // several lines rather than one long one
+void Tips::SetWidth() {
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, platform::ScalePixels(320, form_.Dpi()));   // several lines rather than one long one
 }
 
-void BoxTips::Rescale() {
+void Tips::OnRescaled() {
     if (!tip_) return;
     SetWidth();
     // A box that has no tool is not found: the tooltip ignores it.
@@ -115,11 +141,14 @@ void BoxTips::Rescale() {
     }
 }
 
-BoxTips::~BoxTips() {
+Tips::~Tips() { Destroy(); }
+
+void Tips::Destroy() {
     if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+    tip_ = nullptr;
 }
 
-void BoxTips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+void Tips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     // The message's own time and place, not GetCursorPos: that asks the
     // window server, at every mouse message.
@@ -129,41 +158,34 @@ void BoxTips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
-Control* BoxTips::ControlOf(HWND window, UINT_PTR id) const {
+const Control* Tips::ControlOf(HWND window, UINT_PTR id) const {
     if (window) return form_.ControlOf(window);
     const auto& controls = form_.Controls();
     return id >= 1 && id <= controls.size() ? controls[id - 1].get() : nullptr;
 }
 
-void BoxTips::GiveText(NMTTDISPINFOW& info) {
+void Tips::GiveText(NMTTDISPINFOW& info) {
     const bool isWindow = (info.uFlags & TTF_IDISHWND) != 0;
     const Control* control = ControlOf(isWindow ? reinterpret_cast<HWND>(info.hdr.idFrom) : nullptr, info.hdr.idFrom);
-    text_ = control ? form_.Words(*control).tip : std::wstring();
+    text_ = control ? teller_.Words(*control).tip : std::wstring();
     info.lpszText = text_.data();
     info.hinst = nullptr;
 }
 
-// The form's side: the balloon at one of its controls, and its tips.
-
-void Form::ShowBalloon(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
-    if (!hwnd_ || !at.hWnd()) return;
-    if (!balloon_) balloon_ = std::make_unique<Balloon>(*this);
-    balloon_->Show(at.hWnd(), icon, title, text);
+bool Tips::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+        // Made at the first move over the form, long after it is painted.
+        if (!tip_ && msg == WM_MOUSEMOVE && form_.hWnd()) Create();
+        Relay(window, msg, wp, lp);
+        return false;
+    }
+    if (window != form_.hWnd()) return false;
+    if (msg == WM_DESTROY) Destroy();
+    const auto* header = reinterpret_cast<const NMHDR*>(lp);
+    if (msg != WM_NOTIFY || !tip_ || header->hwndFrom != tip_ || header->code != TTN_GETDISPINFOW) return false;
+    GiveText(*reinterpret_cast<NMTTDISPINFOW*>(lp));
+    result = 0;
+    return true;
 }
 
-void Form::HideBalloon() {
-    if (balloon_) balloon_->Hide();
-}
-
-HWND Form::BalloonWindow() const { return balloon_ ? balloon_->hWnd() : nullptr; }
-
-HWND Form::TipWindow() const { return tips_ ? tips_->hWnd() : nullptr; }
-
-LRESULT Form::OnNotify(LPARAM lp) {
-    auto* header = reinterpret_cast<NMHDR*>(lp);
-    if (tips_ && header->hwndFrom == tips_->hWnd() && header->code == TTN_GETDISPINFOW)
-        tips_->GiveText(*reinterpret_cast<NMTTDISPINFOW*>(lp));
-    return 0;
-}
-
-}  // namespace platform
+}  // namespace tips
