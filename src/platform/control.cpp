@@ -41,7 +41,7 @@ Control::Control(Form& form, const ControlDef& def, Control* container)
       fore_(def.fore), text_(def.text ? def.text : L""), pictureId_(def.picture), flags_(def.flags), tab_(def.tab),
       visible_(!(def.flags & kHidden)), enabled_(!(def.flags & kDisabled)),
       autoSize_(def.flags & kAutoSize) {
-    if (pictureId_) picture_ = LoadPicture(pictureId_, Dpi());
+    if (pictureId_) picture_ = LoadPicture(form_.Def().pictures, pictureId_, Dpi());
     if (def.font) {
         fontPoints_ = def.font->points;
         SetOwnFont(*def.font);
@@ -220,7 +220,7 @@ void Control::Rescale(HFONT formFont) {
         font_ = form_.LogFont();
     }
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ownFont_ ? ownFont_.get() : formFont), FALSE);
-    if (pictureId_) picture_ = LoadPicture(pictureId_, Dpi());
+    if (pictureId_) picture_ = LoadPicture(form_.Def().pictures, pictureId_, Dpi());
     if (kind_ == Kind::Label && autoSize_) FitCaption(ownFont_ ? ownFont_.get() : formFont);
     if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
     else image_.reset();

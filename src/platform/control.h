@@ -46,7 +46,7 @@ struct ControlDef {
     OleColour back;
     OleColour fore;
     const wchar_t* text;     // caption or text; a list's entries separated by '\n'
-    int picture;             // art::Picture drawn in the box, 0 for none
+    int picture;             // picture drawn in the box (FormDef::pictures draws it), 0 for none
     unsigned flags;
     int tab;                 // tab order; -1 for controls that take no focus
     const FontDef* font;     // nullptr: the form's font

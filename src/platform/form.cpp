@@ -11,7 +11,7 @@
 
 #include "platform/units.h"
 #include "platform/window_data.h"
-#include "model/int_text.h"
+#include "platform/conversions.h"
 
 namespace platform {
 namespace {
@@ -21,7 +21,7 @@ constexpr wchar_t kFormClass[] = L"BandoraForm";
 // One window class per icon: an icon given to the class at creation costs far
 // less under Wine than one set on the window afterwards.
 std::wstring FormClassName(int icon) {
-    return icon ? std::wstring(kFormClass) + L"#" + model::IntText(icon) : std::wstring(kFormClass);
+    return icon ? std::wstring(kFormClass) + L"#" + IntegerText(icon) : std::wstring(kFormClass);
 }
 
 bool RegisterFormClass(WNDPROC proc, int icon) {

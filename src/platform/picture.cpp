@@ -2,29 +2,22 @@
 
 #include <cstdint>
 #include <map>
+#include <tuple>
 
-#include "art/art.h"
+#include <algorithm>
 
 #include "platform/gdi.h"
 
 namespace platform {
 namespace {
 
-bool IsPicture(int id) {
-    return id >= static_cast<int>(art::Picture::Resistor) && id <= static_cast<int>(art::Picture::About);
-}
-
 // A picture in the screen's own format, so that every repaint is a plain copy.
-HBITMAP BitmapOf(int id, int dpi) {
-    const art::Image image = art::Draw(static_cast<art::Picture>(id), dpi);
+HBITMAP BitmapOf(const PictureImage& image) {
+    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+    if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return nullptr;
     void* bits = nullptr;
-    HBITMAP bitmap = MakeDib(image.w, image.h, &bits);
-    if (!bitmap) return nullptr;
-    auto* bgrx = static_cast<std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < image.px.size(); ++i) {
-        const art::Rgb c = image.px[i];
-        bgrx[i] = std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
-    }
+    HBITMAP bitmap = MakeDib(image.width, image.height, &bits);
+    if (bitmap) std::copy(image.pixels.begin(), image.pixels.end(), static_cast<std::uint32_t*>(bits));
     return bitmap;
 }
 
@@ -48,13 +41,13 @@ void Picture::Draw(HDC dc, int x, int y) const {
     BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
 }
 
-std::shared_ptr<Picture> LoadPicture(int id, int dpi) {
-    if (!IsPicture(id)) return nullptr;
+std::shared_ptr<Picture> LoadPicture(PictureDrawer draw, int id, int dpi) {
+    if (!draw) return nullptr;
     // Weak entries: a picture lives while some control shows it.
-    static std::map<std::pair<int, int>, std::weak_ptr<Picture>> cache;
-    auto& entry = cache[{id, dpi}];
+    static std::map<std::tuple<PictureDrawer, int, int>, std::weak_ptr<Picture>> cache;
+    auto& entry = cache[{draw, id, dpi}];
     if (auto shared = entry.lock()) return shared;
-    HBITMAP bitmap = BitmapOf(id, dpi);
+    HBITMAP bitmap = BitmapOf(draw(id, dpi));
     if (!bitmap) return nullptr;
     auto picture = std::make_shared<Picture>(bitmap);
     entry = picture;

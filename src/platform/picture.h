@@ -3,7 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -24,7 +26,17 @@ private:
     int height_ = 0;
 };
 
-// Picture `id` (an art::Picture) drawn for `dpi`; nullptr for an unknown id.
-std::shared_ptr<Picture> LoadPicture(int id, int dpi);
+// A picture as the program draws it: 0x00RRGGBB pixels, row by row from the top.
+struct PictureImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+// What draws the program's pictures, handed down by the program: picture `id`
+// at `dpi`, or an empty image for an id it does not know.
+using PictureDrawer = PictureImage (*)(int id, int dpi);
+
+// Picture `id` as `draw` draws it for `dpi`; nullptr for an unknown id.
+std::shared_ptr<Picture> LoadPicture(PictureDrawer draw, int id, int dpi);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "art/art.h"
 #include "model/colour_code.h"
 #include "ui/palettes.h"
+#include "ui/pictures.h"
 #include "ui/form1.h"
 #include "ui/resource_ids.h"
 
@@ -112,7 +113,8 @@ platform::FormDef Form1Def() {
             kWhite,
             {L"Tahoma", 8.25, FW_NORMAL, ANSI_CHARSET},
             IDI_BANDORA,
-            platform::StartPosition::CenterScreen};
+            platform::StartPosition::CenterScreen,
+            DrawPicture};
 }
 
 std::vector<ControlDef> Form1Layout() {

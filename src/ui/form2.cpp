@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "ui/form1.h"
+#include "ui/pictures.h"
 #include "ui/resource_ids.h"
 
 namespace ui {
@@ -45,7 +46,7 @@ const ControlDef kRows[] = {
 
 platform::FormDef Form2Def() {
     return {kWebAddress, 7110, 5040, WS_POPUP | WS_CLIPCHILDREN, platform::kButtonFace,
-            {L"Tahoma", 8.25, FW_NORMAL, ARABIC_CHARSET}, 0, platform::StartPosition::CenterOwner};
+            {L"Tahoma", 8.25, FW_NORMAL, ARABIC_CHARSET}, 0, platform::StartPosition::CenterOwner, DrawPicture};
 }
 
 std::vector<ControlDef> Form2Layout() { return {std::begin(kRows), std::end(kRows)}; }

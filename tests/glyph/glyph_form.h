@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "glyph/function.h"
+#include "ui/pictures.h"
 #include "platform/form.h"
 #include "support/gui.h"
 #include "ui/resource_ids.h"
@@ -58,7 +59,7 @@ class GlyphFormTest : public ::testing::Test {
 protected:
     GlyphFormTest()
         : form({L"Glyph buttons", 3300, 720 * 9 + 240, WS_OVERLAPPED | WS_CAPTION, 0xFFFFFF, kFormFont, 0,
-                platform::StartPosition::CenterScreen},
+                platform::StartPosition::CenterScreen, ui::DrawPicture},
                GlyphFormLayout()) {}
     void SetUp() override {
         HDC screen = GetDC(nullptr);
