@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/form.h"
 #include "platform/units.h"
@@ -135,56 +136,59 @@ bool Control::CanFocus() const {
 }
 
 void Control::Create() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (kind_ == Kind::Line) return;
-    if (kind_ == Kind::Label) {
+    switch (kind_) {
+    case Kind::Line: return;
+    case Kind::Label:
         if (autoSize_) FitCaption(FontHandle());
         return;
-    }
-
-    if (kind_ == Kind::PictureBox) {
+    case Kind::PictureBox:
         if (autoSize_) SetAutoSize(true);
         return;
+    default: CreateWindowOfKind();
     }
+}
 
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
-    if (tab_ >= 0) style |= WS_TABSTOP;
-    DWORD exStyle = 0;
-    const wchar_t* windowClass = nullptr;
-    // Child windows all belong to the form, placed where their container is drawn.
+namespace {
+
+// The window a kind of control is made as: its class, and its styles beyond
+// those every control window has.
+struct WindowKind {
+    Kind kind;
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+constexpr WindowKind kWindowKinds[] = {
+    {Kind::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+    {Kind::ComboBox, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0},
+    {Kind::CommandButton, L"BUTTON", BS_PUSHBUTTON, 0},
+};
+
+}  // namespace
+
+void Control::CreateWindowOfKind() {
+    const WindowKind* made = std::find_if(std::begin(kWindowKinds), std::end(kWindowKinds),
+                                          [&](const WindowKind& k) { return k.kind == kind_; });
+    if (made == std::end(kWindowKinds)) return;
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | made->style | (visible_ ? WS_VISIBLE : 0) |
+                        (enabled_ ? 0 : WS_DISABLED) | (tab_ >= 0 ? WS_TABSTOP : 0);
+    // Child windows all belong to the form, placed where their container is
+    // drawn; a list is made at its dropped-down height, its closed one set after.
     const RECT r = FormRect();
-    int height = r.bottom - r.top;
-    switch (kind_) {
-    case Kind::TextBox:
-        windowClass = L"EDIT";
-        exStyle = WS_EX_CLIENTEDGE;
-        style |= ES_LEFT | ES_AUTOHSCROLL;
-        break;
-    case Kind::ComboBox:
-        windowClass = L"COMBOBOX";
-        style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-        height = DroppedHeight();   // the closed height is set below
-        break;
-    case Kind::CommandButton:
-        windowClass = L"BUTTON";
-        style |= BS_PUSHBUTTON;
-        break;
-    default:
-        return;
-    }
-    hwnd_ = CreateWindowExW(exStyle, windowClass, kind_ == Kind::ComboBox ? nullptr : text_.c_str(), style,
-                            r.left, r.top, r.right - r.left, height, form_.hWnd(), nullptr, instance, nullptr);
+    const int height = kind_ == Kind::ComboBox ? DroppedHeight() : r.bottom - r.top;
+    hwnd_ = CreateWindowExW(made->exStyle, made->windowClass, kind_ == Kind::ComboBox ? nullptr : text_.c_str(), style,
+                            r.left, r.top, r.right - r.left, height, form_.hWnd(), nullptr, GetModuleHandleW(nullptr),
+                            nullptr);
     if (!hwnd_) return;
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     previousProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
     ApplyFont();
     if (kind_ == Kind::TextBox) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);   // no length limit
-    if (kind_ == Kind::ComboBox) {
-        for (const auto& entry : SplitLines(text_))
-            SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-        FitComboHeight(r.bottom - r.top);
-    }
+    if (kind_ != Kind::ComboBox) return;
+    for (const auto& entry : SplitLines(text_))
+        SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    FitComboHeight(r.bottom - r.top);
 }
 
 // The closed list's height follows its selection field; make it the layout's.

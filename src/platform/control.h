@@ -167,6 +167,8 @@ private:
     FontDef OwnFontDef() const;   // face, size, weight and charset of the control's own font
     void SetOwnFont(const FontDef& def);
     int DroppedHeight() const;
+    // Makes the child window of a text box, list or button.
+    void CreateWindowOfKind();
     void FitComboHeight(int wanted);
     void FitCaption(HFONT font);
     void Resize(int widthPx, int heightPx);

@@ -190,9 +190,9 @@ std::vector<Control*> Form::TabOrder() const {
     return order;
 }
 
-bool Form::ControlKey(HWND window, UINT key) {
+bool Form::KeyDown(HWND window, UINT key) {
     Control* control = ControlOf(window);
-    return control && control->hWnd() == window && OnControlKey(*control, key);
+    return control && control->hWnd() == window && OnKey(*control, key);
 }
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -311,7 +311,7 @@ void DispatchWithTab(MSG& msg) {
                 return;
             }
             // The form's own keys on its controls, before the control sees them.
-            if (form->ControlKey(msg.hwnd, static_cast<UINT>(msg.wParam))) return;
+            if (form->KeyDown(msg.hwnd, static_cast<UINT>(msg.wParam))) return;
         }
     }
     TranslateMessage(&msg);

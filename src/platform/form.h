@@ -89,8 +89,8 @@ public:
     void Tab(HWND from, bool backwards);
     // A key going down on `window`, before the window sees it; used by the
     // message loop. True when one of the form's controls has that window and
-    // the form took the key.
-    bool ControlKey(HWND window, UINT key);
+    // the form took the key (OnKey).
+    bool KeyDown(HWND window, UINT key);
     // Gives `control` the keyboard focus. A picture box holds it through the
     // form's own window, which then takes the keys.
     void Focus(Control& control);
@@ -125,19 +125,13 @@ protected:
     virtual void OnClick(Control& control) { (void)control; }
     // The text of a text box has changed.
     virtual void OnChange(Control& control) { (void)control; }
-    // A key going down on the window of `control` (a text box, list or
-    // button); true: the form took it, and the window never sees it.
-    virtual bool OnControlKey(Control& control, UINT key) {
-        (void)control;
+    // A key going down on `target`: a control window (a text box, list or
+    // button), before the window sees it, or the box that has the focus, for
+    // any key but Space and Enter, which click it. True: the form took it.
+    virtual bool OnKey(Control& target, UINT key) {
+        (void)target;
         (void)key;
         return false;
-    }
-    // The box the focus goes to from the focused `box` for an arrow key, Home
-    // or End; nullptr: it stays.
-    virtual Control* BoxForKey(const Control& box, UINT key) {
-        (void)box;
-        (void)key;
-        return nullptr;
     }
     // The form has been laid out again at a new dpi.
     virtual void OnRescaled() {}
@@ -162,8 +156,8 @@ private:
     Control* BoxAt(POINT pixel, const Control* container) const;
     // The controls that can take the focus now, in tab order.
     std::vector<Control*> TabOrder() const;
-    // Keyboard on a focused box: Space and Enter click it, arrows, Home and
-    // End move the focus. False for any other key.
+    // Keyboard on the focused box: Space and Enter click it, other keys go
+    // to OnKey. False when neither took the key.
     bool OnBoxKey(WPARAM key, LPARAM flags);
     // The keyboard is in use: show where the focus is from now on.
     void ShowFocusCues();

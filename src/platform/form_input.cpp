@@ -84,24 +84,14 @@ void Form::ShowFocusCues() {
 
 bool Form::OnBoxKey(WPARAM key, LPARAM flags) {
     if (!focusedBox_ || !hasFocus_) return false;
-    switch (key) {
-    case VK_SPACE:
-    case VK_RETURN:
+    if (key == VK_SPACE || key == VK_RETURN) {
         ShowFocusCues();
         if (!(flags & (1 << 30))) OnClick(*focusedBox_);   // a key held down clicks once
         return true;
-    case VK_UP:
-    case VK_DOWN:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_HOME:
-    case VK_END:
-        ShowFocusCues();
-        if (Control* next = BoxForKey(*focusedBox_, static_cast<UINT>(key)); next && next->CanFocus()) Focus(*next);
-        return true;
-    default:
-        return false;
     }
+    if (!OnKey(*focusedBox_, static_cast<UINT>(key))) return false;
+    ShowFocusCues();
+    return true;
 }
 
 void Form::OnCommand(WPARAM wp, LPARAM lp) {

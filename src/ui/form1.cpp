@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "glyph/function.h"
 #include "model/colour_code.h"
 #include "platform/conversions.h"
@@ -37,27 +39,36 @@ void Form1::Form_Load() {
     valueBox_ = &Item(L"Text1");
     toleranceList_ = &Item(L"Combo1");
     for (const BandControls& r : readers_) r.readout->SetCueBanner(kReadoutCue);
-    for (std::size_t p = 0; p < kPalettes.size(); ++p) paletteBands_[p] = &Item(kPalettes[p].band);
+    for (std::size_t p = 0; p < kPalettes.size(); ++p) {
+        paletteBands_[p] = &Item(kPalettes[p].band);
+        for (int i = 0; i < kPalettes[p].count; ++i) {
+            const int index = kPalettes[p].indexes[static_cast<std::size_t>(i)];
+            swatches_[p][static_cast<std::size_t>(index)] = &Item(kPalettes[p].name, index);
+        }
+    }
+    calculate_ = &Item(L"CCal");
+    aboutButton_ = &Item(L"CAb");
+    writerDrawing_ = &Item(L"Picture6");
 
     CCal_Click();                       // finds no selection and picks "±5%" itself
     toleranceList_->SetListIndex(kFivePercentPosition);
     for (int k = 0; k <= 11; ++k)       // legend: P1 Black .. P12 Gold, in the bands' own colours
         PaintBand(Item(L"P" + platform::IntegerText(k + 1)), platform::IntegerText(k));
-    glyph::SetButtonPicLeft(Item(L"CCal"), Item(L"PicCal"));
-    glyph::SetButtonPicRight(Item(L"CAb"), Item(L"Pab"));
+    glyph::SetButtonPicLeft(*calculate_, Item(L"PicCal"));
+    glyph::SetButtonPicRight(*aboutButton_, Item(L"Pab"));
 }
 
 void Form1::Form_Unload(short& cancel) {
     (void)cancel;   // closing is never cancelled
     if (about_ && about_->IsLoaded()) about_->Unload();
-    glyph::RemoveButtonPic(Item(L"CCal"));
-    glyph::RemoveButtonPic(Item(L"CAb"));
+    glyph::RemoveButtonPic(*calculate_);
+    glyph::RemoveButtonPic(*aboutButton_);
 }
 
 void Form1::OnRescaled() {
     // The glyph buttons' captions were padded for the old dpi's font.
-    glyph::RefitButtonPic(Item(L"CCal"));
-    glyph::RefitButtonPic(Item(L"CAb"));
+    glyph::RefitButtonPic(*calculate_);
+    glyph::RefitButtonPic(*aboutButton_);
 }
 
 Form1::BandControls Form1::FindBands(const Reader& bands) const {
@@ -84,27 +95,29 @@ void Form1::CAb_Click() {
     about_->ShowModal(*this);
 }
 
+std::optional<SwatchAt> Form1::SwatchOf(const platform::Control& control) const {
+    const int index = control.Index();
+    if (index < 0 || index >= model::kColourCount) return std::nullopt;
+    for (std::size_t p = 0; p < swatches_.size(); ++p)
+        if (swatches_[p][static_cast<std::size_t>(index)] == &control) return SwatchAt{static_cast<int>(p), index};
+    return std::nullopt;
+}
+
 void Form1::OnClick(platform::Control& control) {
+    // The click handlers of the palettes, in kPalettes' order.
     using Handler = void (Form1::*)(const short&);
-    static const struct {
-        const wchar_t* palette;
-        Handler handler;
-    } kPaletteHandlers[] = {
-        {L"Pict", &Form1::Pict_Click}, {L"Pi", &Form1::Pi_Click}, {L"P", &Form1::P_Click},
-        {L"D", &Form1::D_Click},       {L"T", &Form1::T_Click},   {L"H", &Form1::H_Click},
-        {L"Y", &Form1::Y_Click},       {L"Q", &Form1::Q_Click},   {L"E", &Form1::E_Click},
-    };
-    if (control.Index() >= 0) {
-        for (const auto& route : kPaletteHandlers) {
-            if (control.Name() == route.palette) {
-                const short index = static_cast<short>(control.Index());
-                (this->*route.handler)(index);
-                return;
-            }
-        }
+    static constexpr Handler kPaletteHandlers[] = {&Form1::Pict_Click, &Form1::Pi_Click, &Form1::P_Click,
+                                                   &Form1::D_Click,    &Form1::T_Click,  &Form1::H_Click,
+                                                   &Form1::Y_Click,    &Form1::Q_Click,  &Form1::E_Click};
+    static_assert(std::size(kPaletteHandlers) == kPalettes.size());
+    if (const auto swatch = SwatchOf(control)) {
+        const short index = static_cast<short>(swatch->index);
+        (this->*kPaletteHandlers[swatch->palette])(index);
+    } else if (&control == calculate_) {
+        CCal_Click();
+    } else if (&control == aboutButton_) {
+        CAb_Click();
     }
-    if (control.Name() == L"CCal") CCal_Click();
-    else if (control.Name() == L"CAb") CAb_Click();
     // Bands, drawings, legend swatches, the ohm sign and labels have no handler.
 }
 

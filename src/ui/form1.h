@@ -83,10 +83,11 @@ protected:
     void Form_Unload(short& cancel) override;
     void OnClick(platform::Control& control) override;
     void OnChange(platform::Control& control) override;
-    platform::Control* BoxForKey(const platform::Control& box, UINT key) override;
+
     void OnRescaled() override;
-    // Enter, Escape, Up and Down in the value box and the readouts.
-    bool OnControlKey(platform::Control& control, UINT key) override;
+    // Arrows, Home and End among the swatches; Enter, Escape, Up and Down in
+    // the value box and the readouts.
+    bool OnKey(platform::Control& target, UINT key) override;
 
 private:
     void Form_Initialize();
@@ -112,7 +113,9 @@ private:
     // that the writer's bands stand for, is a standard one for its tolerance
     // (empty before a reader's first click). None for every other control.
     std::optional<std::wstring> SeriesNoteOf(const platform::Control& control) const;
-    void PaintSwatchBand(const wchar_t* palette, const short& index);
+    void PaintSwatchBand(PaletteId palette, const short& index);
+    // The palette and colour of a swatch; none for any other control.
+    std::optional<SwatchAt> SwatchOf(const platform::Control& control) const;
     // Sets a band's colour from a colour index text; false if the index has no colour.
     bool PaintBand(platform::Control& band, const std::wstring& index);
     // The value in ohms that Text1 stands for, with the bands that carry it;
@@ -122,6 +125,10 @@ private:
         writer::Bands bands;
     };
     std::optional<Writing> ValueToWrite();
+    // Moves the focus from a swatch along its column or across to the next
+    // column of its reader; false for a key that is no move.
+    bool MoveAmongSwatches(const platform::Control& swatch, UINT key);
+    bool OnTextBoxKey(platform::Control& box, UINT key);
     // Writes the next larger or smaller standard value of the selected
     // tolerance's series into Text1 and calculates its bands.
     void StepValue(bool up);
@@ -145,6 +152,11 @@ private:
     std::array<BandControls, 2> readers_;   // as kReaders
     BandControls writer_;
     std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
+    // Each palette's swatches by colour index; nullptr for a colour it does not offer.
+    std::array<std::array<platform::Control*, 12>, 9> swatches_{};
+    platform::Control* calculate_ = nullptr;   // CCal
+    platform::Control* aboutButton_ = nullptr;   // CAb
+    platform::Control* writerDrawing_ = nullptr;   // Picture6
     platform::Control* valueBox_ = nullptr;   // Text1
     platform::Control* toleranceList_ = nullptr;   // Combo1
     std::unique_ptr<Form2> about_;

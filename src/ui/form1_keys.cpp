@@ -8,7 +8,11 @@
 
 namespace ui {
 
-platform::Control* Form1::BoxForKey(const platform::Control& box, UINT key) {
+bool Form1::OnKey(platform::Control& target, UINT key) {
+    return target.hWnd() ? OnTextBoxKey(target, key) : MoveAmongSwatches(target, key);
+}
+
+bool Form1::MoveAmongSwatches(const platform::Control& box, UINT key) {
     ui::SwatchMove move{};
     switch (key) {
     case VK_UP: move = ui::SwatchMove::Up; break;
@@ -17,17 +21,17 @@ platform::Control* Form1::BoxForKey(const platform::Control& box, UINT key) {
     case VK_END: move = ui::SwatchMove::Last; break;
     case VK_LEFT: move = ui::SwatchMove::Left; break;
     case VK_RIGHT: move = ui::SwatchMove::Right; break;
-    default: return nullptr;
+    default: return false;
     }
-    for (std::size_t p = 0; p < ui::kPalettes.size(); ++p) {
-        if (box.Name() != ui::kPalettes[p].name) continue;
-        const auto to = ui::MoveSwatch({static_cast<int>(p), box.Index()}, move);
-        return to ? Find(ui::kPalettes[static_cast<std::size_t>(to->palette)].name, to->index) : nullptr;
-    }
-    return nullptr;   // bands, drawings and the legend are no column
+    // Bands, drawings and the legend are no column: the focus stays there.
+    const auto from = SwatchOf(box);
+    const auto to = from ? MoveSwatch(*from, move) : std::nullopt;
+    platform::Control* next = to ? swatches_[static_cast<std::size_t>(to->palette)][static_cast<std::size_t>(to->index)] : nullptr;
+    if (next && next->CanFocus()) Focus(*next);
+    return true;
 }
 
-bool Form1::OnControlKey(platform::Control& control, UINT key) {
+bool Form1::OnTextBoxKey(platform::Control& control, UINT key) {
     // With Shift the keys keep selecting text, with Ctrl or Alt their own uses.
     if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     for (std::size_t r = 0; r < readers_.size(); ++r)

@@ -11,25 +11,21 @@
 
 namespace ui {
 
-void Form1::PaintSwatchBand(const wchar_t* paletteName, const short& index) {
-    for (std::size_t p = 0; p < kPalettes.size(); ++p) {
-        if (std::wstring_view(kPalettes[p].name) != paletteName) continue;
-        // The band takes the colour code's colour, never the swatch's own.
-        PaintBand(*paletteBands_[p], platform::IntegerText(index));
-        RRang(kPalettes[p].selector);
-        return;
-    }
+void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
+    // The band takes the colour code's colour, never the swatch's own.
+    PaintBand(*paletteBands_[palette], platform::IntegerText(index));
+    RRang(kPalettes[palette].selector);
 }
 
-void Form1::Pict_Click(const short& index) { PaintSwatchBand(L"Pict", index); }
-void Form1::Pi_Click(const short& index) { PaintSwatchBand(L"Pi", index); }
-void Form1::P_Click(const short& index) { PaintSwatchBand(L"P", index); }
-void Form1::D_Click(const short& index) { PaintSwatchBand(L"D", index); }
-void Form1::T_Click(const short& index) { PaintSwatchBand(L"T", index); }
-void Form1::H_Click(const short& index) { PaintSwatchBand(L"H", index); }
-void Form1::Y_Click(const short& index) { PaintSwatchBand(L"Y", index); }
-void Form1::Q_Click(const short& index) { PaintSwatchBand(L"Q", index); }
-void Form1::E_Click(const short& index) { PaintSwatchBand(L"E", index); }
+void Form1::Pict_Click(const short& index) { PaintSwatchBand(kPict, index); }
+void Form1::Pi_Click(const short& index) { PaintSwatchBand(kPi, index); }
+void Form1::P_Click(const short& index) { PaintSwatchBand(kP, index); }
+void Form1::D_Click(const short& index) { PaintSwatchBand(kD, index); }
+void Form1::T_Click(const short& index) { PaintSwatchBand(kT, index); }
+void Form1::H_Click(const short& index) { PaintSwatchBand(kH, index); }
+void Form1::Y_Click(const short& index) { PaintSwatchBand(kY, index); }
+void Form1::Q_Click(const short& index) { PaintSwatchBand(kQ, index); }
+void Form1::E_Click(const short& index) { PaintSwatchBand(kE, index); }
 
 std::wstring Form1::BandIndex(const platform::Control& band) const {
     return Rang2(platform::IntegerText(static_cast<std::int32_t>(band.BackColor())));
@@ -53,7 +49,7 @@ void Form1::RRang(const int& selector) {
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (control.Name() == L"Picture6")
+    if (&control == writerDrawing_)
         return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
     for (const BandControls& r : readers_) {
         if (&control != r.readout) continue;

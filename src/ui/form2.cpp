@@ -55,9 +55,11 @@ Form2::Form2() : platform::Form(Form2Def(), Form2Layout()) {}
 
 void Form2::Picture1_Click() { Unload(); }
 
+void Form2::Form_Load() { picture_ = &Item(L"Picture1"); }
+
 void Form2::OnClick(platform::Control& control) {
     // Labels have no handler: a click on one leaves the window open.
-    if (control.Name() == L"Picture1") Picture1_Click();
+    if (&control == picture_) Picture1_Click();
 }
 
 }  // namespace ui

@@ -24,7 +24,11 @@ public:
     void Picture1_Click();
 
 protected:
+    void Form_Load() override;
     void OnClick(platform::Control& control) override;
+
+private:
+    platform::Control* picture_ = nullptr;   // Picture1, found when the form loads
 };
 
 }  // namespace ui

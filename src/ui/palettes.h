@@ -55,6 +55,9 @@ inline constexpr std::array<Palette, 9> kPalettes = {{
     {L"E", L"ET", 2, 3240, 3240, {1, 2, 5, 6, 7, 8, 10, 11}, 8},
 }};
 
+// A palette by its place in kPalettes.
+enum PaletteId : int { kPict, kPi, kP, kD, kT, kH, kY, kQ, kE };
+
 inline constexpr int kSwatchSize = 255;   // twips, square
 
 // Top edge of a swatch in twips: one column in colour order, neighbours
