@@ -23,8 +23,8 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
     return lines;
 }
 
-// Text is measured on a memory DC: it has the screen's dpi, and unlike the
-// screen's own DC it costs no round trip to the display.
+// Text is measured on a memory DC: it has the screen's dpi, and it is this
+// thread's own, unlike the screen's DC (WINE.md, 1).
 SIZE MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics = nullptr) {
     MemoryDC dc(nullptr);
     Select selected(dc.get(), font);
@@ -109,8 +109,7 @@ RECT Control::FormClientRect() const {
 void Control::Invalidate() const {
     HWND form = form_.hWnd();
     // A form not yet shown paints all of itself when it is: while it loads,
-    // a repaint asked for each box would be a round trip to the window
-    // server each, for nothing.
+    // a repaint asked for each box would be work for nothing (WINE.md, 1).
     if (!form || !(GetWindowLongW(form, GWL_STYLE) & WS_VISIBLE)) return;
     if (hwnd_) {
         InvalidateRect(hwnd_, nullptr, FALSE);
@@ -193,8 +192,7 @@ void Control::CreateWindowOfKind() {
 
 // The closed list's height follows its selection field; make it the layout's.
 // The field height asked for is carried from one attempt to the next rather
-// than read back: Wine reads back two pixels more than it was given, so
-// reading back would never take the list below its first height.
+// than read back (WINE.md, 4).
 void Control::FitComboHeight(int wanted) {
     auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int attempt = 0; attempt < 3; ++attempt) {

@@ -10,7 +10,6 @@
 #include <iterator>
 
 #include "platform/units.h"
-#include "platform/window_data.h"
 #include "platform/conversions.h"
 
 namespace platform {
@@ -18,8 +17,8 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"BandoraForm";
 
-// One window class per icon: an icon given to the class at creation costs far
-// less under Wine than one set on the window afterwards.
+// One window class per icon: the window has its icon from its creation on,
+// with no WM_SETICON afterwards (WINE.md, 2).
 std::wstring FormClassName(int icon) {
     return icon ? std::wstring(kFormClass) + L"#" + IntegerText(icon) : std::wstring(kFormClass);
 }
@@ -85,7 +84,7 @@ bool Form::Load(HWND owner) {
     font_.reset(CreateFontIndirectW(&logFont_));
     RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
     AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
-    // Made in its place at once: moving it afterwards costs another round trip.
+    // Made in its place at once, not moved there afterwards.
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT corner = StartCorner(owner, size);
     CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
@@ -113,7 +112,7 @@ void Form::CreateControls() {
     }
     // Stacking follows the table, a later row above an earlier one. A new
     // child window goes beneath its siblings, so the windows are made from
-    // the last row up: restacking each afterwards costs round trips.
+    // the last row up rather than restacked one by one afterwards.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Create();
     // Tab indexes never change: sorted once, not at every Tab or focus move.
     for (const auto& control : controls_) tabOrdered_.push_back(control.get());
@@ -176,8 +175,8 @@ Control* Form::ControlOf(HWND window) const {
     if (!window || window == hwnd_) return nullptr;
     for (const auto& control : controls_)
         if (control->hWnd() == window) return control.get();
-    // Only then the windows inside a control: asking who holds a window is
-    // a round trip to the window server under Wine.
+    // Only then the windows inside a control (a list's edit box), which asks
+    // the window manager (WINE.md, 1).
     for (const auto& control : controls_)
         if (control->hWnd() && IsChild(control->hWnd(), window)) return control.get();
     return nullptr;
@@ -226,10 +225,14 @@ void Form::OnNcDestroy() {
 }
 
 LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = WindowObject<Form>(hwnd, msg, lp);
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
-    return self->Handle(msg, wp, lp);
+    // The form given to CreateWindowEx, kept in the window's user data from the first message on.
+    if (msg == WM_NCCREATE) {
+        auto* created = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        created->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->Handle(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 bool Form::OfferToExtensions(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -328,8 +331,7 @@ int RunMessageLoop(HWND modal) {
             return 0;
         }
         // -1 is one message that could not be received, not the end of the
-        // program: under Wine a text sent from another process that does not
-        // fit on this thread's stack fails this way, and the next one is fine.
+        // program (WINE.md, 5): the next one is fine.
         if (got > 0) DispatchWithTab(msg);
     }
     return 0;

@@ -24,7 +24,7 @@ public:
     // it alone. False to let the form, or the control window, go on with it.
     virtual bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
     // The keyboard focus has moved to a box the form draws.
-    virtual void OnBoxFocus(const Control& box) { (void)box; }
+    virtual void OnBoxFocus(const Control& /*box*/) {}
     // The form has been laid out again at another dpi.
     virtual void OnRescaled() {}
 
@@ -121,18 +121,14 @@ public:
 
 protected:
     virtual void Form_Load() {}
-    virtual void Form_Unload(short& cancel) { (void)cancel; }
-    virtual void OnClick(Control& control) { (void)control; }
+    virtual void Form_Unload(short& /*cancel*/) {}
+    virtual void OnClick(Control& /*control*/) {}
     // The text of a text box has changed.
-    virtual void OnChange(Control& control) { (void)control; }
+    virtual void OnChange(Control& /*control*/) {}
     // A key going down on `target`: a control window (a text box, list or
     // button), before the window sees it, or the box that has the focus, for
     // any key but Space and Enter, which click it. True: the form took it.
-    virtual bool OnKey(Control& target, UINT key) {
-        (void)target;
-        (void)key;
-        return false;
-    }
+    virtual bool OnKey(Control& /*target*/, UINT /*key*/) { return false; }
     // The form has been laid out again at a new dpi.
     virtual void OnRescaled() {}
 
@@ -162,7 +158,7 @@ private:
     // The keyboard is in use: show where the focus is from now on.
     void ShowFocusCues();
     void OnBoxFocusMoved(Control* before);
-    // The window's UI state (UISF_ flags), kept here as well: Wine keeps none.
+    // The window's UI state (UISF_ flags), kept here as well (WINE.md, 3).
     LRESULT OnChangeUiState(WPARAM wp, LPARAM lp);
     void OnUpdateUiState(WPARAM wp, LPARAM lp);
     void PaintFocusCue(HDC dc) const;
@@ -190,7 +186,7 @@ private:
     bool quitOnDestroy_ = false;
     bool pressed_ = false;
     // The form's own window has the keyboard focus (for a box): kept from
-    // WM_SETFOCUS and WM_KILLFOCUS, as asking costs a round trip under Wine.
+    // WM_SETFOCUS and WM_KILLFOCUS rather than asked (WINE.md, 1).
     bool hasFocus_ = false;
     WORD uiState_ = 0;
     bool activated_ = false;   // the window has been activated once

@@ -95,8 +95,9 @@ void Control::PaintGraphic(HDC dc) const {
         return;
     }
     if (kind_ != Kind::Label) return;
-    Select font(dc, FontHandle());
-    SetBkModeScope transparent(dc, TRANSPARENT);
+    const int saved = SaveDC(dc);   // the font, colours and mode set below
+    SelectObject(dc, FontHandle());
+    SetBkMode(dc, TRANSPARENT);
     // One line, never wrapped or cut: a font a pixel wider than the one the
     // layout was made with must not break "0  =   Black" in two.
     const UINT format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
@@ -110,6 +111,7 @@ void Control::PaintGraphic(HDC dc) const {
         SetTextColor(dc, ToColorRef(fore_));
     }
     DrawTextW(dc, text_.c_str(), -1, &r, format);
+    RestoreDC(dc, saved);
 }
 
 void Control::PaintBox(HDC dc) const {

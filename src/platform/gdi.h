@@ -86,8 +86,7 @@ inline HBITMAP MakeDib(int width, int height, void** bits = nullptr) {
 // A memory DC with a bitmap of its own selected into it: an image drawn off
 // the screen. Empty (no DC) when either cannot be had. The bitmap is
 // compatible with `compatible`; without one it is a DIB of the screen's
-// format, which under Wine spares the window server the display checks that
-// a compatible bitmap and its selection each ask for.
+// format (WINE.md, 7).
 class Canvas {
 public:
     Canvas(HDC compatible, int width, int height)
@@ -136,14 +135,5 @@ void PaintOffscreen(HDC target, const RECT& area, Paint paint) {
     BitBlt(target, copy.left, copy.top, copy.right - copy.left, copy.bottom - copy.top, canvas.get(),
            copy.left - area.left, copy.top - area.top, SRCCOPY);
 }
-
-class SetBkModeScope {
-public:
-    SetBkModeScope(HDC dc, int mode) : dc_(dc), old_(SetBkMode(dc, mode)) {}
-    ~SetBkModeScope() { SetBkMode(dc_, old_); }
-private:
-    HDC dc_;
-    int old_;
-};
 
 }  // namespace platform

@@ -6,12 +6,12 @@
 
 namespace platform {
 
-// Every twips conversion needs a dpi: read once, as asking the display for it
-// costs far more than the rest.
+// Every twips conversion needs a dpi: read once, not asked of the display
+// at every conversion.
 int SystemDpi() {
     static const int dpi = [] {
-        // Windows 10 1607 and later tell it without the screen's DC, which
-        // under Wine costs round trips to the window server to get and free.
+        // Windows 10 1607 and later tell it without the screen's DC
+        // (WINE.md, 1).
         UINT(WINAPI * getDpiForSystem)() = nullptr;
         FindProc(GetModuleHandleW(L"user32.dll"), "GetDpiForSystem", getDpiForSystem);
         if (const UINT system = getDpiForSystem ? getDpiForSystem() : 0) return static_cast<int>(system);

@@ -17,8 +17,8 @@ namespace tips {
 // information icon for what was done but needs saying.
 enum class BalloonIcon { Warning, Information };
 
-// A balloon pointing at a control window: a tracking tooltip, for the v6
-// edit's own balloon (EM_SHOWBALLOONTIP) shows nothing under Wine. It goes
+// A balloon pointing at a control window: a tracking tooltip of our own
+// rather than the edit's EM_SHOWBALLOONTIP (platform/WINE.md, 6). It goes
 // when hidden, at a mouse press anywhere but on the control it points at,
 // and when the window moves or another window becomes active.
 class Balloon : public platform::FormExtension {
