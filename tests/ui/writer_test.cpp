@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "model/colour_code.h"
 #include "platform/form.h"
 #include "support/colour_table.h"
+#include "support/expected_readout.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -191,6 +193,11 @@ TEST_F(WriterTest, TypedValuesGiveTheirBands) {
         Press();
         if (e.first == kUnchanged) ExpectBands({Red, Red, Black, Silver});
         else ExpectBands({e.first, e.second, e.multiplier, Silver});
+        // The rule the random runs check every other typed value by gives the examples too.
+        const auto number = testing_gui::TypedNumber(text);
+        const auto rule = number ? testing_gui::ExpectedWriterBands(*number) : std::nullopt;
+        if (e.first == kUnchanged) EXPECT_EQ(rule, std::nullopt);
+        else EXPECT_EQ(rule, (std::array<int, 3>{e.first, e.second, e.multiplier}));
         EXPECT_EQ(WindowText(C(L"Text1").hWnd()), text);
         EXPECT_EQ(Position(), 7);
         EXPECT_EQ(BalloonText(), e.balloon ? e.balloon : L"");
