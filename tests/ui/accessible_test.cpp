@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/colour_code.h"
+#include "support/colour_table.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -198,9 +199,9 @@ TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
 
     ASSERT_EQ(acc->accDoDefaultAction(Id(id)), S_OK);
-    EXPECT_NE(C(L"Picture9").BackColor(), model::kBandColours[Red]) << "posted, not run inside the call";
+    EXPECT_NE(C(L"Picture9").BackColor(), testing_gui::kColour[Red]) << "posted, not run inside the call";
     testing_gui::PumpFor(30);
-    EXPECT_EQ(C(L"Picture9").BackColor(), model::kBandColours[Red]);
+    EXPECT_EQ(C(L"Picture9").BackColor(), testing_gui::kColour[Red]);
     EXPECT_NE(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
     EXPECT_EQ(acc->accDoDefaultAction(Id(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
 
