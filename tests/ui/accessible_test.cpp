@@ -187,7 +187,8 @@ TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
                                          GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, Id(id)), S_OK);
-    testing_gui::PumpFor(30);
+    // The event comes to the hook as a message of this thread.
+    testing_gui::PumpUntil([&] { return focusEvent == id; }, 2000);
     UnhookWinEvent(hook);
     EXPECT_EQ(focusEvent, id) << "the focus event names the box";
     VARIANT focus{};
@@ -200,8 +201,7 @@ TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
 
     ASSERT_EQ(acc->accDoDefaultAction(Id(id)), S_OK);
     EXPECT_NE(C(L"Picture9").BackColor(), testing_gui::kColour[Red]) << "posted, not run inside the call";
-    testing_gui::PumpFor(30);
-    EXPECT_EQ(C(L"Picture9").BackColor(), testing_gui::kColour[Red]);
+    EXPECT_TRUE(testing_gui::PumpUntil([&] { return C(L"Picture9").BackColor() == testing_gui::kColour[Red]; }, 2000));
     EXPECT_NE(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
     EXPECT_EQ(acc->accDoDefaultAction(Id(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
 
