@@ -1,9 +1,10 @@
 # Tests that run alone. The end-to-end tests click with the real mouse on the
 # one shared screen: no other test's window may take their clicks, and their
 # clicks may land on no other test's window. So may the in-process tests that
-# use the real pointer, and the ones whose balloon or hover tip shows only
-# while their window is the active one: any other test that shows a window
-# takes the activation from them.
+# use the real pointer, and the ones that need their window to be the active
+# one (a balloon or a hover tip shows only then, and the keyboard focus, the
+# caret and the focus rectangle go with the activation): any other test that
+# shows a window takes the activation from them.
 #
 # Such a test says so where it is declared: ALONE_TEST_F in place of TEST_F
 # (tests/support/gui.h). The mark is part of the declaration, so it goes

@@ -7,9 +7,10 @@
 
 #include "platform/control.h"
 
-// A test that moves or clicks the real pointer, or whose balloon or hover tip
-// shows only while its window is the active one, must have the screen to
-// itself: it is declared with ALONE_TEST_F in place of TEST_F. The test
+// A test that moves or clicks the real pointer, or that needs its window to be
+// the active one (a balloon or a hover tip shows only then, and the keyboard
+// focus goes when another program's window is shown), must have the screen
+// to itself: it is declared with ALONE_TEST_F in place of TEST_F. The test
 // executable keeps a list of the tests so declared, and CTest's discovery
 // asks it for them (see cmake/serial-tests.cmake), so the mark travels with
 // the declaration through any rename or move.

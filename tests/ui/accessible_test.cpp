@@ -181,7 +181,7 @@ void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, 
     if (object == OBJID_CLIENT) focusEvent = child;
 }
 
-TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
+ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     platform::Control& swatch = C(L"Pi", Red);
     const long id = IdOf(swatch);
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,

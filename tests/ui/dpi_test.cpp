@@ -227,7 +227,7 @@ protected:
     RECT suggested{};
 };
 
-TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
+ALONE_TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
     const Pixels before = glyph_test::ReadClient(form->hWnd());
     ChangeDpi(144);
     RECT window{};

@@ -257,7 +257,7 @@ TEST_F(Form1Test, LinesAreDrawnOnTheWindow) {
     EXPECT_EQ(PixelAt(w, 100, 430), RGB(255, 255, 255));               // white background
 }
 
-TEST_F(Form1Test, TextBoxHasTheFocusAtStart) {
+ALONE_TEST_F(Form1Test, TextBoxHasTheFocusAtStart) {
     EXPECT_EQ(GetFocus(), C(L"Text1").hWnd());
 }
 
