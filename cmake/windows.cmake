@@ -103,21 +103,22 @@ target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut
 target_compile_definitions(bandora_test_support PUBLIC
   BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
 
+# Tests that need the screen, the real mouse or the activation to themselves
+# run alone: bandora_discover_tests.
+include(${CMAKE_SOURCE_DIR}/cmake/serial-tests.cmake)
+
 # The pictures' own tests run here too: the program's floating point (x87)
-# must draw the same 96-dpi pixels as the native build's.
+# must draw the same 96-dpi pixels as the native build's. The entry point is
+# the test support's own (tests/support/gui.cpp), not GoogleTest's.
 foreach(sub model reader writer art platform ui glyph e2e)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
   if(test_sources)
     add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)
-    target_link_libraries(${sub}_tests PRIVATE bandora_test_support GTest::gtest_main version)
+    target_link_libraries(${sub}_tests PRIVATE bandora_test_support GTest::gtest version)
     add_dependencies(${sub}_tests bandora)
-    gtest_discover_tests(${sub}_tests TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST
-      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+    bandora_discover_tests(${sub}_tests)
   endif()
 endforeach()
-
-# Tests that need the screen, the real mouse or the activation to themselves.
-include(${CMAKE_SOURCE_DIR}/cmake/serial-tests.cmake)
 
 # Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
 include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)

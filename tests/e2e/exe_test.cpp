@@ -1,11 +1,13 @@
 // The built bandora.exe, started as a user starts it and watched from outside.
 #include <gtest/gtest.h>
 
+#include "support/input.h"
 #include "support/process.h"
 
 namespace {
 
 using testing_gui::ScreenPixel;
+using testing_gui::WaitUntil;
 
 TEST(Program, OpensItsWindowWithTheDesignColoursAndClosesCleanly) {
     testing_gui::RunningProgram program;
@@ -17,7 +19,6 @@ TEST(Program, OpensItsWindowWithTheDesignColoursAndClosesCleanly) {
     EXPECT_EQ(client.right, 605);
     EXPECT_EQ(client.bottom, 461);
     UpdateWindow(window);
-    Sleep(200);
 
     const struct { const char* what; int x, y; COLORREF colour; } kPixels[] = {
         {"four-band reader, multiplier band (black)", 459, 40, RGB(0, 0, 0)},
@@ -30,6 +31,12 @@ TEST(Program, OpensItsWindowWithTheDesignColoursAndClosesCleanly) {
         {"writer, multiplier band (Red)", 155, 340, RGB(255, 0, 0)},
         {"legend, Brown swatch", 376, 336, RGB(128, 64, 0)},
     };
+    // The other process paints in its own time: until every pixel shows, or the limit.
+    WaitUntil([&] {
+        for (const auto& p : kPixels)
+            if (ScreenPixel(window, p.x, p.y) != p.colour) return false;
+        return true;
+    });
     for (const auto& p : kPixels) EXPECT_EQ(ScreenPixel(window, p.x, p.y), p.colour) << p.what;
 
     EXPECT_EQ(program.CloseAndWait(window), 0);

@@ -9,7 +9,7 @@
 #include <iostream>
 #include <random>
 
-#include "platform/conversions.h"
+#include "support/expected_readout.h"
 #include "support/form_fixture.h"
 #include "support/random_input.h"
 
@@ -38,7 +38,7 @@ TEST(RandomText, ReachesEveryKindOfText) {
     for (int i = 0; i < 5000; ++i) {
         const std::wstring text = testing_gui::RandomText(rng);
         ASSERT_EQ(text.find(L'\0'), std::wstring::npos);
-        (platform::TextToDouble(text) ? numbers : refused)++;
+        (testing_gui::TypedNumber(text) ? numbers : refused)++;
         empty += text.empty();
         longer += text.size() > 1000;
         bool hasForeign = false, hasControl = false;

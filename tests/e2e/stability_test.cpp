@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/colour_code.h"
+#include "support/colour_table.h"
 #include "support/form_fixture.h"
 #include "support/input.h"
 #include "support/process.h"
@@ -140,7 +141,7 @@ TEST_F(Form1Test, AMegabyteInTheValueBoxIsWrittenOrRefusedWhole) {
         platform::OleColour expected[4];
         for (int i = 0; i < 4; ++i) {
             const auto band = C((L"Picture" + std::to_wstring(i + 1)).c_str()).BackColor();
-            expected[i] = c.bands[i] < 0 ? band : model::kBandColours[static_cast<std::size_t>(c.bands[i])];
+            expected[i] = c.bands[i] < 0 ? band : kColour[c.bands[i]];
         }
         SetText(C(L"Text1").hWnd(), c.text);
         C(L"Combo1").SetListIndex(c.list);
@@ -183,7 +184,7 @@ protected:
     void CalculateWithTenPercent() {
         SendMessageW(list_, CB_SETCURSEL, 7, 0);
         ASSERT_TRUE(RealClickMiddle(calculate_));
-        EXPECT_TRUE(WaitUntil([&] { return OnScreen(toleranceBand_) == model::kBandColours[model::Silver]; }, 30000))
+        EXPECT_TRUE(WaitUntil([&] { return OnScreen(toleranceBand_) == kColour[model::Silver]; }, 30000))
             << "Calculate did not run";
     }
 
@@ -201,7 +202,7 @@ TEST_F(RealProgram, TakesAMegabyteTypedInAndCalculatesWithoutStalling) {
     CalculateWithTenPercent();
     EXPECT_TRUE(Responds()) << "the program stalls";
     EXPECT_EQ(SendMessageW(text1_, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(text.size()));
-    EXPECT_TRUE(WaitUntil([&] { return OnScreen(firstBand_) == model::kBandColours[model::Orange]; }))
+    EXPECT_TRUE(WaitUntil([&] { return OnScreen(firstBand_) == kColour[model::Orange]; }))
         << "33 amid the spaces was not written";
     EXPECT_EQ(program_.CloseAndWait(main_), 0);
 }

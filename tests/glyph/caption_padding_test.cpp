@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cwchar>
 #include <string>
 
 #include "glyph_form.h"
@@ -40,10 +41,20 @@ int SpacesFor(const std::wstring& caption, int widthTwips, bool right, const LOG
 }
 
 // The glyph box measures in the button's face and size but its own weight,
-// which is the form's regular one.
+// which is the form's regular one. The height in pixels is the size in
+// points at the screen's dpi, a half rounded to the even neighbour, negative
+// for the character height.
 LOGFONTW MeasuringFont(const ButtonCase& c, int weight = FW_NORMAL) {
     const platform::FontDef& button = c.font ? *c.font : kFormFont;
-    return platform::MakeLogFont({button.face, button.points, weight, ANSI_CHARSET}, platform::SystemDpi());
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::nearbyint(button.points * dpi / 72.0));   // rounds halves to even
+    font.lfWeight = weight;
+    font.lfCharSet = ANSI_CHARSET;
+    wcsncpy(font.lfFaceName, button.face, LF_FACESIZE - 1);
+    return font;
 }
 
 TEST_F(GlyphFormTest, CaptionIsFilledOutUntilItClearsTheGlyph) {

@@ -38,8 +38,9 @@ protected:
     }
     // A click from the system's own input queue, as from a real mouse, in the
     // middle of a control; the input reaches the window that shows it through
-    // this thread's message queue.
+    // this thread's message queue. Returns once the release has been handled.
     void PointerClick(const platform::Control& control) {
+        ASSERT_TRUE(testing_gui::DeclaredAlone()) << "a test that clicks with the real pointer is an ALONE_TEST_F";
         const RECT client = testing_gui::ClientRectOf(control);
         const testing_gui::WindowPoint p =
             testing_gui::WindowPointOf(control, POINT{client.right / 2, client.bottom / 2});
@@ -47,7 +48,16 @@ protected:
         ClientToScreen(p.hwnd, &screen);
         ASSERT_EQ(WindowFromPoint(screen), p.hwnd);
         ASSERT_TRUE(testing_gui::RealClick(p.hwnd, p.at));
-        testing_gui::PumpFor(200);
+        ASSERT_TRUE(testing_gui::PumpUntilMouse(WM_LBUTTONUP, screen)) << "the click did not reach the window";
+    }
+    // Moves the real pointer to a point of the screen over the window, and
+    // returns once the move has reached it.
+    void MovePointer(POINT screen) {
+        ASSERT_TRUE(testing_gui::DeclaredAlone()) << "a test that moves the real pointer is an ALONE_TEST_F";
+        POINT now{};
+        if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y) return;   // no move to wait for
+        ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+        ASSERT_TRUE(testing_gui::PumpUntilMouse(WM_MOUSEMOVE, screen)) << "the move did not reach the window";
     }
     // The tip at a point of the window, as the tooltip finds its tool there
     // and asks the window for its text; "" where no tool is.

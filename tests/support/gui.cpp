@@ -1,10 +1,48 @@
 #include "support/gui.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <set>
+#include <string>
 
 #include "platform/form.h"
 
 namespace testing_gui {
+namespace {
+
+// "Suite.Name" of every test declared with ALONE_TEST_F.
+std::set<std::string>& AloneTests() {
+    static std::set<std::string> tests;
+    return tests;
+}
+
+// The mouse message PumpUntilMouse waits for, and whether it has come.
+struct AwaitedMouse {
+    UINT message;
+    POINT at;
+    bool came;
+} g_awaited{};
+
+LRESULT CALLBACK WatchMouse(int code, WPARAM message, LPARAM info) {
+    const auto* mouse = reinterpret_cast<const MOUSEHOOKSTRUCT*>(info);
+    if (code == HC_ACTION && message == g_awaited.message && mouse->pt.x == g_awaited.at.x &&
+        mouse->pt.y == g_awaited.at.y)
+        g_awaited.came = true;
+    return CallNextHookEx(nullptr, code, message, info);
+}
+
+}  // namespace
+
+bool MarkAlone(const char* suite, const char* name) {
+    AloneTests().insert(std::string(suite) + "." + name);
+    return true;
+}
+
+bool DeclaredAlone() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    return test && AloneTests().count(std::string(test->test_suite_name()) + "." + test->name()) > 0;
+}
 
 void PumpFor(int ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
@@ -19,6 +57,27 @@ void PumpFor(int ms) {
         if (left <= 0) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
     }
+}
+
+bool PumpUntil(const std::function<bool()>& done, int ms) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    for (;;) {
+        PumpFor(0);
+        if (done()) return true;
+        const auto left = static_cast<LONG>(end - GetTickCount());
+        if (left <= 0) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left < 20 ? left : 20), QS_ALLINPUT);
+    }
+}
+
+bool PumpUntilMouse(UINT message, POINT at, int ms) {
+    // The hook sees each mouse message as this thread takes it from its queue.
+    g_awaited = {message, at, false};
+    HHOOK hook = SetWindowsHookExW(WH_MOUSE, WatchMouse, nullptr, GetCurrentThreadId());
+    if (!hook) return false;
+    const bool came = PumpUntil([] { return g_awaited.came; }, ms);
+    UnhookWindowsHookEx(hook);
+    return came;
 }
 
 COLORREF PixelAt(HWND hwnd, int x, int y) {
@@ -111,3 +170,19 @@ int WindowCount() {
 void SetText(HWND edit, const std::wstring& text) { SetWindowTextW(edit, text.c_str()); }
 
 }  // namespace testing_gui
+
+// The test executables' entry point. CTest's discovery (cmake/serial-tests.cmake)
+// lists an executable's tests twice, with two filters only this entry point
+// knows: "@alone", the tests declared with ALONE_TEST_F, and "@shared", all
+// the others. Any other filter is GoogleTest's own.
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    const std::string filter = GTEST_FLAG_GET(filter);
+    if (filter == "@alone" || filter == "@shared") {
+        std::string alone;
+        for (const std::string& test : testing_gui::AloneTests()) alone += (alone.empty() ? "" : ":") + test;
+        if (filter == "@alone") GTEST_FLAG_SET(filter, alone.empty() ? "-*" : alone);
+        else GTEST_FLAG_SET(filter, "-" + alone);
+    }
+    return RUN_ALL_TESTS();
+}

@@ -2,14 +2,40 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/control.h"
 
+// A test that moves or clicks the real pointer, or that needs its window to be
+// the active one (a balloon or a hover tip shows only then, and the keyboard
+// focus goes when another program's window is shown), must have the screen
+// to itself: it is declared with ALONE_TEST_F in place of TEST_F. The test
+// executable keeps a list of the tests so declared, and CTest's discovery
+// asks it for them (see cmake/serial-tests.cmake), so the mark travels with
+// the declaration through any rename or move.
+#define ALONE_TEST_F(suite, name)                                                                           \
+    [[maybe_unused]] static const bool suite##_##name##_runs_alone = ::testing_gui::MarkAlone(#suite, #name); \
+    TEST_F(suite, name)
+
 namespace testing_gui {
+
+// Puts a test on the list of those that run alone; called by ALONE_TEST_F.
+bool MarkAlone(const char* suite, const char* name);
+// Whether the running test was declared with ALONE_TEST_F. The helpers that
+// use the real pointer or a balloon check it, so that a test that would share
+// the screen fails every time instead of now and then.
+bool DeclaredAlone();
 
 // Dispatches messages for `ms` milliseconds, so that input and repaints settle.
 void PumpFor(int ms);
+// Dispatches messages until `done` holds or `ms` have passed; its last answer.
+bool PumpUntil(const std::function<bool()>& done, int ms = 5000);
+// Dispatches messages until the mouse message `message` at the screen point
+// `at` has been taken from this thread's queue, or `ms` have passed; whether
+// it came. For input from the system's queue (SetCursorPos, SendInput), which
+// reaches the window some time after the call returns.
+bool PumpUntilMouse(UINT message, POINT at, int ms = 3000);
 // The colour of a pixel of a child window's client area, as on the screen.
 COLORREF PixelAt(HWND hwnd, int x, int y);
 // The same for a point of a control's client area: a picture box is drawn on

@@ -1,17 +1,16 @@
 #include "support/random_input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 
 #include "model/colour_code.h"
-#include "platform/conversions.h"
 #include "support/colour_table.h"
 #include "support/expected_readout.h"
 #include "support/gui.h"
 #include "ui/form2.h"
-#include "writer/band_choice.h"
 
 namespace testing_gui {
 namespace {
@@ -27,19 +26,7 @@ const std::vector<const wchar_t*> kReaderBands[2] = {
 const wchar_t* const kReadouts[2] = {L"Text4", L"Text3"};
 const wchar_t* const kWriterBands[4] = {L"Picture1", L"Picture2", L"Picture3", L"Picture4"};
 
-// Palette name -> reader and band position.
-struct PaletteRole {
-    const wchar_t* name;
-    int reader;
-    int band;
-};
-constexpr PaletteRole kPaletteRoles[] = {
-    {L"Pict", 0, 0}, {L"Pi", 0, 1}, {L"P", 0, 2}, {L"D", 0, 3},
-    {L"T", 1, 0},    {L"H", 1, 1},  {L"Y", 1, 2}, {L"Q", 1, 3}, {L"E", 1, 4},
-};
-
-
-std::uint32_t Colour(int index) { return model::kBandColours[static_cast<std::size_t>(index)]; }
+std::uint32_t Colour(int index) { return kColour[index]; }
 
 std::string Hex(std::uint32_t value) {
     char text[16];
@@ -267,18 +254,13 @@ std::string RandomSession::Step() {
     return "About";
 }
 
-const platform::Control* RandomSession::BoxClickedAt(POINT at) const {
-    // A box's border is not its client area: a click there is nobody's.
-    const platform::Control* box = form_.BoxAt(at);
-    return box && box->ClientHolds(at) ? box : nullptr;
+void RandomSession::Expect(const Swatch& clicked) {
+    readerBands_[clicked.column->reader][static_cast<std::size_t>(clicked.column->band)] = clicked.index;
+    readouts_[clicked.column->reader] = ExpectedReadout(readerBands_[clicked.column->reader]);
 }
 
-void RandomSession::Expect(const platform::Control& clicked) {
-    for (const PaletteRole& role : kPaletteRoles) {
-        if (clicked.Name() != role.name) continue;
-        readerBands_[role.reader][static_cast<std::size_t>(role.band)] = clicked.Index();
-        readouts_[role.reader] = ExpectedReadout(readerBands_[role.reader]);
-    }
+std::string RandomSession::Named(const Swatch& swatch) {
+    return Narrow(swatch.column->name) + "(" + std::to_string(swatch.index) + ")";
 }
 
 std::string RandomSession::ClickSwatch() {
@@ -290,17 +272,16 @@ std::string RandomSession::ClickBox(platform::Control& target) {
     const RECT client = ClientRectOf(target);
     const POINT at{static_cast<LONG>(Below(static_cast<std::uint32_t>(client.right))),
                    static_cast<LONG>(Below(static_cast<std::uint32_t>(client.bottom)))};
-    // Boxes overlap (a Black swatch lies over the bottom of a drawing): the
-    // click belongs to the one on top there, which the window finds.
+    // Boxes overlap (a Black swatch lies over the bottom of a drawing): where
+    // the point lies in a swatch, the click is that swatch's.
     const WindowPoint p = WindowPointOf(target, at);
-    const platform::Control* hit = BoxClickedAt(p.at);
+    const std::optional<Swatch> hit = SwatchClickedAt(p.at);
     Click(p.hwnd, p.at);
     std::string what = "click " + Narrow(target.Name()) + "(" + std::to_string(target.Index()) + ") at " +
                        std::to_string(at.x) + "," + std::to_string(at.y);
-    if (!hit) return what + ", on nothing";
+    if (!hit) return what + ", on no swatch";
     Expect(*hit);
-    if (hit != &target) what += ", on " + Narrow(hit->Name()) + "(" + std::to_string(hit->Index()) + ")";
-    return what;
+    return what + ", on " + Named(*hit);
 }
 
 std::string RandomSession::ClickElsewhere() {
@@ -323,9 +304,9 @@ std::string RandomSession::ClickElsewhere() {
         what = "click the window";
     }
     // A spot of the window may be a swatch: a click there is the swatch's.
-    if (const platform::Control* hit = BoxClickedAt(at)) {
+    if (const std::optional<Swatch> hit = SwatchClickedAt(at)) {
         Expect(*hit);
-        what += ", on " + Narrow(hit->Name()) + "(" + std::to_string(hit->Index()) + ")";
+        what += ", on " + Named(*hit);
     }
     Click(form_.hWnd(), at);
     return what + " at " + std::to_string(at.x) + "," + std::to_string(at.y);
@@ -333,12 +314,8 @@ std::string RandomSession::ClickElsewhere() {
 
 void RandomSession::Calculate() {
     SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0);
-    if (const auto value = platform::TextToDouble(text1_)) {
-        if (const auto bands = writer::BandsForValue(*value)) {
-            writerBands_[0] = bands->first;
-            writerBands_[1] = bands->second;
-            writerBands_[2] = bands->multiplier;
-        }
+    if (const auto value = TypedNumber(text1_)) {
+        if (const auto bands = ExpectedWriterBands(*value)) std::copy(bands->begin(), bands->end(), writerBands_);
     }
     if (selection_ < 0 || selection_ > 7) selection_ = 6;
     writerBands_[3] = kToleranceBand[selection_];

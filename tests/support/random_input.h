@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/colour_table.h"
 #include "ui/form1.h"
 
 namespace testing_gui {
@@ -58,10 +59,9 @@ private:
     std::string ClickElsewhere();
     // A click at a random point of a picture box, and what it changes.
     std::string ClickBox(platform::Control& target);
-    // The box on top whose client area holds a point of the main window.
-    const platform::Control* BoxClickedAt(POINT at) const;
-    // What a click on `clicked` does to the readers: a swatch sets its band.
-    void Expect(const platform::Control& clicked);
+    // What a click on a swatch does to the readers: it sets its band.
+    void Expect(const Swatch& clicked);
+    static std::string Named(const Swatch& swatch);
     void Calculate();
     platform::Control& C(const wchar_t* name) const { return form_.Item(name); }
     std::uint32_t Below(std::uint32_t n) { return rng_() % n; }

@@ -229,7 +229,7 @@ TEST_F(AboutTest, FrameIsGreyAboveAndLeftBlackBelowAndRight) {
     });
 }
 
-TEST_F(AboutTest, MainWindowTakesNoInputWhileOpen) {
+ALONE_TEST_F(AboutTest, MainWindowTakesNoInputWhileOpen) {
     // A real click on the uncovered part of "Calculate" would repaint the
     // writer from the text "100".
     SetWindowTextW(C(L"Text1").hWnd(), L"100");
@@ -241,14 +241,13 @@ TEST_F(AboutTest, MainWindowTakesNoInputWhileOpen) {
         GetWindowRect(C(L"CCal").hWnd(), &button);
         const POINT at{button.left + 4, button.bottom - 4};
         ASSERT_FALSE(PtInRect(&cover, at)) << "the point must be one the About window leaves free";
-        INPUT input[3] = {};
-        for (INPUT& i : input) i.type = INPUT_MOUSE;
-        input[0].mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input[0].mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(3, input, sizeof(INPUT));
+        ASSERT_TRUE(testing_gui::DeclaredAlone()) << "a test that clicks with the real pointer is an ALONE_TEST_F";
+        HWND calculate = C(L"CCal").hWnd();
+        POINT inButton = at;
+        ScreenToClient(calculate, &inButton);
+        ASSERT_TRUE(testing_gui::RealClick(calculate, inButton));
+        // Nothing comes to wait for: a click on a disabled window goes
+        // nowhere. The time it would take to arrive and be handled, then.
         testing_gui::PumpFor(150);
         EXPECT_EQ(C(L"Picture1").BackColor(), band) << "the click reached the main window";
         EXPECT_TRUE(about.IsLoaded());

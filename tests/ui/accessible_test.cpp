@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/colour_code.h"
+#include "support/colour_table.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -180,13 +181,14 @@ void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, 
     if (object == OBJID_CLIENT) focusEvent = child;
 }
 
-TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
+ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     platform::Control& swatch = C(L"Pi", Red);
     const long id = IdOf(swatch);
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
                                          GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, Id(id)), S_OK);
-    testing_gui::PumpFor(30);
+    // The event comes to the hook as a message of this thread.
+    testing_gui::PumpUntil([&] { return focusEvent == id; }, 2000);
     UnhookWinEvent(hook);
     EXPECT_EQ(focusEvent, id) << "the focus event names the box";
     VARIANT focus{};
@@ -198,9 +200,8 @@ TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
 
     ASSERT_EQ(acc->accDoDefaultAction(Id(id)), S_OK);
-    EXPECT_NE(C(L"Picture9").BackColor(), model::kBandColours[Red]) << "posted, not run inside the call";
-    testing_gui::PumpFor(30);
-    EXPECT_EQ(C(L"Picture9").BackColor(), model::kBandColours[Red]);
+    EXPECT_NE(C(L"Picture9").BackColor(), testing_gui::kColour[Red]) << "posted, not run inside the call";
+    EXPECT_TRUE(testing_gui::PumpUntil([&] { return C(L"Picture9").BackColor() == testing_gui::kColour[Red]; }, 2000));
     EXPECT_NE(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
     EXPECT_EQ(acc->accDoDefaultAction(Id(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
 

@@ -118,7 +118,7 @@ TEST_F(DpiTest, WindowAndControlsStandAtTheirScaledPlaces) {
     }
 }
 
-TEST_F(DpiTest, ClicksAtScaledPlacesReadAndWrite) {
+ALONE_TEST_F(DpiTest, ClicksAtScaledPlacesReadAndWrite) {
     PointerClick(C(L"Pict", 1));   // Brown, White, Black, Green
     EXPECT_EQ(testing_gui::WindowText(C(L"Text4").hWnd()), L"19 Ohm   \u00B10.5%");
     testing_gui::SetText(C(L"Text1").hWnd(), L"56");
@@ -227,7 +227,7 @@ protected:
     RECT suggested{};
 };
 
-TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
+ALONE_TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
     const Pixels before = glyph_test::ReadClient(form->hWnd());
     ChangeDpi(144);
     RECT window{};

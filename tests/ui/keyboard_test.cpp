@@ -83,7 +83,7 @@ TEST_F(KeyboardTest, KeysMoveAmongSwatchesAndClickThem) {
     }
 }
 
-TEST_F(KeyboardTest, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
+ALONE_TEST_F(KeyboardTest, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
     platform::Control& swatch = C(L"Pi", Green);
     testing_gui::Click(swatch);
     testing_gui::PumpFor(30);

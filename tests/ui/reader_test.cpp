@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -13,28 +12,16 @@
 #include "model/colour_code.h"
 #include "ui/palettes.h"
 #include "support/colour_table.h"
+#include "support/expected_readout.h"
 #include "support/form_fixture.h"
 
 namespace {
 
+using testing_gui::ExpectedReadout;
 using testing_gui::kColour;
 using testing_gui::PixelAt;
 using testing_gui::WindowText;
 using enum model::ColourIndex;
-
-const wchar_t* ToleranceOf(int index) {
-    switch (index) {
-    case Brown: return L"\u00B11%";
-    case Red: return L"\u00B12%";
-    case Green: return L"\u00B10.5%";
-    case Blue: return L"\u00B10.25%";
-    case Purple: return L"\u00B10.1%";
-    case Gray: return L"\u00B10.05%";
-    case Silver: return L"\u00B110%";
-    case Gold: return L"\u00B15%";
-    default: return L"";
-    }
-}
 
 // A reader's palettes and bands, digits first, then multiplier and tolerance.
 struct ReaderUnderTest {
@@ -58,50 +45,6 @@ const wchar_t* BandOfPalette(const std::wstring& palette) {
         for (std::size_t i = 0; i < r->palettes.size(); ++i)
             if (palette == r->palettes[i]) return r->bands[i];
     return nullptr;
-}
-
-wchar_t UserDecimalSeparator() {
-    wchar_t separator[8] = {};
-    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    return separator[0];
-}
-
-// `units` counted in 10^-decimals, written with the separator, trailing zeros
-// dropped (the separator too when nothing follows it).
-std::wstring Decimal(std::int64_t units, int decimals, wchar_t separator) {
-    std::int64_t scale = 1;
-    for (int i = 0; i < decimals; ++i) scale *= 10;
-    std::wstring fraction = std::to_wstring(units % scale);
-    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), L'0');
-    while (!fraction.empty() && fraction.back() == L'0') fraction.pop_back();
-    std::wstring text = std::to_wstring(units / scale);
-    if (!fraction.empty()) text += separator + fraction;
-    return text;
-}
-
-// What a readout must show for these band colour indexes, worked out in exact
-// hundredths of an ohm.
-std::wstring ExpectedReadout(const std::vector<int>& digits, int multiplier, int tolerance, wchar_t separator) {
-    std::wstring text;
-    std::int64_t number = 0;
-    for (int d : digits) {
-        text += static_cast<wchar_t>(L'0' + d);
-        number = number * 10 + d;
-    }
-    std::int64_t hundredths = number;
-    if (multiplier == Gold) {
-        hundredths *= 10;
-    } else if (multiplier != Silver) {
-        hundredths *= 100;
-        for (int i = 0; i < multiplier; ++i) hundredths *= 10;
-        text.append(static_cast<std::size_t>(multiplier), L'0');
-    }
-    std::wstring value;
-    if (hundredths >= 100'000'000) value = L" " + Decimal(hundredths, 8, L'.') + L"M";
-    else if (hundredths >= 100'000) value = L" " + Decimal(hundredths, 5, L'.') + L"K";
-    else if (multiplier == Gold || multiplier == Silver) value = Decimal(hundredths, 2, separator);
-    else value = text;
-    return value + L" Ohm   " + ToleranceOf(tolerance);
 }
 
 // The examples of the value readout. `localeSeparator`: the value is written
@@ -146,7 +89,7 @@ std::string Describe(const Example& e) {
 
 class ReaderTest : public Form1Test {
 protected:
-    const wchar_t separator_ = UserDecimalSeparator();
+    const wchar_t separator_ = testing_gui::UserDecimalSeparator();
     void ClickSwatch(const wchar_t* palette, int index) {
         platform::Control* swatch = form->Find(palette, index);
         ASSERT_NE(swatch, nullptr) << "no swatch " << index;
@@ -171,14 +114,9 @@ protected:
     // bands stand for (or is still empty before the reader's first click).
     void CheckReader(const ReaderUnderTest& reader, bool clicked, const std::string& context) {
         const std::vector<int> bands = BandIndexes(reader);
-        for (std::size_t i = 0; i < bands.size(); ++i) {
+        for (std::size_t i = 0; i < bands.size(); ++i)
             ASSERT_GE(bands[i], 0) << context << ": band " << i << " holds a colour outside the code";
-            ASSERT_NE(std::find(model::kBandColours.begin(), model::kBandColours.end(), C(reader.bands[i]).BackColor()),
-                      model::kBandColours.end());
-        }
-        const std::vector<int> digits(bands.begin(), bands.end() - 2);
-        const std::wstring expected =
-            clicked ? ExpectedReadout(digits, bands[bands.size() - 2], bands.back(), separator_) : L"";
+        const std::wstring expected = clicked ? ExpectedReadout(bands, separator_) : L"";
         ASSERT_EQ(Readout(reader.readout), expected) << context;
     }
     std::map<std::wstring, std::wstring> Snapshot() {
@@ -200,6 +138,8 @@ TEST_F(ReaderTest, ExamplesReadOutExactly) {
                          L'.', separator_);
         EXPECT_EQ(Readout(e.reader->readout), expected);
         EXPECT_EQ(C(e.reader->readout).Text(), expected);
+        // The rule the sweeps below check every other value by gives the examples too.
+        EXPECT_EQ(ExpectedReadout(e.colours, separator_), expected);
     }
 }
 
@@ -234,7 +174,7 @@ TEST_F(ReaderTest, BrownAndWhiteSwatchesPaintTheTableColours) {
     }
 }
 
-TEST_F(ReaderTest, PointerClickOnASwatchPaintsItsBand) {
+ALONE_TEST_F(ReaderTest, PointerClickOnASwatchPaintsItsBand) {
     PointerClick(C(L"Pi", Orange));
     if (HasFatalFailure()) return;
     EXPECT_EQ(C(L"Picture9").BackColor(), kColour[Orange]);

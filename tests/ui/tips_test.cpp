@@ -17,8 +17,9 @@ using enum model::ColourIndex;
 
 using TipsTest = Form1Test;
 
-TEST_F(TipsTest, OneTooltipWindowMadeAtTheFirstMove) {
+ALONE_TEST_F(TipsTest, OneTooltipWindowMadeAtTheFirstMove) {
     // A window that opens under the cursor gets a move at once: open it away from it.
+    ASSERT_TRUE(testing_gui::DeclaredAlone()) << "a test that moves the real pointer is an ALONE_TEST_F";
     Form1Test::TearDown();
     SetCursorPos(0, 0);
     Form1Test::SetUp();
@@ -92,15 +93,15 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     }
 }
 
-TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
+ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     HWND window = form->hWnd();
     POINT at = Middle(C(L"D", Gold));
     ClientToScreen(window, &at);
-    SetCursorPos(at.x - 40, at.y);
-    testing_gui::PumpFor(100);
-    SetCursorPos(at.x, at.y);
-    ASSERT_TRUE(testing_gui::WaitUntil([&] {
-        testing_gui::PumpFor(20);
+    // Beside the box first, so that the tooltip sees the pointer come to it.
+    MovePointer(POINT{at.x - 40, at.y});
+    MovePointer(at);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(testing_gui::PumpUntil([&] {
         HWND tip = form->TipWindow();
         return tip && IsWindowVisible(tip);
     }, 3000));
@@ -110,11 +111,10 @@ TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     testing_gui::Click(C(L"Pict", Brown));
     RECT readout{};
     GetWindowRect(C(L"Text4").hWnd(), &readout);
-    SetCursorPos(readout.left + 20, readout.top - 30);
-    testing_gui::PumpFor(100);
-    SetCursorPos(readout.left + 20, (readout.top + readout.bottom) / 2);
-    EXPECT_TRUE(testing_gui::WaitUntil([&] {
-        testing_gui::PumpFor(20);
+    MovePointer(POINT{readout.left + 20, readout.top - 30});
+    MovePointer(POINT{readout.left + 20, (readout.top + readout.bottom) / 2});
+    if (HasFatalFailure()) return;
+    EXPECT_TRUE(testing_gui::PumpUntil([&] {
         return testing_gui::WindowText(form->TipWindow()).starts_with(
                    L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1") &&
                IsWindowVisible(form->TipWindow());
@@ -127,11 +127,10 @@ TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     ASSERT_TRUE(IsWindowVisible(form->BalloonWindow()));
     POINT drawing{C(L"Picture6").FormRect().left + 5, C(L"Picture6").FormRect().top + 5};
     ClientToScreen(window, &drawing);
-    SetCursorPos(drawing.x, drawing.y - 40);
-    testing_gui::PumpFor(100);
-    SetCursorPos(drawing.x, drawing.y);
-    EXPECT_TRUE(testing_gui::WaitUntil([&] {
-        testing_gui::PumpFor(20);
+    MovePointer(POINT{drawing.x, drawing.y - 40});
+    MovePointer(drawing);
+    if (HasFatalFailure()) return;
+    EXPECT_TRUE(testing_gui::PumpUntil([&] {
         return testing_gui::WindowText(form->TipWindow()).starts_with(L"Yellow, Purple, Red: 4.7K, cut from 4750") &&
                IsWindowVisible(form->TipWindow());
     }, 3000)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "model/colour_code.h"
 #include "platform/form.h"
 #include "support/colour_table.h"
+#include "support/expected_readout.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -50,8 +52,10 @@ protected:
     void Select(int position) { SendMessageW(C(L"Combo1").hWnd(), CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
     void Press() { SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0); }
     int Position() { return static_cast<int>(SendMessageW(C(L"Combo1").hWnd(), CB_GETCURSEL, 0, 0)); }
-    // The balloon's text while it is shown; "" when it is not.
+    // The balloon's text while it is shown; "" when it is not. The balloon
+    // shows only while the window is the active one.
     std::wstring BalloonText() {
+        if (!testing_gui::DeclaredAlone()) ADD_FAILURE() << "a test that reads the balloon is an ALONE_TEST_F";
         testing_gui::PumpFor(10);
         HWND balloon = form->BalloonWindow();
         return balloon && IsWindowVisible(balloon) ? WindowText(balloon) : L"";
@@ -176,7 +180,7 @@ const Entry kEntries[] = {
     {L"1E400", kUnchanged, 0, 0, kNoNumber},
 };
 
-TEST_F(WriterTest, TypedValuesGiveTheirBands) {
+ALONE_TEST_F(WriterTest, TypedValuesGiveTheirBands) {
     for (const Entry& e : kEntries) {
         const std::wstring text = InUserLocale(e.text);
         SCOPED_TRACE(testing::Message() << "text \"" << std::string(text.begin(), text.end()) << "\"");
@@ -191,6 +195,11 @@ TEST_F(WriterTest, TypedValuesGiveTheirBands) {
         Press();
         if (e.first == kUnchanged) ExpectBands({Red, Red, Black, Silver});
         else ExpectBands({e.first, e.second, e.multiplier, Silver});
+        // The rule the random runs check every other typed value by gives the examples too.
+        const auto number = testing_gui::TypedNumber(text);
+        const auto rule = number ? testing_gui::ExpectedWriterBands(*number) : std::nullopt;
+        if (e.first == kUnchanged) EXPECT_EQ(rule, std::nullopt);
+        else EXPECT_EQ(rule, (std::array<int, 3>{e.first, e.second, e.multiplier}));
         EXPECT_EQ(WindowText(C(L"Text1").hWnd()), text);
         EXPECT_EQ(Position(), 7);
         EXPECT_EQ(BalloonText(), e.balloon ? e.balloon : L"");
@@ -275,7 +284,7 @@ const BoxKeys kBoxKeys[] = {
     {L"Text4", L"91M 5%", 6, {VK_RETURN, VK_UP}, L" 91M Ohm   \u00B15%", {White, Brown, Blue, Gold}},
 };
 
-TEST_F(WriterTest, KeysInTheValueBoxAndTheReadouts) {
+ALONE_TEST_F(WriterTest, KeysInTheValueBoxAndTheReadouts) {
     for (const BoxKeys& k : kBoxKeys) {
         SetUp();
         const std::wstring text = InUserLocale(k.text);
@@ -315,7 +324,7 @@ TEST_F(WriterTest, KeysInTheValueBoxAndTheReadouts) {
     }
 }
 
-TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedOrWritten) {
+ALONE_TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedOrWritten) {
     EXPECT_EQ(form->BalloonWindow(), nullptr) << "made only when first needed";
     const std::function<void()> away[] = {
         [&] { Type(L"abc1"); },
@@ -417,7 +426,7 @@ TEST_F(WriterTest, MouseClickOnTheButtonCalculates) {
     ExpectBands({Orange, Orange, Brown, Red});
 }
 
-TEST_F(WriterTest, PointerClickOnTheButtonCalculates) {
+ALONE_TEST_F(WriterTest, PointerClickOnTheButtonCalculates) {
     Type(L"68000");
     Select(4);
     PointerClick(C(L"CCal"));
@@ -458,7 +467,7 @@ protected:
     }
 };
 
-TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
+ALONE_TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
     const struct {
         const wchar_t* text;
         std::array<int, 4> bands;
