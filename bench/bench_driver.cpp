@@ -439,7 +439,7 @@ void DestroyClickFloor() {
 
 // A click in the middle of a picture box, sent to the window that draws it.
 void ClickCentre(const platform::Control& box) {
-    const RECT r = box.FormClientRect();
+    const RECT r = box.ClientInForm();
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     SendMessageW(box.form().hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(box.form().hWnd(), WM_LBUTTONUP, 0, at);
@@ -500,7 +500,7 @@ bool MeasureWindowBuild(int times) {
 // checked after. Empty when a value was not written.
 std::vector<double> MeasureReadoutEnter(ui::Form1& form, int iterations) {
     HWND readout = form.Item(L"Text3").hWnd();
-    const RECT band = form.Item(L"TT").FormClientRect();
+    const RECT band = form.Item(L"TT").ClientInForm();
     const struct { const wchar_t* typed; const wchar_t* shown; COLORREF first; } kEntries[] = {
         {L"4.75K 1%", L" 4.75K Ohm   \u00B11%", RGB(255, 255, 0)}, {L"100", L"100 Ohm   \u00B11%", RGB(128, 64, 0)}};
     std::vector<double> enter;
@@ -584,7 +584,7 @@ bool MeasureInteraction(int iterations) {
     // "Calculate": 4700 and 1000 in turn (first band Yellow, then Brown), timed
     // from BM_CLICK to the repainted bands; the band's pixel is checked after.
     HWND text1 = form.Item(L"Text1").hWnd(), button = form.Item(L"CCal").hWnd();
-    const RECT band = form.Item(L"Picture1").FormClientRect();   // drawn on the main window
+    const RECT band = form.Item(L"Picture1").ClientInForm();   // drawn on the main window
     const struct { const wchar_t* value; COLORREF first; } kEntries[] = {{L"4700", RGB(255, 255, 0)},
                                                                          {L"1000", RGB(128, 64, 0)}};
     std::vector<double> calculate;

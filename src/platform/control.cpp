@@ -74,7 +74,7 @@ int Control::Dpi() const { return form_.Dpi(); }
 int Control::DroppedHeight() const { return ScalePixels(200, Dpi()); }
 int Control::ToPixels(int twips) const { return TwipsToPixels(twips, Dpi()); }
 
-RECT Control::PixelRect() const {
+RECT Control::OuterInContainer() const {
     if (kind_ == Kind::Line) return {ToPixels(left_), ToPixels(top_), ToPixels(width_), ToPixels(height_)};
     const int x = ToPixels(left_), y = ToPixels(top_);
     return {x, y, x + ToPixels(width_), y + ToPixels(height_)};
@@ -82,26 +82,26 @@ RECT Control::PixelRect() const {
 
 POINT Control::ContainerOrigin() const {
     if (!container_) return {0, 0};
-    const RECT client = container_->FormClientRect();
+    const RECT client = container_->ClientInForm();
     return {client.left, client.top};
 }
 
-RECT Control::FormRect() const {
-    RECT r = PixelRect();
+RECT Control::OuterInForm() const {
+    RECT r = OuterInContainer();
     const POINT origin = ContainerOrigin();
     OffsetRect(&r, origin.x, origin.y);
     return r;
 }
 
-RECT Control::ClientRect() const {
-    const RECT r = PixelRect();
+RECT Control::ClientInSelf() const {
+    const RECT r = OuterInContainer();
     const int edge = 2 * BorderWidth();
     return {0, 0, std::max<int>(r.right - r.left - edge, 0), std::max<int>(r.bottom - r.top - edge, 0)};
 }
 
-RECT Control::FormClientRect() const {
-    const RECT outer = FormRect();
-    const RECT client = ClientRect();
+RECT Control::ClientInForm() const {
+    const RECT outer = OuterInForm();
+    const RECT client = ClientInSelf();
     const int edge = BorderWidth();
     return {outer.left + edge, outer.top + edge, outer.left + edge + client.right, outer.top + edge + client.bottom};
 }
@@ -118,13 +118,13 @@ void Control::Invalidate() const {
         if (container_) container_->Invalidate();
         else InvalidateRect(form, nullptr, FALSE);
     } else {
-        const RECT r = FormRect();
+        const RECT r = OuterInForm();
         InvalidateRect(form, &r, FALSE);
     }
 }
 
 bool Control::ClientHolds(POINT pixel) const {
-    const RECT client = FormClientRect();
+    const RECT client = ClientInForm();
     return PtInRect(&client, pixel) != FALSE;
 }
 
@@ -173,7 +173,7 @@ void Control::CreateWindowOfKind() {
                         (enabled_ ? 0 : WS_DISABLED) | (tab_ >= 0 ? WS_TABSTOP : 0);
     // Child windows all belong to the form, placed where their container is
     // drawn; a list is made at its dropped-down height, its closed one set after.
-    const RECT r = FormRect();
+    const RECT r = OuterInForm();
     const int height = kind_ == Kind::ComboBox ? DroppedHeight() : r.bottom - r.top;
     hwnd_ = CreateWindowExW(made->exStyle, made->windowClass, kind_ == Kind::ComboBox ? nullptr : text_.c_str(), style,
                             r.left, r.top, r.right - r.left, height, form_.hWnd(), nullptr, GetModuleHandleW(nullptr),
@@ -227,7 +227,7 @@ void Control::Rescale(HFONT formFont) {
     if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
     else image_.reset();
     if (hwnd_) {
-        const RECT r = FormRect();
+        const RECT r = OuterInForm();
         const int height = kind_ == Kind::ComboBox ? DroppedHeight() : r.bottom - r.top;
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (kind_ == Kind::ComboBox) FitComboHeight(r.bottom - r.top);
@@ -388,7 +388,7 @@ void Control::SetAutoRedraw(bool on) {
 
 bool Control::HitTest(POINT pixel) const {
     if (kind_ != Kind::Label || !visible_) return false;
-    const RECT r = PixelRect();
+    const RECT r = OuterInContainer();
     return PtInRect(&r, pixel) != FALSE;
 }
 

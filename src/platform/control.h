@@ -78,18 +78,18 @@ public:
     Control* Container() const { return container_; }
     int TabIndex() const { return tab_; }
 
-    // Outer rectangle, twips and pixels, relative to the container's client area.
+    // Position and size in twips, in the container's client area.
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    RECT PixelRect() const;
-    // The same in pixels of the form's client area, and the client area (inside
-    // the border) there.
-    RECT FormRect() const;
-    RECT FormClientRect() const;
-    // Client area size in pixels, as {0, 0, width, height}.
-    RECT ClientRect() const;
+    // Rectangles in pixels, named by the space they are in: ...InContainer
+    // the container's client area, ...InForm the form's client area, ...InSelf
+    // the control's own client area. Outer takes in the border, Client not.
+    RECT OuterInContainer() const;
+    RECT OuterInForm() const;
+    RECT ClientInForm() const;
+    RECT ClientInSelf() const;   // {0, 0, width, height}
     // Whether a point of the form's client area lies in this control's client area.
     bool ClientHolds(POINT pixel) const;
     // Repaints the control's part of the form.

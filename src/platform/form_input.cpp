@@ -111,7 +111,7 @@ Control* Form::BoxAt(POINT pixel, const Control* container) const {
         Control* box = it->get();
         if (box->Container() != container || box->kind() != Kind::PictureBox || !box->Visible() || !box->Enabled())
             continue;
-        const RECT r = box->FormRect();
+        const RECT r = box->OuterInForm();
         if (!PtInRect(&r, pixel)) continue;
         Control* inner = BoxAt(pixel, box);
         return inner ? inner : box;
@@ -153,7 +153,7 @@ void Form::OnRelease(POINT at) {
         return;
     }
     // A box's click is a press and release both on it, as for a button.
-    const RECT client = box->FormClientRect();
+    const RECT client = box->ClientInForm();
     if (box->ClientHolds(at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
 }
 

@@ -30,7 +30,7 @@ void Form::PaintGraphics(HDC dc, const Control* container) const {
     for (const auto& control : controls_) {
         if (control->Container() != container || (control->kind() != Kind::Label && control->kind() != Kind::Line))
             continue;
-        RECT r = control->PixelRect();
+        RECT r = control->OuterInContainer();
         if (control->kind() == Kind::Line) {   // end points, in any order, the last one drawn too
             r = {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right) + 1,
                  std::max(r.top, r.bottom) + 1};
@@ -47,14 +47,14 @@ void Form::PaintBoxes(HDC dc, const Control* container) const {
     // Only the boxes the update reaches: a click repaints one band, not all of them.
     for (const auto& control : controls_) {
         if (control->Container() != container || control->kind() != Kind::PictureBox) continue;
-        const RECT box = control->FormRect();
+        const RECT box = control->OuterInForm();
         if (RectVisible(dc, &box)) control->PaintBox(dc);
     }
 }
 
 void Form::PaintFocusCue(HDC dc) const {
     if (!focusedBox_ || !hasFocus_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
-    RECT inside = focusedBox_->FormClientRect();
+    RECT inside = focusedBox_->ClientInForm();
     SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
     SetBkColor(dc, RGB(255, 255, 255));
     DrawFocusRect(dc, &inside);
@@ -62,7 +62,7 @@ void Form::PaintFocusCue(HDC dc) const {
 
 const Canvas& Control::CurrentImage() const {
     if (!image_) {
-        const RECT client = ClientRect();
+        const RECT client = ClientInSelf();
         image_ = std::make_unique<Canvas>(nullptr, client.right, client.bottom);   // the screen's format
         PaintPicture(image_->get());
         form_.PaintGraphics(image_->get(), this);
@@ -77,7 +77,7 @@ HDC Control::hDC() {
 
 void Control::PaintPicture(HDC dc) const {
     if (!dc) return;
-    const RECT client = ClientRect();
+    const RECT client = ClientInSelf();
     Brush back(CreateSolidBrush(ToColorRef(back_)));
     FillRect(dc, &client, back.get());
     if (picture_) picture_->Draw(dc, 0, 0);
@@ -85,7 +85,7 @@ void Control::PaintPicture(HDC dc) const {
 
 void Control::PaintGraphic(HDC dc) const {
     if (!visible_) return;
-    RECT r = PixelRect();
+    RECT r = OuterInContainer();
     if (kind_ == Kind::Line) {
         Pen pen(CreatePen(PS_SOLID, 1, ToColorRef(fore_)));
         Select selected(dc, pen.get());
@@ -117,14 +117,14 @@ void Control::PaintGraphic(HDC dc) const {
 void Control::PaintBox(HDC dc) const {
     if (kind_ != Kind::PictureBox || !visible_) return;
     const int saved = SaveDC(dc);
-    const RECT outer = FormRect();
+    const RECT outer = OuterInForm();
     IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
     if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
         Brush frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
         FrameRect(dc, &outer, frame.get());
     }
     // What the box holds is cut off at its client area.
-    const RECT client = FormClientRect();
+    const RECT client = ClientInForm();
     IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
     OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
     const Canvas* image = autoRedraw_ ? &CurrentImage() : nullptr;

@@ -366,7 +366,7 @@ struct Accessibility::Object : Forwarding {
         if (control->hWnd()) {
             GetWindowRect(control->hWnd(), &r);
         } else {
-            r = control->FormRect();
+            r = control->OuterInForm();
             MapWindowPoints(form_->form.hWnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
         }
         *x = r.left;

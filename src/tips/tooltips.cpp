@@ -122,7 +122,7 @@ TTTOOLINFOW Tips::BoxTool(std::size_t position) const {
     tool.hwnd = form_.hWnd();
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     tool.uId = position + 1;
-    tool.rect = form_.Controls()[position]->FormClientRect();
+    tool.rect = form_.Controls()[position]->ClientInForm();
     return tool;
 }
 

@@ -117,7 +117,7 @@ TEST_F(GlyphFormTest, GlyphBoxTakesItsSettings) {
 
         // Picture-sized, and its persistent image holds the picture while hidden.
         const Pixels picture = Resource(c.picture);
-        const RECT client = box.ClientRect();
+        const RECT client = box.ClientInSelf();
         EXPECT_EQ(client.right, picture.width);
         EXPECT_EQ(client.bottom, picture.height);
         EXPECT_EQ(Difference(ReadDC(box.hDC(), picture.width, picture.height), picture), "");

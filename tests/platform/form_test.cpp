@@ -85,7 +85,7 @@ TEST_F(FormTest, PictureBoxesAreDrawnByTheFormWithTheirBorders) {
     EXPECT_EQ(testing_gui::PixelAt(form.hWnd(), 29, 15), GetSysColor(COLOR_WINDOWFRAME));
     EXPECT_EQ(testing_gui::PixelAt(form.hWnd(), 11, 11), RGB(255, 0, 0));
     EXPECT_EQ(testing_gui::PixelAt(form.hWnd(), 30, 15), RGB(255, 255, 255));
-    const RECT client = form.Item(L"Box", 0).FormClientRect();
+    const RECT client = form.Item(L"Box", 0).ClientInForm();
     EXPECT_EQ(client.left, 11);
     EXPECT_EQ(client.right - client.left, 18);
     // "Plain" has no border: its colour reaches its edge.

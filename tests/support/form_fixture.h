@@ -75,7 +75,7 @@ protected:
         return info.lpszText ? info.lpszText : L"";
     }
     static POINT Middle(const platform::Control& box) {
-        const RECT r = box.FormClientRect();
+        const RECT r = box.ClientInForm();
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     void MoveOver(POINT at) { SendMessageW(form->hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }

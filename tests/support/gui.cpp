@@ -97,7 +97,7 @@ void Click(HWND hwnd, POINT at) {
 
 WindowPoint WindowPointOf(const platform::Control& control, POINT at) {
     if (control.hWnd()) return {control.hWnd(), at};
-    const RECT client = control.FormClientRect();
+    const RECT client = control.ClientInForm();
     return {control.form().hWnd(), POINT{client.left + at.x, client.top + at.y}};
 }
 
@@ -132,7 +132,7 @@ RECT ClientRectOf(HWND hwnd) {
 
 RECT ClientRectOf(const platform::Control& control) {
     if (control.hWnd()) return ClientRectOf(control.hWnd());
-    return control.ClientRect();
+    return control.ClientInSelf();
 }
 
 int GdiObjectCount() {

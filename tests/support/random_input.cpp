@@ -293,7 +293,7 @@ std::string RandomSession::ClickElsewhere() {
     std::string what;
     if (kind == 1) {
         const platform::Control& label = *labels_[Below(static_cast<std::uint32_t>(labels_.size()))];
-        const RECT r = label.PixelRect();
+        const RECT r = label.OuterInContainer();
         at = {r.left + static_cast<LONG>(Below(static_cast<std::uint32_t>(r.right - r.left))),
               r.top + static_cast<LONG>(Below(static_cast<std::uint32_t>(r.bottom - r.top)))};
         what = "click label " + Narrow(label.Name());

@@ -58,7 +58,7 @@ bool OnFrame(int x, int y) {
 
 std::vector<RECT> LabelRects(ui::Form2& about) {
     std::vector<RECT> rects;
-    for (const LabelRow& row : kLabels) rects.push_back(about.Item(row.name).PixelRect());
+    for (const LabelRow& row : kLabels) rects.push_back(about.Item(row.name).OuterInContainer());
     return rects;
 }
 
@@ -71,8 +71,8 @@ bool OnLabel(const std::vector<RECT>& labels, POINT at) {
 // The picture box's client as far as the window shows it: the box fills the
 // window's client area from its corner.
 Pixels Shown(ui::Form2& about) {
-    EXPECT_EQ(about.Item(L"Picture1").FormClientRect().left, 0);
-    EXPECT_EQ(about.Item(L"Picture1").FormClientRect().top, 0);
+    EXPECT_EQ(about.Item(L"Picture1").ClientInForm().left, 0);
+    EXPECT_EQ(about.Item(L"Picture1").ClientInForm().top, 0);
     HWND window = about.hWnd();
     UpdateWindow(window);
     HDC dc = GetDC(window);
@@ -185,7 +185,7 @@ TEST_F(AboutTest, WhiteTextLiesOnThePictureInsideItsBlock) {
         ASSERT_EQ(picture.height, 338);
         for (const LabelRow& row : kLabels) {
             SCOPED_TRACE(Narrow(row.name));
-            const RECT r = about.Item(row.name).PixelRect();
+            const RECT r = about.Item(row.name).OuterInContainer();
             // Left block beside the frame, right block inside it, both on the
             // part of the picture that the window shows.
             if (row.right) {
@@ -269,7 +269,7 @@ TEST_F(AboutTest, AClickOnThePictureOrTheFrameClosesAClickOnALabelDoesNot) {
         WhileOpen([&](ui::Form2& about) {
             ASSERT_FALSE(OnLabel(LabelRects(about), c.at));
             for (const LabelRow& row : kLabels) {
-                const RECT r = about.Item(row.name).PixelRect();
+                const RECT r = about.Item(row.name).OuterInContainer();
                 Close(about, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
                 EXPECT_TRUE(about.IsLoaded()) << "closed by a click on " << Narrow(row.name);
             }

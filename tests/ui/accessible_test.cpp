@@ -49,7 +49,7 @@ protected:
         if (control.hWnd()) {
             GetWindowRect(control.hWnd(), &expected);
         } else {
-            expected = control.FormRect();
+            expected = control.OuterInForm();
             MapWindowPoints(form->hWnd(), nullptr, reinterpret_cast<POINT*>(&expected), 2);
         }
         long count = 0;
@@ -114,7 +114,7 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
         acc->get_accDefaultAction(Id(id), &action);
         EXPECT_EQ(Take(action), row.action);
         // At the box's screen rectangle, and found at its middle.
-        RECT expected = box.FormRect();
+        RECT expected = box.OuterInForm();
         MapWindowPoints(form->hWnd(), nullptr, reinterpret_cast<POINT*>(&expected), 2);
         long x = 0, y = 0, w = 0, h = 0;
         ASSERT_EQ(acc->accLocation(&x, &y, &w, &h, Id(id)), S_OK);

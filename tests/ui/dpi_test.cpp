@@ -94,7 +94,7 @@ TEST_F(DpiTest, WindowAndControlsStandAtTheirScaledPlaces) {
     };
     for (const auto& p : kPlaces) {
         const platform::Control& c = C(p.name);
-        RECT shown = c.FormRect();
+        RECT shown = c.OuterInForm();
         if (c.hWnd()) {
             GetWindowRect(c.hWnd(), &shown);
             MapWindowPoints(nullptr, form->hWnd(), reinterpret_cast<POINT*>(&shown), 2);
@@ -111,7 +111,7 @@ TEST_F(DpiTest, WindowAndControlsStandAtTheirScaledPlaces) {
     for (const auto& s : kSized) {
         const platform::Control& c = C(s.name);
         const art::Size design = art::DesignSize(s.picture);
-        const RECT r = c.PixelRect();
+        const RECT r = c.OuterInContainer();
         EXPECT_EQ(r.right - r.left, art::Scaled(design.w, dpi)) << Narrow(s.name);
         EXPECT_EQ(r.bottom - r.top, art::Scaled(design.h, dpi)) << Narrow(s.name);
         EXPECT_NEAR(c.Width(), design.w * 15, 1440 / dpi) << Narrow(s.name);
@@ -147,13 +147,13 @@ TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
         // Its bands, and the swatches that stand over its lower edge.
         std::vector<RECT> over;
         for (const auto& c : form->Controls())
-            if (c->kind() == platform::Kind::PictureBox && c.get() != &box) over.push_back(c->FormRect());
-        const RECT area = box.FormClientRect();
+            if (c->kind() == platform::Kind::PictureBox && c.get() != &box) over.push_back(c->OuterInForm());
+        const RECT area = box.ClientInForm();
         EXPECT_EQ(Misses(shown, area, d.picture, dpi, over), 0) << Narrow(d.name);
     }
     // Drawn at scale, not stretched: the ohm sign is black on white to its
     // edges, with no grey between.
-    const RECT ohm = C(L"Picture5").FormClientRect();
+    const RECT ohm = C(L"Picture5").ClientInForm();
     std::set<COLORREF> colours;
     for (int y = ohm.top; y < ohm.bottom; ++y)
         for (int x = ohm.left; x < ohm.right; ++x) colours.insert(shown.at(x, y));
@@ -185,9 +185,9 @@ TEST_F(DpiTest, AboutWindowScalesItsPictureAndLabels) {
     GetClientRect(about.hWnd(), &client);
     EXPECT_EQ(client.right, Px(7110));
     EXPECT_EQ(client.bottom, Px(5040));
-    const RECT picture = about.Item(L"Picture1").PixelRect();
+    const RECT picture = about.Item(L"Picture1").OuterInContainer();
     EXPECT_EQ(Text(picture), Text(RECT{0, 0, art::Scaled(479, dpi), art::Scaled(338, dpi)}));
-    const RECT label = about.Item(L"Label4").PixelRect();   // 14.25 pt bold
+    const RECT label = about.Item(L"Label4").OuterInContainer();   // 14.25 pt bold
     EXPECT_EQ(label.left, Px(480));
     EXPECT_EQ(label.top, Px(4200));
     LOGFONTW font{};
@@ -238,10 +238,10 @@ ALONE_TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
     GetWindowRect(C(L"Text1").hWnd(), &text1);
     MapWindowPoints(nullptr, form->hWnd(), reinterpret_cast<POINT*>(&text1), 2);
     EXPECT_EQ(Text(text1), Text(RECT{24, 630, 24 + 122, 630 + 29}));   // 240, 6300, 1215 x 285 twips
-    const RECT drawing = C(L"Picture12").PixelRect();
+    const RECT drawing = C(L"Picture12").OuterInContainer();
     EXPECT_EQ(Text(drawing), Text(RECT{0, 12, 453, 12 + 140}));
     const Pixels scaled = glyph_test::ReadClient(form->hWnd());
-    EXPECT_EQ(Misses(scaled, C(L"Picture5").FormClientRect(), art::Picture::Ohm, 144), 0);
+    EXPECT_EQ(Misses(scaled, C(L"Picture5").ClientInForm(), art::Picture::Ohm, 144), 0);
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(C(L"CCal").hWnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -16) << "8.25 pt at 144 dpi";

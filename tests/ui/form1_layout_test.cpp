@@ -145,7 +145,7 @@ TEST_F(Form1Test, EveryControlStandsAtItsRectangle) {
             continue;
         }
         EXPECT_EQ(control.Container(), p.parent ? &C(p.parent) : nullptr);
-        EXPECT_TRUE(SameRect(control.FormRect(), expected));
+        EXPECT_TRUE(SameRect(control.OuterInForm(), expected));
         // Within the client area a click at its corner is its own.
         if (expected.bottom < 461)
             EXPECT_EQ(form->BoxAt(POINT{expected.left + 1, expected.top + 1}), &control);
@@ -160,7 +160,7 @@ TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
             if (!swatch) continue;
             const int left = Px(SwatchLeft(column, index));
             const int top = Px(SwatchTop(index));
-            EXPECT_TRUE(SameRect(swatch->FormRect(), RECT{left, top, left + 17, top + 17})) << column.name << index;
+            EXPECT_TRUE(SameRect(swatch->OuterInForm(), RECT{left, top, left + 17, top + 17})) << column.name << index;
             // A one-pixel frame: its left edge, and its colour just inside.
             EXPECT_EQ(PixelAt(form->hWnd(), left, top + 8), GetSysColor(COLOR_WINDOWFRAME)) << column.name << index;
             EXPECT_EQ(PixelAt(form->hWnd(), left + 1, top + 8), ToColorRef(swatch->BackColor())) << column.name << index;

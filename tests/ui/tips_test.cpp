@@ -60,9 +60,9 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     };
     for (const auto& row : rows) {
         const platform::Control& box = C(row.box, row.index);
-        const POINT at = box.kind() == platform::Kind::Label ? POINT{box.PixelRect().left + 2, box.PixelRect().top + 2}
+        const POINT at = box.kind() == platform::Kind::Label ? POINT{box.OuterInContainer().left + 2, box.OuterInContainer().top + 2}
                          : row.box == std::wstring(L"Picture12") || row.box == std::wstring(L"Picture6")
-                             ? POINT{box.FormRect().left + 5, box.FormRect().top + 5}
+                             ? POINT{box.OuterInForm().left + 5, box.OuterInForm().top + 5}
                                                                   : Middle(box);
         EXPECT_EQ(TipAt(at), row.tip) << row.box << " " << row.index;
     }
@@ -76,7 +76,7 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Brown: 1");
     EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1\n" + use);
     // The writer's drawing says which value its bands cut, until they show one whole.
-    const RECT drawing = C(L"Picture6").FormRect();
+    const RECT drawing = C(L"Picture6").OuterInForm();
     const POINT corner{drawing.left + 5, drawing.top + 5};
     const struct {
         const wchar_t* typed;
@@ -125,7 +125,7 @@ ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     SetWindowTextW(C(L"Text1").hWnd(), L"4750");
     PointerClick(C(L"CCal"));
     ASSERT_TRUE(IsWindowVisible(form->BalloonWindow()));
-    POINT drawing{C(L"Picture6").FormRect().left + 5, C(L"Picture6").FormRect().top + 5};
+    POINT drawing{C(L"Picture6").OuterInForm().left + 5, C(L"Picture6").OuterInForm().top + 5};
     ClientToScreen(window, &drawing);
     MovePointer(POINT{drawing.x, drawing.y - 40});
     MovePointer(drawing);
