@@ -61,12 +61,23 @@ protected:
     void ExpectFlat(const char* what, const std::function<void(int times)>& work, int warmUp, int times) {
         work(warmUp);
         if (HasFatalFailure()) return;
-        const Figures before = Measure();
+        Figures before = Measure();
         ASSERT_GT(before.gdiObjects, 0) << "the GDI handle table could not be read";
         ASSERT_GT(before.privateBytes, 0) << "the process reports no private bytes";
         work(times);
         if (HasFatalFailure()) return;
-        const Figures after = Measure();
+        Figures after = Measure();
+        // Something the system makes once and keeps (a tip shown while the
+        // pointer rests on the window, a cache filled) can come during the
+        // first batch; a leak grows again with the next. A batch that grew
+        // is followed by one more, which must leave everything as it found it.
+        if (after.gdiObjects != before.gdiObjects || after.windows != before.windows) {
+            std::cout << what << ": grew in the first batch, measured again" << std::endl;
+            before = after;
+            work(times);
+            if (HasFatalFailure()) return;
+            after = Measure();
+        }
         std::cout << what << " x" << times << ": GDI objects " << before.gdiObjects << " -> " << after.gdiObjects
                   << ", windows " << before.windows << " -> " << after.windows << ", private bytes "
                   << before.privateBytes << " -> " << after.privateBytes << " ("
