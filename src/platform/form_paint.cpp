@@ -17,8 +17,7 @@ void Form::Paint() {
 void Form::PaintSurface(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    Brush back(CreateSolidBrush(ToColorRef(def_.back)));
-    FillRect(dc, &client, back.get());
+    FillSolid(dc, client, ToColorRef(def_.back));
     PaintGraphics(dc, nullptr);
     PaintBoxes(dc, nullptr);
     PaintFocusCue(dc);
@@ -78,8 +77,7 @@ HDC Control::hDC() {
 void Control::PaintPicture(HDC dc) const {
     if (!dc) return;
     const RECT client = ClientInSelf();
-    Brush back(CreateSolidBrush(ToColorRef(back_)));
-    FillRect(dc, &client, back.get());
+    FillSolid(dc, client, ToColorRef(back_));
     if (picture_) picture_->Draw(dc, 0, 0);
 }
 
@@ -120,8 +118,7 @@ void Control::PaintBox(HDC dc) const {
     const RECT outer = OuterInForm();
     IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
     if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
-        Brush frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
-        FrameRect(dc, &outer, frame.get());
+        FrameRect(dc, &outer, GetSysColorBrush(COLOR_WINDOWFRAME));
     }
     // What the box holds is cut off at its client area.
     const RECT client = ClientInForm();
