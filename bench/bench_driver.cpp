@@ -21,8 +21,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <cwctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/form.h"
@@ -277,24 +279,30 @@ double FileMiB(const std::wstring& path) {
     return double((ULONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow) / (1024.0 * 1024.0);
 }
 
+// Starts the programs in turn, `runs` times each after one unmeasured start
+// of each that fills the file cache, so any drift of the machine touches all
+// of them alike. Each program's starts; none when a start failed.
+std::vector<std::vector<Start>> StartInTurn(const std::vector<Program>& programs, int runs) {
+    std::vector<std::vector<Start>> starts(programs.size());
+    for (int run = -1; run < runs; ++run)
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            Start start;
+            if (!StartOnce(programs[i], start)) return {};
+            if (run >= 0) starts[i].push_back(start);
+        }
+    return starts;
+}
+
 bool MeasureStartUp(int runs) {
-    const Program programs[] = {
+    const std::vector<Program> programs = {
         {"empty_window.exe (floor)", Beside(L"empty_window.exe"), EmptyWindowPainted},
         {"controls_floor.exe", Beside(L"controls_floor.exe"), ControlsFloorPainted},
         {"bandora.exe", Beside(L"bandora.exe"), BandoraPainted},
         {"notepad.exe (Wine's)", WindowsFile(L"notepad.exe"), NotepadPainted},
     };
     enum { kEmpty, kControls, kBandora, kNotepad, kCount };
-    std::vector<Start> starts[kCount];
-    // One unmeasured start each fills the file cache; then the programs take
-    // turns, so any drift of the machine touches all of them alike.
-    for (int run = -1; run < runs; ++run) {
-        for (int i = 0; i < kCount; ++i) {
-            Start start;
-            if (!StartOnce(programs[i], start)) return false;
-            if (run >= 0) starts[i].push_back(start);
-        }
-    }
+    const std::vector<std::vector<Start>> starts = StartInTurn(programs, runs);
+    if (starts.empty()) return false;
 
     auto column = [&](int i, double Start::*field) {
         std::vector<double> v;
@@ -341,8 +349,7 @@ bool MeasureStartUp(int runs) {
 }
 
 // Builds of the program side by side: each named file (beside the driver)
-// and the controls floor start in turn, 41 times each by default, so any
-// drift of the machine touches them alike. For measuring what a start-up
+// and the controls floor start in turn (StartInTurn). For measuring what a start-up
 // mechanism saves: the first file is the build with it, the others without.
 bool MeasureVariants(const std::vector<std::wstring>& files, int runs) {
     std::vector<Program> programs = {{"controls_floor.exe", Beside(L"controls_floor.exe"), ControlsFloorPainted}};
@@ -351,13 +358,8 @@ bool MeasureVariants(const std::vector<std::wstring>& files, int runs) {
         names[i] = std::string(files[i].begin(), files[i].end());
         programs.push_back({names[i].c_str(), Beside(files[i].c_str()), BandoraPainted});
     }
-    std::vector<std::vector<Start>> starts(programs.size());
-    for (int run = -1; run < runs; ++run)
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            Start start;
-            if (!StartOnce(programs[i], start)) return false;
-            if (run >= 0) starts[i].push_back(start);
-        }
+    const std::vector<std::vector<Start>> starts = StartInTurn(programs, runs);
+    if (starts.empty()) return false;
     std::printf("Start-up at %d dpi, %d runs each, first complete paint (ms) and private memory (MiB)\n", ScreenDpi(), runs);
     std::printf("  %-28s %8s %8s %8s %8s %12s %12s\n", "program", "p10", "median", "p90", "USS", "median/1st", "p90/1st");
     std::vector<double> medians, p90s;
@@ -661,6 +663,15 @@ struct TimedStart {
             if (m.key == key) return m.ms;
         return NAN;
     }
+    // The moments whose key begins with `prefix`, before the moment `stop`.
+    double CountBefore(const std::string& prefix, const std::string& stop) const {
+        int count = 0;
+        for (const Moment& m : moments) {
+            if (m.key == stop) break;
+            if (m.key.rfind(prefix, 0) == 0) ++count;
+        }
+        return double(count);
+    }
     int Count(const std::string& label) const {
         int n = 0;
         for (const Moment& m : moments)
@@ -847,22 +858,8 @@ bool MeasureTimeline(int runs) {
     };
     for (const Phase& p : phases)
         printRow(p.name, [&](const TimedStart& s) { return s.At(p.to) - (p.from.empty() ? 0.0 : s.At(p.from)); });
-    printRow("(DIB sections made before first paint)", [](const TimedStart& s) {
-        int count = 0;
-        for (const Moment& m : s.moments) {
-            if (m.key == "paint") break;
-            if (m.key.rfind("DIB", 0) == 0) ++count;
-        }
-        return double(count);
-    });
-    printRow("(messages taken before first idle)", [](const TimedStart& s) {
-        int count = 0;
-        for (const Moment& m : s.moments) {
-            if (m.key == "idle#0") break;
-            if (m.key.rfind("message#", 0) == 0) ++count;
-        }
-        return double(count);
-    });
+    printRow("(DIB sections made before first paint)", [](const TimedStart& s) { return s.CountBefore("DIB", "paint"); });
+    printRow("(messages taken before first idle)", [](const TimedStart& s) { return s.CountBefore("message#", "idle#0"); });
     printRow("(form paints before seen complete)", [](const TimedStart& s) {
         int count = 0;
         for (const Moment& m : s.moments) {
@@ -914,41 +911,35 @@ bool MeasureTimeline(int runs) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--timeline") == 0) {
-        timeBeginPeriod(1);
-        const bool ok = MeasureTimeline(argc > 2 ? std::max(1, std::atoi(argv[2])) : 41);
-        timeEndPeriod(1);
-        std::fflush(stdout);
-        return ok ? 0 : 1;
-    }
-    if (argc > 2 && std::strcmp(argv[1], "--variants") == 0) {   // --variants RUNS FILE...
-        std::vector<std::wstring> files;
-        for (int i = 3; i < argc; ++i) files.emplace_back(argv[i], argv[i] + std::strlen(argv[i]));
-        timeBeginPeriod(1);
-        const bool ok = MeasureVariants(files, std::max(1, std::atoi(argv[2])));
-        timeEndPeriod(1);
-        std::fflush(stdout);
-        return ok ? 0 : 1;
-    }
-    if (argc > 1 && std::strcmp(argv[1], "--interaction-only") == 0) {   // the clicks and keys alone
-        timeBeginPeriod(1);
-        const bool ok = MeasureInteraction(1000);
-        timeEndPeriod(1);
-        std::fflush(stdout);
-        return ok ? 0 : 1;
-    }
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 41;
-    if (argc > 2 && std::strcmp(argv[2], "--start-up-only") == 0) {   // another dpi: the start-up table alone
-        std::printf("Bandora start-up at %d dpi\n\n", ScreenDpi());
-        return MeasureStartUp(runs) ? 0 : 1;
-    }
+// A measurement with the system timer at one millisecond, its table written
+// out at once; the exit code of the driver.
+int Measured(const std::function<bool()>& measure) {
     timeBeginPeriod(1);
-    std::printf("Bandora benchmarks\n\n");
-    const bool ok = MeasureStartUp(runs) && MeasureWindowBuild(21) && MeasureInteraction(1000);
+    const bool ok = measure();
     timeEndPeriod(1);
     std::fflush(stdout);
     return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto arg = [&](int i) { return argc > i ? std::string_view(argv[i]) : std::string_view(); };
+    const auto number = [&](int i) { return argc > i ? std::max(1, std::atoi(argv[i])) : 41; };
+    if (arg(1) == "--timeline") return Measured([&] { return MeasureTimeline(number(2)); });
+    if (arg(1) == "--interaction-only") return Measured([] { return MeasureInteraction(1000); });   // clicks and keys alone
+    if (arg(1) == "--variants") {   // --variants RUNS FILE...
+        std::vector<std::wstring> files;
+        for (int i = 3; i < argc; ++i) files.emplace_back(argv[i], argv[i] + std::strlen(argv[i]));
+        return Measured([&] { return MeasureVariants(files, number(2)); });
+    }
+    const int runs = number(1);
+    if (arg(2) == "--start-up-only") {   // another dpi: the start-up table alone
+        std::printf("Bandora start-up at %d dpi\n\n", ScreenDpi());
+        return MeasureStartUp(runs) ? 0 : 1;
+    }
+    return Measured([&] {
+        std::printf("Bandora benchmarks\n\n");
+        return MeasureStartUp(runs) && MeasureWindowBuild(21) && MeasureInteraction(1000);
+    });
 }

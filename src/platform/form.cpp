@@ -219,7 +219,6 @@ void Form::OnNcDestroy() {
     hwnd_ = nullptr;
     lastFocus_ = nullptr;
     hasFocus_ = false;
-    activated_ = false;
     font_.reset();
     SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
 }

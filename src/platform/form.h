@@ -189,7 +189,6 @@ private:
     // WM_SETFOCUS and WM_KILLFOCUS rather than asked (WINE.md, 1).
     bool hasFocus_ = false;
     WORD uiState_ = 0;
-    bool activated_ = false;   // the window has been activated once
     std::vector<FormExtension*> extensions_;
 };
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-
 namespace platform {
 
 void Form::Tab(HWND from, bool backwards) {
@@ -161,11 +160,9 @@ bool Form::OnActivate(bool active) {
     // The first activation comes while the window is being shown: it is on
     // the screen, still empty, and the rest of showing it (the focus moving
     // in, which starts the input method, and the controls' frames) comes
-    // before the first WM_PAINT would. Painted here, it shows finished at once.
-    if (active && !activated_) {
-        activated_ = true;
-        UpdateWindow(hwnd_);
-    }
+    // before the first WM_PAINT would. Painted here, it shows finished at
+    // once; at a later activation UpdateWindow paints only what is invalid.
+    if (active) UpdateWindow(hwnd_);
     // Keep the focused control across a switch to another window and back.
     if (!active) {
         HWND focus = GetFocus();

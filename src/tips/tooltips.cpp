@@ -7,13 +7,28 @@ namespace tips {
 using platform::Control;
 using platform::Kind;
 
+bool TooltipWindow::Make(const platform::Form& form, DWORD styles) {
+    if (hwnd_) return true;
+    hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | styles,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hWnd(), nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    return hwnd_ != nullptr;
+}
+
+void TooltipWindow::Destroy() {
+    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+}
+
+void TooltipWindow::SetWidth(const platform::Form& form, int designPixels) const {
+    if (hwnd_) SendMessageW(hwnd_, TTM_SETMAXTIPWIDTH, 0, platform::ScalePixels(designPixels, form.Dpi()));
+}
+
 Balloon::Balloon(platform::Form& form) : form_(form) { form.Extend(*this); }
 
-Balloon::~Balloon() { Destroy(); }
-
 void Balloon::Destroy() {
-    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
-    tip_ = target_ = nullptr;
+    tip_.Destroy();
+    target_ = nullptr;
     shown_ = false;
 }
 
@@ -28,20 +43,15 @@ TTTOOLINFOW Balloon::Tool() {
 }
 
 bool Balloon::Create() {
-    if (tip_) return true;
-    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                           WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, form_.hWnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!tip_) return false;
+    if (tip_.get()) return true;
+    if (!tip_.Make(form_, TTS_BALLOON)) return false;
     TTTOOLINFOW tool = Tool();
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     OnRescaled();
     return true;
 }
 
-void Balloon::OnRescaled() {
-    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, platform::ScalePixels(400, form_.Dpi()));   // one sentence on a line or two
-}
+void Balloon::OnRescaled() { tip_.SetWidth(form_, 400); }   // one sentence on a line or two
 
 void Balloon::Show(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
     const HWND target = at.hWnd();
@@ -50,20 +60,20 @@ void Balloon::Show(const Control& at, const std::wstring& title, const std::wstr
     text_ = text;
     title_ = title;
     TTTOOLINFOW tool = Tool();
-    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETTITLEW, icon == BalloonIcon::Warning ? TTI_WARNING : TTI_INFO,
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_SETTITLEW, icon == BalloonIcon::Warning ? TTI_WARNING : TTI_INFO,
                  reinterpret_cast<LPARAM>(title_.c_str()));
     RECT r{};
     GetWindowRect(target, &r);
-    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((r.left + r.right) / 2, r.bottom));
-    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM((r.left + r.right) / 2, r.bottom));
+    SendMessageW(tip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     shown_ = true;
 }
 
 void Balloon::Hide() {
-    if (!tip_ || !shown_) return;
+    if (!shown_) return;
     TTTOOLINFOW tool = Tool();
-    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     shown_ = false;
 }
 
@@ -92,11 +102,8 @@ bool Balloon::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
 }
 
 void Tips::Create() {
-    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_.hWnd(), nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-    if (!tip_) return;
-    SetWidth();
+    if (!tip_.Make(form_, 0)) return;
+    tip_.SetWidth(form_, 320);   // several lines rather than one long one
     const auto& controls = form_.Controls();
     // The tooltip takes the first of its tools that holds the mouse: the
     // boxes on top come first, so a band's tip wins over its drawing's.
@@ -112,7 +119,7 @@ void Tips::Create() {
         } else if (control.kind() != Kind::PictureBox) {
             continue;
         }
-        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -126,36 +133,25 @@ TTTOOLINFOW Tips::BoxTool(std::size_t position) const {
     return tool;
 }
 
-void Tips::SetWidth() {
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, platform::ScalePixels(320, form_.Dpi()));   // several lines rather than one long one
-}
-
 void Tips::OnRescaled() {
-    if (!tip_) return;
-    SetWidth();
+    if (!tip_.get()) return;
+    tip_.SetWidth(form_, 320);
     // A box that has no tool is not found: the tooltip ignores it.
     for (std::size_t i = 0; i < form_.Controls().size(); ++i) {
         if (form_.Controls()[i]->hWnd()) continue;
         TTTOOLINFOW tool = BoxTool(i);
-        SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
-Tips::~Tips() { Destroy(); }
-
-void Tips::Destroy() {
-    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
-    tip_ = nullptr;
-}
-
 void Tips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (!tip_) return;
+    if (!tip_.get()) return;
     // The message's own time and place, not GetCursorPos: that asks the
     // window server, at every mouse message.
     const DWORD at = GetMessagePos();
     MSG message{window, msg, wp, lp, static_cast<DWORD>(GetMessageTime()),
                 {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}};
-    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+    SendMessageW(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 const Control* Tips::ControlOf(HWND window, UINT_PTR id) const {
@@ -175,14 +171,15 @@ void Tips::GiveText(NMTTDISPINFOW& info) {
 bool Tips::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
         // Made at the first move over the form, long after it is painted.
-        if (!tip_ && msg == WM_MOUSEMOVE && form_.hWnd()) Create();
+        if (!tip_.get() && msg == WM_MOUSEMOVE && form_.hWnd()) Create();
         Relay(window, msg, wp, lp);
         return false;
     }
     if (window != form_.hWnd()) return false;
-    if (msg == WM_DESTROY) Destroy();
+    if (msg == WM_DESTROY) tip_.Destroy();
     const auto* header = reinterpret_cast<const NMHDR*>(lp);
-    if (msg != WM_NOTIFY || !tip_ || header->hwndFrom != tip_ || header->code != TTN_GETDISPINFOW) return false;
+    if (msg != WM_NOTIFY || !tip_.get() || header->hwndFrom != tip_.get() || header->code != TTN_GETDISPINFOW)
+        return false;
     GiveText(*reinterpret_cast<NMTTDISPINFOW*>(lp));
     result = 0;
     return true;

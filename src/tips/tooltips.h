@@ -17,6 +17,27 @@ namespace tips {
 // information icon for what was done but needs saying.
 enum class BalloonIcon { Warning, Information };
 
+// A tooltip window over a form, made when it is first needed and destroyed
+// with its owner object or with the form's window, whichever goes first.
+class TooltipWindow {
+public:
+    TooltipWindow() = default;
+    ~TooltipWindow() { Destroy(); }
+    TooltipWindow(const TooltipWindow&) = delete;
+    TooltipWindow& operator=(const TooltipWindow&) = delete;
+
+    // Made over `form`'s window, topmost, with `styles` beside the ones every
+    // tip of the form has; false when it cannot be made.
+    bool Make(const platform::Form& form, DWORD styles);
+    void Destroy();
+    // Its lines wrap at `designPixels` (at 96 dpi), scaled to the form's dpi.
+    void SetWidth(const platform::Form& form, int designPixels) const;
+    HWND get() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
 // A balloon pointing at a control window: a tracking tooltip of our own
 // rather than the edit's EM_SHOWBALLOONTIP (platform/WINE.md, 6). It goes
 // when hidden, at a mouse press anywhere but on the control it points at,
@@ -24,7 +45,6 @@ enum class BalloonIcon { Warning, Information };
 class Balloon : public platform::FormExtension {
 public:
     explicit Balloon(platform::Form& form);
-    ~Balloon();
     Balloon(const Balloon&) = delete;
     Balloon& operator=(const Balloon&) = delete;
 
@@ -33,7 +53,7 @@ public:
               BalloonIcon icon = BalloonIcon::Warning);
     void Hide();
     // Its window, once it has first shown; nullptr before.
-    HWND hWnd() const { return tip_; }
+    HWND hWnd() const { return tip_.get(); }
 
     bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnRescaled() override;
@@ -44,7 +64,7 @@ private:
     void Destroy();
 
     platform::Form& form_;
-    HWND tip_ = nullptr;
+    TooltipWindow tip_;
     HWND target_ = nullptr;   // the window it points at, or last pointed at
     std::wstring text_;
     std::wstring title_;
@@ -56,19 +76,17 @@ private:
 class Tips : public platform::FormExtension {
 public:
     Tips(platform::Form& form, const words::Teller& teller) : form_(form), teller_(teller) { form.Extend(*this); }
-    ~Tips();
     Tips(const Tips&) = delete;
     Tips& operator=(const Tips&) = delete;
 
     // The tooltip window once the mouse has been over the form; nullptr before.
-    HWND hWnd() const { return tip_; }
+    HWND hWnd() const { return tip_.get(); }
 
     bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnRescaled() override;
 
 private:
     void Create();
-    void Destroy();
     // Hands the tooltip a mouse message of the form's window or of a control window.
     void Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     // TTN_GETDISPINFOW from the tooltip: fills in the tip of its tool.
@@ -77,11 +95,10 @@ private:
     const platform::Control* ControlOf(HWND window, UINT_PTR id) const;
     // A box's tool covers its client area: neighbouring swatches share a border line.
     TTTOOLINFOW BoxTool(std::size_t position) const;
-    void SetWidth();
 
     platform::Form& form_;
     const words::Teller& teller_;
-    HWND tip_ = nullptr;
+    TooltipWindow tip_;
     std::wstring text_;   // the last tip given, alive while the tooltip shows it
 };
 

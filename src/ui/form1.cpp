@@ -82,14 +82,6 @@ Form1::BandControls Form1::FindBands(const Reader& bands) const {
     return found;
 }
 
-const Form1::BandControls& Form1::BandsOf(const Reader& bands) const {
-    return &bands == &kWriter ? writer_ : readers_[static_cast<std::size_t>(&bands - kReaders.data())];
-}
-
-Form1::BandControls& Form1::BandsOf(const Reader& bands) {
-    return const_cast<BandControls&>(static_cast<const Form1&>(*this).BandsOf(bands));
-}
-
 void Form1::CAb_Click() {
     if (!about_) about_ = std::make_unique<Form2>();
     about_->ShowModal(*this);

@@ -102,8 +102,6 @@ private:
         bool read = false;   // the readout has been written from the bands
     };
     BandControls FindBands(const Reader& bands) const;
-    BandControls& BandsOf(const Reader& bands);
-    const BandControls& BandsOf(const Reader& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
     // "" for a colour outside the table. The readouts, the series notes and
     // the bands' tips and names all read the bands through it.
@@ -114,6 +112,9 @@ private:
     // (empty before a reader's first click). None for every other control.
     std::optional<std::wstring> SeriesNoteOf(const platform::Control& control) const;
     void PaintSwatchBand(PaletteId palette, const short& index);
+    bool IsReadout(const platform::Control& control) const {
+        return &control == readers_[0].readout || &control == readers_[1].readout;
+    }
     // The palette and colour of a swatch; none for any other control.
     std::optional<SwatchAt> SwatchOf(const platform::Control& control) const;
     // Sets a band's colour from a colour index text; false if the index has no colour.

@@ -42,7 +42,7 @@ reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
-    BandControls& bands = BandsOf(*reader);
+    BandControls& bands = readers_[static_cast<std::size_t>(reader - kReaders.data())];
     // Each band's colour to its index (Rang2), then value and tolerance text.
     bands.read = true;
     bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));

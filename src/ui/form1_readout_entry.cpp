@@ -31,12 +31,6 @@ std::wstring OfferedTolerances() {
     return L"Tolerance bands carry " + list;
 }
 
-std::wstring DigitsText(const std::vector<int>& digits) {
-    std::wstring text;
-    for (int d : digits) text += static_cast<wchar_t>(L'0' + d);
-    return text;
-}
-
 }  // namespace
 
 bool Form1::OnReadoutKey(std::size_t reader, UINT key) {
@@ -67,10 +61,8 @@ void Form1::WriteReader(std::size_t reader) {
         return;
     }
     PaintReader(reader, *entry.bands);
-    if (entry.cut)
-        ShowCut(*bands.readout, writer::CutSentence(DigitsText(entry.bands->digits),
-                                                    model::MultiplierPower(entry.bands->multiplier), bands.digitCount,
-                                                    entry.typed.ohms, kPlatformNumbers, separator));
+    if (const std::wstring cut = writer::CutNote(entry, kPlatformNumbers, separator); !cut.empty())
+        ShowCut(*bands.readout, cut);
 }
 
 void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) {
@@ -85,7 +77,8 @@ void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) 
 
 void Form1::RestoreReadout(std::size_t reader) {
     const BandControls& bands = readers_[reader];
-    bands.readout->SetText(bands.read ? reader::ReadoutText(BandIndexes(bands), kPlatformNumbers) : std::wstring());
+    if (bands.read) RRang(kReaders[reader].selector);
+    else bands.readout->SetText(std::wstring());
     bands.readout->MoveCaretToEnd();
 }
 

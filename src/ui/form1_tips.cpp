@@ -67,13 +67,9 @@ std::wstring PlaceOf(BandRole role, int number) {
     return std::wstring();
 }
 
-std::wstring Joined(const std::wstring& a, const std::wstring& b) {
-    return a.empty() ? b : b.empty() ? a : a + L", " + b;
-}
-
-// One line under another; either may be empty.
-std::wstring Lined(const std::wstring& a, const std::wstring& b) {
-    return a.empty() ? b : b.empty() ? a : a + L"\n" + b;
+// a, then b after `separator`; either may be empty.
+std::wstring Joined(const std::wstring& a, const std::wstring& b, const wchar_t* separator = L", ") {
+    return a.empty() ? b : b.empty() ? a : a + separator + b;
 }
 
 // The colour index a legend swatch stands for: P1 Black .. P12 Gold; -1 for
@@ -131,14 +127,11 @@ words::ControlWords Form1::Words(const platform::Control& control) const {
         if (name != named.control) continue;
         // The readouts and the writer's drawing tell whether their value is a
         // standard one; their words change with every click.
-        // A readout is typed in as well: its tip and help say how.
-        const bool readout = name == L"Text3" || name == L"Text4";
-        const std::wstring help = readout ? kReadoutUse : L"";
-        if (const auto note = SeriesNoteOf(control)) {
-            const std::wstring tip = readout ? Lined(*note, help) : *note;
-            return {tip, named.name, *note, false, help};
-        }
-        return {readout ? help : L"", named.name, named.description, false, help};
+        // A readout is typed in as well: its tip, under the note, and its
+        // help say how.
+        const std::wstring help = IsReadout(control) ? kReadoutUse : L"";
+        const auto note = SeriesNoteOf(control);
+        return {Joined(note.value_or(L""), help, L"\n"), named.name, note ? *note : named.description, false, help};
     }
     return {};
 }

@@ -62,7 +62,7 @@ void Form1::CCal_Click() {
 
 void Form1::OnChange(platform::Control& control) {
     // The text the balloon spoke of is being mended or rewritten.
-    if (&control == valueBox_ || &control == readers_[0].readout || &control == readers_[1].readout) balloon_.Hide();
+    if (&control == valueBox_ || IsReadout(control)) balloon_.Hide();
 }
 
 }  // namespace ui

@@ -19,36 +19,39 @@ std::wstring CountText(int count) {
     return count >= 0 && count <= 20 ? kWords[count] : model::IntText(count);
 }
 
-std::wstring Plain(const Decimal& value, std::wstring_view separator) {
-    return reader::PlainDigitsText(value.digits, value.exponent, separator);
-}
-
 // Whether the five-band reader shows the value with nothing cut.
-bool FiveBandsShowWhole(const Decimal& value) {
-    const ReaderEntry entry = ReaderEntryFor(Plain(value, L"."), 3, L".");
-    return entry.bands && !entry.cut;
-}
+bool FiveBandsShowWhole(const Decimal& value) { return value.digits.size() <= 3 && ReaderBandsFor(value, 3); }
 
-}  // namespace
-
-std::wstring CutSentence(std::wstring shown, int power, int digitBands, const Decimal& value,
-                         const reader::NumberTexts& numbers, std::wstring_view separator) {
-    // The digits from the first band's place to the value's last one.
-    const int needed = power + digitBands - 1 - (value.exponent - static_cast<int>(value.digits.size()) + 1) + 1;
-    const std::wstring plain = Plain(value, separator);
-    std::wstring note = L"The bands show " + reader::QuotedValueText(std::move(shown), power, numbers) + L": " +
-                        CountText(digitBands + 2) + L" bands carry " + CountText(digitBands) + L" digits, and " +
+// The note on `shown` bands, which carry fewer digits than the `needed` of `value`.
+std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& value, const reader::NumberTexts& numbers,
+                         std::wstring_view separator) {
+    const int digitBands = static_cast<int>(shown.digits.size());
+    std::wstring digits;
+    for (int d : shown.digits) digits += static_cast<wchar_t>(L'0' + d);
+    const std::wstring plain = reader::PlainDigitsText(value.digits, value.exponent, separator);
+    std::wstring note = L"The bands show " +
+                        reader::QuotedValueText(std::move(digits), model::MultiplierPower(shown.multiplier), numbers) +
+                        L": " + CountText(digitBands + 2) + L" bands carry " + CountText(digitBands) + L" digits, and " +
                         plain + L" needs " + CountText(needed) + L".";
     if (digitBands == 2 && needed == 3 && FiveBandsShowWhole(value))
         note += L" Type " + plain + L" in the five-band readout and press Enter to see its five bands.";
     return note;
 }
 
+}  // namespace
+
 std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstring_view separator) {
     const std::optional<Bands> bands = BandsForValue(ohms);
-    if (!bands || DigitsNeeded(ohms) <= 2) return {};
-    std::wstring digits{static_cast<wchar_t>(L'0' + bands->first), static_cast<wchar_t>(L'0' + bands->second)};
-    return CutSentence(std::move(digits), model::MultiplierPower(bands->multiplier), 2, ShortestDecimal(ohms), numbers,
+    const int needed = DigitsNeeded(ohms);
+    if (!bands || needed <= 2) return {};
+    return CutSentence(ReaderBands{{bands->first, bands->second}, bands->multiplier}, needed, ShortestDecimal(ohms),
+                       numbers, separator);
+}
+
+std::wstring CutNote(const ReaderEntry& entry, const reader::NumberTexts& numbers, std::wstring_view separator) {
+    if (!entry.bands || !entry.cut) return {};
+    // The first band holds the first significant digit: every digit is needed.
+    return CutSentence(*entry.bands, static_cast<int>(entry.typed.ohms.digits.size()), entry.typed.ohms, numbers,
                        separator);
 }
 

@@ -6,21 +6,24 @@
 #include <string_view>
 
 #include "reader/readout.h"
-#include "writer/shortest_decimal.h"
+#include "writer/readout_entry.h"
 
 namespace writer {
 
 // "The bands show 4.7K: four bands carry two digits, and 4750 needs three."
-// The bands' value (`shown` digits x 10^`power`) is written as the readout
-// writes it, the value plainly with `separator` for the decimal point. When
-// four bands cut a value that the five-band reader shows whole, the note
-// says where to see its five bands: "... Type 4750 in the five-band readout
-// and press Enter to see its five bands."
-std::wstring CutSentence(std::wstring shown, int power, int digitBands, const Decimal& value,
-                         const reader::NumberTexts& numbers, std::wstring_view separator);
+// The bands' value is written as the readout writes it, the value plainly
+// with `separator` for the decimal point. When four bands cut a value that
+// the five-band reader shows whole, the note says where to see its five
+// bands: "... Type 4750 in the five-band readout and press Enter to see its
+// five bands."
 
 // The four-band writer's note for a value in ohms. Empty when its bands show
 // the value exactly, and for a value they cannot show at all.
 std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstring_view separator);
+
+// A reader's note for the value typed in its readout: "The bands show 4.75K:
+// five bands carry three digits, and 4751 needs four." Empty when its bands
+// show the value whole, and when there are none.
+std::wstring CutNote(const ReaderEntry& entry, const reader::NumberTexts& numbers, std::wstring_view separator);
 
 }  // namespace writer

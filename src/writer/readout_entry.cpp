@@ -4,6 +4,7 @@
 
 #include "model/colour_code.h"
 #include "model/int_text.h"
+#include "reader/readout.h"
 
 namespace writer {
 
@@ -127,15 +128,23 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
 }
 
 int ToleranceBandFor(const Decimal& percent) {
-    for (int index = 0; index < model::kColourCount; ++index) {
-        const std::wstring band = model::Tolerance(model::IntText(index));
-        if (band.empty()) continue;
-        const auto carried = ParseTypedValue(L"0 " + band, L".");   // "±5%" read as typed text
-        if (carried && carried->percent && carried->percent->digits == percent.digits &&
-            carried->percent->exponent == percent.exponent)
-            return index;
-    }
+    // The tolerance written as the bands' texts are: "±0.5%" for 0.50 or .5.
+    if (percent.digits.empty()) return -1;
+    const std::wstring text = L"\u00B1" + reader::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
+    for (int index = 0; index < model::kColourCount; ++index)
+        if (model::Tolerance(model::IntText(index)) == text) return index;
     return -1;
+}
+
+std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, int digitBands) {
+    // The first digit band holds the first significant digit (never Black).
+    const int power = ohms.exponent - (digitBands - 1);
+    if (ohms.digits.empty() || power < kFinestPower || power > kCoarsestPower) return std::nullopt;
+    ReaderBands bands;
+    for (int i = 0; i < digitBands; ++i)
+        bands.digits.push_back(i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0);
+    bands.multiplier = model::MultiplierBand(power);
+    return bands;
 }
 
 ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator) {
@@ -143,23 +152,17 @@ ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_
     const std::optional<TypedValue> typed = ParseTypedValue(text, separator);
     if (!typed) return entry;
     entry.typed = *typed;
-    const Decimal& ohms = typed->ohms;
-    // The first digit band holds the first significant digit (never Black).
-    const int power = ohms.exponent - (digitBands - 1);
-    if (ohms.digits.empty() || typed->negative || power < kFinestPower || power > kCoarsestPower) {
+    std::optional<ReaderBands> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, digitBands);
+    if (!bands) {
         entry.error = EntryError::OutOfRange;
         return entry;
     }
-    ReaderBands bands;
-    if (typed->percent && (bands.tolerance = ToleranceBandFor(*typed->percent)) < 0) {
+    if (typed->percent && (bands->tolerance = ToleranceBandFor(*typed->percent)) < 0) {
         entry.error = EntryError::NoSuchTolerance;
         return entry;
     }
-    for (int i = 0; i < digitBands; ++i)
-        bands.digits.push_back(i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0);
-    bands.multiplier = model::MultiplierBand(power);
-    entry.cut = static_cast<int>(ohms.digits.size()) > digitBands;
-    entry.bands = bands;
+    entry.cut = static_cast<int>(typed->ohms.digits.size()) > digitBands;
+    entry.bands = std::move(bands);
     return entry;
 }
 

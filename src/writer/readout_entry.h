@@ -48,6 +48,9 @@ struct ReaderEntry {
     TypedValue typed;
 };
 ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator);
+// The digit and multiplier bands for a positive value, its digits cut to the
+// reader's; none outside the reader's range.
+std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, int digitBands);
 
 // The colour index of the tolerance band that carries `percent`; -1 for a
 // tolerance no band carries.
