@@ -7,11 +7,13 @@
 //   bench_driver [runs [--start-up-only]]
 //                            (default 41; bandora.exe, empty_window.exe and
 //                             controls_floor.exe are looked for beside this program)
-//   bench_driver --timeline [runs]
+//   bench_driver --timeline [runs [--floor]]
 //                            the start-up's timeline: bandora_timeline.exe (the
 //                            program with its start-up marks) in turn with
 //                            controls_floor.exe; the marks put on this process's
-//                            clock, phase by phase, fast starts beside slow ones
+//                            clock, phase by phase, fast starts beside slow ones;
+//                            with --floor, the floor's own marked build
+//                            (controls_floor_timeline.exe) in Bandora's place
 #include <windows.h>
 #include <mmsystem.h>
 #include <psapi.h>
@@ -100,9 +102,38 @@ bool ScreenPixelIs(HWND window, int x, int y, COLORREF colour) {
 
 struct Probe { int x, y; COLORREF colour; };
 
+// Both windows hold the six standard controls at the same places, each a
+// window of its own that paints after its parent: a first paint is complete
+// only when every one of them is on the screen too. Each edit box's sunken
+// edge (its inner line, one pixel in from the box's corner at any dpi), the
+// drop-down list's arrow, and the push buttons' faces (a glyph button's face
+// reaches the screen in the same copy as its glyph).
+bool StandardControlsPainted(HWND window) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), edge = GetSysColor(COLOR_3DDKSHADOW);
+    static HDC screen = GetDC(nullptr);
+    for (const POINT corner : {POINT{120, 3960}, POINT{4680, 3960}, POINT{240, 6300}}) {   // twips
+        POINT at{MulDiv(corner.x, ScreenDpi(), 1440) + 1, MulDiv(corner.y, ScreenDpi(), 1440) + 1};
+        ClientToScreen(window, &at);
+        if (GetPixel(screen, at.x, at.y) != edge) return false;
+    }
+    const Probe faces[] = {{195, 430, face}, {213, 413, face}, {294, 441, face}, {533, 437, face}};
+    for (const Probe& p : faces)
+        if (!ScreenPixelIs(window, p.x, p.y, p.colour)) return false;
+    return true;
+}
+
+// The controls, painted last, are looked at first: until they are on the
+// screen a poll reads one pixel, and the polling disturbs the program watched
+// as little as it can.
+bool ControlsFloorPainted(HWND window) {   // white surface, every control drawn
+    return StandardControlsPainted(window) && ScreenPixelIs(window, 2, 2, RGB(255, 255, 255)) &&
+           ScreenPixelIs(window, 602, 458, RGB(255, 255, 255));
+}
+
 // The final look of each program at a few client points spread over its window;
 // all must be on the screen for the first paint to count as complete.
 bool BandoraPainted(HWND window) {
+    if (!StandardControlsPainted(window)) return false;
     static const Probe kProbes[] = {
         {123, 340, RGB(255, 255, 0)},    // writer, first band Yellow (from "4700")
         {155, 340, RGB(255, 0, 0)},      // writer, multiplier band Red
@@ -131,11 +162,6 @@ bool EmptyWindowPainted(HWND window) {
     return AllWhite(window, client);
 }
 
-bool ControlsFloorPainted(HWND window) {   // white surface, both buttons drawn
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    return ScreenPixelIs(window, 2, 2, RGB(255, 255, 255)) && ScreenPixelIs(window, 602, 458, RGB(255, 255, 255)) &&
-           ScreenPixelIs(window, 213, 413, face) && ScreenPixelIs(window, 533, 437, face);
-}
 
 bool NotepadPainted(HWND window) {   // its edit area, white
     HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
@@ -223,6 +249,8 @@ double PrivateMiB(const std::wstring& program, const std::vector<std::wstring>& 
     return kib / 1024.0;
 }
 
+constexpr DWORD kSettleMs = 300;
+
 // Starts the program, polls every millisecond for its window and its final
 // pixels, reads its memory (or, without `readMemory`, only lets `lingerMs`
 // pass), then closes it and waits for it to end.
@@ -270,6 +298,10 @@ bool StartOnce(const Program& program, Start& out, bool readMemory = true, DWORD
     }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    // A Wine process is still being torn down (its Linux process, its X
+    // windows) after it has ended for Windows: the next start waits for a
+    // quiet machine, as a user's start would find it.
+    Sleep(kSettleMs);
     return painted;
 }
 
@@ -634,7 +666,7 @@ bool MeasureInteraction(int iterations) {
 // ---- the start-up's timeline -------------------------------------------------
 
 // bandora_timeline.exe is the program with its start-up marks compiled in
-// (src/platform/timeline.h): it writes them, label and performance counter,
+// (bench/timeline/), and so is controls_floor_timeline.exe: each writes them, label and performance counter,
 // to the file named by BANDORA_TIMELINE_FILE when it ends. The counter is one
 // clock for all processes under Wine, so the marks and this process's own
 // observations (window visible, first complete paint on the screen) share
@@ -764,8 +796,10 @@ void PrintSideBySide(const std::vector<const TimedStart*>& shown) {
     }
 }
 
-bool MeasureTimeline(int runs) {
-    const Program bandora{"bandora_timeline.exe", Beside(L"bandora_timeline.exe"), BandoraPainted};
+bool MeasureTimeline(int runs, bool markedFloor) {
+    const Program bandora = markedFloor ? Program{"controls_floor_timeline.exe", Beside(L"controls_floor_timeline.exe"),
+                                                  ControlsFloorPainted}
+                                        : Program{"bandora_timeline.exe", Beside(L"bandora_timeline.exe"), BandoraPainted};
     const Program floor{"controls_floor.exe", Beside(L"controls_floor.exe"), ControlsFloorPainted};
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -784,7 +818,7 @@ bool MeasureTimeline(int runs) {
         TimedStart timed;
         if (!StartOnce(bandora, timed.outside, false, 600)) return false;
         if (!ReadMarks(marksFile, timed.outside.created, timed)) {
-            std::fprintf(stderr, "bandora_timeline.exe wrote no marks to %ls\n", marksFile.c_str());
+            std::fprintf(stderr, "%s wrote no marks to %ls\n", bandora.name, marksFile.c_str());
             return false;
         }
         Start start;
@@ -885,7 +919,7 @@ bool MeasureTimeline(int runs) {
     const auto fShown = column(floors, [](const Start& s) { return s.shownMs; });
     const auto fPainted = column(floors, [](const Start& s) { return s.paintedMs; });
     std::printf("\nSeen from outside (ms since CreateProcess): p10 median p90\n");
-    std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", "bandora_timeline.exe",
+    std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", markedFloor ? "floor, marked" : "bandora_timeline.exe",
                 Percentile(bShown, 0.1), Median(bShown), Percentile(bShown, 0.9), Percentile(bPainted, 0.1),
                 Median(bPainted), Percentile(bPainted, 0.9));
     std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", "controls_floor.exe",
@@ -926,7 +960,7 @@ int Measured(const std::function<bool()>& measure) {
 int main(int argc, char** argv) {
     const auto arg = [&](int i) { return argc > i ? std::string_view(argv[i]) : std::string_view(); };
     const auto number = [&](int i) { return argc > i ? std::max(1, std::atoi(argv[i])) : 41; };
-    if (arg(1) == "--timeline") return Measured([&] { return MeasureTimeline(number(2)); });
+    if (arg(1) == "--timeline") return Measured([&] { return MeasureTimeline(number(2), arg(3) == "--floor"); });
     if (arg(1) == "--interaction-only") return Measured([] { return MeasureInteraction(1000); });   // clicks and keys alone
     if (arg(1) == "--variants") {   // --variants RUNS FILE...
         std::vector<std::wstring> files;

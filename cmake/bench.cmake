@@ -31,3 +31,11 @@ target_compile_options(bandora_timeline PRIVATE -Wall -Wextra ${BANDORA_PROGRAM_
 target_link_libraries(bandora_timeline PRIVATE bandora_logic bandora_art user32 gdi32 comctl32 uuid)
 target_link_options(bandora_timeline PRIVATE -municode -Wl,--no-insert-timestamp -Wl,--stack,16777216)
 add_dependencies(bench_driver bandora_timeline)
+
+# The controls floor with the same marks, for its phases beside Bandora's
+# (--timeline RUNS --floor).
+add_executable(controls_floor_timeline WIN32 EXCLUDE_FROM_ALL bench/controls_floor.cpp bench/controls_floor.rc
+  bench/timeline/marked_calls.cpp)
+target_compile_options(controls_floor_timeline PRIVATE -include ${CMAKE_SOURCE_DIR}/bench/timeline/marked_calls.h)
+target_link_options(controls_floor_timeline PRIVATE -municode)
+add_dependencies(bench_driver controls_floor_timeline)

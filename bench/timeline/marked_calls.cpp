@@ -89,6 +89,10 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
 
 }  // namespace timeline
 
+// The first of the program's static constructors: the loader's work (the
+// imported libraries mapped and started) is over; the C runtime's starts.
+__attribute__((constructor(101))) static void MarkStaticStart() { timeline::Record("static constructors", -1); }
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command, int show) {
     timeline::Record("wWinMain", -1);
     const int exitCode = BandoraMain(instance, previous, command, show);
