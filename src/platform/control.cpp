@@ -42,6 +42,7 @@ Control::Control(Form& form, const ControlDef& def, Control* container)
       fore_(def.fore), text_(def.text ? def.text : L""), pictureId_(def.picture), flags_(def.flags), tab_(def.tab),
       visible_(!(def.flags & kHidden)), enabled_(!(def.flags & kDisabled)),
       autoSize_(def.flags & kAutoSize) {
+    if (container_) container_->holdsControls_ = true;
     if (pictureId_) picture_ = LoadPicture(form_.Def().pictures, pictureId_, Dpi());
     if (def.font) {
         fontPoints_ = def.font->points;

@@ -193,6 +193,7 @@ private:
     bool visible_;
     bool enabled_;
     bool autoSize_;
+    bool holdsControls_ = false;   // some control has this one as its container
     int scaleMode_ = kTwips;
     LOGFONTW font_{};
     double fontPoints_ = 0;

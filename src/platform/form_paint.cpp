@@ -114,12 +114,18 @@ void Control::PaintGraphic(HDC dc) const {
 
 void Control::PaintBox(HDC dc) const {
     if (kind_ != Kind::PictureBox || !visible_) return;
-    const int saved = SaveDC(dc);
     const RECT outer = OuterInForm();
-    IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
     if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
         FrameRect(dc, &outer, GetSysColorBrush(COLOR_WINDOWFRAME));
     }
+    // Most boxes are a colour and nothing else (the bands, the swatches):
+    // their fill needs none of the clipping and origin their contents would.
+    if (!picture_ && !autoRedraw_ && !holdsControls_) {
+        FillSolid(dc, ClientInForm(), ToColorRef(back_));
+        return;
+    }
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, outer.left, outer.top, outer.right, outer.bottom);
     // What the box holds is cut off at its client area.
     const RECT client = ClientInForm();
     IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
