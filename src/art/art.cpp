@@ -249,19 +249,39 @@ Size DesignSize(Picture picture) { return Find(picture).size; }
 
 int Scaled(int designPixels, int dpi) { return (designPixels * dpi + 48) / 96; }
 
-Image Draw(Picture picture, int dpi) {
+Size SizeAt(Picture picture, int dpi) {
+    const Size design = DesignSize(picture);
+    return {Scaled(design.w, dpi), Scaled(design.h, dpi)};
+}
+
+namespace {
+
+// Hands `put` each pixel's index and colour, row by row from the top.
+template <typename Put>
+void EachPixel(Picture picture, int dpi, Put put) {
     const Entry& e = Find(picture);
-    Image img;
-    img.w = Scaled(e.size.w, dpi);
-    img.h = Scaled(e.size.h, dpi);
-    img.px.resize(std::size_t(img.w) * img.h);
+    const Size size = SizeAt(picture, dpi);
     // The design point of a pixel's centre; at 96 dpi exactly the pixel's own number.
     auto design = [dpi](int device) { return (device + 0.5) * 96.0 / dpi - 0.5; };
-    for (int y = 0; y < img.h; ++y) {
+    for (int y = 0; y < size.h; ++y) {
         const double v = design(y);
-        for (int x = 0; x < img.w; ++x) img.px[std::size_t(y) * img.w + x] = e.colour(design(x), v);
+        for (int x = 0; x < size.w; ++x) put(std::size_t(y) * size.w + x, e.colour(design(x), v));
     }
+}
+
+}  // namespace
+
+Image Draw(Picture picture, int dpi) {
+    const Size size = SizeAt(picture, dpi);
+    Image img{size.w, size.h, std::vector<Rgb>(std::size_t(size.w) * size.h)};
+    EachPixel(picture, dpi, [&](std::size_t i, Rgb c) { img.px[i] = c; });
     return img;
+}
+
+void DrawPacked(Picture picture, int dpi, std::uint32_t* pixels) {
+    EachPixel(picture, dpi, [&](std::size_t i, Rgb c) {
+        pixels[i] = std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
+    });
 }
 
 }  // namespace art

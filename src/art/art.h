@@ -31,7 +31,13 @@ struct Size {
 Size DesignSize(Picture picture);
 // A design length at `dpi`, rounded to the nearest pixel (halves up).
 int Scaled(int designPixels, int dpi);
-// The picture at `dpi`: DesignSize scaled, every pixel evaluated afresh.
+// The picture's size at `dpi`: DesignSize scaled.
+Size SizeAt(Picture picture, int dpi);
+// The picture at `dpi`: SizeAt pixels, every one evaluated afresh.
 Image Draw(Picture picture, int dpi);
+// The same pixels written as 0x00RRGGBB, rows from the top, to `pixels`
+// (SizeAt's width times height of them): the screen's own format, with no
+// image in between.
+void DrawPacked(Picture picture, int dpi, std::uint32_t* pixels);
 
 }  // namespace art

@@ -40,7 +40,7 @@ struct FormDef {
     FontDef font;
     int icon;                        // icon resource, 0 for none
     StartPosition start;
-    PictureDrawer pictures = nullptr;   // draws the pictures its controls show
+    PictureDrawer pictures{};   // draws the pictures its controls show
 };
 
 class Form {

@@ -4,20 +4,18 @@
 #include <map>
 #include <tuple>
 
-#include <algorithm>
-
 #include "platform/gdi.h"
 
 namespace platform {
 namespace {
 
 // A picture in the screen's own format, so that every repaint is a plain copy.
-HBITMAP BitmapOf(const PictureImage& image) {
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return nullptr;
+HBITMAP BitmapOf(PictureDrawer drawer, int id, int dpi) {
+    const SIZE size = drawer.size(id, dpi);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
     void* bits = nullptr;
-    HBITMAP bitmap = MakeDib(image.width, image.height, &bits);
-    if (bitmap) std::copy(image.pixels.begin(), image.pixels.end(), static_cast<std::uint32_t*>(bits));
+    HBITMAP bitmap = MakeDib(size.cx, size.cy, &bits);
+    if (bitmap) drawer.draw(id, dpi, static_cast<std::uint32_t*>(bits));
     return bitmap;
 }
 
@@ -41,13 +39,13 @@ void Picture::Draw(HDC dc, int x, int y) const {
     BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
 }
 
-std::shared_ptr<Picture> LoadPicture(PictureDrawer draw, int id, int dpi) {
-    if (!draw) return nullptr;
+std::shared_ptr<Picture> LoadPicture(PictureDrawer drawer, int id, int dpi) {
+    if (!drawer.size || !drawer.draw) return nullptr;
     // Weak entries: a picture lives while some control shows it.
-    static std::map<std::tuple<PictureDrawer, int, int>, std::weak_ptr<Picture>> cache;
-    auto& entry = cache[{draw, id, dpi}];
+    static std::map<std::tuple<void (*)(int, int, std::uint32_t*), int, int>, std::weak_ptr<Picture>> cache;
+    auto& entry = cache[{drawer.draw, id, dpi}];
     if (auto shared = entry.lock()) return shared;
-    HBITMAP bitmap = BitmapOf(draw(id, dpi));
+    HBITMAP bitmap = BitmapOf(drawer, id, dpi);
     if (!bitmap) return nullptr;
     auto picture = std::make_shared<Picture>(bitmap);
     entry = picture;

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace platform {
 
@@ -26,15 +25,13 @@ private:
     int height_ = 0;
 };
 
-// A picture as the program draws it: 0x00RRGGBB pixels, row by row from the top.
-struct PictureImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
+// What draws the program's pictures, handed down by the program: the size
+// of picture `id` at `dpi` (empty for an id it does not know), and its pixels,
+// 0x00RRGGBB row by row from the top, written straight into the bitmap.
+struct PictureDrawer {
+    SIZE (*size)(int id, int dpi) = nullptr;
+    void (*draw)(int id, int dpi, std::uint32_t* pixels) = nullptr;
 };
-// What draws the program's pictures, handed down by the program: picture `id`
-// at `dpi`, or an empty image for an id it does not know.
-using PictureDrawer = PictureImage (*)(int id, int dpi);
 
 // Picture `id` as `draw` draws it for `dpi`; nullptr for an unknown id.
 std::shared_ptr<Picture> LoadPicture(PictureDrawer draw, int id, int dpi);

@@ -114,7 +114,7 @@ platform::FormDef Form1Def() {
             {L"Tahoma", 8.25, FW_NORMAL, ANSI_CHARSET},
             IDI_BANDORA,
             platform::StartPosition::CenterScreen,
-            DrawPicture};
+            kPictures};
 }
 
 std::vector<ControlDef> Form1Layout() {

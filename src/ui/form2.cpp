@@ -46,7 +46,7 @@ const ControlDef kRows[] = {
 
 platform::FormDef Form2Def() {
     return {kWebAddress, 7110, 5040, WS_POPUP | WS_CLIPCHILDREN, platform::kButtonFace,
-            {L"Tahoma", 8.25, FW_NORMAL, ARABIC_CHARSET}, 0, platform::StartPosition::CenterOwner, DrawPicture};
+            {L"Tahoma", 8.25, FW_NORMAL, ARABIC_CHARSET}, 0, platform::StartPosition::CenterOwner, kPictures};
 }
 
 std::vector<ControlDef> Form2Layout() { return {std::begin(kRows), std::end(kRows)}; }

@@ -3,15 +3,24 @@
 #include "art/art.h"
 
 namespace ui {
+namespace {
 
-platform::PictureImage DrawPicture(int id, int dpi) {
-    if (id < static_cast<int>(art::Picture::Resistor) || id > static_cast<int>(art::Picture::About)) return {};
-    const art::Image drawn = art::Draw(static_cast<art::Picture>(id), dpi);
-    platform::PictureImage image{drawn.w, drawn.h, {}};
-    image.pixels.reserve(drawn.px.size());
-    for (const art::Rgb c : drawn.px)
-        image.pixels.push_back(std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b);
-    return image;
+bool Known(int id) {
+    return id >= static_cast<int>(art::Picture::Resistor) && id <= static_cast<int>(art::Picture::About);
 }
+
+SIZE PictureSize(int id, int dpi) {
+    if (!Known(id)) return {0, 0};
+    const art::Size size = art::SizeAt(static_cast<art::Picture>(id), dpi);
+    return {size.w, size.h};
+}
+
+void DrawPicture(int id, int dpi, std::uint32_t* pixels) {
+    if (Known(id)) art::DrawPacked(static_cast<art::Picture>(id), dpi, pixels);
+}
+
+}  // namespace
+
+const platform::PictureDrawer kPictures{PictureSize, DrawPicture};
 
 }  // namespace ui

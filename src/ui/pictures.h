@@ -5,7 +5,8 @@
 
 namespace ui {
 
-// Picture `id` (an art::Picture) at `dpi`; an empty image for any other id.
-platform::PictureImage DrawPicture(int id, int dpi);
+// The drawings of art for the forms: picture `id` is an art::Picture; any
+// other id has no size and is not drawn.
+extern const platform::PictureDrawer kPictures;
 
 }  // namespace ui

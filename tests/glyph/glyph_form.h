@@ -59,7 +59,7 @@ class GlyphFormTest : public ::testing::Test {
 protected:
     GlyphFormTest()
         : form({L"Glyph buttons", 3300, 720 * 9 + 240, WS_OVERLAPPED | WS_CAPTION, 0xFFFFFF, kFormFont, 0,
-                platform::StartPosition::CenterScreen, ui::DrawPicture},
+                platform::StartPosition::CenterScreen, ui::kPictures},
                GlyphFormLayout()) {}
     void SetUp() override {
         HDC screen = GetDC(nullptr);

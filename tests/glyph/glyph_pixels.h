@@ -84,7 +84,7 @@ inline Pixels PaintedBy(WNDPROC proc, HWND hwnd) {
 
 // A picture of the program as drawn at `dpi`, as its pixels.
 inline Pixels Resource(int id, int dpi = 96) {
-    const auto picture = platform::LoadPicture(ui::DrawPicture, id, dpi);
+    const auto picture = platform::LoadPicture(ui::kPictures, id, dpi);
     if (!picture) return {};
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, picture->bitmap());
