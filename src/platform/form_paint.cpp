@@ -62,7 +62,7 @@ void Form::PaintFocusCue(HDC dc) const {
 const Canvas& Control::CurrentImage() const {
     if (!image_) {
         const RECT client = ClientInSelf();
-        image_ = std::make_unique<Canvas>(nullptr, client.right, client.bottom);   // the screen's format
+        image_ = std::make_unique<Canvas>(client.right, client.bottom);
         PaintPicture(image_->get());
         form_.PaintGraphics(image_->get(), this);
     }

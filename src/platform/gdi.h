@@ -91,17 +91,14 @@ inline HBITMAP MakeDib(int width, int height, void** bits = nullptr) {
 }
 
 // A memory DC with a bitmap of its own selected into it: an image drawn off
-// the screen. Empty (no DC) when either cannot be had. The bitmap is
-// compatible with `compatible`; without one it is a DIB of the screen's
-// format (WINE.md, 7).
+// the screen. Empty (no DC) when either cannot be had. The bitmap is a DIB of
+// the screen's format, made and drawn without asking the display anything
+// (WINE.md, 7), and copied to the screen as it is on any 32-bit display.
 class Canvas {
 public:
-    Canvas(HDC compatible, int width, int height)
-        : width_(width), height_(height), dc_(CreateCompatibleDC(compatible)),
-          bitmap_([&] {
-              const int w = width > 0 ? width : 1, h = height > 0 ? height : 1;
-              return compatible ? CreateCompatibleBitmap(compatible, w, h) : MakeDib(w, h);
-          }()) {
+    Canvas(int width, int height)
+        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)),
+          bitmap_(MakeDib(width > 0 ? width : 1, height > 0 ? height : 1)) {
         if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
     }
     ~Canvas() {
@@ -129,7 +126,7 @@ template <typename Paint>
 void PaintOffscreen(HDC target, const RECT& area, Paint paint) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;
-    Canvas canvas(target, width, height);
+    Canvas canvas(width, height);
     if (!canvas) {
         paint(target);
         return;
