@@ -374,7 +374,7 @@ bool MeasureStartUp(int runs) {
     std::printf("Memory after start-up (MiB, median of %d), and file size (MiB)\n", runs);
     std::printf("  %-26s %16s %14s %10s\n", "program", "peak working set", "private (USS)", "file size");
     for (int i = 0; i < kCount; ++i)
-        std::printf("  %-26s %16.1f %14.1f %10.2f\n", programs[i].name, Median(column(i, &Start::peakWorkingSetMiB)),
+        std::printf("  %-26s %16.1f %14.2f %10.2f\n", programs[i].name, Median(column(i, &Start::peakWorkingSetMiB)),
                     Median(column(i, &Start::privateMiB)), FileMiB(programs[i].path));
     std::printf("\n");
     return true;
