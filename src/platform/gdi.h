@@ -91,14 +91,16 @@ inline HBITMAP MakeDib(int width, int height, void** bits = nullptr) {
 }
 
 // A memory DC with a bitmap of its own selected into it: an image drawn off
-// the screen. Empty (no DC) when either cannot be had. The bitmap is a DIB of
-// the screen's format, made and drawn without asking the display anything
-// (WINE.md, 7), and copied to the screen as it is on any 32-bit display.
+// the screen. Empty (no DC) when either cannot be had. The bitmap is a plain
+// 32-bit one, the format of every display Windows 7 to 11 composes, made
+// without asking the display anything (WINE.md, 7) and copied to the screen
+// as it is; being no DIB section, it takes no view of its own in the address
+// space, however often a paint makes one.
 class Canvas {
 public:
     Canvas(int width, int height)
         : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)),
-          bitmap_(MakeDib(width > 0 ? width : 1, height > 0 ? height : 1)) {
+          bitmap_(CreateBitmap(width > 0 ? width : 1, height > 0 ? height : 1, 1, 32, nullptr)) {
         if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
     }
     ~Canvas() {
