@@ -91,13 +91,17 @@ int ScreenDpi() {
     return dpi;
 }
 
-// A screen pixel at a client point given in 96-dpi pixels: what the user
-// sees, whichever process drew it.
-bool ScreenPixelIs(HWND window, int x, int y, COLORREF colour) {
+// The screen pixel at a point of the window's client area, in its own
+// pixels: what the user sees, whichever process drew it.
+bool DevicePixelIs(HWND window, POINT at, COLORREF colour) {
     static HDC screen = GetDC(nullptr);
-    POINT at{MulDiv(x, ScreenDpi(), 96), MulDiv(y, ScreenDpi(), 96)};
     ClientToScreen(window, &at);
     return GetPixel(screen, at.x, at.y) == colour;
+}
+
+// The same at a client point given in 96-dpi pixels.
+bool ScreenPixelIs(HWND window, int x, int y, COLORREF colour) {
+    return DevicePixelIs(window, {MulDiv(x, ScreenDpi(), 96), MulDiv(y, ScreenDpi(), 96)}, colour);
 }
 
 struct Probe { int x, y; COLORREF colour; };
@@ -110,12 +114,10 @@ struct Probe { int x, y; COLORREF colour; };
 // reaches the screen in the same copy as its glyph).
 bool StandardControlsPainted(HWND window) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE), edge = GetSysColor(COLOR_3DDKSHADOW);
-    static HDC screen = GetDC(nullptr);
-    for (const POINT corner : {POINT{120, 3960}, POINT{4680, 3960}, POINT{240, 6300}}) {   // twips
-        POINT at{MulDiv(corner.x, ScreenDpi(), 1440) + 1, MulDiv(corner.y, ScreenDpi(), 1440) + 1};
-        ClientToScreen(window, &at);
-        if (GetPixel(screen, at.x, at.y) != edge) return false;
-    }
+    for (const POINT corner : {POINT{120, 3960}, POINT{4680, 3960}, POINT{240, 6300}})   // twips
+        if (!DevicePixelIs(window, {MulDiv(corner.x, ScreenDpi(), 1440) + 1, MulDiv(corner.y, ScreenDpi(), 1440) + 1},
+                           edge))
+            return false;
     const Probe faces[] = {{195, 430, face}, {213, 413, face}, {294, 441, face}, {533, 437, face}};
     for (const Probe& p : faces)
         if (!ScreenPixelIs(window, p.x, p.y, p.colour)) return false;
@@ -161,7 +163,6 @@ bool EmptyWindowPainted(HWND window) {
     GetClientRect(window, &client);
     return AllWhite(window, client);
 }
-
 
 bool NotepadPainted(HWND window) {   // its edit area, white
     HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
@@ -498,9 +499,6 @@ void Settle(int ms) {
     }
 }
 
-// The main window built in this process, split into its steps: the first time
-// also pays for fonts, artwork and window classes; the later ones show what
-// the window itself costs, apart from starting a process.
 // Everything the main window draws itself (its surface, labels, lines and
 // boxes), drawn again into an off-screen image as a full repaint would draw
 // it: after a restore, or when another window moved off it.
@@ -521,6 +519,9 @@ bool MeasureFullRepaint(int times) {
     return true;
 }
 
+// The main window built in this process, split into its steps: the first time
+// also pays for fonts, artwork and window classes; the later ones show what
+// the window itself costs, apart from starting a process.
 bool MeasureWindowBuild(int times) {
     std::vector<double> load, show, total;
     for (int i = 0; i < times; ++i) {
@@ -686,8 +687,8 @@ bool MeasureInteraction(int iterations) {
 // ---- the start-up's timeline -------------------------------------------------
 
 // bandora_timeline.exe is the program with its start-up marks compiled in
-// (bench/timeline/), and so is controls_floor_timeline.exe: each writes them, label and performance counter,
-// to the file named by BANDORA_TIMELINE_FILE when it ends. The counter is one
+// (bench/timeline/), and so is controls_floor_timeline.exe: each writes them,
+// label and performance counter, to the file named by BANDORA_TIMELINE_FILE when it ends. The counter is one
 // clock for all processes under Wine, so the marks and this process's own
 // observations (window visible, first complete paint on the screen) share
 // one time line starting just before CreateProcess.
@@ -817,9 +818,9 @@ void PrintSideBySide(const std::vector<const TimedStart*>& shown) {
 }
 
 bool MeasureTimeline(int runs, bool markedFloor) {
-    const Program bandora = markedFloor ? Program{"controls_floor_timeline.exe", Beside(L"controls_floor_timeline.exe"),
-                                                  ControlsFloorPainted}
-                                        : Program{"bandora_timeline.exe", Beside(L"bandora_timeline.exe"), BandoraPainted};
+    const Program marked = markedFloor ? Program{"floor, marked", Beside(L"controls_floor_timeline.exe"),
+                                                 ControlsFloorPainted}
+                                       : Program{"bandora_timeline.exe", Beside(L"bandora_timeline.exe"), BandoraPainted};
     const Program floor{"controls_floor.exe", Beside(L"controls_floor.exe"), ControlsFloorPainted};
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -836,9 +837,9 @@ bool MeasureTimeline(int runs, bool markedFloor) {
     for (int run = -1; run < runs; ++run) {
         DeleteFileW(marksFile.c_str());
         TimedStart timed;
-        if (!StartOnce(bandora, timed.outside, false, 600)) return false;
+        if (!StartOnce(marked, timed.outside, false, 600)) return false;
         if (!ReadMarks(marksFile, timed.outside.created, timed)) {
-            std::fprintf(stderr, "%s wrote no marks to %ls\n", bandora.name, marksFile.c_str());
+            std::fprintf(stderr, "%s wrote no marks to %ls\n", marked.name, marksFile.c_str());
             return false;
         }
         Start start;
@@ -939,7 +940,7 @@ bool MeasureTimeline(int runs, bool markedFloor) {
     const auto fShown = column(floors, [](const Start& s) { return s.shownMs; });
     const auto fPainted = column(floors, [](const Start& s) { return s.paintedMs; });
     std::printf("\nSeen from outside (ms since CreateProcess): p10 median p90\n");
-    std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", markedFloor ? "floor, marked" : "bandora_timeline.exe",
+    std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", marked.name,
                 Percentile(bShown, 0.1), Median(bShown), Percentile(bShown, 0.9), Percentile(bPainted, 0.1),
                 Median(bPainted), Percentile(bPainted, 0.9));
     std::printf("  %-22s %7.1f %7.1f %7.1f   first complete paint %7.1f %7.1f %7.1f\n", "controls_floor.exe",

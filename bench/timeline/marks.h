@@ -23,7 +23,7 @@ inline constexpr LONG kCapacity = 256;
 inline Mark g_marks[kCapacity];
 inline LONG g_count = 0;   // may pass kCapacity: the marks beyond are dropped
 
-// Pictures may be drawn on another thread: the slot is taken atomically.
+// The slot is taken atomically, so a mark is safe from any thread.
 inline void Record(const char* label, int item) {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);

@@ -74,22 +74,6 @@ inline void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
     SetDCBrushColor(dc, before);
 }
 
-// A 32-bit top-down bitmap of the screen's own format, 0x00RRGGBB a pixel,
-// whose pixels are at `*bits` when asked. It needs no device context: any
-// thread can make it.
-inline HBITMAP MakeDib(int width, int height, void** bits = nullptr) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (bits) *bits = pixels;
-    if (bitmap && !pixels) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    return bitmap;
-}
-
 // A memory DC with a bitmap of its own selected into it: an image drawn off
 // the screen. Empty (no DC) when either cannot be had. The bitmap is a plain
 // 32-bit one, the format of every display Windows 7 to 11 composes, made

@@ -9,13 +9,21 @@
 namespace platform {
 namespace {
 
-// A picture in the screen's own format, so that every repaint is a plain copy.
+// A picture in the screen's own format, 32-bit 0x00RRGGBB and top-down, so
+// that every repaint is a plain copy: the drawer writes straight into its bits.
 HBITMAP BitmapOf(PictureDrawer drawer, int id, int dpi) {
     const SIZE size = drawer.size(id, dpi);
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP bitmap = MakeDib(size.cx, size.cy, &bits);
-    if (bitmap) drawer.draw(id, dpi, static_cast<std::uint32_t*>(bits));
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return nullptr;
+    if (!bits) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    drawer.draw(id, dpi, static_cast<std::uint32_t*>(bits));
     return bitmap;
 }
 

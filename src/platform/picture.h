@@ -33,7 +33,7 @@ struct PictureDrawer {
     void (*draw)(int id, int dpi, std::uint32_t* pixels) = nullptr;
 };
 
-// Picture `id` as `draw` draws it for `dpi`; nullptr for an unknown id.
+// Picture `id` as `drawer` draws it for `dpi`; nullptr for an unknown id.
 std::shared_ptr<Picture> LoadPicture(PictureDrawer draw, int id, int dpi);
 
 }  // namespace platform
