@@ -983,6 +983,7 @@ int main(int argc, char** argv) {
     const auto number = [&](int i) { return argc > i ? std::max(1, std::atoi(argv[i])) : 41; };
     if (arg(1) == "--timeline") return Measured([&] { return MeasureTimeline(number(2), arg(3) == "--floor"); });
     if (arg(1) == "--interaction-only") return Measured([] { return MeasureInteraction(1000); });   // clicks and keys alone
+    if (arg(1) == "--window-only") return Measured([&] { return MeasureWindowBuild(number(2)); });   // built in-process alone
     if (arg(1) == "--variants") {   // --variants RUNS FILE...
         std::vector<std::wstring> files;
         for (int i = 3; i < argc; ++i) files.emplace_back(argv[i], argv[i] + std::strlen(argv[i]));

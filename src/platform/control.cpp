@@ -23,17 +23,6 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
     return lines;
 }
 
-// Text is measured on a memory DC: it has the screen's dpi, and it is this
-// thread's own, unlike the screen's DC (WINE.md, 1).
-SIZE MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics = nullptr) {
-    MemoryDC dc(nullptr);
-    Select selected(dc.get(), font);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    if (metrics) GetTextMetricsW(dc.get(), metrics);
-    return extent;
-}
-
 }  // namespace
 
 Control::Control(Form& form, const ControlDef& def, Control* container)
@@ -209,7 +198,7 @@ void Control::FitComboHeight(int wanted) {
 // A label that takes its size from its caption, in `font`.
 void Control::FitCaption(HFONT font) {
     TEXTMETRICW metrics{};
-    const SIZE extent = MeasureText(font, text_, &metrics);
+    const SIZE extent = form_.MeasureText(font, text_, &metrics);
     width_ = PixelsToTwips(extent.cx, Dpi());
     height_ = PixelsToTwips(metrics.tmHeight, Dpi());
 }
@@ -361,7 +350,7 @@ double Control::ScaleY(double value, int from, int to) const {
 }
 
 double Control::TextWidth(const std::wstring& text) const {
-    const SIZE extent = MeasureText(FontHandle(), text);
+    const SIZE extent = form_.MeasureText(FontHandle(), text);
     return scaleMode_ == kTwips ? extent.cx * TwipsPerPixel() : extent.cx;
 }
 

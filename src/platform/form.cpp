@@ -95,6 +95,17 @@ bool Form::Load(HWND owner) {
     return hwnd_ != nullptr;
 }
 
+// Text is measured on a memory DC: it has the screen's dpi, and it is this
+// thread's own, unlike the screen's DC (WINE.md, 1).
+SIZE Form::MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics) const {
+    if (!measuring_) measuring_ = std::make_unique<MemoryDC>(nullptr);
+    Select selected(measuring_->get(), font);
+    SIZE extent{};
+    GetTextExtentPoint32W(measuring_->get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    if (metrics) GetTextMetricsW(measuring_->get(), metrics);
+    return extent;
+}
+
 POINT Form::StartCorner(HWND owner, SIZE size) const {
     RECT around{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (def_.start == StartPosition::CenterOwner && owner) GetWindowRect(owner, &around);
@@ -220,6 +231,7 @@ void Form::OnNcDestroy() {
     lastFocus_ = nullptr;
     hasFocus_ = false;
     font_.reset();
+    measuring_.reset();
     SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
 }
 

@@ -70,6 +70,8 @@ public:
     // converted at it, and the pictures are drawn for it.
     int Dpi() const { return dpi_; }
     const LOGFONTW& LogFont() const { return logFont_; }
+    // Size of `text` in `font`, in pixels, with the font's metrics if asked.
+    SIZE MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics = nullptr) const;
 
     // The control of that name (and array index); nullptr when there is none.
     Control* Find(const std::wstring& name, int index = -1) const;
@@ -177,6 +179,9 @@ private:
     std::vector<Control*> tabOrdered_;
     LOGFONTW logFont_{};
     Font font_;
+    // One DC measures every caption while the window lives, rather than one
+    // made and freed for each caption and each space a glyph button's takes.
+    mutable std::unique_ptr<MemoryDC> measuring_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     HWND modalOwner_ = nullptr;
