@@ -14,6 +14,12 @@
 //                            clock, phase by phase, fast starts beside slow ones;
 //                            with --floor, the floor's own marked build
 //                            (controls_floor_timeline.exe) in Bandora's place
+//   bench_driver --variants runs file...
+//                            the controls floor and each build named, side by side
+//   bench_driver --interaction-only
+//                            clicks and keys alone, in this process
+//   bench_driver --window-only [times]   (at least 2)
+//                            the main window built in this process, and its full repaint
 #include <windows.h>
 #include <mmsystem.h>
 #include <psapi.h>
@@ -688,10 +694,10 @@ bool MeasureInteraction(int iterations) {
 
 // bandora_timeline.exe is the program with its start-up marks compiled in
 // (bench/timeline/), and so is controls_floor_timeline.exe: each writes them,
-// label and performance counter, to the file named by BANDORA_TIMELINE_FILE when it ends. The counter is one
-// clock for all processes under Wine, so the marks and this process's own
-// observations (window visible, first complete paint on the screen) share
-// one time line starting just before CreateProcess.
+// label and performance counter, to the file named by BANDORA_TIMELINE_FILE
+// when it ends. The counter is one clock for all processes under Wine, so the
+// marks and this process's own observations (window visible, first complete
+// paint on the screen) share one time line starting just before CreateProcess.
 struct Moment {
     std::string key;   // the mark's label, " (2)" and on for a repeated one
     double ms;         // since CreateProcess
@@ -982,9 +988,10 @@ int main(int argc, char** argv) {
     const auto arg = [&](int i) { return argc > i ? std::string_view(argv[i]) : std::string_view(); };
     const auto number = [&](int i) { return argc > i ? std::max(1, std::atoi(argv[i])) : 41; };
     if (arg(1) == "--timeline") return Measured([&] { return MeasureTimeline(number(2), arg(3) == "--floor"); });
-    if (arg(1) == "--interaction-only") return Measured([] { return MeasureInteraction(1000); });   // clicks and keys alone
-    if (arg(1) == "--window-only") return Measured([&] { return MeasureWindowBuild(number(2)); });   // built in-process alone
-    if (arg(1) == "--variants") {   // --variants RUNS FILE...
+    if (arg(1) == "--interaction-only") return Measured([] { return MeasureInteraction(1000); });
+    // The first build is shown apart from the median of the later ones: two at least.
+    if (arg(1) == "--window-only") return Measured([&] { return MeasureWindowBuild(std::max(2, number(2))); });
+    if (arg(1) == "--variants") {
         std::vector<std::wstring> files;
         for (int i = 3; i < argc; ++i) files.emplace_back(argv[i], argv[i] + std::strlen(argv[i]));
         return Measured([&] { return MeasureVariants(files, number(2)); });

@@ -180,7 +180,8 @@ private:
     LOGFONTW logFont_{};
     Font font_;
     // One DC measures every caption while the window lives, rather than one
-    // made and freed for each caption and each space a glyph button's takes.
+    // made and freed per measurement: a glyph button's caption is measured
+    // once for each space it is padded with.
     mutable std::unique_ptr<MemoryDC> measuring_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;

@@ -50,7 +50,7 @@ void Picture::Draw(HDC dc, int x, int y) const {
 std::shared_ptr<Picture> LoadPicture(PictureDrawer drawer, int id, int dpi) {
     if (!drawer.size || !drawer.draw) return nullptr;
     // Weak entries: a picture lives while some control shows it.
-    static std::map<std::tuple<void (*)(int, int, std::uint32_t*), int, int>, std::weak_ptr<Picture>> cache;
+    static std::map<std::tuple<decltype(PictureDrawer::draw), int, int>, std::weak_ptr<Picture>> cache;
     auto& entry = cache[{drawer.draw, id, dpi}];
     if (auto shared = entry.lock()) return shared;
     HBITMAP bitmap = BitmapOf(drawer, id, dpi);

@@ -34,6 +34,6 @@ struct PictureDrawer {
 };
 
 // Picture `id` as `drawer` draws it for `dpi`; nullptr for an unknown id.
-std::shared_ptr<Picture> LoadPicture(PictureDrawer draw, int id, int dpi);
+std::shared_ptr<Picture> LoadPicture(PictureDrawer drawer, int id, int dpi);
 
 }  // namespace platform
