@@ -12,7 +12,10 @@ target_link_options(controls_floor PRIVATE -municode)
 # The driver starts bandora.exe, empty_window.exe, notepad.exe and the
 # timeline build below, and also creates the main window in its own process,
 # so it links the program like the tests do.
-add_executable(bench_driver EXCLUDE_FROM_ALL bench/bench_driver.cpp $<TARGET_OBJECTS:bandora_resources>)
+add_executable(bench_driver EXCLUDE_FROM_ALL bench/bench_driver.cpp
+  bench/figures.cpp bench/painted.cpp bench/started_program.cpp bench/start_up_tables.cpp
+  bench/timed_start.cpp bench/timeline_table.cpp bench/click_floor.cpp bench/in_process.cpp
+  $<TARGET_OBJECTS:bandora_resources>)
 target_link_libraries(bench_driver PRIVATE bandora_ui psapi winmm)
 add_dependencies(bench_driver bandora empty_window controls_floor)
 

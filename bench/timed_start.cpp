@@ -1,0 +1,77 @@
+#include "timed_start.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace bench {
+namespace {
+
+bool IsOf(const Moment& m, const std::string& label) { return m.key == label || m.key.rfind(label + " (", 0) == 0; }
+
+// Each line of the file is a label and the counter's ticks, after a space.
+std::vector<std::pair<std::string, double>> ParseMarks(const std::string& text, LARGE_INTEGER created) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<std::pair<std::string, double>> marks;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(at, end - at);
+        at = end + 1;
+        const std::size_t space = line.rfind(' ');
+        if (space == std::string::npos) continue;
+        const long long ticks = std::atoll(line.c_str() + space + 1);
+        marks.emplace_back(line.substr(0, space),
+                           double(ticks - created.QuadPart) * 1000.0 / double(frequency.QuadPart));
+    }
+    return marks;
+}
+
+}  // namespace
+
+double TimedStart::At(const std::string& key) const {
+    const std::string last = " (last)";
+    if (key.size() > last.size() && key.compare(key.size() - last.size(), last.size(), last) == 0) {
+        const std::string label = key.substr(0, key.size() - last.size());
+        double at = NAN;
+        for (const Moment& m : moments)
+            if (IsOf(m, label)) at = m.ms;
+        return at;
+    }
+    for (const Moment& m : moments)
+        if (m.key == key) return m.ms;
+    return NAN;
+}
+
+double TimedStart::CountBefore(const std::string& prefix, const std::string& stop) const {
+    int count = 0;
+    for (const Moment& m : moments) {
+        if (m.key == stop) break;
+        if (m.key.rfind(prefix, 0) == 0) ++count;
+    }
+    return double(count);
+}
+
+int TimedStart::Count(const std::string& label) const {
+    return static_cast<int>(std::count_if(moments.begin(), moments.end(), [&](const Moment& m) { return IsOf(m, label); }));
+}
+
+bool ReadMarks(const std::wstring& file, TimedStart& run) {
+    const std::string text = ReadWholeFile(file);
+    if (text.empty()) return false;
+    std::vector<std::pair<std::string, double>> marks = ParseMarks(text, run.outside.created);
+    marks.emplace_back(kSeenVisible, run.outside.shownMs);
+    marks.emplace_back(kSeenComplete, run.outside.paintedMs);
+    std::stable_sort(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (const auto& [label, ms] : marks) {
+        const int seen = run.Count(label);
+        run.moments.push_back({seen ? label + " (" + std::to_string(seen + 1) + ")" : label, ms});
+    }
+    return true;
+}
+
+}  // namespace bench
