@@ -23,8 +23,11 @@
 namespace {
 
 using namespace model;
+using reader::Series;
 using writer::Bands;
 using writer::BandsForValue;
+using writer::EntryError;
+using writer::Step;
 using writer::ValueOfBands;
 
 
@@ -149,53 +152,52 @@ TEST(BandChoice, BandsStayWithinOneUnitBelowTheValue) {
 // decades, between two values, at both ends of the range, and what four bands
 // refuse. Texts as written with a full stop; the comma locale's are the same
 // with a comma.
+struct SeriesStep {
+    double ohms;
+    Series series;
+    Step step;
+    const wchar_t* text;   // nullptr: the key changes nothing
+};
+constexpr Step Up = Step::Up, Down = Step::Down;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+const SeriesStep kSeriesSteps[] = {
+    {4700, Series::E24, Up, L"5100"},         {5100, Series::E24, Up, L"5600"},
+    {5600, Series::E24, Down, L"5100"},       {5100, Series::E24, Down, L"4700"},
+    {4700, Series::E24, Down, L"4300"},       {9100, Series::E24, Up, L"10000"},
+    {10, Series::E24, Down, L"9.1"},          {1, Series::E24, Down, L"0.91"},
+    {0.91, Series::E24, Up, L"1"},            {0.47, Series::E24, Up, L"0.51"},
+    {1e9, Series::E24, Down, L"910000000"},   {910000000, Series::E24, Up, L"1000000000"},
+    // Between two values: the next one in the key's direction.
+    {4800, Series::E24, Down, L"4700"},       {4800, Series::E24, Up, L"5100"},
+    {4705, Series::E24, Down, L"4700"},       {4705, Series::E24, Up, L"5100"},
+    {4699.999, Series::E24, Down, L"4300"},   {4699.999, Series::E24, Up, L"4700"},
+    {std::nextafter(4.7, 0.0), Series::E24, Up, L"4.7"},
+    {std::nextafter(4.7, 10.0), Series::E24, Down, L"4.7"},
+    // Each tolerance's series.
+    {1000, Series::E12, Down, L"820"},        {820, Series::E12, Up, L"1000"},
+    {4700, Series::E48, Up, L"4870"},         {4700, Series::E48, Down, L"4640"},
+    {4700, Series::E96, Down, L"4640"},       {4700, Series::E96, Up, L"4750"},
+    {100, Series::E96, Down, L"97.6"},        {4700, Series::E192, Up, L"4750"},
+    {9.2, Series::E192, Down, L"9.09"},       {9.88, Series::E192, Up, L"10"},
+    // From 0.1 up to the largest value below 100 G.
+    {0.1, Series::E24, Down, nullptr},        {0.1, Series::E24, Up, L"0.11"},
+    {0.1, Series::E192, Up, L"0.101"},        {0.101, Series::E192, Down, L"0.1"},
+    {0.105, Series::E12, Down, L"0.1"},       {0.099, Series::E24, Up, L"0.1"},
+    {0.05, Series::E96, Up, L"0.1"},          {0.05, Series::E24, Down, nullptr},
+    {0, Series::E24, Up, L"0.1"},             {0, Series::E24, Down, nullptr},
+    {82e9, Series::E24, Up, L"91000000000"},  {91e9, Series::E24, Up, nullptr},
+    {91e9, Series::E24, Down, L"82000000000"},
+    {99999999999, Series::E24, Up, nullptr},  {99999999999, Series::E24, Down, L"91000000000"},
+    {97.6e9, Series::E96, Up, nullptr},       {98.8e9, Series::E192, Up, nullptr},
+    {97e9, Series::E192, Up, L"97600000000"}, {1e10, Series::E12, Up, L"12000000000"},
+    // What four bands cannot show: no step.
+    {-5, Series::E24, Up, nullptr},           {0.009, Series::E24, Up, nullptr},
+    {1e11, Series::E24, Down, nullptr},       {kInfinity, Series::E24, Down, nullptr},
+    {std::nan(""), Series::E24, Up, nullptr},
+};
+
 TEST(StandardStep, NeighboursInTheSeries) {
-    using reader::Series;
-    using writer::Step;
-    constexpr Step Up = Step::Up, Down = Step::Down;
-    const double inf = std::numeric_limits<double>::infinity();
-    struct Row {
-        double ohms;
-        Series series;
-        Step step;
-        const wchar_t* text;   // nullptr: the key changes nothing
-    };
-    const Row rows[] = {
-        {4700, Series::E24, Up, L"5100"},         {5100, Series::E24, Up, L"5600"},
-        {5600, Series::E24, Down, L"5100"},       {5100, Series::E24, Down, L"4700"},
-        {4700, Series::E24, Down, L"4300"},       {9100, Series::E24, Up, L"10000"},
-        {10, Series::E24, Down, L"9.1"},          {1, Series::E24, Down, L"0.91"},
-        {0.91, Series::E24, Up, L"1"},            {0.47, Series::E24, Up, L"0.51"},
-        {1e9, Series::E24, Down, L"910000000"},   {910000000, Series::E24, Up, L"1000000000"},
-        // Between two values: the next one in the key's direction.
-        {4800, Series::E24, Down, L"4700"},       {4800, Series::E24, Up, L"5100"},
-        {4705, Series::E24, Down, L"4700"},       {4705, Series::E24, Up, L"5100"},
-        {4699.999, Series::E24, Down, L"4300"},   {4699.999, Series::E24, Up, L"4700"},
-        {std::nextafter(4.7, 0.0), Series::E24, Up, L"4.7"},
-        {std::nextafter(4.7, 10.0), Series::E24, Down, L"4.7"},
-        // Each tolerance's series.
-        {1000, Series::E12, Down, L"820"},        {820, Series::E12, Up, L"1000"},
-        {4700, Series::E48, Up, L"4870"},         {4700, Series::E48, Down, L"4640"},
-        {4700, Series::E96, Down, L"4640"},       {4700, Series::E96, Up, L"4750"},
-        {100, Series::E96, Down, L"97.6"},        {4700, Series::E192, Up, L"4750"},
-        {9.2, Series::E192, Down, L"9.09"},       {9.88, Series::E192, Up, L"10"},
-        // From 0.1 up to the largest value below 100 G.
-        {0.1, Series::E24, Down, nullptr},        {0.1, Series::E24, Up, L"0.11"},
-        {0.1, Series::E192, Up, L"0.101"},        {0.101, Series::E192, Down, L"0.1"},
-        {0.105, Series::E12, Down, L"0.1"},       {0.099, Series::E24, Up, L"0.1"},
-        {0.05, Series::E96, Up, L"0.1"},          {0.05, Series::E24, Down, nullptr},
-        {0, Series::E24, Up, L"0.1"},             {0, Series::E24, Down, nullptr},
-        {82e9, Series::E24, Up, L"91000000000"},  {91e9, Series::E24, Up, nullptr},
-        {91e9, Series::E24, Down, L"82000000000"},
-        {99999999999, Series::E24, Up, nullptr},  {99999999999, Series::E24, Down, L"91000000000"},
-        {97.6e9, Series::E96, Up, nullptr},       {98.8e9, Series::E192, Up, nullptr},
-        {97e9, Series::E192, Up, L"97600000000"}, {1e10, Series::E12, Up, L"12000000000"},
-        // What four bands cannot show: no step.
-        {-5, Series::E24, Up, nullptr},           {0.009, Series::E24, Up, nullptr},
-        {1e11, Series::E24, Down, nullptr},       {inf, Series::E24, Down, nullptr},
-        {std::nan(""), Series::E24, Up, nullptr},
-    };
-    for (const Row& r : rows) {
+    for (const SeriesStep& r : kSeriesSteps) {
         for (const wchar_t* separator : {L".", L","}) {
             std::wstring expected = r.text ? r.text : L"none";
             for (wchar_t& c : expected)
@@ -255,79 +257,78 @@ TEST(CutNote, SaysWhatTheBandsShowAndWhy) {
 // has none. Bands as colour indexes: digits, multiplier, tolerance (-1: the
 // band stays). The separator is the user's; nullptr: the row holds for a
 // full stop and for a comma alike.
+struct TypedEntry {
+    std::wstring text;
+    const wchar_t* separator;
+    int digitBands;
+    std::vector<int> bands;   // empty: refused for `error`
+    EntryError error = EntryError::NotAValue;
+    bool cut = false;
+};
+constexpr EntryError kOutOfRange = EntryError::OutOfRange, kNotAValue = EntryError::NotAValue;
+const TypedEntry kTypedEntries[] = {
+    // The readout's own texts come back to their bands.
+    {L" 4.7K Ohm   \u00B15%", nullptr, 2, {Yellow, Purple, Red, Gold}},
+    {L"470 Ohm   \u00B110%", nullptr, 2, {Yellow, Purple, Brown, Silver}},
+    {L"4,7 Ohm   \u00B15%", L",", 2, {Yellow, Purple, Gold, Gold}},
+    {L" 999M Ohm   \u00B10.05%", nullptr, 3, {White, White, White, Blue, Gray}},
+    {L"1 Ohm   \u00B15%", nullptr, 3, {Brown, Black, Black, Silver, Gold}},
+    {L"0.1 Ohm   \u00B11%", nullptr, 2, {Brown, Black, Silver, Brown}},
+    // Shorter forms.
+    {L"4.7K", nullptr, 2, {Yellow, Purple, Red, -1}},
+    {L"4.7k", nullptr, 2, {Yellow, Purple, Red, -1}},
+    {L"4K", nullptr, 2, {Yellow, Black, Red, -1}},
+    {L"4 k", nullptr, 2, {Yellow, Black, Red, -1}},
+    {L"4700", nullptr, 3, {Yellow, Purple, Black, Brown, -1}},
+    {L"1M", nullptr, 2, {Brown, Black, Green, -1}},
+    {L"4.75K 1%", nullptr, 3, {Yellow, Purple, Green, Brown, Brown}},
+    {L"4.75K \u00B11%", nullptr, 2, {Yellow, Purple, Red, Brown}, kNotAValue, true},
+    {L"120 Ohm", nullptr, 2, {Brown, Red, Brown, -1}},
+    {L"120\u03A9", nullptr, 3, {Brown, Red, Black, Black, -1}},
+    {L"120 ohms", nullptr, 2, {Brown, Red, Brown, -1}},
+    {L"4,7", L",", 2, {Yellow, Purple, Gold, -1}},
+    {L"4.7", L",", 2, {Yellow, Purple, Gold, -1}},
+    {L".5K +/-10%", nullptr, 2, {Green, Black, Brown, Silver}},
+    {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
+    {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
+    {L"4<>7", L"<>", 2, {Yellow, Purple, Gold, -1}},
+    // The ends of each reader's range.
+    {L"0.1", nullptr, 2, {Brown, Black, Silver, -1}},
+    {L"0.1", nullptr, 3, {}, kOutOfRange},
+    {L"1", nullptr, 3, {Brown, Black, Black, Silver, -1}},
+    {L"99M", nullptr, 2, {White, White, Blue, -1}},
+    {L"99.5M", nullptr, 2, {White, White, Blue, -1}, kNotAValue, true},
+    {L"100M", nullptr, 2, {}, kOutOfRange},
+    {L"999.9M", nullptr, 3, {White, White, White, Blue, -1}, kNotAValue, true},
+    {L"1000M", nullptr, 3, {}, kOutOfRange},
+    {L"0.09", nullptr, 2, {}, kOutOfRange},
+    {L"0", nullptr, 2, {}, kOutOfRange},
+    {L"-0", nullptr, 3, {}, kOutOfRange},
+    {L"-4.7K", nullptr, 2, {}, kOutOfRange},
+    {L"1" + std::wstring(32766, L'0'), nullptr, 2, {}, kOutOfRange},
+    {std::wstring(32767, L'7'), nullptr, 3, {}, kOutOfRange},
+    // No value at all.
+    {L"4K7", nullptr, 2, {}},
+    {L"", nullptr, 2, {}},
+    {L"abc", nullptr, 3, {}},
+    {L"1e309", nullptr, 2, {}},
+    {L"NaN", nullptr, 2, {}},
+    {L"inf", nullptr, 3, {}},
+    {L"4.7.1", nullptr, 2, {}},
+    {L"4,7.1", L",", 2, {}},
+    {L"1,000", L".", 2, {}},
+    {L"4,7", L".", 2, {}},
+    {L"4<7", L"<>", 2, {}},
+    {L"4<>7<>1", L"<>", 2, {}},
+    {L"4.7K Ohm Ohm", nullptr, 2, {}},
+    {std::wstring(32767, L'x'), nullptr, 2, {}},
+    // A tolerance the palettes do not offer.
+    {L"4.7K \u00B120%", nullptr, 2, {}, EntryError::NoSuchTolerance},
+    {L"4.7K 3%", nullptr, 3, {}, EntryError::NoSuchTolerance},
+};
+
 TEST(ReaderEntry, TypedTextsGiveTheReadersBands) {
-    using writer::EntryError;
-    struct Row {
-        std::wstring text;
-        const wchar_t* separator;
-        int digitBands;
-        std::vector<int> bands;   // empty: refused for `error`
-        EntryError error = EntryError::NotAValue;
-        bool cut = false;
-    };
-    const EntryError range = EntryError::OutOfRange, noValue = EntryError::NotAValue;
-    const std::wstring many(32767, L'7');
-    const Row rows[] = {
-        // The readout's own texts come back to their bands.
-        {L" 4.7K Ohm   \u00B15%", nullptr, 2, {Yellow, Purple, Red, Gold}},
-        {L"470 Ohm   \u00B110%", nullptr, 2, {Yellow, Purple, Brown, Silver}},
-        {L"4,7 Ohm   \u00B15%", L",", 2, {Yellow, Purple, Gold, Gold}},
-        {L" 999M Ohm   \u00B10.05%", nullptr, 3, {White, White, White, Blue, Gray}},
-        {L"1 Ohm   \u00B15%", nullptr, 3, {Brown, Black, Black, Silver, Gold}},
-        {L"0.1 Ohm   \u00B11%", nullptr, 2, {Brown, Black, Silver, Brown}},
-        // Shorter forms.
-        {L"4.7K", nullptr, 2, {Yellow, Purple, Red, -1}},
-        {L"4.7k", nullptr, 2, {Yellow, Purple, Red, -1}},
-        {L"4K", nullptr, 2, {Yellow, Black, Red, -1}},
-        {L"4 k", nullptr, 2, {Yellow, Black, Red, -1}},
-        {L"4700", nullptr, 3, {Yellow, Purple, Black, Brown, -1}},
-        {L"1M", nullptr, 2, {Brown, Black, Green, -1}},
-        {L"4.75K 1%", nullptr, 3, {Yellow, Purple, Green, Brown, Brown}},
-        {L"4.75K \u00B11%", nullptr, 2, {Yellow, Purple, Red, Brown}, noValue, true},
-        {L"120 Ohm", nullptr, 2, {Brown, Red, Brown, -1}},
-        {L"120\u03A9", nullptr, 3, {Brown, Red, Black, Black, -1}},
-        {L"120 ohms", nullptr, 2, {Brown, Red, Brown, -1}},
-        {L"4,7", L",", 2, {Yellow, Purple, Gold, -1}},
-        {L"4.7", L",", 2, {Yellow, Purple, Gold, -1}},
-        {L".5K +/-10%", nullptr, 2, {Green, Black, Brown, Silver}},
-        {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
-        {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
-        {L"4<>7", L"<>", 2, {Yellow, Purple, Gold, -1}},
-        // The ends of each reader's range.
-        {L"0.1", nullptr, 2, {Brown, Black, Silver, -1}},
-        {L"0.1", nullptr, 3, {}, range},
-        {L"1", nullptr, 3, {Brown, Black, Black, Silver, -1}},
-        {L"99M", nullptr, 2, {White, White, Blue, -1}},
-        {L"99.5M", nullptr, 2, {White, White, Blue, -1}, noValue, true},
-        {L"100M", nullptr, 2, {}, range},
-        {L"999.9M", nullptr, 3, {White, White, White, Blue, -1}, noValue, true},
-        {L"1000M", nullptr, 3, {}, range},
-        {L"0.09", nullptr, 2, {}, range},
-        {L"0", nullptr, 2, {}, range},
-        {L"-0", nullptr, 3, {}, range},
-        {L"-4.7K", nullptr, 2, {}, range},
-        {L"1" + std::wstring(32766, L'0'), nullptr, 2, {}, range},
-        {many, nullptr, 3, {}, range},
-        // No value at all.
-        {L"4K7", nullptr, 2, {}},
-        {L"", nullptr, 2, {}},
-        {L"abc", nullptr, 3, {}},
-        {L"1e309", nullptr, 2, {}},
-        {L"NaN", nullptr, 2, {}},
-        {L"inf", nullptr, 3, {}},
-        {L"4.7.1", nullptr, 2, {}},
-        {L"4,7.1", L",", 2, {}},
-        {L"1,000", L".", 2, {}},
-        {L"4,7", L".", 2, {}},
-        {L"4<7", L"<>", 2, {}},
-        {L"4<>7<>1", L"<>", 2, {}},
-        {L"4.7K Ohm Ohm", nullptr, 2, {}},
-        {std::wstring(32767, L'x'), nullptr, 2, {}},
-        // A tolerance the palettes do not offer.
-        {L"4.7K \u00B120%", nullptr, 2, {}, EntryError::NoSuchTolerance},
-        {L"4.7K 3%", nullptr, 3, {}, EntryError::NoSuchTolerance},
-    };
-    for (const Row& r : rows) {
+    for (const TypedEntry& r : kTypedEntries) {
         for (const wchar_t* separator : {L".", L","}) {
             if (r.separator && std::wstring_view(separator) != r.separator && std::wstring_view(r.separator) != L"<>")
                 continue;
@@ -350,41 +351,40 @@ TEST(ReaderEntry, TypedTextsGiveTheReadersBands) {
 
 // Up and Down in a readout: the reader's bands step to the next value of
 // their tolerance's series that the reader shows whole.
+struct ReaderStep {
+    const wchar_t* digits;
+    int power;
+    int digitBands;
+    Series series;
+    Step step;
+    std::vector<int> bands;   // digits and multiplier; empty: nothing changes
+};
+const ReaderStep kReaderSteps[] = {
+    {L"47", 2, 2, Series::E24, Step::Up, {Green, Brown, Red}},
+    {L"47", 2, 2, Series::E24, Step::Down, {Yellow, Orange, Red}},
+    // E96 holds few values of two digits: 3.4K and 5.9K around 4.7K.
+    {L"47", 2, 2, Series::E96, Step::Up, {Green, White, Red}},
+    {L"47", 2, 2, Series::E96, Step::Down, {Orange, Yellow, Red}},
+    {L"470", 1, 3, Series::E96, Step::Up, {Yellow, Purple, Green, Brown}},
+    {L"470", 1, 3, Series::E96, Step::Down, {Yellow, Blue, Yellow, Brown}},
+    // From the design bands across a decade.
+    {L"99", 0, 2, Series::E192, Step::Up, {Brown, Black, Brown}},
+    {L"999", 0, 3, Series::E192, Step::Up, {Brown, Black, Black, Brown}},
+    {L"10", 0, 2, Series::E12, Step::Down, {Gray, Red, Gold}},
+    // The ends of each reader's range.
+    {L"10", -2, 2, Series::E24, Step::Down, {}},
+    {L"10", -2, 2, Series::E24, Step::Up, {Brown, Brown, Silver}},
+    {L"100", -2, 3, Series::E24, Step::Down, {}},
+    {L"100", -2, 3, Series::E192, Step::Up, {Brown, Black, Brown, Silver}},
+    {L"91", 6, 2, Series::E24, Step::Up, {}},
+    {L"91", 6, 2, Series::E24, Step::Down, {Gray, Red, Blue}},
+    {L"99", 6, 2, Series::E24, Step::Down, {White, Brown, Blue}},
+    {L"988", 6, 3, Series::E192, Step::Up, {}},
+    {L"999", 6, 3, Series::E192, Step::Down, {White, Gray, Gray, Blue}},
+};
+
 TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
-    using reader::Series;
-    using writer::Step;
-    struct Row {
-        const wchar_t* digits;
-        int power;
-        int digitBands;
-        Series series;
-        Step step;
-        std::vector<int> bands;   // digits and multiplier; empty: nothing changes
-    };
-    const Row rows[] = {
-        {L"47", 2, 2, Series::E24, Step::Up, {Green, Brown, Red}},
-        {L"47", 2, 2, Series::E24, Step::Down, {Yellow, Orange, Red}},
-        // E96 holds few values of two digits: 3.4K and 5.9K around 4.7K.
-        {L"47", 2, 2, Series::E96, Step::Up, {Green, White, Red}},
-        {L"47", 2, 2, Series::E96, Step::Down, {Orange, Yellow, Red}},
-        {L"470", 1, 3, Series::E96, Step::Up, {Yellow, Purple, Green, Brown}},
-        {L"470", 1, 3, Series::E96, Step::Down, {Yellow, Blue, Yellow, Brown}},
-        // From the design bands across a decade.
-        {L"99", 0, 2, Series::E192, Step::Up, {Brown, Black, Brown}},
-        {L"999", 0, 3, Series::E192, Step::Up, {Brown, Black, Black, Brown}},
-        {L"10", 0, 2, Series::E12, Step::Down, {Gray, Red, Gold}},
-        // The ends of each reader's range.
-        {L"10", -2, 2, Series::E24, Step::Down, {}},
-        {L"10", -2, 2, Series::E24, Step::Up, {Brown, Brown, Silver}},
-        {L"100", -2, 3, Series::E24, Step::Down, {}},
-        {L"100", -2, 3, Series::E192, Step::Up, {Brown, Black, Brown, Silver}},
-        {L"91", 6, 2, Series::E24, Step::Up, {}},
-        {L"91", 6, 2, Series::E24, Step::Down, {Gray, Red, Blue}},
-        {L"99", 6, 2, Series::E24, Step::Down, {White, Brown, Blue}},
-        {L"988", 6, 3, Series::E192, Step::Up, {}},
-        {L"999", 6, 3, Series::E192, Step::Down, {White, Gray, Gray, Blue}},
-    };
-    for (const Row& r : rows) {
+    for (const ReaderStep& r : kReaderSteps) {
         const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, r.digitBands, r.step);
         std::vector<int> got;
         if (next) {
