@@ -79,6 +79,103 @@ std::wstring Digits(std::mt19937& rng, std::size_t count) {
     return text;
 }
 
+// A draw from 0 to n - 1.
+std::size_t Below(std::mt19937& rng, std::uint32_t n) { return static_cast<std::size_t>(rng() % n); }
+
+// Texts a number reader may well get wrong: other notations, the ends of the
+// writer's range, nothing at all.
+const wchar_t* const kKnown[] = {
+    L"4K7", L"1E400", L"NaN", L"Inf", L"&H10", L"$1,234.50", L"(12)", L"12-", L" 12 ", L"1,2,3",
+    L"0", L".5", L"1e-3", L"0.009", L"0.01", L"99999999999", L"1e11", L"-0", L"1 234", L"4.7",
+    L"47.5", L"0.47", L"-5", L"+47", L"1e308", L"2e-308", L"1,000,000", L"0x10", L"4700", L"",
+};
+const wchar_t* const kForeign[] = {
+    L"\u06F4\u06F7\u06F0\u06F0",               // Persian digits 4700
+    L"\u0664\u0667",                           // Arabic-Indic digits 47
+    L"\u062F\u0631\u0628\u0627\u0631\u0647",   // a Persian word
+    L"\U0001F600", L"\U0001F4A1\u200D",        // emoji, a joiner
+    L"\uFF14\uFF17\uFF10\uFF10",               // full-width 4700
+    L"\u03A9", L"\u00B5", L"\u00B1", L"\u00A0", L"\u2212", L"\uFEFF", L"\uFFFF", L"\xD800",
+};
+// Characters of numbers and of units, and a few that belong to neither.
+const wchar_t kPool[] = L"0123456789.,-+eE $()&HKkMm\u00A0abc";
+constexpr std::uint32_t kPoolSize = std::size(kPool) - 1;   // not the closing NUL
+
+// Digits with a point: sometimes with no digits before it.
+std::wstring Fraction(std::mt19937& rng) {
+    return (Below(rng, 2) ? Digits(rng, 1 + Below(rng, 6)) : L"") + L"." + Digits(rng, 1 + Below(rng, 6));
+}
+
+// Digits with an exponent, its sign written or not.
+std::wstring WithExponent(std::mt19937& rng) {
+    std::wstring text = Digits(rng, 1 + Below(rng, 3));
+    if (Below(rng, 2)) text += L"." + Digits(rng, 1 + Below(rng, 3));
+    text += Below(rng, 2) ? L"e" : L"E";
+    if (Below(rng, 2)) text += Below(rng, 2) ? L"-" : L"+";
+    return text + Digits(rng, 1 + Below(rng, 3));
+}
+
+// A sign before or after, or the accountants' brackets.
+std::wstring WithSign(std::mt19937& rng) {
+    const std::wstring number = Digits(rng, 1 + Below(rng, 5));
+    switch (Below(rng, 4)) {
+    case 0: return L"-" + number;
+    case 1: return L"+" + number;
+    case 2: return L"(" + number + L")";
+    default: return number + L"-";
+    }
+}
+
+// Thousands grouped with commas.
+std::wstring InThousands(std::mt19937& rng) {
+    std::wstring text = Digits(rng, 1 + Below(rng, 3));
+    for (std::size_t groups = 1 + Below(rng, 4); groups > 0; --groups) text += L"," + Digits(rng, 3);
+    return text;
+}
+
+// Long: mostly digits, now and then with anything in between.
+std::wstring Long(std::mt19937& rng) {
+    std::wstring text = Digits(rng, Below(rng, 4) == 0 ? 1 + Below(rng, 10000) : 12 + Below(rng, 200));
+    if (Below(rng, 2))
+        for (std::size_t k = Below(rng, 5); k > 0; --k)
+            text[Below(rng, static_cast<std::uint32_t>(text.size()))] = kPool[Below(rng, kPoolSize)];
+    return text;
+}
+
+// Digits and text of other scripts and planes, in turns.
+std::wstring Foreign(std::mt19937& rng) {
+    std::wstring text;
+    for (std::size_t k = 1 + Below(rng, 4); k > 0; --k)
+        text += Below(rng, 2) ? std::wstring(kForeign[Below(rng, std::size(kForeign))])
+                              : Digits(rng, 1 + Below(rng, 3));
+    return text;
+}
+
+// Control characters among digits (never NUL: a window text ends there).
+std::wstring WithControls(std::mt19937& rng) {
+    std::wstring text = Digits(rng, 1 + Below(rng, 4));
+    for (std::size_t k = 1 + Below(rng, 3); k > 0; --k) {
+        const wchar_t control = Below(rng, 8) == 0 ? L'\x7F' : static_cast<wchar_t>(1 + Below(rng, 31));
+        text.insert(Below(rng, static_cast<std::uint32_t>(text.size() + 1)), 1, control);
+    }
+    return text;
+}
+
+// A short jumble of the pool's characters.
+std::wstring FromPool(std::mt19937& rng) {
+    std::wstring text;
+    for (std::size_t k = 1 + Below(rng, 12); k > 0; --k) text += kPool[Below(rng, kPoolSize)];
+    return text;
+}
+
+// A number in the writer's range, written by the C library.
+std::wstring Printed(std::mt19937& rng) {
+    wchar_t text[64];
+    const double value = (1 + Below(rng, 9999)) * std::pow(10.0, static_cast<int>(Below(rng, 14)) - 4);
+    std::swprintf(text, 64, L"%.*g", static_cast<int>(1 + Below(rng, 6)), value);
+    return text;
+}
+
 }  // namespace
 
 std::uint32_t RandomSeed() {
@@ -94,82 +191,19 @@ int RandomSteps(int fallback) {
 }
 
 std::wstring RandomText(std::mt19937& rng) {
-    auto below = [&rng](std::uint32_t n) { return static_cast<std::size_t>(rng() % n); };
-    static const wchar_t* const kKnown[] = {
-        L"4K7", L"1E400", L"NaN", L"Inf", L"&H10", L"$1,234.50", L"(12)", L"12-", L" 12 ", L"1,2,3",
-        L"0", L".5", L"1e-3", L"0.009", L"0.01", L"99999999999", L"1e11", L"-0", L"1 234", L"4.7",
-        L"47.5", L"0.47", L"-5", L"+47", L"1e308", L"2e-308", L"1,000,000", L"0x10", L"4700", L"",
-    };
-    static const wchar_t* const kForeign[] = {
-        L"\u06F4\u06F7\u06F0\u06F0",               // Persian digits 4700
-        L"\u0664\u0667",                           // Arabic-Indic digits 47
-        L"\u062F\u0631\u0628\u0627\u0631\u0647",   // a Persian word
-        L"\U0001F600", L"\U0001F4A1\u200D",        // emoji, a joiner
-        L"\uFF14\uFF17\uFF10\uFF10",               // full-width 4700
-        L"\u03A9", L"\u00B5", L"\u00B1", L"\u00A0", L"\u2212", L"\uFEFF", L"\uFFFF", L"\xD800",
-    };
-    static const wchar_t kPool[] = L"0123456789.,-+eE $()&HKkMm\u00A0abc";
-    constexpr std::uint32_t kPoolSize = std::size(kPool) - 1;   // not the closing NUL
-    switch (below(12)) {
+    switch (Below(rng, 12)) {
     case 0: return L"";
-    case 1: return Digits(rng, 1 + below(15));
-    case 2: return (below(2) ? Digits(rng, 1 + below(6)) : L"") + L"." + Digits(rng, 1 + below(6));
-    case 3: {
-        std::wstring text = Digits(rng, 1 + below(3));
-        if (below(2)) text += L"." + Digits(rng, 1 + below(3));
-        text += below(2) ? L"e" : L"E";
-        if (below(2)) text += below(2) ? L"-" : L"+";
-        return text + Digits(rng, 1 + below(3));
-    }
-    case 4: {
-        const std::wstring number = Digits(rng, 1 + below(5));
-        switch (below(4)) {
-        case 0: return L"-" + number;
-        case 1: return L"+" + number;
-        case 2: return L"(" + number + L")";
-        default: return number + L"-";
-        }
-    }
-    case 5: {
-        std::wstring text = Digits(rng, 1 + below(3));
-        for (std::size_t groups = 1 + below(4); groups > 0; --groups) text += L"," + Digits(rng, 3);
-        return text;
-    }
-    case 6: {
-        // Long: mostly digits, now and then with anything in between.
-        std::wstring text = Digits(rng, below(4) == 0 ? 1 + below(10000) : 12 + below(200));
-        if (below(2))
-            for (std::size_t k = below(5); k > 0; --k) text[below(static_cast<std::uint32_t>(text.size()))] = kPool[below(kPoolSize)];
-        return text;
-    }
-    case 7: {
-        std::wstring text;
-        for (std::size_t k = 1 + below(4); k > 0; --k)
-            text += below(2) ? std::wstring(kForeign[below(std::size(kForeign))]) : Digits(rng, 1 + below(3));
-        return text;
-    }
-    case 8: {
-        // Control characters among digits (never NUL: a window text ends there).
-        std::wstring text = Digits(rng, 1 + below(4));
-        for (std::size_t k = 1 + below(3); k > 0; --k) {
-            const wchar_t control = below(8) == 0 ? L'\x7F' : static_cast<wchar_t>(1 + below(31));
-            text.insert(below(static_cast<std::uint32_t>(text.size() + 1)), 1, control);
-        }
-        return text;
-    }
-    case 9: {
-        std::wstring text;
-        for (std::size_t k = 1 + below(12); k > 0; --k) text += kPool[below(kPoolSize)];
-        return text;
-    }
-    case 10: return kKnown[below(std::size(kKnown))];
-    default: {
-        // A number in the writer's range, written by the C library.
-        wchar_t text[64];
-        const double value = (1 + below(9999)) * std::pow(10.0, static_cast<int>(below(14)) - 4);
-        std::swprintf(text, 64, L"%.*g", static_cast<int>(1 + below(6)), value);
-        return text;
-    }
+    case 1: return Digits(rng, 1 + Below(rng, 15));
+    case 2: return Fraction(rng);
+    case 3: return WithExponent(rng);
+    case 4: return WithSign(rng);
+    case 5: return InThousands(rng);
+    case 6: return Long(rng);
+    case 7: return Foreign(rng);
+    case 8: return WithControls(rng);
+    case 9: return FromPool(rng);
+    case 10: return kKnown[Below(rng, std::size(kKnown))];
+    default: return Printed(rng);
     }
 }
 
@@ -321,21 +355,23 @@ void RandomSession::Calculate() {
     writerBands_[3] = kToleranceBand[selection_];
 }
 
+std::string RandomSession::BandFault(const wchar_t* name, int expected, bool onScreen) const {
+    const platform::Control& control = C(name);
+    if (control.BackColor() != Colour(expected))
+        return Narrow(name) + " is " + Hex(control.BackColor()) + ", should be " + Hex(Colour(expected));
+    if (onScreen) {
+        const RECT client = ClientRectOf(control);
+        const COLORREF shown = PixelAt(control, client.right / 2, client.bottom / 2);
+        if (shown != Colour(expected))
+            return Narrow(name) + " shows " + Hex(shown) + ", should be " + Hex(Colour(expected));
+    }
+    return std::string();
+}
+
 std::string RandomSession::Check(bool pixels) const {
-    auto band = [&](const wchar_t* name, int expected, bool onScreen) -> std::string {
-        const platform::Control& control = C(name);
-        if (control.BackColor() != Colour(expected))
-            return Narrow(name) + " is " + Hex(control.BackColor()) + ", should be " + Hex(Colour(expected));
-        if (onScreen) {
-            const RECT client = ClientRectOf(control);
-            const COLORREF shown = PixelAt(control, client.right / 2, client.bottom / 2);
-            if (shown != Colour(expected)) return Narrow(name) + " shows " + Hex(shown) + ", should be " + Hex(Colour(expected));
-        }
-        return std::string();
-    };
     for (int r = 0; r < 2; ++r) {
         for (std::size_t i = 0; i < kReaderBands[r].size(); ++i) {
-            const std::string fault = band(kReaderBands[r][i], readerBands_[r][i], pixels);
+            const std::string fault = BandFault(kReaderBands[r][i], readerBands_[r][i], pixels);
             if (!fault.empty()) return fault;
         }
         const std::wstring readout = C(kReadouts[r]).Text();
@@ -343,7 +379,7 @@ std::string RandomSession::Check(bool pixels) const {
             return Narrow(kReadouts[r]) + " reads " + Shown(readout) + ", should read " + Shown(readouts_[r]);
     }
     for (int i = 0; i < 4; ++i) {
-        const std::string fault = band(kWriterBands[i], writerBands_[i], pixels);
+        const std::string fault = BandFault(kWriterBands[i], writerBands_[i], pixels);
         if (!fault.empty()) return fault;
     }
     const std::wstring text1 = C(L"Text1").Text();

@@ -55,6 +55,9 @@ private:
 
     std::string Step();   // does one random thing; says what
     std::string Check(bool pixels) const;
+    // Empty when the band holds the colour of `expected` and, when `onScreen`,
+    // shows it at its middle; else what it holds or shows.
+    std::string BandFault(const wchar_t* name, int expected, bool onScreen) const;
     std::string ClickSwatch();
     std::string ClickElsewhere();
     // A click at a random point of a picture box, and what it changes.
