@@ -52,6 +52,9 @@ inline std::wstring DecimalText(std::int64_t units, int decimals, wchar_t separa
     return text;
 }
 
+// Where a readout turns to K and to M: a thousand and a million ohms, in hundredths.
+inline constexpr std::int64_t kKiloHundredths = 100 * 1000, kMegaHundredths = 100 * 1000 * 1000;
+
 // What a reader's readout must show for its band colour indexes, digits
 // first, then multiplier and tolerance; worked out in exact hundredths of an
 // ohm. Millions and thousands are written with a full stop and a sign space;
@@ -74,8 +77,8 @@ inline std::wstring ExpectedReadout(const std::vector<int>& bands, wchar_t separ
         text.append(static_cast<std::size_t>(multiplier), L'0');
     }
     std::wstring value;
-    if (hundredths >= 100'000'000) value = L" " + DecimalText(hundredths, 8, L'.') + L"M";
-    else if (hundredths >= 100'000) value = L" " + DecimalText(hundredths, 5, L'.') + L"K";
+    if (hundredths >= kMegaHundredths) value = L" " + DecimalText(hundredths, 8, L'.') + L"M";
+    else if (hundredths >= kKiloHundredths) value = L" " + DecimalText(hundredths, 5, L'.') + L"K";
     else if (multiplier == model::Gold || multiplier == model::Silver) value = DecimalText(hundredths, 2, separator);
     else value = text;
     return value + L" Ohm   " + ToleranceText(bands.back());
