@@ -286,23 +286,43 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
         << "shows " << testing::PrintToString(WindowText(text4_));
 }
 
+VARIANT ChildId(long value) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+// The name of one of `object`'s children, or of the object itself (CHILDID_SELF).
+std::wstring NameOf(IAccessible* object, long child) {
+    BSTR text = nullptr;
+    object->get_accName(ChildId(child), &text);
+    std::wstring s = text ? text : L"";
+    SysFreeString(text);
+    return s;
+}
+
+// Whether one of the first `count` children of the window's client is a window
+// of its own named `name`, as a screen reader finds a text box.
+bool HasChildWindowNamed(IAccessible* client, long count, const wchar_t* name) {
+    bool found = false;
+    for (long child = 1; child <= count && !found; ++child) {
+        IDispatch* window = nullptr;
+        if (client->get_accChild(ChildId(child), &window) != S_OK || !window) continue;
+        IAccessible* object = nullptr;
+        if (SUCCEEDED(window->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+            found = NameOf(object, CHILDID_SELF) == name;
+            object->Release();
+        }
+        window->Release();
+    }
+    return found;
+}
+
 TEST_F(UserSession, AScreenReaderInAnotherProcessFindsNamesAndPressesASwatch) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     IAccessible* acc = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(main_, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)), S_OK);
-    auto id = [](long value) {
-        VARIANT v;
-        v.vt = VT_I4;
-        v.lVal = value;
-        return v;
-    };
-    auto name = [&](IAccessible* object, long child) {
-        BSTR text = nullptr;
-        object->get_accName(id(child), &text);
-        std::wstring s = text ? text : L"";
-        SysFreeString(text);
-        return s;
-    };
     // The swatch a hit test finds at its middle is named by its reader, place and colour.
     const DrawnBox brown = Swatch(kPict, model::Brown);
     POINT at = brown.middle;
@@ -310,22 +330,11 @@ TEST_F(UserSession, AScreenReaderInAnotherProcessFindsNamesAndPressesASwatch) {
     VARIANT hit{};
     ASSERT_EQ(acc->accHitTest(at.x, at.y, &hit), S_OK);
     ASSERT_EQ(hit.vt, VT_I4);
-    EXPECT_EQ(name(acc, hit.lVal), L"Four-band reader, first digit, Brown: 1");
+    EXPECT_EQ(NameOf(acc, hit.lVal), L"Four-band reader, first digit, Brown: 1");
     // The readout is found among the children by its name.
     long count = 0;
     ASSERT_EQ(acc->get_accChildCount(&count), S_OK);
-    bool readoutFound = false;
-    for (long child = 1; child <= count && !readoutFound; ++child) {
-        IDispatch* window = nullptr;
-        if (acc->get_accChild(id(child), &window) != S_OK || !window) continue;
-        IAccessible* object = nullptr;
-        if (SUCCEEDED(window->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object)))) {
-            readoutFound = name(object, CHILDID_SELF) == L"Four-band value";
-            object->Release();
-        }
-        window->Release();
-    }
-    EXPECT_TRUE(readoutFound);
+    EXPECT_TRUE(HasChildWindowNamed(acc, count, L"Four-band value"));
     // Its default action clicks the swatch.
     EXPECT_EQ(acc->accDoDefaultAction(hit), S_OK);
     EXPECT_TRUE(Shows(readerBands_[0][0], model::Brown)) << Seen(readerBands_[0][0]);

@@ -70,33 +70,37 @@ protected:
     IAccessible* acc = nullptr;
 };
 
+// A box's name says where it is and what its colour stands for there. A
+// swatch is a button whose action clicks it; a band, a legend swatch or a
+// drawing is a picture with no action.
+const struct {
+    const wchar_t* box;
+    int index;
+    const wchar_t* name;
+    long role;
+    const wchar_t* action;
+} kBoxes[] = {
+    {L"Pict", Brown, L"Four-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"Y", Black, L"Five-band reader, third digit, Black: 0", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"Q", Silver, L"Five-band reader, multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"D", Gold, L"Four-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"E", Gold, L"Five-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"P", Orange, L"Four-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"Q", Orange, L"Five-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"T", Brown, L"Five-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
+    {L"HT", -1, L"Five-band reader band 2, second digit, White: 9", ROLE_SYSTEM_GRAPHIC, L""},
+    {L"Picture11", -1, L"Four-band reader band 4, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_GRAPHIC, L""},
+    {L"Picture1", -1, L"Four-band writer band 1, first digit, Yellow: 4", ROLE_SYSTEM_GRAPHIC, L""},
+    {L"P3", -1, L"Legend, Red: 2, \u00D7 100, \u00B12%", ROLE_SYSTEM_GRAPHIC, L""},
+    {L"Picture7", -1, L"Four-band reader", ROLE_SYSTEM_GRAPHIC, L""},
+};
+
 TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
     long count = 0;
     ASSERT_EQ(acc->get_accChildCount(&count), S_OK);
     // 82 swatches, 13 bands, 12 legend swatches, 3 drawings, the ohm sign, 6 windows.
     EXPECT_EQ(count, 82 + 13 + 12 + 3 + 1 + 6);
-    const struct {
-        const wchar_t* box;
-        int index;
-        const wchar_t* name;
-        long role;
-        const wchar_t* action;
-    } rows[] = {
-        {L"Pict", Brown, L"Four-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"Y", Black, L"Five-band reader, third digit, Black: 0", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"Q", Silver, L"Five-band reader, multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"D", Gold, L"Four-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"E", Gold, L"Five-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"P", Orange, L"Four-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"Q", Orange, L"Five-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"T", Brown, L"Five-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-        {L"HT", -1, L"Five-band reader band 2, second digit, White: 9", ROLE_SYSTEM_GRAPHIC, L""},
-        {L"Picture11", -1, L"Four-band reader band 4, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_GRAPHIC, L""},
-        {L"Picture1", -1, L"Four-band writer band 1, first digit, Yellow: 4", ROLE_SYSTEM_GRAPHIC, L""},
-        {L"P3", -1, L"Legend, Red: 2, \u00D7 100, \u00B12%", ROLE_SYSTEM_GRAPHIC, L""},
-        {L"Picture7", -1, L"Four-band reader", ROLE_SYSTEM_GRAPHIC, L""},
-    };
-    for (const auto& row : rows) {
+    for (const auto& row : kBoxes) {
         SCOPED_TRACE(testing::Message() << row.box << " " << row.index);
         const platform::Control& box = C(row.box, row.index);
         const long id = IdOf(box);
@@ -127,15 +131,41 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
     }
 }
 
+// Each text box's name, and its description and help once both readers show
+// a value.
+const wchar_t* const kUse = L"Type a value and press Enter; Up and Down step through standard values";
+const struct {
+    const wchar_t* control;
+    const wchar_t* name;
+    const wchar_t* note;
+    const wchar_t* help;
+} kTextBoxes[] = {
+    {L"Text3", L"Five-band value", L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200", kUse},
+    {L"Text4", L"Four-band value", L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1", kUse},
+    {L"Text1", L"Value in ohms", L"Up and Down step through standard values", L""},
+};
+
+// The name, description, help and role that a text box's own window gives.
+void ExpectTextBoxAsAsked(HWND box, const wchar_t* name, const wchar_t* note, const wchar_t* help) {
+    IAccessible* direct = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(box, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&direct)), S_OK);
+    BSTR text = nullptr;
+    direct->get_accName(Id(CHILDID_SELF), &text);
+    EXPECT_EQ(Take(text), name);
+    direct->get_accDescription(Id(CHILDID_SELF), &text);
+    EXPECT_EQ(Take(text), note);
+    text = nullptr;
+    direct->get_accHelp(Id(CHILDID_SELF), &text);
+    EXPECT_EQ(Take(text), help);
+    VARIANT role{};
+    direct->get_accRole(Id(CHILDID_SELF), &role);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
+    direct->Release();
+}
+
 TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
     testing_gui::Click(C(L"T", Brown));
     testing_gui::Click(C(L"Pict", Brown));
-    const wchar_t* const use = L"Type a value and press Enter; Up and Down step through standard values";
-    const struct { const wchar_t* control; const wchar_t* name; const wchar_t* note; const wchar_t* help; } kTextBoxes[] = {
-        {L"Text3", L"Five-band value", L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200", use},
-        {L"Text4", L"Four-band value", L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1", use},
-        {L"Text1", L"Value in ohms", L"Up and Down step through standard values", L""},
-    };
     for (const auto& [control, name, note, help] : kTextBoxes) {
         const long id = IdOf(C(control));
         ASSERT_GT(id, 0);
@@ -149,21 +179,7 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
         window->Release();
         child->Release();
         // The same name when the window itself is asked, as when its focus is followed.
-        IAccessible* direct = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(C(control).hWnd(), OBJID_CLIENT, IID_IAccessible,
-                                             reinterpret_cast<void**>(&direct)),
-                  S_OK);
-        direct->get_accName(Id(CHILDID_SELF), &text);
-        EXPECT_EQ(Take(text), name);
-        direct->get_accDescription(Id(CHILDID_SELF), &text);
-        EXPECT_EQ(Take(text), note);
-        text = nullptr;
-        direct->get_accHelp(Id(CHILDID_SELF), &text);
-        EXPECT_EQ(Take(text), help);
-        VARIANT role{};
-        direct->get_accRole(Id(CHILDID_SELF), &role);
-        EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
-        direct->Release();
+        ASSERT_NO_FATAL_FAILURE(ExpectTextBoxAsAsked(C(control).hWnd(), name, note, help));
     }
     VARIANT hit{};
     RECT r{};

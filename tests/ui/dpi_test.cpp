@@ -135,13 +135,21 @@ ALONE_TEST_F(DpiTest, ClicksAtScaledPlacesReadAndWrite) {
     }
 }
 
+// The drawings compared with their design: the three resistors and the ohm sign.
+const struct {
+    const wchar_t* name;
+    art::Picture picture;
+} kDrawings[] = {{L"Picture12", art::Picture::Resistor}, {L"Picture7", art::Picture::Resistor},
+                 {L"Picture6", art::Picture::Resistor},  {L"Picture5", art::Picture::Ohm}};
+// The buttons' glyphs: Calculate's on the left of its caption, About's on the right.
+const struct {
+    const wchar_t* button;
+    art::Picture picture;
+    bool right;
+} kGlyphs[] = {{L"CCal", art::Picture::Gear, false}, {L"CAb", art::Picture::AboutGlyph, true}};
+
 TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
     const Pixels shown = glyph_test::ReadClient(form->hWnd());
-    const struct {
-        const wchar_t* name;
-        art::Picture picture;
-    } kDrawings[] = {{L"Picture12", art::Picture::Resistor}, {L"Picture7", art::Picture::Resistor},
-                     {L"Picture6", art::Picture::Resistor},  {L"Picture5", art::Picture::Ohm}};
     for (const auto& d : kDrawings) {
         const platform::Control& box = C(d.name);
         // Its bands, and the swatches that stand over its lower edge.
@@ -160,11 +168,6 @@ TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
     EXPECT_EQ(colours, (std::set<COLORREF>{RGB(0, 0, 0), RGB(255, 255, 255)}));
 
     // The buttons' glyphs, ANDed onto the face at their scaled places.
-    const struct {
-        const wchar_t* button;
-        art::Picture picture;
-        bool right;
-    } kGlyphs[] = {{L"CCal", art::Picture::Gear, false}, {L"CAb", art::Picture::AboutGlyph, true}};
     for (const auto& g : kGlyphs) {
         HWND button = C(g.button).hWnd();
         glyph_test::Repaint(button);

@@ -7,6 +7,7 @@
 
 #include <cwchar>
 #include <string>
+#include <string_view>
 
 #include "model/colour_code.h"
 #include "support/form_fixture.h"
@@ -33,32 +34,47 @@ ALONE_TEST_F(TipsTest, OneTooltipWindowMadeAtTheFirstMove) {
     EXPECT_EQ(form->TipWindow(), tip);
 }
 
+// The tip over each kind of box: a swatch names its colour and what it stands
+// for there, a band its place as well, a legend swatch every meaning; the
+// writer's drawing tells its bands' value, the other boxes nothing.
+const struct {
+    const wchar_t* box;
+    int index;
+    const wchar_t* tip;
+} kBoxTips[] = {
+    {L"Pict", Brown, L"Brown: 1"},
+    {L"H", Black, L"Black: 0"},
+    {L"P", Red, L"Red: \u00D7 100"},
+    {L"Q", Gold, L"Gold: \u00D7 0.1"},
+    {L"D", Gold, L"Gold: \u00B15%"},
+    {L"E", Silver, L"Silver: \u00B110%"},
+    {L"TT", -1, L"First digit, White: 9"},
+    {L"QT", -1, L"Multiplier, Black: \u00D7 1"},
+    {L"Picture11", -1, L"Tolerance, Green: \u00B10.5%"},
+    {L"Picture3", -1, L"Multiplier, Red: \u00D7 100"},
+    {L"Picture4", -1, L"Tolerance, Gold: \u00B15%"},
+    {L"P2", -1, L"Brown: 1, \u00D7 10, \u00B11%"},
+    {L"P12", -1, L"Gold: \u00D7 0.1, \u00B15%"},
+    {L"Picture12", -1, L""},   // drawings outside their bands
+    {L"Picture6", -1, L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+    {L"Label2", -1, L""},
+    {L"Picture5", -1, L""},
+};
+
+// Typed in turn, each followed by Calculate: a text that is no number leaves
+// the last value's tip.
+const struct {
+    const wchar_t* typed;
+    const wchar_t* tip;
+} kWrittenTips[] = {
+    {L"4750", L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+    {L"abc", L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+    {L"4700", L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
+};
+
 TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     MoveOver(POINT{5, 5});
-    const struct {
-        const wchar_t* box;
-        int index;
-        const wchar_t* tip;
-    } rows[] = {
-        {L"Pict", Brown, L"Brown: 1"},
-        {L"H", Black, L"Black: 0"},
-        {L"P", Red, L"Red: \u00D7 100"},
-        {L"Q", Gold, L"Gold: \u00D7 0.1"},
-        {L"D", Gold, L"Gold: \u00B15%"},
-        {L"E", Silver, L"Silver: \u00B110%"},
-        {L"TT", -1, L"First digit, White: 9"},
-        {L"QT", -1, L"Multiplier, Black: \u00D7 1"},
-        {L"Picture11", -1, L"Tolerance, Green: \u00B10.5%"},
-        {L"Picture3", -1, L"Multiplier, Red: \u00D7 100"},
-        {L"Picture4", -1, L"Tolerance, Gold: \u00B15%"},
-        {L"P2", -1, L"Brown: 1, \u00D7 10, \u00B11%"},
-        {L"P12", -1, L"Gold: \u00D7 0.1, \u00B15%"},
-        {L"Picture12", -1, L""},   // drawings outside their bands
-        {L"Picture6", -1, L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
-        {L"Label2", -1, L""},
-        {L"Picture5", -1, L""},
-    };
-    for (const auto& row : rows) {
+    for (const auto& row : kBoxTips) {
         const platform::Control& box = C(row.box, row.index);
         const POINT at = box.kind() == platform::Kind::Label ? POINT{box.OuterInContainer().left + 2, box.OuterInContainer().top + 2}
                          : row.box == std::wstring(L"Picture12") || row.box == std::wstring(L"Picture6")
@@ -78,19 +94,19 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     // The writer's drawing says which value its bands cut, until they show one whole.
     const RECT drawing = C(L"Picture6").OuterInForm();
     const POINT corner{drawing.left + 5, drawing.top + 5};
-    const struct {
-        const wchar_t* typed;
-        const wchar_t* tip;
-    } written[] = {
-        {L"4750", L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
-        {L"abc", L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
-        {L"4700", L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
-    };
-    for (const auto& [typed, tip] : written) {
+    for (const auto& [typed, tip] : kWrittenTips) {
         SetWindowTextW(C(L"Text1").hWnd(), typed);
         SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0);
         EXPECT_EQ(TipAt(corner), tip) << "after " << std::string(typed, typed + wcslen(typed));
     }
+}
+
+// Waits for the tooltip to show a text that starts with `start`: the tooltip
+// shows a tip some time after the pointer comes to rest.
+bool TipShows(const ui::Form1& form, std::wstring_view start) {
+    return testing_gui::PumpUntil([&] {
+        return testing_gui::WindowText(form.TipWindow()).starts_with(start) && IsWindowVisible(form.TipWindow());
+    }, 3000);
 }
 
 ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
@@ -114,11 +130,8 @@ ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     MovePointer(POINT{readout.left + 20, readout.top - 30});
     MovePointer(POINT{readout.left + 20, (readout.top + readout.bottom) / 2});
     if (HasFatalFailure()) return;
-    EXPECT_TRUE(testing_gui::PumpUntil([&] {
-        return testing_gui::WindowText(form->TipWindow()).starts_with(
-                   L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1") &&
-               IsWindowVisible(form->TipWindow());
-    }, 3000)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
+    EXPECT_TRUE(TipShows(*form, L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1"))
+        << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
 
     // A balloon at the value box leaves the other boxes' tips alone: the
     // writer's drawing explains the cut the balloon speaks of.
@@ -130,10 +143,8 @@ ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     MovePointer(POINT{drawing.x, drawing.y - 40});
     MovePointer(drawing);
     if (HasFatalFailure()) return;
-    EXPECT_TRUE(testing_gui::PumpUntil([&] {
-        return testing_gui::WindowText(form->TipWindow()).starts_with(L"Yellow, Purple, Red: 4.7K, cut from 4750") &&
-               IsWindowVisible(form->TipWindow());
-    }, 3000)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
+    EXPECT_TRUE(TipShows(*form, L"Yellow, Purple, Red: 4.7K, cut from 4750"))
+        << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
     EXPECT_TRUE(IsWindowVisible(form->BalloonWindow())) << "the balloon stays while the tip shows";
 }
 
