@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <type_traits>
+#include <functional>
 #include <vector>
 
 namespace bench {
@@ -23,12 +23,7 @@ double Max(const std::vector<double>& v);
 template <class Records, class Field>
 std::vector<double> ColumnOf(const Records& records, Field field) {
     std::vector<double> column;
-    for (const auto& record : records) {
-        if constexpr (std::is_member_object_pointer_v<Field>)
-            column.push_back(record.*field);
-        else
-            column.push_back(field(record));
-    }
+    for (const auto& record : records) column.push_back(std::invoke(field, record));
     return column;
 }
 

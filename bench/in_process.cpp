@@ -245,7 +245,8 @@ bool MeasureInteraction(int iterations) {
     ClickTimes clicks;
     if (!MeasureClicks(form, iterations, clicks)) return false;
     const std::vector<double> calculate = MeasureCalculate(form, iterations);
-    const std::vector<double> enter = calculate.empty() ? calculate : MeasureReadoutEnter(form, iterations);
+    if (calculate.empty()) return false;
+    const std::vector<double> enter = MeasureReadoutEnter(form, iterations);
     if (enter.empty()) return false;
     PrintInteraction(iterations, clicks, calculate, enter);
     DestroyClickFloor();

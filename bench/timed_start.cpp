@@ -56,8 +56,13 @@ double TimedStart::CountBefore(const std::string& prefix, const std::string& sto
     return double(count);
 }
 
-int TimedStart::Count(const std::string& label) const {
-    return static_cast<int>(std::count_if(moments.begin(), moments.end(), [&](const Moment& m) { return IsOf(m, label); }));
+int TimedStart::Count(const std::string& label, const std::string& stop) const {
+    int count = 0;
+    for (const Moment& m : moments) {
+        if (!stop.empty() && m.key == stop) break;
+        if (IsOf(m, label)) ++count;
+    }
+    return count;
 }
 
 bool ReadMarks(const std::wstring& file, TimedStart& run) {

@@ -33,8 +33,9 @@ struct TimedStart {
     double At(const std::string& key) const;
     // The moments whose key begins with `prefix`, before the moment `stop`.
     double CountBefore(const std::string& prefix, const std::string& stop) const;
-    // The moments of that label, repeats included.
-    int Count(const std::string& label) const;
+    // The moments of that label, repeats included, before the moment `stop`
+    // (all of them when there is none).
+    int Count(const std::string& label, const std::string& stop = "") const;
 };
 
 // Reads the marks `file` holds into `run`, beside its two observations.

@@ -164,14 +164,8 @@ void PrintPhases(const std::vector<const TimedStart*>& order) {
                   [](const TimedStart& s) { return s.CountBefore("DIB", "paint"); });
     PrintPhaseRow("(messages taken before first idle)", order,
                   [](const TimedStart& s) { return s.CountBefore("message#", "idle#0"); });
-    PrintPhaseRow("(form paints before seen complete)", order, [](const TimedStart& s) {
-        int count = 0;
-        for (const Moment& m : s.moments) {
-            if (m.key == kSeenComplete) break;
-            if (m.key == "paint" || m.key.rfind("paint (", 0) == 0) ++count;
-        }
-        return double(count);
-    });
+    PrintPhaseRow("(form paints before seen complete)", order,
+                  [](const TimedStart& s) { return double(s.Count("paint", kSeenComplete)); });
     PrintPhaseRow("(form paints in all)", order, [](const TimedStart& s) { return double(s.Count("paint")); });
 }
 
