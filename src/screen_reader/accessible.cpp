@@ -77,7 +77,7 @@ VARIANT Int(long value) {
 // Whether a screen reader finds `control`: a control window while it is
 // visible, a box while it is shown and has a name. Its words are not built.
 // The window's own style bit, not IsWindowVisible, which looks at every
-// parent (platform/WINE.md, 1): this runs at every focus move.
+// parent (WINE.md, 1): this runs at every focus move.
 bool Told(const Reading& reading, const Control& control) {
     if (control.hWnd()) return (GetWindowLongW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0;
     return control.kind() == Kind::PictureBox && control.Shown() && reading.teller.Named(control);

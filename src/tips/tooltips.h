@@ -39,7 +39,7 @@ private:
 };
 
 // A balloon pointing at a control window: a tracking tooltip of our own
-// rather than the edit's EM_SHOWBALLOONTIP (platform/WINE.md, 6). It goes
+// rather than the edit's EM_SHOWBALLOONTIP (WINE.md, 6). It goes
 // when hidden, at a mouse press anywhere but on the control it points at,
 // and when the window moves or another window becomes active.
 class Balloon : public platform::FormExtension {
