@@ -61,10 +61,12 @@ void DestroyClickFloor() {
 HWND ClickFloorWindow() { return g_floor.window; }
 HWND ClickFloorEdit() { return g_floor.edit; }
 
-void ClickTheFloor() {
-    const LPARAM at = MAKELPARAM(40, 20);
-    SendMessageW(g_floor.window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(g_floor.window, WM_LBUTTONUP, 0, at);
+void SendClick(HWND window, POINT at) {
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageW(window, WM_LBUTTONUP, 0, where);
 }
+
+void ClickTheFloor() { SendClick(g_floor.window, {40, 20}); }
 
 }  // namespace bench

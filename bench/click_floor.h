@@ -14,5 +14,8 @@ void DestroyClickFloor();
 HWND ClickFloorWindow();
 HWND ClickFloorEdit();
 void ClickTheFloor();   // its text changes at each click
+// A left click at `at` of the window's client area, as every click here is
+// made: the two mouse messages, sent.
+void SendClick(HWND window, POINT at);
 
 }  // namespace bench

@@ -36,9 +36,7 @@ void Settle(int ms) {
 // A click in the middle of a picture box, sent to the window that draws it.
 void ClickCentre(const platform::Control& box) {
     const RECT r = box.ClientInForm();
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    SendMessageW(box.form().hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(box.form().hWnd(), WM_LBUTTONUP, 0, at);
+    SendClick(box.form().hWnd(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
 std::wstring TextOf(HWND hwnd) {
@@ -100,40 +98,41 @@ bool TimeEntry(ui::Form1& form, HWND box, const RECT& band, const Entry& entry, 
     return true;
 }
 
-// "Calculate": 4700 and 1000 in turn (first band Yellow, then Brown), timed
-// from BM_CLICK to the repainted bands. Empty when a value was not written.
-std::vector<double> MeasureCalculate(ui::Form1& form, int iterations) {
-    HWND text1 = form.Item(L"Text1").hWnd(), button = form.Item(L"CCal").hWnd();
-    const RECT band = form.Item(L"Picture1").ClientInForm();   // drawn on the main window
-    static const Entry kEntries[] = {{L"4700", nullptr, RGB(255, 255, 0)}, {L"1000", nullptr, RGB(128, 64, 0)}};
+// Two entries in turn, `iterations` in all, each timed by TimeEntry. Empty
+// when one was not written.
+std::vector<double> TimeEntries(ui::Form1& form, HWND box, const RECT& band, const Entry (&entries)[2],
+                                const std::function<void()>& act, const char* what, int iterations) {
     std::vector<double> took;
     for (int i = 0; i < iterations; ++i)
-        if (!TimeEntry(form, text1, band, kEntries[i % 2], [&] { SendMessageW(button, BM_CLICK, 0, 0); }, took)) {
-            std::fprintf(stderr, "\"Calculate\" %d: first band not painted for %ls\n", i, kEntries[i % 2].typed);
+        if (!TimeEntry(form, box, band, entries[i % 2], act, took)) {
+            std::fprintf(stderr, "%s %d: \"%ls\" not written\n", what, i, entries[i % 2].typed);
             return {};
         }
     return took;
 }
 
+// "Calculate": 4700 and 1000 in turn (first band Yellow, then Brown), timed
+// from BM_CLICK to the repainted bands.
+std::vector<double> MeasureCalculate(ui::Form1& form, int iterations) {
+    HWND button = form.Item(L"CCal").hWnd();
+    static const Entry kEntries[] = {{L"4700", nullptr, RGB(255, 255, 0)}, {L"1000", nullptr, RGB(128, 64, 0)}};
+    return TimeEntries(form, form.Item(L"Text1").hWnd(), form.Item(L"Picture1").ClientInForm(), kEntries,
+                       [&] { SendMessageW(button, BM_CLICK, 0, 0); }, "\"Calculate\"", iterations);
+}
+
 // Enter in the five-band readout: two values in turn (first band Yellow, then
 // Brown), from the key as the message loop hands it on to the readout
-// rewritten and the bands repainted. Empty when a value was not written.
+// rewritten and the bands repainted.
 std::vector<double> MeasureReadoutEnter(ui::Form1& form, int iterations) {
     HWND readout = form.Item(L"Text3").hWnd();
-    const RECT band = form.Item(L"TT").ClientInForm();
     static const Entry kEntries[] = {{L"4.75K 1%", L" 4.75K Ohm   \u00B11%", RGB(255, 255, 0)},
                                      {L"100", L"100 Ohm   \u00B11%", RGB(128, 64, 0)}};
     const auto pressEnter = [&] {
         MSG key{readout, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
         platform::DispatchWithTab(key);
     };
-    std::vector<double> took;
-    for (int i = 0; i < iterations; ++i)
-        if (!TimeEntry(form, readout, band, kEntries[i % 2], pressEnter, took)) {
-            std::fprintf(stderr, "readout Enter %d: \"%ls\" not written\n", i, kEntries[i % 2].typed);
-            return {};
-        }
-    return took;
+    return TimeEntries(form, readout, form.Item(L"TT").ClientInForm(), kEntries, pressEnter, "readout Enter",
+                       iterations);
 }
 
 struct ClickTimes {
@@ -177,6 +176,12 @@ bool MeasureClicks(ui::Form1& form, int iterations, ClickTimes& times) {
     return true;
 }
 
+// Bandora's times over the click floor's: median, p10 and p90 each over its own.
+void PrintOverFloor(const char* what, const std::vector<double>& bandora, const std::vector<double>& floor) {
+    std::printf("bandora/click-floor %s %.2f (medians), p10 %.2f, p90 %.2f\n", what, Median(bandora) / Median(floor),
+                Percentile(bandora, 0.1) / Percentile(floor, 0.1), Percentile(bandora, 0.9) / Percentile(floor, 0.9));
+}
+
 void PrintInteraction(int iterations, const ClickTimes& t, const std::vector<double>& calculate,
                       const std::vector<double>& enter) {
     std::printf("In-process, %d iterations each (microseconds)\n", iterations);
@@ -187,13 +192,8 @@ void PrintInteraction(int iterations, const ClickTimes& t, const std::vector<dou
     PrintMicroseconds("readout Enter -> bands painted", enter);
     PrintMicroseconds("floor click -> text set", t.floorToText);
     PrintMicroseconds("floor click -> text painted", t.floorToPainted);
-    std::printf("bandora/click-floor text set %.2f (medians), p10 %.2f, p90 %.2f\n",
-                Median(t.toText) / Median(t.floorToText), Percentile(t.toText, 0.1) / Percentile(t.floorToText, 0.1),
-                Percentile(t.toText, 0.9) / Percentile(t.floorToText, 0.9));
-    std::printf("bandora/click-floor painted %.2f (medians), p10 %.2f, p90 %.2f\n",
-                Median(t.toPainted) / Median(t.floorToPainted),
-                Percentile(t.toPainted, 0.1) / Percentile(t.floorToPainted, 0.1),
-                Percentile(t.toPainted, 0.9) / Percentile(t.floorToPainted, 0.9));
+    PrintOverFloor("text set", t.toText, t.floorToText);
+    PrintOverFloor("painted", t.toPainted, t.floorToPainted);
     std::printf("  target: click to readout below one frame (16 ms = 16000 us): %s\n",
                 Percentile(t.toPainted, 0.99) < 16.0 ? "met (p99)" : "NOT met (p99)");
 }

@@ -6,15 +6,19 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "figures.h"
+
 namespace bench {
 namespace {
 
-bool IsOf(const Moment& m, const std::string& label) { return m.key == label || m.key.rfind(label + " (", 0) == 0; }
+// A moment is of a label when its key is the label itself, a repeat of it
+// ("label (2)") or one of its items ("label#item").
+bool IsOf(const Moment& m, const std::string& label) {
+    return m.key == label || m.key.rfind(label + " (", 0) == 0 || m.key.rfind(label + "#", 0) == 0;
+}
 
 // Each line of the file is a label and the counter's ticks, after a space.
 std::vector<std::pair<std::string, double>> ParseMarks(const std::string& text, LARGE_INTEGER created) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
     std::vector<std::pair<std::string, double>> marks;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -24,9 +28,9 @@ std::vector<std::pair<std::string, double>> ParseMarks(const std::string& text, 
         at = end + 1;
         const std::size_t space = line.rfind(' ');
         if (space == std::string::npos) continue;
-        const long long ticks = std::atoll(line.c_str() + space + 1);
-        marks.emplace_back(line.substr(0, space),
-                           double(ticks - created.QuadPart) * 1000.0 / double(frequency.QuadPart));
+        LARGE_INTEGER ticks;
+        ticks.QuadPart = std::atoll(line.c_str() + space + 1);
+        marks.emplace_back(line.substr(0, space), Ms(created, ticks));
     }
     return marks;
 }
@@ -45,15 +49,6 @@ double TimedStart::At(const std::string& key) const {
     for (const Moment& m : moments)
         if (m.key == key) return m.ms;
     return NAN;
-}
-
-double TimedStart::CountBefore(const std::string& prefix, const std::string& stop) const {
-    int count = 0;
-    for (const Moment& m : moments) {
-        if (m.key == stop) break;
-        if (m.key.rfind(prefix, 0) == 0) ++count;
-    }
-    return double(count);
 }
 
 int TimedStart::Count(const std::string& label, const std::string& stop) const {

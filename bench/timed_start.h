@@ -31,10 +31,9 @@ struct TimedStart {
     // The first moment of that key, or with " (last)" after a label the last
     // moment of that label; NaN when there was none.
     double At(const std::string& key) const;
-    // The moments whose key begins with `prefix`, before the moment `stop`.
-    double CountBefore(const std::string& prefix, const std::string& stop) const;
-    // The moments of that label, repeats included, before the moment `stop`
-    // (all of them when there is none).
+    // The moments of that label, repeats and items included ("DIB" counts
+    // "DIB#302" and "DIB#17 (2)"), before the moment `stop` (all of them when
+    // there is none).
     int Count(const std::string& label, const std::string& stop = "") const;
 };
 

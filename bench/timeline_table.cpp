@@ -65,8 +65,9 @@ void PrintSideBySide(const std::vector<const TimedStart*>& shown) {
 }
 
 // One unmeasured start each fills the file cache; then they take turns.
-// Each start lingers 600 ms after its first complete paint, so that the
-// timer 250 ms after showing (OLE Automation's loading) falls inside it.
+// Each start lingers 600 ms after its first complete paint, so that what the
+// program does once it is shown (its first idle moments, the caret's first
+// blink, OLE Automation if anything loads it) falls inside it.
 bool StartInTurnMarked(const Program& marked, const Program& floor, const std::wstring& marksFile, int runs,
                        std::vector<TimedStart>& starts, std::vector<Start>& floors) {
     for (int run = -1; run < runs; ++run) {
@@ -147,7 +148,6 @@ const Phase kPhases[] = {
     {"(first paint end -> Show done)", "paint-end", "UpdateWindow done (last)"},
     {"(Show done -> first idle)", "UpdateWindow done (last)", "idle#0"},
     {"(OLE Automation loading)", "OLE Automation", "OLE Automation-end"},
-    {"(Show done -> timer)", "UpdateWindow done (last)", "timer"},
 };
 
 // Each phase, then counts: the phase that grows in slow starts is the one
@@ -161,9 +161,9 @@ void PrintPhases(const std::vector<const TimedStart*>& order) {
         PrintPhaseRow(p.name, order,
                       [&](const TimedStart& s) { return s.At(p.to) - (p.from.empty() ? 0.0 : s.At(p.from)); });
     PrintPhaseRow("(DIB sections made before first paint)", order,
-                  [](const TimedStart& s) { return s.CountBefore("DIB", "paint"); });
+                  [](const TimedStart& s) { return double(s.Count("DIB", "paint")); });
     PrintPhaseRow("(messages taken before first idle)", order,
-                  [](const TimedStart& s) { return s.CountBefore("message#", "idle#0"); });
+                  [](const TimedStart& s) { return double(s.Count("message", "idle#0")); });
     PrintPhaseRow("(form paints before seen complete)", order,
                   [](const TimedStart& s) { return double(s.Count("paint", kSeenComplete)); });
     PrintPhaseRow("(form paints in all)", order, [](const TimedStart& s) { return double(s.Count("paint")); });

@@ -9,7 +9,6 @@
 #undef GetMessageW
 #undef LoadLibraryExW
 #undef CreateDIBSection
-#undef KillTimer
 #undef wWinMain
 
 #include <cwchar>
@@ -80,11 +79,6 @@ HMODULE WINAPI LoadLibraryExW(LPCWSTR name, HANDLE file, DWORD flags) {
 HBITMAP WINAPI CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset) {
     Record("DIB", info ? static_cast<int>(info->bmiHeader.biWidth) : -1);
     return ::CreateDIBSection(dc, info, usage, bits, section, offset);
-}
-
-BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
-    if (!window) Record("timer", -1);
-    return ::KillTimer(window, id);
 }
 
 }  // namespace timeline

@@ -18,7 +18,6 @@ BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL WINAPI GetMessageW(LPMSG msg, HWND window, UINT first, UINT last);
 HMODULE WINAPI LoadLibraryExW(LPCWSTR name, HANDLE file, DWORD flags);
 HBITMAP WINAPI CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
-BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 
 }  // namespace timeline
 
@@ -30,5 +29,4 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 #define GetMessageW ::timeline::GetMessageW
 #define LoadLibraryExW ::timeline::LoadLibraryExW
 #define CreateDIBSection ::timeline::CreateDIBSection
-#define KillTimer ::timeline::KillTimer
 #define wWinMain BandoraMain
