@@ -286,20 +286,11 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
         << "shows " << testing::PrintToString(WindowText(text4_));
 }
 
-VARIANT ChildId(long value) {
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
-
 // The name of one of `object`'s children, or of the object itself (CHILDID_SELF).
 std::wstring NameOf(IAccessible* object, long child) {
     BSTR text = nullptr;
     object->get_accName(ChildId(child), &text);
-    std::wstring s = text ? text : L"";
-    SysFreeString(text);
-    return s;
+    return Take(text);
 }
 
 // Whether one of the first `count` children of the window's client is a window

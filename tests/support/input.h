@@ -1,8 +1,10 @@
 // Driving another process's windows as a user does: real mouse clicks through
-// SendInput, and finding its child windows, which have no names, by their
-// class and their place in the parent.
+// SendInput, finding its child windows, which have no names, by their class
+// and their place in the parent, and asking its accessible objects as a
+// screen reader does.
 #pragma once
 #include <windows.h>
+#include <oleauto.h>
 
 #include <functional>
 #include <string>
@@ -48,6 +50,21 @@ RECT RectInParent(HWND window);
 
 // Visible top-level windows of a process.
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
+
+// Asking a window's accessible objects as a screen reader does: the VARIANT
+// that names one of an object's children (CHILDID_SELF for the object itself),
+// and a text answer taken into a string, its BSTR freed.
+inline VARIANT ChildId(long id) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+inline std::wstring Take(BSTR text) {
+    std::wstring s = text ? text : L"";
+    SysFreeString(text);
+    return s;
+}
 
 // Checks `done` every 20 ms until it holds or `ms` have passed; its last answer.
 bool WaitUntil(const std::function<bool()>& done, int ms = 5000);

@@ -11,23 +11,14 @@
 #include "model/colour_code.h"
 #include "support/colour_table.h"
 #include "support/form_fixture.h"
+#include "support/input.h"
 
 namespace {
 
 using enum model::ColourIndex;
 
-VARIANT Id(long id) {
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-}
-
-std::wstring Take(BSTR text) {
-    std::wstring s = text ? text : L"";
-    SysFreeString(text);
-    return s;
-}
+using testing_gui::ChildId;
+using testing_gui::Take;
 
 class AccessibleTest : public Form1Test {
 protected:
@@ -56,7 +47,7 @@ protected:
         acc->get_accChildCount(&count);
         for (long id = 1; id <= count; ++id) {
             long x = 0, y = 0, w = 0, h = 0;
-            if (acc->accLocation(&x, &y, &w, &h, Id(id)) != S_OK) continue;
+            if (acc->accLocation(&x, &y, &w, &h, ChildId(id)) != S_OK) continue;
             const RECT found{x, y, x + w, y + h};
             if (EqualRect(&expected, &found)) return id;
         }
@@ -64,7 +55,7 @@ protected:
     }
     std::wstring Name(long id) {
         BSTR name = nullptr;
-        acc->get_accName(Id(id), &name);
+        acc->get_accName(ChildId(id), &name);
         return Take(name);
     }
     IAccessible* acc = nullptr;
@@ -107,21 +98,21 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
         ASSERT_GT(id, 0);
         EXPECT_EQ(Name(id), row.name);
         IDispatch* child = reinterpret_cast<IDispatch*>(1);
-        EXPECT_EQ(acc->get_accChild(Id(id), &child), S_FALSE) << "a simple element";
+        EXPECT_EQ(acc->get_accChild(ChildId(id), &child), S_FALSE) << "a simple element";
         VARIANT role{};
-        ASSERT_EQ(acc->get_accRole(Id(id), &role), S_OK);
+        ASSERT_EQ(acc->get_accRole(ChildId(id), &role), S_OK);
         EXPECT_EQ(role.lVal, row.role);
         VARIANT state{};
-        ASSERT_EQ(acc->get_accState(Id(id), &state), S_OK);
+        ASSERT_EQ(acc->get_accState(ChildId(id), &state), S_OK);
         EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
         BSTR action = nullptr;
-        acc->get_accDefaultAction(Id(id), &action);
+        acc->get_accDefaultAction(ChildId(id), &action);
         EXPECT_EQ(Take(action), row.action);
         // At the box's screen rectangle, and found at its middle.
         RECT expected = box.OuterInForm();
         MapWindowPoints(form->hWnd(), nullptr, reinterpret_cast<POINT*>(&expected), 2);
         long x = 0, y = 0, w = 0, h = 0;
-        ASSERT_EQ(acc->accLocation(&x, &y, &w, &h, Id(id)), S_OK);
+        ASSERT_EQ(acc->accLocation(&x, &y, &w, &h, ChildId(id)), S_OK);
         const RECT found{x, y, x + w, y + h};
         EXPECT_TRUE(EqualRect(&expected, &found));
         VARIANT hit{};
@@ -150,15 +141,15 @@ void ExpectTextBoxAsAsked(HWND box, const wchar_t* name, const wchar_t* note, co
     IAccessible* direct = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(box, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&direct)), S_OK);
     BSTR text = nullptr;
-    direct->get_accName(Id(CHILDID_SELF), &text);
+    direct->get_accName(ChildId(CHILDID_SELF), &text);
     EXPECT_EQ(Take(text), name);
-    direct->get_accDescription(Id(CHILDID_SELF), &text);
+    direct->get_accDescription(ChildId(CHILDID_SELF), &text);
     EXPECT_EQ(Take(text), note);
     text = nullptr;
-    direct->get_accHelp(Id(CHILDID_SELF), &text);
+    direct->get_accHelp(ChildId(CHILDID_SELF), &text);
     EXPECT_EQ(Take(text), help);
     VARIANT role{};
-    direct->get_accRole(Id(CHILDID_SELF), &role);
+    direct->get_accRole(ChildId(CHILDID_SELF), &role);
     EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
     direct->Release();
 }
@@ -170,11 +161,11 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
         const long id = IdOf(C(control));
         ASSERT_GT(id, 0);
         IDispatch* child = nullptr;
-        ASSERT_EQ(acc->get_accChild(Id(id), &child), S_OK);
+        ASSERT_EQ(acc->get_accChild(ChildId(id), &child), S_OK);
         IAccessible* window = nullptr;
         ASSERT_EQ(child->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&window)), S_OK);
         BSTR text = nullptr;
-        window->get_accName(Id(CHILDID_SELF), &text);
+        window->get_accName(ChildId(CHILDID_SELF), &text);
         EXPECT_EQ(Take(text), name);
         window->Release();
         child->Release();
@@ -187,7 +178,7 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
     ASSERT_EQ(acc->accHitTest((r.left + r.right) / 2, (r.top + r.bottom) / 2, &hit), S_OK);
     ASSERT_EQ(hit.vt, VT_DISPATCH);
     BSTR caption = nullptr;
-    static_cast<IAccessible*>(hit.pdispVal)->get_accName(Id(CHILDID_SELF), &caption);
+    static_cast<IAccessible*>(hit.pdispVal)->get_accName(ChildId(CHILDID_SELF), &caption);
     EXPECT_EQ(Take(caption), L"Calculate") << "without the room the glyph's padding makes";
     hit.pdispVal->Release();
 }
@@ -202,7 +193,7 @@ ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     const long id = IdOf(swatch);
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
                                          GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, Id(id)), S_OK);
+    ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, ChildId(id)), S_OK);
     // The event comes to the hook as a message of this thread.
     testing_gui::PumpUntil([&] { return focusEvent == id; }, 2000);
     UnhookWinEvent(hook);
@@ -212,20 +203,20 @@ ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     EXPECT_EQ(focus.vt, VT_I4);
     EXPECT_EQ(focus.lVal, id);
     VARIANT state{};
-    acc->get_accState(Id(id), &state);
+    acc->get_accState(ChildId(id), &state);
     EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
 
-    ASSERT_EQ(acc->accDoDefaultAction(Id(id)), S_OK);
+    ASSERT_EQ(acc->accDoDefaultAction(ChildId(id)), S_OK);
     EXPECT_NE(C(L"Picture9").BackColor(), testing_gui::kColour[Red]) << "posted, not run inside the call";
     EXPECT_TRUE(testing_gui::PumpUntil([&] { return C(L"Picture9").BackColor() == testing_gui::kColour[Red]; }, 2000));
     EXPECT_NE(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
-    EXPECT_EQ(acc->accDoDefaultAction(Id(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
+    EXPECT_EQ(acc->accDoDefaultAction(ChildId(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
 
     VARIANT next{};
-    ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, Id(id), &next), S_OK);
+    ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, ChildId(id), &next), S_OK);
     EXPECT_EQ(Name(next.lVal), L"Four-band reader, second digit, Orange: 3");
     VARIANT first{};
-    ASSERT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, Id(CHILDID_SELF), &first), S_OK);
+    ASSERT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, ChildId(CHILDID_SELF), &first), S_OK);
     EXPECT_EQ(first.vt, VT_DISPATCH) << "the value box comes first in the tab order";
     if (first.vt == VT_DISPATCH) first.pdispVal->Release();
 }
