@@ -150,6 +150,19 @@ const Phase kPhases[] = {
     {"(OLE Automation loading)", "OLE Automation", "OLE Automation-end"},
 };
 
+// Moments of a label counted before another moment ("" for to the end).
+struct Tally {
+    const char* name;
+    std::string label, stop;
+};
+
+const Tally kTallies[] = {
+    {"(DIB sections made before first paint)", "DIB", "paint"},
+    {"(messages taken before first idle)", "message", "idle#0"},
+    {"(form paints before seen complete)", "paint", kSeenComplete},
+    {"(form paints in all)", "paint", ""},
+};
+
 // Each phase, then counts: the phase that grows in slow starts is the one
 // whose two quarters differ.
 void PrintPhases(const std::vector<const TimedStart*>& order) {
@@ -160,13 +173,8 @@ void PrintPhases(const std::vector<const TimedStart*>& order) {
     for (const Phase& p : kPhases)
         PrintPhaseRow(p.name, order,
                       [&](const TimedStart& s) { return s.At(p.to) - (p.from.empty() ? 0.0 : s.At(p.from)); });
-    PrintPhaseRow("(DIB sections made before first paint)", order,
-                  [](const TimedStart& s) { return double(s.Count("DIB", "paint")); });
-    PrintPhaseRow("(messages taken before first idle)", order,
-                  [](const TimedStart& s) { return double(s.Count("message", "idle#0")); });
-    PrintPhaseRow("(form paints before seen complete)", order,
-                  [](const TimedStart& s) { return double(s.Count("paint", kSeenComplete)); });
-    PrintPhaseRow("(form paints in all)", order, [](const TimedStart& s) { return double(s.Count("paint")); });
+    for (const Tally& c : kTallies)
+        PrintPhaseRow(c.name, order, [&](const TimedStart& s) { return double(s.Count(c.label, c.stop)); });
 }
 
 // Percentiles would hide a second paint in a few starts: the starts are counted by paints.

@@ -286,13 +286,6 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
         << "shows " << testing::PrintToString(WindowText(text4_));
 }
 
-// The name of one of `object`'s children, or of the object itself (CHILDID_SELF).
-std::wstring NameOf(IAccessible* object, long child) {
-    BSTR text = nullptr;
-    object->get_accName(ChildId(child), &text);
-    return Take(text);
-}
-
 // Whether one of the first `count` children of the window's client is a window
 // of its own named `name`, as a screen reader finds a text box.
 bool HasChildWindowNamed(IAccessible* client, long count, const wchar_t* name) {

@@ -4,6 +4,7 @@
 // screen reader does.
 #pragma once
 #include <windows.h>
+#include <oleacc.h>
 #include <oleauto.h>
 
 #include <functional>
@@ -53,7 +54,7 @@ std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
 
 // Asking a window's accessible objects as a screen reader does: the VARIANT
 // that names one of an object's children (CHILDID_SELF for the object itself),
-// and a text answer taken into a string, its BSTR freed.
+// a text answer taken into a string, its BSTR freed, and a name.
 inline VARIANT ChildId(long id) {
     VARIANT v;
     v.vt = VT_I4;
@@ -64,6 +65,12 @@ inline std::wstring Take(BSTR text) {
     std::wstring s = text ? text : L"";
     SysFreeString(text);
     return s;
+}
+// The name of one of `object`'s children, or of the object itself (CHILDID_SELF).
+inline std::wstring NameOf(IAccessible* object, long child) {
+    BSTR text = nullptr;
+    object->get_accName(ChildId(child), &text);
+    return Take(text);
 }
 
 // Checks `done` every 20 ms until it holds or `ms` have passed; its last answer.

@@ -18,6 +18,7 @@ namespace {
 using enum model::ColourIndex;
 
 using testing_gui::ChildId;
+using testing_gui::NameOf;
 using testing_gui::Take;
 
 class AccessibleTest : public Form1Test {
@@ -52,11 +53,6 @@ protected:
             if (EqualRect(&expected, &found)) return id;
         }
         return 0;
-    }
-    std::wstring Name(long id) {
-        BSTR name = nullptr;
-        acc->get_accName(ChildId(id), &name);
-        return Take(name);
     }
     IAccessible* acc = nullptr;
 };
@@ -96,7 +92,7 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
         const platform::Control& box = C(row.box, row.index);
         const long id = IdOf(box);
         ASSERT_GT(id, 0);
-        EXPECT_EQ(Name(id), row.name);
+        EXPECT_EQ(NameOf(acc, id), row.name);
         IDispatch* child = reinterpret_cast<IDispatch*>(1);
         EXPECT_EQ(acc->get_accChild(ChildId(id), &child), S_FALSE) << "a simple element";
         VARIANT role{};
@@ -140,9 +136,8 @@ const struct {
 void ExpectTextBoxAsAsked(HWND box, const wchar_t* name, const wchar_t* note, const wchar_t* help) {
     IAccessible* direct = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(box, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&direct)), S_OK);
+    EXPECT_EQ(NameOf(direct, CHILDID_SELF), name);
     BSTR text = nullptr;
-    direct->get_accName(ChildId(CHILDID_SELF), &text);
-    EXPECT_EQ(Take(text), name);
     direct->get_accDescription(ChildId(CHILDID_SELF), &text);
     EXPECT_EQ(Take(text), note);
     text = nullptr;
@@ -164,9 +159,7 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
         ASSERT_EQ(acc->get_accChild(ChildId(id), &child), S_OK);
         IAccessible* window = nullptr;
         ASSERT_EQ(child->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&window)), S_OK);
-        BSTR text = nullptr;
-        window->get_accName(ChildId(CHILDID_SELF), &text);
-        EXPECT_EQ(Take(text), name);
+        EXPECT_EQ(NameOf(window, CHILDID_SELF), name);
         window->Release();
         child->Release();
         // The same name when the window itself is asked, as when its focus is followed.
@@ -177,9 +170,8 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
     GetWindowRect(C(L"CCal").hWnd(), &r);
     ASSERT_EQ(acc->accHitTest((r.left + r.right) / 2, (r.top + r.bottom) / 2, &hit), S_OK);
     ASSERT_EQ(hit.vt, VT_DISPATCH);
-    BSTR caption = nullptr;
-    static_cast<IAccessible*>(hit.pdispVal)->get_accName(ChildId(CHILDID_SELF), &caption);
-    EXPECT_EQ(Take(caption), L"Calculate") << "without the room the glyph's padding makes";
+    EXPECT_EQ(NameOf(static_cast<IAccessible*>(hit.pdispVal), CHILDID_SELF), L"Calculate")
+        << "without the room the glyph's padding makes";
     hit.pdispVal->Release();
 }
 
@@ -214,7 +206,7 @@ ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
 
     VARIANT next{};
     ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, ChildId(id), &next), S_OK);
-    EXPECT_EQ(Name(next.lVal), L"Four-band reader, second digit, Orange: 3");
+    EXPECT_EQ(NameOf(acc, next.lVal), L"Four-band reader, second digit, Orange: 3");
     VARIANT first{};
     ASSERT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, ChildId(CHILDID_SELF), &first), S_OK);
     EXPECT_EQ(first.vt, VT_DISPATCH) << "the value box comes first in the tab order";
