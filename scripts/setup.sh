@@ -26,6 +26,15 @@ if [ ${#need[@]} -gt 0 ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo_cmd dpkg --add-architecture i386
   fi
-  $sudo_cmd apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${need[@]}"
+  # A mirror caught mid-sync can fail one index (apt-get update exits 100):
+  # try again a little later, then go on with what was fetched.
+  for attempt in 1 2 3; do
+    $sudo_cmd apt-get update -q && break
+    echo "setup: apt-get update failed (attempt $attempt)"; sleep $((attempt * 10))
+  done
+  install() { DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "$@" "${need[@]}"; }
+  # Without the security index of one architecture, the 32-bit libraries Wine
+  # needs cannot match the 64-bit ones already updated from it; the release's
+  # own versions of both always match.
+  install || { echo "setup: installing from the release's own versions"; install -t bookworm; }
 fi
