@@ -58,10 +58,10 @@ build_and_run() {  # 0: the tests pass; 1: they fail; 2: the build fails
   cmake --build "$build" --target "${tests[@]}" >"$build/last-build.log" 2>&1 || return 2
   local t
   for t in "${tests[@]}"; do
-    timeout 300 "$build/$t" --gtest_brief=1 --gtest_fail_fast --gtest_filter="-$slow" >/dev/null 2>&1 || return 1
+    timeout 60 "$build/$t" --gtest_brief=1 --gtest_fail_fast --gtest_filter="-$slow" >/dev/null 2>&1 || return 1
   done
   for t in "${tests[@]}"; do
-    timeout 300 "$build/$t" --gtest_brief=1 --gtest_filter="$slow" >/dev/null 2>&1 || return 1
+    timeout 60 "$build/$t" --gtest_brief=1 --gtest_filter="$slow" >/dev/null 2>&1 || return 1
   done
   return 0
 }

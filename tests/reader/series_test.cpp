@@ -76,6 +76,7 @@ const Case kCases[] = {
     {{Yellow, Purple, Black, Brown}, Black, Gold, L"4.701K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K"},
     {{Yellow, Purple}, Red, Black, L"4.7K: no standard series without a tolerance"},
     {{Black, Black}, Black, Gold, L"00 is outside the standard values, 0.01 to 999000M"},
+    {{White, White, White, Brown}, Gray, Gold, L"999100M is outside the standard values, 0.01 to 999000M"},
     {{Yellow, Gold}, Red, Gold, L""},  // Gold carries no digit: no value, no note
 };
 
@@ -107,6 +108,8 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
          L"Yellow, Purple, Red: 4.7K. 4.7K is a \u00B15% standard value (E24), also in E12, E6"},
         {{Green, Black}, Gold, Silver,
          L"Green, Black, Gold: 5. 5 is not a \u00B110% standard value (E12); nearest: 4.7, 5.6"},
+        {{Gray, Gray}, White, Gold,
+         L"Gray, Gray, White: 88000M. 88000M is not a \u00B15% standard value (E24); nearest: 82000M, 91000M"},
         {{Green, Black}, Silver, Brown,
          L"Green, Black, Silver: 0.5. 0.5 is not a \u00B11% standard value (E96); nearest: 0.499, 0.511"},
         {{Yellow, Purple}, Red, Brown,

@@ -286,12 +286,20 @@ const TypedEntry kTypedEntries[] = {
     {L"120 Ohm", nullptr, 2, {Brown, Red, Brown, -1}},
     {L"120\u03A9", nullptr, 3, {Brown, Red, Black, Black, -1}},
     {L"120 ohms", nullptr, 2, {Brown, Red, Brown, -1}},
+    {L"120\u2126", nullptr, 2, {Brown, Red, Brown, -1}},     // the ohm sign, beside the Greek omega
+    {L"4.7\u00A0k", nullptr, 2, {Yellow, Purple, Red, -1}},  // a no-break space is a space
     {L"4,7", L",", 2, {Yellow, Purple, Gold, -1}},
     {L"4.7", L",", 2, {Yellow, Purple, Gold, -1}},
     {L".5K +/-10%", nullptr, 2, {Green, Black, Brown, Silver}},
     {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
     {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
     {L"4<>7", L"<>", 2, {Yellow, Purple, Gold, -1}},
+    // The first digit band holds the first significant digit, never Black.
+    {L"47", nullptr, 3, {Yellow, Purple, Black, Gold, -1}},
+    {L"047", nullptr, 2, {Yellow, Purple, Black, -1}},
+    // Digits beyond the bands are cut, not rounded.
+    {L"4750", nullptr, 2, {Yellow, Purple, Red, -1}, kNotAValue, true},
+    {L"479", nullptr, 2, {Yellow, Purple, Brown, -1}, kNotAValue, true},
     // The ends of each reader's range.
     {L"0.1", nullptr, 2, {Brown, Black, Silver, -1}},
     {L"0.1", nullptr, 3, {}, kOutOfRange},
@@ -309,6 +317,10 @@ const TypedEntry kTypedEntries[] = {
     {std::wstring(32767, L'7'), nullptr, 3, {}, kOutOfRange},
     // No value at all.
     {L"4K7", nullptr, 2, {}},
+    {L"1m", nullptr, 2, {}},             // a lower-case m would be milli, not mega
+    {L"1 000", nullptr, 3, {}},          // no grouping, by spaces either
+    {L"1\u00A0000", L",", 3, {}},
+    {L"4.7K 5% 5%", nullptr, 2, {}},     // nothing after the tolerance
     {L"", nullptr, 2, {}},
     {L"abc", nullptr, 3, {}},
     {L"1e309", nullptr, 2, {}},
