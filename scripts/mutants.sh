@@ -36,7 +36,8 @@ restore() {
   if [[ -n $mutated ]]; then cp "$saved" "$mutated"; rm -f "$saved"; mutated=''; fi
 }
 trap restore EXIT
-trap 'restore; exit 130' INT TERM HUP
+trap 'restore; exit 130' INT
+trap 'restore; exit 143' TERM HUP
 
 # How often `needle` occurs in `hay`, as literal text.
 occurrences() {
