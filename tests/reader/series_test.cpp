@@ -131,24 +131,6 @@ TEST(Series, NoteOnTheBands) {
     }
 }
 
-// Reversed band for band, where every reversed colour has a swatch in its new place.
-TEST(Series, TheOtherEndIsTheBandsReversed) {
-    const reader::BandIndexes five{{C(Brown), C(Brown), C(Brown)}, C(Red), C(Red)};
-    const auto reversed = reader::OtherEnd(five, PalettesFor(3));
-    ASSERT_TRUE(reversed.has_value());
-    EXPECT_EQ(reversed->digits, (std::vector<std::wstring>{C(Red), C(Red), C(Brown)}));
-    EXPECT_EQ(reversed->multiplier, C(Brown));
-    EXPECT_EQ(reversed->tolerance, C(Brown));
-    const auto back = reader::OtherEnd(*reversed, PalettesFor(3));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->digits, five.digits);
-    EXPECT_EQ(back->tolerance, five.tolerance);
-    // Gold first, Purple as a multiplier, Orange as a tolerance: none is offered there.
-    EXPECT_FALSE(reader::OtherEnd({{C(Yellow), C(Purple)}, C(Red), C(Gold)}, PalettesFor(2)));
-    EXPECT_FALSE(reader::OtherEnd({{C(Brown), C(Purple)}, C(Red), C(Brown)}, PalettesFor(2)));
-    EXPECT_FALSE(reader::OtherEnd({{C(Orange), C(Black)}, C(Red), C(Brown)}, PalettesFor(2)));
-}
-
 TEST(Series, ValuesAreWrittenAsTheReadoutWritesThem) {
     const std::vector<std::wstring> digits = {C(Yellow), C(Gray)};
     EXPECT_EQ(reader::SeriesNote({digits, C(Gold), C(Gold)}, kCommaNumbers),
