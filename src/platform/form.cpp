@@ -87,7 +87,9 @@ bool Form::Load(HWND owner) {
     // Made in its place at once, not moved there afterwards.
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT corner = StartCorner(owner, size);
-    CreateWindowExW(0, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
+    // Over an owner kept above other windows, the form must stay above it.
+    const DWORD exStyle = owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) ? WS_EX_TOPMOST : 0;
+    CreateWindowExW(exStyle, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
                     size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return false;
     CreateControls();
@@ -279,6 +281,9 @@ bool Form::OnInputMessage(UINT msg, WPARAM wp, LPARAM lp) {
         pressedBox_ = nullptr;
         return true;
     case WM_KEYDOWN: return OnBoxKey(wp, lp);
+    case WM_CONTEXTMENU: return OnContextMenuMessage(lp);
+    // The low four bits are the system's own.
+    case WM_SYSCOMMAND: return OnSystemCommand(static_cast<UINT>(wp & 0xFFF0));
     default: return false;
     }
 }

@@ -133,6 +133,12 @@ protected:
     virtual bool OnKey(Control& /*target*/, UINT /*key*/) { return false; }
     // The form has been laid out again at a new dpi.
     virtual void OnRescaled() {}
+    // The user asks for a context menu (a right click, Shift+F10, the Menu
+    // key) on `target`, the box under the pointer or the one with the focus
+    // (nullptr: the form's surface), to be shown at `screen`. True: it was.
+    virtual bool OnContextMenu(Control* /*target*/, POINT /*screen*/) { return false; }
+    // A command of the window's system menu; true when the form took it.
+    virtual bool OnSystemCommand(UINT /*command*/) { return false; }
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -165,6 +171,7 @@ private:
     void OnUpdateUiState(WPARAM wp, LPARAM lp);
     void PaintFocusCue(HDC dc) const;
     void OnCommand(WPARAM wp, LPARAM lp);
+    bool OnContextMenuMessage(LPARAM lp);
     static POINT PointOf(LPARAM lp);
     void OnPress(POINT at);
     void OnRelease(POINT at);

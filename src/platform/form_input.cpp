@@ -129,6 +129,21 @@ void Form::ClickAt(Control* container, POINT pixel) {
     if (container) OnClick(*container);
 }
 
+bool Form::OnContextMenuMessage(LPARAM lp) {
+    if (lp == -1) {
+        // From the keyboard: at the box with the focus, below its left corner.
+        if (!hasFocus_ || !focusedBox_) return false;
+        const RECT box = focusedBox_->ClientInForm();
+        POINT at{box.left, box.bottom};
+        ClientToScreen(hwnd_, &at);
+        return OnContextMenu(focusedBox_, at);
+    }
+    const POINT screen = PointOf(lp);
+    POINT at = screen;
+    ScreenToClient(hwnd_, &at);
+    return OnContextMenu(BoxAt(at), screen);
+}
+
 POINT Form::PointOf(LPARAM lp) { return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
 
 void Form::OnPress(POINT at) {

@@ -56,6 +56,7 @@ void Form1::Form_Load() {
         PaintBand(Item(L"P" + platform::IntegerText(k + 1)), platform::IntegerText(k));
     glyph::SetButtonPicLeft(*calculate_, Item(L"PicCal"));
     glyph::SetButtonPicRight(*aboutButton_, Item(L"Pab"));
+    AppendAlwaysOnTop();
 }
 
 void Form1::Form_Unload(short& cancel) {

@@ -88,6 +88,10 @@ protected:
     // Arrows, Home and End among the swatches; Enter, Escape, Up and Down in
     // the value box and the readouts.
     bool OnKey(platform::Control& target, UINT key) override;
+    // A reader's context menu, on its drawing, bands and swatches; the
+    // system menu's "Always on top".
+    bool OnContextMenu(platform::Control* target, POINT screen) override;
+    bool OnSystemCommand(UINT command) override;
 
 private:
     void Form_Initialize();
@@ -147,6 +151,15 @@ private:
     void StepReader(std::size_t reader, bool up);
     // Paints a reader's bands through Rang, then RRang rewrites its readout.
     void PaintReader(std::size_t reader, const writer::ReaderBands& bands);
+    // The reader (its place in kReaders) whose drawing, band or swatch
+    // `control` is; none for any other control.
+    std::optional<std::size_t> ReaderOf(const platform::Control& control) const;
+    // The reader's bands read from the other end, painted through Rang as
+    // swatch clicks paint them, then RRang; nothing when its palettes do not
+    // offer the reversed colours.
+    void FlipReader(std::size_t reader);
+    // "Always on top" at the end of the window's system menu, unchecked.
+    void AppendAlwaysOnTop();
     // The balloon's words for a value the reader refuses.
     std::wstring RefusalOf(std::size_t reader, writer::EntryError error) const;
 

@@ -5,6 +5,7 @@
 
 #include "platform/conversions.h"
 #include "ui/palettes.h"
+#include "reader/misread.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"
 #include "ui/form1.h"
@@ -51,10 +52,14 @@ void Form1::RRang(const int& selector) {
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
     if (&control == writerDrawing_)
         return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
-    for (const BandControls& r : readers_) {
-        if (&control != r.readout) continue;
-        if (!r.read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
-        return reader::SeriesNote(BandIndexes(r), kPlatformNumbers);
+    for (std::size_t r = 0; r < readers_.size(); ++r) {
+        if (&control != readers_[r].readout) continue;
+        if (!readers_[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
+        // Beneath the note, which band may have been misread, one hint a line.
+        const reader::BandIndexes indexes = BandIndexes(readers_[r]);
+        const std::wstring note = reader::SeriesNote(indexes, kPlatformNumbers);
+        const std::wstring hints = reader::MisreadHints(indexes, OfferedBy(kReaders[r]), kPlatformNumbers);
+        return hints.empty() ? note : note + L"\n" + hints;
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/folding.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"
 #include "ui/form1.h"
@@ -55,7 +56,10 @@ std::wstring Form1::RefusalOf(std::size_t reader, writer::EntryError error) cons
 void Form1::WriteReader(std::size_t reader) {
     const BandControls& bands = readers_[reader];
     const std::wstring separator = platform::DecimalSeparator();
-    const writer::ReaderEntry entry = writer::ReaderEntryFor(bands.readout->Text(), bands.digitCount, separator);
+    // Every keyboard's digits, read as the 0 to 9 they stand for; the readout
+    // keeps what was typed until RRang rewrites it.
+    const writer::ReaderEntry entry =
+        writer::ReaderEntryFor(platform::FoldedText(bands.readout->Text()), bands.digitCount, separator);
     if (!entry.bands) {
         ShowNotWritten(*bands.readout, RefusalOf(reader, entry.error));   // the text stays, to be mended
         return;

@@ -2,6 +2,7 @@
 // and the chosen tolerance, and says why when it cannot, or when the bands
 // show less than the value.
 #include "platform/conversions.h"
+#include "platform/folding.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 #include "writer/cut_note.h"
@@ -30,7 +31,8 @@ void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
 }
 
 std::optional<Form1::Writing> Form1::ValueToWrite() {
-    const auto value = platform::TextToDouble(valueBox_->Text());
+    // Every keyboard's digits, read as the 0 to 9 they stand for; the box keeps what was typed.
+    const auto value = platform::TextToDouble(platform::FoldedText(valueBox_->Text()));
     const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
     if (bands) return Writing{*value, *bands};
     ShowNotWritten(*valueBox_, value ? kNoSuchResistor : kNoNumber);

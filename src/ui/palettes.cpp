@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "model/colour_code.h"
@@ -12,6 +13,23 @@ std::uint32_t SwatchColour(int index) {
     if (index == model::Brown) return 0x0040C0;
     if (index == model::White) return 0x80000005u;
     return model::kBandColours.at(static_cast<std::size_t>(index));
+}
+
+reader::ReaderPalettes OfferedBy(const Reader& reader) {
+    // Each band's palette is the one that paints it.
+    auto offeredFor = [](const wchar_t* band) {
+        reader::Offered offered = 0;
+        for (const Palette& palette : kPalettes)
+            if (std::wstring_view(palette.band) == band)
+                for (int i = 0; i < palette.count; ++i)
+                    offered |= static_cast<reader::Offered>(1u << palette.indexes[static_cast<std::size_t>(i)]);
+        return offered;
+    };
+    reader::ReaderPalettes offered;
+    for (int i = 0; i < reader.digitCount; ++i) offered.digits.push_back(offeredFor(reader.digits[static_cast<std::size_t>(i)]));
+    offered.multiplier = offeredFor(reader.multiplier);
+    offered.tolerance = offeredFor(reader.tolerance);
+    return offered;
 }
 
 namespace {

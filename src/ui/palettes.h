@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "reader/misread.h"
+
 namespace ui {
 
 struct Reader {
@@ -54,6 +56,9 @@ inline constexpr std::array<Palette, 9> kPalettes = {{
     {L"Q", L"QT", 2, 2400, 2400, {0, 1, 2, 3, 4, 5, 6, 10, 11}, 9},
     {L"E", L"ET", 2, 3240, 3240, {1, 2, 5, 6, 7, 8, 10, 11}, 8},
 }};
+
+// The colours a reader's palettes offer, band by band.
+reader::ReaderPalettes OfferedBy(const Reader& reader);
 
 // A palette by its place in kPalettes.
 enum PaletteId : int { kPict, kPi, kP, kD, kT, kH, kY, kQ, kE };

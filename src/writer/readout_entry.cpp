@@ -21,8 +21,12 @@ public:
     Scanner(std::wstring_view text, std::wstring_view separator) : rest_(text), separator_(separator) {}
 
     bool AtEnd() const { return rest_.empty(); }
+    // Datasheets set SI-style, with a thin or a narrow no-break space between
+    // number and unit ("4.7 kΩ"); a text pasted from them keeps it.
     void SkipSpaces() {
-        while (!rest_.empty() && (rest_[0] == L' ' || rest_[0] == L'\t' || rest_[0] == L'\u00A0')) rest_.remove_prefix(1);
+        while (!rest_.empty() && (rest_[0] == L' ' || rest_[0] == L'\t' || rest_[0] == L'\u00A0' ||
+                                  rest_[0] == L'\u2009' || rest_[0] == L'\u202F'))
+            rest_.remove_prefix(1);
     }
     bool Take(wchar_t c) {
         if (rest_.empty() || rest_[0] != c) return false;

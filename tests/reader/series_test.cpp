@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "reader/misread.h"
 #include "reader/series_note.h"
 
 namespace {
@@ -48,43 +49,86 @@ std::wstring C(int index) { return std::to_wstring(index); }   // a colour index
 std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};
 
+// What the readers' palettes offer, as the window shows them: a first digit
+// Brown to White, further digits Black to White, a multiplier Black to Blue,
+// Silver or Gold, and the eight tolerance colours.
+reader::Offered Colours(std::initializer_list<int> indexes) {
+    reader::Offered offered = 0;
+    for (int i : indexes) offered |= static_cast<reader::Offered>(1u << i);
+    return offered;
+}
+reader::ReaderPalettes PalettesFor(std::size_t digitBands) {
+    const reader::Offered digit = Colours({Black, Brown, Red, Orange, Yellow, Green, Blue, Purple, Gray, White});
+    reader::ReaderPalettes palettes{std::vector<reader::Offered>(digitBands, digit),
+                                    Colours({Black, Brown, Red, Orange, Yellow, Green, Blue, Silver, Gold}),
+                                    Colours({Brown, Red, Green, Blue, Purple, Gray, Silver, Gold})};
+    palettes.digits[0] = digit & ~Colours({Black});
+    return palettes;
+}
+
+// The note, and the hints on a misread beneath it. Standard values from the
+// published E24, E48, E96 and E192 tables.
 struct Case {
     std::vector<int> digits;
     int multiplier;
     int tolerance;
     const wchar_t* note;
+    const wchar_t* hints = L"";
 };
 
 const Case kCases[] = {
-    {{Yellow, Gray}, Red, Gold, L"4.8K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K"},
+    // Gray taken for Purple; Gold is never a first digit, so no other end.
+    {{Yellow, Gray}, Red, Gold, L"4.8K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K",
+     L"If band 2 is Purple, not Gray: 4.7K"},
     {{Yellow, Purple}, Red, Gold, L"4.7K is a \u00B15% standard value (E24), also in E12, E6"},
     {{Green, Brown}, Red, Gold, L"5.1K is a \u00B15% standard value (E24)"},
-    {{White, Red}, Red, Gold, L"9.2K is not a \u00B15% standard value (E24); nearest: 9.1K, 10K"},
+    {{White, Red}, Red, Gold, L"9.2K is not a \u00B15% standard value (E24); nearest: 9.1K, 10K",
+     L"If band 1 is Gray, not White: 8.2K\nIf band 2 is Brown, not Red: 9.1K"},
+    // No neighbour gives an E12 value: 8.1K, 9K, 9.2K, 910, 91K.
     {{White, Brown}, Red, Silver, L"9.1K is not a \u00B110% standard value (E12); nearest: 8.2K, 10K"},
-    {{Brown, Brown}, Silver, Silver, L"0.11 is not a \u00B110% standard value (E12); nearest: 0.1, 0.12"},
+    {{Brown, Brown}, Silver, Silver, L"0.11 is not a \u00B110% standard value (E12); nearest: 0.1, 0.12",
+     L"If band 2 is Black, not Brown: 0.1\nIf band 2 is Red, not Brown: 0.12"},
     {{Black, Black, Brown}, Silver, Brown, L"0.01 is a \u00B11% standard value (E96), also in E48, E24, E12, E6"},
+    // White is no multiplier: the other end cannot be shown.
     {{White, White, White}, Blue, Gray, L"999M is not a \u00B10.05% standard value (E192); nearest: 988M, 1000M"},
     {{White, White, White}, White, Gold, L"999000M is not a \u00B15% standard value (E24); nearest: 910000M"},
-    {{Yellow, Gray}, Red, Red, L"4.8K is not a \u00B12% standard value (E48 or E24); nearest: 4.7K, 4.87K"},
+    {{Yellow, Gray}, Red, Red, L"4.8K is not a \u00B12% standard value (E48 or E24); nearest: 4.7K, 4.87K",
+     L"If band 2 is Purple, not Gray: 4.7K"},
     {{Yellow, Purple}, Red, Red, L"4.7K is a \u00B12% standard value (E24), also in E12, E6"},
+    // The other end, Red, Red, Black, Brown, reads 22 at 1%, not in E96.
     {{Brown, Black}, Red, Red, L"1K is a \u00B12% standard value (E48), also in E24, E12, E6"},
     {{Yellow, Purple}, Red, Green, L"4.7K is a \u00B10.5% standard value (E192), also in E24, E12, E6"},
     {{White, Red, Black}, Silver, Purple, L"9.2 is a \u00B10.1% standard value (E192)"},
-    {{White, Brown, White}, Silver, Blue, L"9.19 is not a \u00B10.25% standard value (E192); nearest: 9.09, 9.2"},
+    {{White, Brown, White}, Silver, Blue, L"9.19 is not a \u00B10.25% standard value (E192); nearest: 9.09, 9.2",
+     L"If band 2 is Black, not Brown: 9.09"},
     {{Yellow, Gray, Purple}, Red, Brown, L"48.7K is a \u00B11% standard value (E96), also in E48"},
     {{Black, Purple}, Red, Brown, L"0700 is not a \u00B11% standard value (E96); nearest: 698, 715"},
-    {{Yellow, Purple, Black, Brown}, Black, Gold, L"4.701K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K"},
+    {{Yellow, Purple, Black, Brown}, Black, Gold, L"4.701K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K",
+     L"If band 4 is Black, not Brown: 4.7K"},
     {{Yellow, Purple}, Red, Black, L"4.7K: no standard series without a tolerance"},
     {{Black, Black}, Black, Gold, L"00 is outside the standard values, 0.01 to 999000M"},
     {{White, White, White, Brown}, Gray, Gold, L"999100M is outside the standard values, 0.01 to 999000M"},
     {{Yellow, Gold}, Red, Gold, L""},  // Gold carries no digit: no value, no note
+    // Read from the wrong end: the Red tolerance band taken for a first digit.
+    {{Brown, Brown, Brown}, Red, Red, L"11.1K is not a \u00B12% standard value (E48 or E24); nearest: 11K, 11.5K",
+     L"If band 2 is Red, not Brown: 12.1K\nIf band 3 is Black, not Brown: 11K\n"
+     L"From the other end these bands read 2.21K \u00B11%, a standard value (E96)"},
+    // Both ends standard: which end is which must be told by the bands' places.
+    {{Brown, Green, Black}, Brown, Brown, L"1.5K is a \u00B11% standard value (E96), also in E24, E12, E6",
+     L"From the other end these bands read 11M \u00B11%, also a standard value (E96). Tell the ends apart: "
+     L"the tolerance band stands apart from the others, and a Gold or Silver band is never first"},
+    // Gray is no multiplier, so the other end (Brown, Red, Gray, Brown) is not offered.
+    {{Brown, Gray}, Red, Brown, L"1.8K is not a \u00B11% standard value (E96); nearest: 1.78K, 1.82K",
+     L"If band 1 is Red, not Brown: 2.8K"},
 };
 
 TEST(Series, NoteOnTheBands) {
     for (const Case& c : kCases) {
         std::vector<std::wstring> digits;
         for (int d : c.digits) digits.push_back(C(d));
-        EXPECT_EQ(reader::SeriesNote({digits, C(c.multiplier), C(c.tolerance)}, reader::NumberTexts{}), c.note);
+        const reader::BandIndexes bands{digits, C(c.multiplier), C(c.tolerance)};
+        EXPECT_EQ(reader::SeriesNote(bands, reader::NumberTexts{}), c.note);
+        EXPECT_EQ(reader::MisreadHints(bands, PalettesFor(digits.size()), reader::NumberTexts{}), c.hints) << c.note;
     }
 }
 
@@ -94,6 +138,8 @@ TEST(Series, ValuesAreWrittenAsTheReadoutWritesThem) {
               L"4,8 is not a \u00B15% standard value (E24); nearest: 4,7, 5,1");
     EXPECT_EQ(reader::SeriesNote({digits, C(Red), C(Gold)}, kCommaNumbers),
               L"4.8K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K");
+    EXPECT_EQ(reader::MisreadHints({digits, C(Gold), C(Gold)}, PalettesFor(2), kCommaNumbers),
+              L"If band 2 is Purple, not Gray: 4,7");
 }
 
 TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {

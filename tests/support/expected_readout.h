@@ -122,9 +122,16 @@ inline std::optional<std::array<int, 3>> ExpectedWriterBands(double ohms) {
 }
 
 // The number a typed text stands for, read by OLE Automation in the user's
-// locale (separators, spaces, sign, exponent); nothing for a text that is
-// not a number.
-inline std::optional<double> TypedNumber(const std::wstring& text) {
+// locale (separators, spaces, sign, exponent) once the system has folded
+// every keyboard's digits and the full-width forms to ASCII; nothing for a
+// text that is not a number.
+inline std::optional<double> TypedNumber(std::wstring text) {
+    constexpr DWORD kFold = MAP_FOLDDIGITS | MAP_FOLDCZONE;
+    const int length = static_cast<int>(text.size());
+    if (const int folded = text.empty() ? 0 : FoldStringW(kFold, text.data(), length, nullptr, 0); folded > 0) {
+        std::wstring out(static_cast<std::size_t>(folded), L'\0');
+        if (FoldStringW(kFold, text.data(), length, out.data(), folded) == folded) text = out;
+    }
     BSTR in = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     double value = 0;
     const HRESULT result = VarR8FromStr(in ? in : const_cast<OLECHAR*>(L""), LOCALE_USER_DEFAULT, 0, &value);

@@ -32,7 +32,46 @@ LRESULT CALLBACK WatchMouse(int code, WPARAM message, LPARAM info) {
     return CallNextHookEx(nullptr, code, message, info);
 }
 
+// The menu WhileMenuOpen waits for: what it saw, and the key to press.
+struct AwaitedMenu {
+    std::vector<MenuItemSeen> items;
+    wchar_t key;
+    bool seen;
+} g_menu{};
+
+// A menu's window, while it is shown.
+HWND ShownMenu() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+void CALLBACK ReadMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = ShownMenu();
+    if (g_menu.seen || !window) return;
+    auto* menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    if (!menu) return;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        g_menu.items.push_back({text, GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION)});
+    }
+    g_menu.seen = true;
+    // The menu's loop takes the keys of this thread's queue, whichever window they are for.
+    if (g_menu.key) PostMessageW(window, WM_CHAR, g_menu.key, 1);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
 }  // namespace
+
+std::vector<MenuItemSeen> WhileMenuOpen(const std::function<void()>& open, wchar_t key, int ms) {
+    g_menu = {{}, key, false};
+    // A thread timer: the menu's own loop dispatches it.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, ReadMenu);
+    open();
+    PumpUntil([] { return g_menu.seen && !ShownMenu(); }, ms);
+    KillTimer(nullptr, timer);
+    return g_menu.items;
+}
 
 bool MarkAlone(const char* suite, const char* name) {
     AloneTests().insert(std::string(suite) + "." + name);

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/control.h"
 
@@ -66,5 +67,17 @@ int WindowCount();
 std::wstring WindowText(HWND window);
 // Replaces an edit box's whole text, as typing it in would leave it.
 void SetText(HWND edit, const std::wstring& text);
+
+// An item of a menu as it was shown: its text and its MF_ state.
+struct MenuItemSeen {
+    std::wstring text;
+    UINT state;
+};
+// Runs `open`, which opens a menu of this thread (a context menu, the system
+// menu) and returns before or after it closes. From within the menu's own
+// loop, reads its items, then presses `key` there (an access key; 0 for none)
+// and Escape, which closes it if the key did not. Returns the items once the
+// menu has gone, waiting for it at most `ms`; none if it never opened.
+std::vector<MenuItemSeen> WhileMenuOpen(const std::function<void()>& open, wchar_t key, int ms = 3000);
 
 }  // namespace testing_gui

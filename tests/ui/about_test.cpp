@@ -114,6 +114,24 @@ private:
     bool ran_ = false;
 };
 
+// With the main window kept on top (its system menu's last item), the About
+// window still opens above it, and the main window takes no input meanwhile.
+TEST_F(AboutTest, OpensAboveTheMainWindowKeptOnTop) {
+    HWND main = form->hWnd();
+    HMENU menu = GetSystemMenu(main, FALSE);
+    SendMessageW(main, WM_SYSCOMMAND, GetMenuItemID(menu, GetMenuItemCount(menu) - 1), 0);
+    ASSERT_NE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    WhileOpen([&](ui::Form2& about) {
+        EXPECT_NE(GetWindowLongW(about.hWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        bool above = false;
+        for (HWND below = GetWindow(about.hWnd(), GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+            above = above || below == main;
+        EXPECT_TRUE(above) << "the About window lies above the main window";
+        EXPECT_FALSE(IsWindowEnabled(main)) << "modal";
+    });
+    EXPECT_TRUE(IsWindowEnabled(main));
+}
+
 TEST_F(AboutTest, BorderlessWindowOf474By336CentredOverTheMainWindow) {
     // Away from the screen's centre, so that centred over the main window and
     // centred on the screen differ.

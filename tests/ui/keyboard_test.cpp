@@ -100,4 +100,29 @@ ALONE_TEST_F(KeyboardTest, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
     EXPECT_EQ(PixelsOffColour(swatch), 0) << "the rectangle goes with the focus";
 }
 
+// "Always on top" ends the window's system menu, after a separator. Alt+Space
+// (the window's own message for it) then T toggles it: its check mark and
+// the window's staying above others go together.
+TEST_F(KeyboardTest, AltSpaceThenTKeepsTheWindowOnTop) {
+    HWND window = form->hWnd();
+    auto onTop = [&] { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    auto altSpaceThenT = [&] {
+        return testing_gui::WhileMenuOpen(
+            [&] { SendMessageW(window, WM_SYSCHAR, VK_SPACE, 1 | static_cast<LPARAM>(KF_ALTDOWN) << 16); }, L't');
+    };
+    EXPECT_FALSE(onTop());
+    auto items = altSpaceThenT();
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_NE(items[items.size() - 2].state & MF_SEPARATOR, 0u);
+    EXPECT_EQ(items.back().text, L"Always on &top");
+    EXPECT_EQ(items.back().state & MF_CHECKED, 0u);
+    EXPECT_TRUE(onTop());
+    items = altSpaceThenT();
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_NE(items.back().state & MF_CHECKED, 0u) << "checked while on top";
+    EXPECT_FALSE(onTop());
+    HMENU menu = GetSystemMenu(window, FALSE);
+    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), MF_BYPOSITION) & MF_CHECKED, 0u);
+}
+
 }  // namespace

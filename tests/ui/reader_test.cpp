@@ -119,6 +119,12 @@ protected:
         const std::wstring expected = clicked ? ExpectedReadout(bands, separator_) : L"";
         ASSERT_EQ(Readout(reader.readout), expected) << context;
     }
+    // A right click at a client point of a box, as the window gets it.
+    void RightClick(const platform::Control& box, POINT at) {
+        const testing_gui::WindowPoint p = testing_gui::WindowPointOf(box, at);
+        SendMessageW(p.hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.at.x, p.at.y));
+        SendMessageW(p.hwnd, WM_RBUTTONUP, 0, MAKELPARAM(p.at.x, p.at.y));
+    }
     std::map<std::wstring, std::wstring> Snapshot() {
         std::map<std::wstring, std::wstring> state;
         for (const auto& c : form->Controls())
@@ -283,6 +289,65 @@ TEST_F(ReaderTest, EveryDigitAndMultiplierCombinationReadsOutItsValue) {
             if (HasFatalFailure()) return;
         }
     }
+}
+
+// A reader's context menu: its one item reads the bands from the other end,
+// greyed where the palettes cannot show them reversed. The menu opens on a
+// right click, here by the window's own messages, and is read and chosen from
+// within its loop.
+TEST_F(ReaderTest, ContextMenuReadsTheBandsFromTheOtherEnd) {
+    using testing_gui::WhileMenuOpen;
+    // 11.1K at 2% is no standard value; read from its Red end, 2.21K at 1% is.
+    ClickBands({&kFive, {Brown, Brown, Brown, Red, Red}, nullptr, false});
+    auto items = WhileMenuOpen([&] { RightClick(C(L"Picture12"), POINT{5, 5}); }, L'r', 0);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].text, L"&Read from the other end");
+    EXPECT_EQ(items[0].state & MF_GRAYED, 0u);
+    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
+    EXPECT_EQ(Readout(L"Text3"), L" 2.21K Ohm   \u00B11%");
+    // Again, from a band: the first bands come back.
+    items = WhileMenuOpen([&] { RightClick(C(L"QT"), POINT{2, 2}); }, L'r', 0);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
+    EXPECT_EQ(Readout(L"Text3"), L" 11.1K Ohm   \u00B12%");
+
+    // A Gold tolerance band is never a first digit: greyed, and choosing it changes nothing.
+    ClickBands({&kFour, {Yellow, Gray, Red, Gold}, nullptr, false});
+    const auto before = Snapshot();
+    items = WhileMenuOpen([&] { RightClick(C(L"Picture9"), POINT{2, 2}); }, L'r', 0);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_NE(items[0].state & MF_GRAYED, 0u);
+    EXPECT_EQ(Snapshot(), before);
+    // The writer's drawing has no such menu.
+    EXPECT_TRUE(WhileMenuOpen([&] { RightClick(C(L"Picture6"), POINT{5, 5}); }, L'r', 0).empty());
+    EXPECT_EQ(Snapshot(), before);
+}
+
+// From the keyboard the menu opens on the swatch with the focus: Shift+F10 or
+// the Menu key, pressed as a keyboard does.
+ALONE_TEST_F(ReaderTest, ShiftF10AndTheMenuKeyOpenTheMenuOnAFocusedSwatch) {
+    using testing_gui::WhileMenuOpen;
+    auto press = [](std::vector<WORD> keys) {
+        std::vector<INPUT> inputs;
+        for (int up = 0; up < 2; ++up)
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                INPUT input{};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = keys[up ? keys.size() - 1 - i : i];
+                input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(input.ki.wVk, MAPVK_VK_TO_VSC));
+                input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (input.ki.wVk == VK_APPS ? KEYEVENTF_EXTENDEDKEY : 0);
+                inputs.push_back(input);
+            }
+        ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+    };
+    ClickBands({&kFive, {Brown, Brown, Brown, Red, Red}, nullptr, false});
+    ASSERT_TRUE(SetForegroundWindow(form->hWnd()));
+    form->Focus(C(L"Y", Brown));
+    EXPECT_EQ(WhileMenuOpen([&] { press({VK_SHIFT, VK_F10}); }, L'r').size(), 1u);
+    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
+    EXPECT_EQ(WhileMenuOpen([&] { press({VK_APPS}); }, L'r').size(), 1u);
+    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
+    EXPECT_EQ(Readout(L"Text3"), L" 11.1K Ohm   \u00B12%");
 }
 
 TEST_F(ReaderTest, SelectorsOtherThanOneAndTwoChangeNothing) {

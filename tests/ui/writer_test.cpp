@@ -178,6 +178,14 @@ const Entry kEntries[] = {
     {L"1e11", kUnchanged, 0, 0, kNoResistor},
     {L"100000000000", kUnchanged, 0, 0, kNoResistor},
     {L"1E400", kUnchanged, 0, 0, kNoNumber},
+    // Every keyboard's digits: Persian, Arabic-Indic, Devanagari, full-width.
+    {L"\u06F4\u06F7\u06F0\u06F0", Yellow, Purple, Red},
+    {L"\u0664\u0667\u0660\u0660", Yellow, Purple, Red},
+    {L"\u096A\u096D", Yellow, Purple, Black},
+    {L"\uFF14\uFF0E\uFF17", Yellow, Purple, Gold},
+    {L"\u06F4\u06F7\u06F5\u06F0", Yellow, Purple, Red,
+     L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750 in the five-band readout and press Enter to see its five bands."},
+    {L"\u06F4K\u06F7", kUnchanged, 0, 0, kNoNumber},
 };
 
 ALONE_TEST_F(WriterTest, TypedValuesGiveTheirBands) {
@@ -248,6 +256,10 @@ const BoxKeys kBoxKeys[] = {
      L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750"},
     {L"Text1", L"4700", 2, {VK_UP, VK_DOWN}, L"4700", {Yellow, Purple, Red}},
     {L"Text1", L"330", 1, {VK_RETURN}, L"330", {Orange, Orange, Brown}},
+    // Another keyboard's digits stay as typed until the program writes its own, in ASCII.
+    {L"Text1", L"\u06F4\u06F7\u06F0\u06F0", 6, {VK_RETURN}, L"\u06F4\u06F7\u06F0\u06F0", {Yellow, Purple, Red}},
+    {L"Text1", L"\u06F4\u06F7\u06F0\u06F0", 6, {VK_UP}, L"5100", {Green, Brown, Red}},
+    {L"Text1", L"\uFF14\uFF0E\uFF17", 6, {VK_DOWN}, L"4.3", {Yellow, Orange, Gold}},
     // The ends of the range: the key changes nothing.
     {L"Text1", L"0.1", 6, {VK_DOWN}, L"0.1", {}},
     {L"Text1", L"91000000000", 6, {VK_UP}, L"91000000000", {}},
@@ -265,6 +277,14 @@ const BoxKeys kBoxKeys[] = {
      L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750"},
     {L"Text3", L"4751", 6, {VK_RETURN}, L" 4.75K Ohm   \u00B10.5%", {Yellow, Purple, Green, Brown, Green},
      L"The bands show 4.75K: five bands carry three digits, and 4751 needs four."},
+    // Every keyboard's digits, full-width forms and SI-style spaces.
+    {L"Text4", L"\uFF14\uFF0E\uFF17\uFF2B \uFF0B\uFF0F\uFF0D\uFF15\uFF05", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B15%",
+     {Yellow, Purple, Red, Gold}},
+    {L"Text3", L"\u0664\u0667\u0665\u0660", 6, {VK_RETURN}, L" 4.75K Ohm   \u00B10.5%", {Yellow, Purple, Green, Brown, Green}},
+    {L"Text3", L"\u06F1\u06F2\u06F0\u2009\u03A9 \u00B1\u06F1%", 6, {VK_RETURN}, L"120 Ohm   \u00B11%",
+     {Brown, Red, Black, Black, Brown}},
+    {L"Text4", L"\u096A.\u096D\u202Fk\u2126", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B10.5%", {Yellow, Purple, Red, Green}},
+    {L"Text4", L"\uFF11\uFF0C\uFF10\uFF10\uFF10", 6, {VK_RETURN}, L"\uFF11\uFF0C\uFF10\uFF10\uFF10", {}, kReaderNoValue},
     {L"Text4", L"abc", 6, {VK_RETURN}, L"abc", {}, kReaderNoValue},
     {L"Text3", L"4K7", 6, {VK_RETURN}, L"4K7", {}, kReaderNoValue},
     {L"Text4", L"100M", 6, {VK_RETURN}, L"100M", {},

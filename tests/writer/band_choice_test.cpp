@@ -286,7 +286,6 @@ const TypedEntry kTypedEntries[] = {
     {L"120 Ohm", nullptr, 2, {Brown, Red, Brown, -1}},
     {L"120\u03A9", nullptr, 3, {Brown, Red, Black, Black, -1}},
     {L"120 ohms", nullptr, 2, {Brown, Red, Brown, -1}},
-    {L"120\u2126", nullptr, 2, {Brown, Red, Brown, -1}},     // the ohm sign, beside the Greek omega
     {L"4.7\u00A0k", nullptr, 2, {Yellow, Purple, Red, -1}},  // a no-break space is a space
     {L"4,7", L",", 2, {Yellow, Purple, Gold, -1}},
     {L"4.7", L",", 2, {Yellow, Purple, Gold, -1}},
@@ -294,6 +293,10 @@ const TypedEntry kTypedEntries[] = {
     {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
     {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
     {L"4<>7", L"<>", 2, {Yellow, Purple, Gold, -1}},
+    // Pasted from a datasheet set SI-style: a narrow no-break or thin space before the unit.
+    {L"4.7\u202Fk\u03A9", nullptr, 2, {Yellow, Purple, Red, -1}},
+    {L"4.7\u2009k\u2126\u2009\u00B15\u202F%", nullptr, 2, {Yellow, Purple, Red, Gold}},
+    {L"\u202F470\u2009Ohm\u2009", nullptr, 3, {Yellow, Purple, Black, Black, -1}},
     // The first digit band holds the first significant digit, never Black.
     {L"47", nullptr, 3, {Yellow, Purple, Black, Gold, -1}},
     {L"047", nullptr, 2, {Yellow, Purple, Black, -1}},
@@ -331,6 +334,7 @@ const TypedEntry kTypedEntries[] = {
     {L"1,000", L".", 2, {}},
     {L"4,7", L".", 2, {}},
     {L"4<7", L"<>", 2, {}},
+    {L"4\u2009700", nullptr, 2, {}},   // no grouping, with a thin space neither
     {L"4<>7<>1", L"<>", 2, {}},
     {L"4.7K Ohm Ohm", nullptr, 2, {}},
     {std::wstring(32767, L'x'), nullptr, 2, {}},

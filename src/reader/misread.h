@@ -1,0 +1,46 @@
+// Catching a misread. A value that is not a standard one is almost always one
+// of two mistakes: a band taken for its neighbouring colour (Brown, Red and
+// Orange look alike, as do Blue, Purple and Gray), or a part read from the
+// wrong end, its Brown or Red tolerance band taken for a first digit. These
+// hints name the band and what the other end reads.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reader/readout.h"
+
+namespace reader {
+
+// The colours a band's palette offers: bit i for colour index i.
+using Offered = std::uint16_t;
+
+// What a reader's palettes offer, band by band, in BandIndexes' order.
+struct ReaderPalettes {
+    std::vector<Offered> digits;
+    Offered multiplier = 0;
+    Offered tolerance = 0;
+};
+
+// The same bands read from the other end: the tolerance band becomes the
+// first digit, the first digit the tolerance band, and so on in reverse.
+// None when the palettes do not offer a reversed colour in its new place
+// (a Gold tolerance band is never a first digit), so a reader can show it.
+std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalettes& palettes);
+
+// The hints, one a line, on bands whose value is not a standard one for
+// their tolerance band (and on bands whose other end reads a standard value
+// too), values written as the readout writes them:
+//   "If band 2 is Purple, not Gray: 4.7K"
+//     up to three, in band order: a digit or the multiplier band changed to
+//     a neighbouring colour its palette offers, one at a time, giving a
+//     standard value of the same series;
+//   "From the other end these bands read 2.21K ±1%, a standard value (E96)"
+//     when the value read is not standard and the other end is;
+//   "From the other end these bands read 11M ±1%, also a standard value
+//    (E96). Tell the ends apart: ..."  when both are.
+// Empty when there is nothing to say.
+std::wstring MisreadHints(const BandIndexes& bands, const ReaderPalettes& palettes, const NumberTexts& numbers);
+
+}  // namespace reader

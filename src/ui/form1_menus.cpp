@@ -1,0 +1,59 @@
+// The main window's menus: a reader's context menu, which reads its bands
+// from the other end, and "Always on top" in the window's system menu.
+#include "platform/menu.h"
+#include "reader/misread.h"
+#include "ui/form1.h"
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kReadFromOtherEnd[] = L"&Read from the other end";
+constexpr wchar_t kAlwaysOnTop[] = L"Always on &top";
+// The system menu's own commands start at 0xF000.
+constexpr UINT kAlwaysOnTopCommand = 0x0010;
+
+}  // namespace
+
+std::optional<std::size_t> Form1::ReaderOf(const platform::Control& control) const {
+    if (const auto swatch = SwatchOf(control)) {
+        const Reader* reader = ReaderFor(kPalettes[static_cast<std::size_t>(swatch->palette)].selector);
+        return static_cast<std::size_t>(reader - kReaders.data());
+    }
+    for (std::size_t r = 0; r < readers_.size(); ++r) {
+        const BandControls& bands = readers_[r];
+        // The bands lie inside the reader's drawing.
+        if (&control == bands.multiplier->Container() || &control == bands.multiplier || &control == bands.tolerance)
+            return r;
+        for (int i = 0; i < bands.digitCount; ++i)
+            if (&control == bands.digits[static_cast<std::size_t>(i)]) return r;
+    }
+    return std::nullopt;
+}
+
+bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
+    const auto reader = target ? ReaderOf(*target) : std::nullopt;
+    if (!reader) return false;   // the writer's drawing and the rest have no menu
+    const bool possible = reader::OtherEnd(BandIndexes(readers_[*reader]), OfferedBy(kReaders[*reader])).has_value();
+    if (platform::ShowContextMenu(hWnd(), screen, {{kReadFromOtherEnd, possible}}) == 0) FlipReader(*reader);
+    return true;
+}
+
+void Form1::FlipReader(std::size_t reader) {
+    const BandControls& bands = readers_[reader];
+    const auto reversed = reader::OtherEnd(BandIndexes(bands), OfferedBy(kReaders[reader]));
+    if (!reversed) return;
+    for (std::size_t i = 0; i < reversed->digits.size(); ++i) PaintBand(*bands.digits[i], reversed->digits[i]);
+    PaintBand(*bands.multiplier, reversed->multiplier);
+    PaintBand(*bands.tolerance, reversed->tolerance);
+    RRang(kReaders[reader].selector);
+}
+
+void Form1::AppendAlwaysOnTop() { platform::AppendToSystemMenu(hWnd(), kAlwaysOnTopCommand, kAlwaysOnTop); }
+
+bool Form1::OnSystemCommand(UINT command) {
+    if (command != kAlwaysOnTopCommand) return false;
+    platform::SetTopmost(hWnd(), !platform::IsTopmost(hWnd()), kAlwaysOnTopCommand);
+    return true;
+}
+
+}  // namespace ui
