@@ -120,6 +120,13 @@ const Case kCases[] = {
     // Gray is no multiplier, so the other end (Brown, Red, Gray, Brown) is not offered.
     {{Brown, Gray}, Red, Brown, L"1.8K is not a \u00B11% standard value (E96); nearest: 1.78K, 1.82K",
      L"If band 1 is Red, not Brown: 2.8K"},
+    // Purple is no multiplier either: reversed, 17 would read 100M, but no reader shows it.
+    {{Brown, Purple}, Black, Brown, L"17 is not a \u00B11% standard value (E96); nearest: 16.9, 17.4"},
+    // Four neighbours give E192 values (2.03K, 1.13K, 1.02K, 1.04K): the first three are named.
+    {{Brown, Black, Orange}, Brown, Green, L"1.03K is not a \u00B10.5% standard value (E192); nearest: 1.02K, 1.04K",
+     L"If band 1 is Red, not Brown: 2.03K\nIf band 2 is Brown, not Black: 1.13K\nIf band 3 is Red, not Orange: 1.02K"},
+    // The same bands from either end: nothing to tell apart.
+    {{Brown, Black}, Black, Brown, L"10 is a \u00B11% standard value (E96), also in E48, E24, E12, E6"},
 };
 
 TEST(Series, NoteOnTheBands) {
