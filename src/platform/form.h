@@ -53,6 +53,12 @@ public:
     // Creates the window and its controls in their design state, then runs
     // Form_Load. Nothing happens if the form is loaded already.
     bool Load(HWND owner = nullptr);
+    // Why the last Load failed, as a system error code; 0 after one that did not.
+    DWORD LoadError() const { return loadError_; }
+    // Something the form cannot be without (a window, a font, a picture, a
+    // DC to measure its captions) could not be made: while it loads, Load
+    // then fails with the last error, having destroyed what it made.
+    void FailLoad() const;
     // Loads if needed and shows the window (focus on the first tab stop).
     bool Show();
     // Shows the form over `owner`, which takes no input meanwhile, and returns
@@ -133,6 +139,8 @@ protected:
     virtual bool OnKey(Control& /*target*/, UINT /*key*/) { return false; }
     // The form has been laid out again at a new dpi.
     virtual void OnRescaled() {}
+    // Before Load: the form cannot be shown, for the system's reason `error`.
+    void RefuseLoad(DWORD error);
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -142,6 +150,7 @@ private:
     bool OnInputMessage(UINT msg, WPARAM wp, LPARAM lp);
     bool OnFocusMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     bool OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    bool CreateWindowAt(HWND owner);
     void CreateControls();
     // Top-left corner of a window of `size` at the form's start position.
     POINT StartCorner(HWND owner, SIZE size) const;
@@ -195,6 +204,9 @@ private:
     // WM_SETFOCUS and WM_KILLFOCUS rather than asked (WINE.md, 1).
     bool hasFocus_ = false;
     WORD uiState_ = 0;
+    bool loading_ = false;
+    DWORD refused_ = 0;
+    mutable DWORD loadError_ = 0;   // also from measuring, which changes nothing else
     std::vector<FormExtension*> extensions_;
 };
 
