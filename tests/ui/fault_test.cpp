@@ -177,12 +177,16 @@ bool Sampled(int n) {
     return false;
 }
 
+// The runs share the screen with no other test's window: the pixels read
+// back must be the window's alone.
+class FaultTest : public ::testing::Test {};
+
 struct Tally {
     int runs = 0, kept = 0, mended = 0, stopped = 0, wrong = 0;
     std::string wrongAt;
 };
 
-TEST(FaultTest, EverySingleFaultEndsHonestly) {
+ALONE_TEST_F(FaultTest, EverySingleFaultEndsHonestly) {
     for (const Action& action : kActions) {
         const Picture reference = ReferenceOf(action);
         for (const testing_gui::FailingFunction& function : testing_gui::FailingFunctions()) {
@@ -214,7 +218,7 @@ TEST(FaultTest, EverySingleFaultEndsHonestly) {
 // OLE Automation is loaded when a readout first needs it; in a process of
 // its own this test is the first to. Without it, a readout shows the same
 // text, or refuses the value with a balloon and changes nothing.
-TEST(FaultTest, ReadoutsWithoutOleAutomation) {
+TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
     ui::Form1 form;
     ASSERT_TRUE(form.Show());
     InjectedFault fault("LoadLibraryExW", 1);

@@ -360,7 +360,8 @@ void ExpectOwnNumbersAsOleAutomation() {
 
 TEST(ReadoutNumbers, OwnFormatterWritesWhatOleAutomationWrites) { ExpectOwnNumbersAsOleAutomation(); }
 
-TEST_F(Form1Test, CommaLocaleOwnFormatterWritesWhatOleAutomationWrites) {
+using CommaLocaleReadoutNumbers = Form1Test;
+TEST_F(CommaLocaleReadoutNumbers, OwnFormatterWritesWhatOleAutomationWrites) {
     RequireCommaLocale();
     ExpectOwnNumbersAsOleAutomation();
 }
