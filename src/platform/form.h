@@ -51,7 +51,8 @@ public:
     Form& operator=(const Form&) = delete;
 
     // Creates the window and its controls in their design state, then runs
-    // Form_Load. Nothing happens if the form is loaded already.
+    // Form_Load. Nothing happens if the form is loaded already. False when
+    // any of it could not be made (LoadError says why): the window is gone.
     bool Load(HWND owner = nullptr);
     // Why the last Load failed, as a system error code; 0 after one that did not.
     DWORD LoadError() const { return loadError_; }

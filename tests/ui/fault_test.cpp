@@ -21,8 +21,10 @@ using testing_gui::InjectedFault;
 
 enum class Outcome { Kept, Mended, Stopped, Wrong };
 
-// The whole client area of a window, its children included, as the screen shows it.
+// The whole client area of a window, its children included, as the screen
+// shows it; with no focus, so that no blinking caret is read.
 std::vector<COLORREF> Capture(HWND window) {
+    SetFocus(nullptr);
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     testing_gui::PumpFor(0);
     const RECT r = testing_gui::ClientRectOf(window);
@@ -168,8 +170,9 @@ Picture ReferenceOf(const Action& action) {
     return picture;
 }
 
-// Every call up to the eighth, then every other power of two's neighbours:
-// the first calls make what lasts, the later ones repeat the same paints.
+// Every call up to the eighth, then from 16 on each power of two, the call
+// after it and the one half-way to the next: the first calls make what
+// lasts, the later ones repeat the same paints.
 bool Sampled(int n) {
     if (n <= 8) return true;
     for (int p = 16; p <= (1 << 16); p *= 2)
