@@ -98,8 +98,10 @@ std::wstring SystemText(DWORD error) {
     return Trimmed(text);
 }
 
-Outcome Ending(RunningProgram& program) {
+// Out of memory, the box is system modal: it stays above every window.
+Outcome Ending(RunningProgram& program, bool systemModal) {
     if (HWND box = WindowOfClass(program.Id(), L"#32770")) {
+        const bool modal = !systemModal || (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
         bool said = false;
         for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child;
              child = FindWindowExW(box, child, L"Static", nullptr))
@@ -108,7 +110,7 @@ Outcome Ending(RunningProgram& program) {
         DWORD code = 0;
         WaitForSingleObject(program.Handle(), 5000);
         GetExitCodeProcess(program.Handle(), &code);
-        return said && code != 0 && code != STILL_ACTIVE ? kMessage : kWrong;
+        return said && modal && code != 0 && code != STILL_ACTIVE ? kMessage : kWrong;
     }
     DWORD code = 0;
     WaitForSingleObject(program.Handle(), 5000);
@@ -128,7 +130,7 @@ Outcome FailingRun(const char* function, long failAt, const std::vector<COLORREF
     if (program.FaultCalls() < 0) return kWrong;
     HWND window = nullptr;
     for (int step = 0; step < kSteps; ++step)
-        if (!Step(program, step, window)) return Ending(program);
+        if (!Step(program, step, window)) return Ending(program, std::string(function) == "malloc");
     const Outcome outcome = Judge(program, window, reference);
     program.CloseAndWait(window);
     return outcome;
