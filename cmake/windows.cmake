@@ -87,6 +87,11 @@ target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
 # receiving thread's stack; with the default 2 MB a text of a million
 # characters does not fit. Reserved, not committed: it costs no memory.
 target_link_options(bandora PRIVATE -Wl,--stack,16777216)
+# As Windows' own linker makes a desktop program: for Windows 7 and later
+# (subsystem 6.1, so Windows gives it the current frame metrics, not the
+# legacy ones of a 4.0 program), aware of terminal sessions, with ASLR and DEP.
+target_link_options(bandora PRIVATE -Wl,--major-subsystem-version,6,--minor-subsystem-version,1
+                    -Wl,--tsaware,--dynamicbase,--nxcompat)
 
 # Run before the window tests: says in one line when Tahoma is not the real one.
 add_executable(fontcheck tools/fontcheck/fontcheck.cpp)
@@ -100,8 +105,12 @@ target_include_directories(bandora_test_support PUBLIC tests)
 # oleaut32: tests compare the conversions with OLE Automation called directly;
 # oleacc and ole32: tests read the windows as a screen reader does.
 target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut32 oleacc ole32)
+# Injected into the started program to make one of its calls fail.
+add_library(fault_inject SHARED tests/fault/inject.cpp)
+set_target_properties(fault_inject PROPERTIES PREFIX "")
+target_link_options(fault_inject PRIVATE -static-libgcc -static-libstdc++)
 target_compile_definitions(bandora_test_support PUBLIC
-  BANDORA_EXE_PATH="$<TARGET_FILE:bandora>")
+  BANDORA_EXE_PATH="$<TARGET_FILE:bandora>" BANDORA_FAULT_DLL_PATH="$<TARGET_FILE:fault_inject>")
 
 # Tests that need the screen, the real mouse or the activation to themselves
 # run alone: bandora_discover_tests.
@@ -115,7 +124,7 @@ foreach(sub model reader writer art platform ui glyph e2e)
   if(test_sources)
     add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)
     target_link_libraries(${sub}_tests PRIVATE bandora_test_support GTest::gtest version)
-    add_dependencies(${sub}_tests bandora)
+    add_dependencies(${sub}_tests bandora fault_inject)
     bandora_discover_tests(${sub}_tests)
   endif()
 endforeach()

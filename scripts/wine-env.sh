@@ -36,6 +36,13 @@ if [ "$bandora_mode" = test ] && ! grep -q '"UserPreferencesMask"=hex:10,' "$WIN
   wineserver -w
 fi
 
+# A crash ends the program at once, with its exception code as the exit
+# code, rather than waiting on a crash dialog that nobody will answer.
+if [ "$bandora_mode" = test ] && ! grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wineserver -w
+fi
+
 # Debian's Wine does not load its own fonts: they are copied in, so Tahoma
 # (with its Persian glyphs) is the real one. Checked on every use, not only
 # when the prefix is made, so a prefix made before the fonts were installed

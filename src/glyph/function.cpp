@@ -37,13 +37,19 @@ void Install(platform::Control& button, platform::Control& box, bool right) {
     box.SetAutoSize(true);
     box.SetVisible(false);
     box.SetBackColor(platform::kButtonFace);
-    PadCaption(button, box, right, button.Caption());
 
+    // Both properties or neither, before the procedure is replaced: without
+    // them the button stays a plain button, caption and all.
     HWND hwnd = button.hWnd();
-    const auto previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
-                                            reinterpret_cast<LONG_PTR>(right ? ButtonProcRight : ButtonProcLeft));
-    SetPropW(hwnd, kPreviousProc, reinterpret_cast<HANDLE>(previous));
-    SetPropW(hwnd, kGlyphBox, reinterpret_cast<HANDLE>(&box));
+    const LONG_PTR previous = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
+    if (!SetPropW(hwnd, kPreviousProc, reinterpret_cast<HANDLE>(previous)) ||
+        !SetPropW(hwnd, kGlyphBox, reinterpret_cast<HANDLE>(&box))) {
+        RemovePropW(hwnd, kPreviousProc);
+        RemovePropW(hwnd, kGlyphBox);
+        return;
+    }
+    PadCaption(button, box, right, button.Caption());
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(right ? ButtonProcRight : ButtonProcLeft));
 }
 
 LRESULT ButtonProc(bool right, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

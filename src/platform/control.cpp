@@ -33,6 +33,7 @@ Control::Control(Form& form, const ControlDef& def, Control* container)
       autoSize_(def.flags & kAutoSize) {
     if (container_) container_->holdsControls_ = true;
     if (pictureId_) picture_ = LoadPicture(form_.Def().pictures, pictureId_, Dpi());
+    if (pictureId_ && !picture_) form_.FailLoad();
     if (def.font) {
         fontPoints_ = def.font->points;
         SetOwnFont(*def.font);
@@ -168,7 +169,7 @@ void Control::CreateWindowOfKind() {
     hwnd_ = CreateWindowExW(made->exStyle, made->windowClass, kind_ == Kind::ComboBox ? nullptr : text_.c_str(), style,
                             r.left, r.top, r.right - r.left, height, form_.hWnd(), nullptr, GetModuleHandleW(nullptr),
                             nullptr);
-    if (!hwnd_) return;
+    if (!hwnd_) return form_.FailLoad();
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     previousProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
@@ -212,7 +213,8 @@ void Control::Rescale(HFONT formFont) {
         font_ = form_.LogFont();
     }
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ownFont_ ? ownFont_.get() : formFont), FALSE);
-    if (pictureId_) picture_ = LoadPicture(form_.Def().pictures, pictureId_, Dpi());
+    // Without memory for the new one, the picture at the old dpi rather than none.
+    if (auto picture = pictureId_ ? LoadPicture(form_.Def().pictures, pictureId_, Dpi()) : nullptr) picture_ = picture;
     if (kind_ == Kind::Label && autoSize_) FitCaption(ownFont_ ? ownFont_.get() : formFont);
     if (kind_ == Kind::PictureBox && autoSize_) SetAutoSize(true);
     else image_.reset();
@@ -312,6 +314,7 @@ FontDef Control::OwnFontDef() const {
 void Control::SetOwnFont(const FontDef& def) {
     font_ = MakeLogFont(def, Dpi());
     ownFont_.reset(CreateFontIndirectW(&font_));
+    if (!ownFont_) form_.FailLoad();
 }
 
 void Control::SetFontName(const std::wstring& face) {

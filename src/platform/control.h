@@ -175,7 +175,8 @@ private:
     // The AutoRedraw persistent image, made and drawn when first asked for
     // after a change: a glyph box changes its size and colour while it is set up.
     const Canvas& CurrentImage() const;
-    void PaintPicture(HDC dc) const;
+    // False when the picture could not be drawn (no DC to draw it from).
+    bool PaintPicture(HDC dc) const;
 
     Form& form_;
     Control* container_;
@@ -203,6 +204,7 @@ private:
 
     bool autoRedraw_ = false;
     mutable std::unique_ptr<Canvas> image_;   // nullptr while out of date
+    mutable bool imageWhole_ = false;         // image_ holds its picture
 };
 
 }  // namespace platform

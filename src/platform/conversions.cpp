@@ -20,8 +20,10 @@ struct OleAutomation {
     decltype(&::VarR8FromStr) doubleFromText = nullptr;
     decltype(&::VarBstrFromR8) textFromDouble = nullptr;
 
+    // Loaded once it can be: a load that failed is tried again when next needed.
     static const OleAutomation* Get() {
-        static const OleAutomation loaded = Load();
+        static OleAutomation loaded;
+        if (!loaded.textFromDouble) loaded = Load();
         return loaded.textFromDouble ? &loaded : nullptr;
     }
 
@@ -116,7 +118,7 @@ std::optional<double> TextToDouble(const std::wstring& text) {
 
 std::wstring PaddedNumberText(double value) {
     std::wstring text = NumberText(value, LOCALE_INVARIANT);
-    if (!(value < 0)) text.insert(text.begin(), L' ');
+    if (!text.empty() && !(value < 0)) text.insert(text.begin(), L' ');
     return text;
 }
 

@@ -15,6 +15,7 @@ std::optional<std::int32_t> TextToInt32(const std::wstring& text);
 // exponent. nullopt when the text is not a number or does not fit a double.
 std::optional<double> TextToDouble(const std::wstring& text);
 // " 4.7": a space for the sign of a non-negative number, always a full stop.
+// Empty when OLE Automation cannot be had (as the next one).
 std::wstring PaddedNumberText(double value);
 // "4.7" with the user's decimal separator.
 std::wstring PlainNumberText(double value);

@@ -76,12 +76,34 @@ Form::~Form() {
 
 bool Form::Load(HWND owner) {
     if (hwnd_) return true;
-    if (!RegisterFormClass(FormProc, def_.icon)) return false;
+    loadError_ = refused_;
+    loading_ = true;
+    if (!loadError_ && CreateWindowAt(owner)) {
+        CreateControls();
+        if (!loadError_) Form_Load();
+    }
+    loading_ = false;
+    if (loadError_ && hwnd_) DestroyWindow(hwnd_);
+    if (loadError_) font_.reset();
+    return hwnd_ != nullptr;
+}
+
+void Form::FailLoad() const {
+    // A failure that leaves no error code is still one of resources.
+    const DWORD error = GetLastError();
+    if (loading_ && !loadError_) loadError_ = error ? error : ERROR_NO_SYSTEM_RESOURCES;
+}
+
+void Form::RefuseLoad(DWORD error) { refused_ = error ? error : ERROR_NO_SYSTEM_RESOURCES; }
+
+bool Form::CreateWindowAt(HWND owner) {
+    if (!RegisterFormClass(FormProc, def_.icon)) return FailLoad(), false;
     // The owner's dpi for a window shown over it, else the system's: the
     // monitor the window opens on tells its own dpi by WM_DPICHANGED.
     dpi_ = owner ? WindowDpi(owner) : SystemDpi();
     logFont_ = MakeLogFont(def_.font, dpi_);
     font_.reset(CreateFontIndirectW(&logFont_));
+    if (!font_) return FailLoad(), false;
     RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
     AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
     // Made in its place at once, not moved there afterwards.
@@ -91,16 +113,15 @@ bool Form::Load(HWND owner) {
     const DWORD exStyle = owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) ? WS_EX_TOPMOST : 0;
     CreateWindowExW(exStyle, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
                     size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return false;
-    CreateControls();
-    Form_Load();
+    if (!hwnd_) FailLoad();
     return hwnd_ != nullptr;
 }
 
 // Text is measured on a memory DC: it has the screen's dpi, and it is this
 // thread's own, unlike the screen's DC (WINE.md, 1).
 SIZE Form::MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics) const {
-    if (!measuring_) measuring_ = std::make_unique<MemoryDC>(nullptr);
+    if (!measuring_ || !measuring_->get()) measuring_ = std::make_unique<MemoryDC>(nullptr);
+    if (!measuring_->get()) FailLoad();
     Select selected(measuring_->get(), font);
     SIZE extent{};
     GetTextExtentPoint32W(measuring_->get(), text.c_str(), static_cast<int>(text.size()), &extent);
@@ -126,7 +147,7 @@ void Form::CreateControls() {
     // Stacking follows the table, a later row above an earlier one. A new
     // child window goes beneath its siblings, so the windows are made from
     // the last row up rather than restacked one by one afterwards.
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Create();
+    for (auto it = controls_.rbegin(); it != controls_.rend() && !loadError_; ++it) (*it)->Create();
     // Tab indexes never change: sorted once, not at every Tab or focus move.
     for (const auto& control : controls_) tabOrdered_.push_back(control.get());
     std::stable_sort(tabOrdered_.begin(), tabOrdered_.end(),

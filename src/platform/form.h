@@ -51,8 +51,15 @@ public:
     Form& operator=(const Form&) = delete;
 
     // Creates the window and its controls in their design state, then runs
-    // Form_Load. Nothing happens if the form is loaded already.
+    // Form_Load. Nothing happens if the form is loaded already. False when
+    // any of it could not be made (LoadError says why): the window is gone.
     bool Load(HWND owner = nullptr);
+    // Why the last Load failed, as a system error code; 0 after one that did not.
+    DWORD LoadError() const { return loadError_; }
+    // Something the form cannot be without (a window, a font, a picture, a
+    // DC to measure its captions) could not be made: while it loads, Load
+    // then fails with the last error, having destroyed what it made.
+    void FailLoad() const;
     // Loads if needed and shows the window (focus on the first tab stop).
     bool Show();
     // Shows the form over `owner`, which takes no input meanwhile, and returns
@@ -139,6 +146,8 @@ protected:
     virtual bool OnContextMenu(Control* /*target*/, POINT /*screen*/) { return false; }
     // A command of the window's system menu; true when the form took it.
     virtual bool OnSystemCommand(UINT /*command*/) { return false; }
+    // Before Load: the form cannot be shown, for the system's reason `error`.
+    void RefuseLoad(DWORD error);
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -148,6 +157,7 @@ private:
     bool OnInputMessage(UINT msg, WPARAM wp, LPARAM lp);
     bool OnFocusMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     bool OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    bool CreateWindowAt(HWND owner);
     void CreateControls();
     // Top-left corner of a window of `size` at the form's start position.
     POINT StartCorner(HWND owner, SIZE size) const;
@@ -202,6 +212,9 @@ private:
     // WM_SETFOCUS and WM_KILLFOCUS rather than asked (WINE.md, 1).
     bool hasFocus_ = false;
     WORD uiState_ = 0;
+    bool loading_ = false;
+    DWORD refused_ = 0;
+    mutable DWORD loadError_ = 0;   // also from measuring, which changes nothing else
     std::vector<FormExtension*> extensions_;
 };
 

@@ -60,10 +60,12 @@ void Form::PaintFocusCue(HDC dc) const {
 }
 
 const Canvas& Control::CurrentImage() const {
-    if (!image_) {
+    // An image that could not be had, or not drawn whole, is made afresh when
+    // next asked for: a failure is never kept as the box's picture.
+    if (!image_ || !*image_ || !imageWhole_) {
         const RECT client = ClientInSelf();
         image_ = std::make_unique<Canvas>(client.right, client.bottom);
-        PaintPicture(image_->get());
+        imageWhole_ = PaintPicture(image_->get());
         form_.PaintGraphics(image_->get(), this);
     }
     return *image_;
@@ -74,11 +76,11 @@ HDC Control::hDC() {
     return CurrentImage().get();
 }
 
-void Control::PaintPicture(HDC dc) const {
-    if (!dc) return;
+bool Control::PaintPicture(HDC dc) const {
+    if (!dc) return false;
     const RECT client = ClientInSelf();
     FillSolid(dc, client, ToColorRef(back_));
-    if (picture_) picture_->Draw(dc, 0, 0);
+    return !picture_ || picture_->Draw(dc, 0, 0);
 }
 
 void Control::PaintGraphic(HDC dc) const {

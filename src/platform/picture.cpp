@@ -41,10 +41,11 @@ Picture::~Picture() {
     if (bitmap_) DeleteObject(bitmap_);
 }
 
-void Picture::Draw(HDC dc, int x, int y) const {
+bool Picture::Draw(HDC dc, int x, int y) const {
     MemoryDC source(dc);
+    if (!source.get()) return false;
     Select picture(source.get(), bitmap_);
-    BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
+    return BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY) != FALSE;
 }
 
 std::shared_ptr<Picture> LoadPicture(PictureDrawer drawer, int id, int dpi) {

@@ -17,8 +17,9 @@ public:
     HBITMAP bitmap() const { return bitmap_; }
     int width() const { return width_; }    // pixels
     int height() const { return height_; }
-    // Draws the picture with its top-left corner at (x, y).
-    void Draw(HDC dc, int x, int y) const;
+    // Draws the picture with its top-left corner at (x, y); false when it
+    // could not (no memory DC to draw it from).
+    bool Draw(HDC dc, int x, int y) const;
 private:
     HBITMAP bitmap_;
     int width_ = 0;

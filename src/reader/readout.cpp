@@ -85,7 +85,9 @@ std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers) {
            model::Tolerance(bands.tolerance);
 }
 
-std::wstring DecimalText(double value, wchar_t separator) {
+std::wstring DecimalText(double value, wchar_t separator) { return DecimalText(value, std::wstring_view(&separator, 1)); }
+
+std::wstring DecimalText(double value, std::wstring_view separator) {
     if (value == 0) return L"0";  // also -0: no sign on a zero
     if (std::isnan(value)) return L"nan";
     if (std::isinf(value)) return value < 0 ? L"-inf" : L"inf";
@@ -105,7 +107,7 @@ std::wstring DecimalText(double value, wchar_t separator) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const int exponent = std::atoi(buf + e + 1);
 
-    return (value < 0 ? L"-" : L"") + PlainDigitsText(digits, exponent, std::wstring_view(&separator, 1));
+    return (value < 0 ? L"-" : L"") + PlainDigitsText(digits, exponent, separator);
 }
 
 std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring_view separator) {

@@ -50,6 +50,7 @@ std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& 
 // Plain decimal, at most 15 significant digits, trailing zeros dropped,
 // no exponent, no grouping: the readout's own formatter.
 std::wstring DecimalText(double value, wchar_t separator);
+std::wstring DecimalText(double value, std::wstring_view separator);
 
 // Significant digits (ASCII, the first one not zero) with the power of ten of
 // the first, written out plainly: "47" and 3 give "4700", "47" and -1 "0.47",

@@ -17,8 +17,11 @@ Form1::Form1() : platform::Form(Form1Def(), Form1Layout()) { Form_Initialize(); 
 Form1::~Form1() { Unload(); }
 
 void Form1::Form_Initialize() {
-    // With the manifest's common controls 6, the controls take the current visual style.
-    InitCommonControls();
+    // With the manifest's common controls 6, the controls take the current
+    // visual style; without the common controls (the tooltips among them)
+    // the window is not shown at all.
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+    if (!InitCommonControlsEx(&classes)) RefuseLoad(GetLastError());
 }
 
 std::wstring Form1::Rang(const std::wstring& index) const { return model::Rang(index); }

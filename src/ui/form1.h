@@ -24,9 +24,13 @@ class Form2;
 inline constexpr wchar_t kWebAddress[] = L"bandora.example";
 inline constexpr wchar_t kCaptionPrefix[] = L"Bandora  --  ";
 
+// "4.7" in the user's number style: the platform's own, or without OLE
+// Automation the readout's formatter with the user's decimal separator,
+// which gives the same text for every value a readout shows.
+std::wstring PlainNumber(double value);
 // Values in the readouts, the notes and the balloons are written in the
 // platform's own number styles.
-inline constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, platform::PlainNumberText};
+inline constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, PlainNumber};
 
 // What an empty readout shows in grey, and what its tip and a screen
 // reader's help say of its use.

@@ -12,6 +12,11 @@
 
 namespace ui {
 
+std::wstring PlainNumber(double value) {
+    std::wstring text = platform::PlainNumberText(value);
+    return text.empty() ? reader::DecimalText(value, platform::DecimalSeparator()) : text;
+}
+
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
     // The band takes the colour code's colour, never the swatch's own.
     PaintBand(*paletteBands_[palette], platform::IntegerText(index));

@@ -9,14 +9,30 @@
 //
 // Only bandora.exe links this file; the tests, built with exceptions, keep
 // the library's own definitions.
+#include <windows.h>
+
 #include <cstdlib>
 #include <new>
 
-// A failed allocation ends the program, as an uncaught std::bad_alloc would:
-// it installs no new-handler to call first.
+namespace {
+
+// A failed allocation ends the program, as an uncaught std::bad_alloc would,
+// but says so first: a hand icon, system modal, is the one message box
+// Windows still shows when memory is short. Nothing is allocated on the way.
+[[noreturn]] void OutOfMemory() {
+    wchar_t text[256];
+    if (!FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_NOT_ENOUGH_MEMORY,
+                        0, text, 256, nullptr))
+        lstrcpynW(text, L"Not enough memory.", 256);
+    MessageBoxW(nullptr, text, L"Bandora", MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
+}
+
+}  // namespace
+
 void* operator new(std::size_t size) {
     if (void* block = std::malloc(size ? size : 1)) return block;
-    std::abort();
+    OutOfMemory();
 }
 void* operator new[](std::size_t size) { return ::operator new(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
@@ -33,8 +49,8 @@ void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(
 // throwing versions is ever linked (it would clash with these).
 namespace std {
 void __throw_bad_exception() { std::abort(); }
-void __throw_bad_alloc() { std::abort(); }
-void __throw_bad_array_new_length() { std::abort(); }
+void __throw_bad_alloc() { OutOfMemory(); }
+void __throw_bad_array_new_length() { OutOfMemory(); }
 void __throw_bad_cast() { std::abort(); }
 void __throw_bad_typeid() { std::abort(); }
 void __throw_logic_error(const char*) { std::abort(); }

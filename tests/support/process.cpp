@@ -1,5 +1,6 @@
 #include "support/process.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,54 @@ RunningProgram::RunningProgram() {
         process_ = {};
     else
         WaitForInputIdle(process_.hProcess, 10000);
+}
+
+namespace {
+
+// Loads the fault DLL in `process` before its main thread runs: a thread of
+// its own on LoadLibraryW, whose address is the same in every process.
+HMODULE Inject(HANDLE process, const std::wstring& dll) {
+    const SIZE_T bytes = (dll.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote || !WriteProcessMemory(process, remote, dll.c_str(), bytes, nullptr)) return nullptr;
+    const auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr);
+    if (!thread) return nullptr;
+    WaitForSingleObject(thread, 10000);
+    DWORD module = 0;
+    GetExitCodeThread(thread, &module);
+    CloseHandle(thread);
+    return reinterpret_cast<HMODULE>(static_cast<ULONG_PTR>(module));
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram(const char* failing, long failAt) {
+    // Where the count lies in the DLL: loaded here too, where it arms nothing.
+    HMODULE here = LoadLibraryW(FaultDllPath().c_str());
+    const auto* count = here ? reinterpret_cast<const BYTE*>(GetProcAddress(here, "bandoraFaultCalls")) : nullptr;
+    if (!count) return;
+    SetEnvironmentVariableA("BANDORA_FAULT", failing);
+    SetEnvironmentVariableA("BANDORA_FAULT_AT", std::to_string(failAt).c_str());
+    std::wstring command = L"\"" + BuiltExePath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                        &process_))
+        process_ = {};
+    SetEnvironmentVariableA("BANDORA_FAULT", nullptr);
+    SetEnvironmentVariableA("BANDORA_FAULT_AT", nullptr);
+    if (!process_.hProcess) return;
+    if (const auto* there = reinterpret_cast<const BYTE*>(Inject(process_.hProcess, FaultDllPath())))
+        faultCount_ = there + (count - reinterpret_cast<const BYTE*>(here));
+    ResumeThread(process_.hThread);
+}
+
+long RunningProgram::FaultCalls() const {
+    LONG calls = -1;
+    if (!faultCount_ || !ReadProcessMemory(process_.hProcess, faultCount_, &calls, sizeof calls, nullptr)) return -1;
+    return calls;
 }
 
 RunningProgram::~RunningProgram() {

@@ -12,6 +12,9 @@ namespace testing_gui {
 class RunningProgram {
 public:
     RunningProgram();    // starts the built bandora.exe
+    // Starts it with the `failAt`th call of its import `failing` made to fail
+    // (tests/fault/inject.cpp; 0 fails none); without waiting for its window.
+    RunningProgram(const char* failing, long failAt);
     ~RunningProgram();   // ends it if it is still running
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -25,9 +28,12 @@ public:
     long CloseAndWait(HWND window, int ms = 10000);
     DWORD Id() const { return process_.dwProcessId; }
     HANDLE Handle() const { return process_.hProcess; }
+    // Calls of the injected function so far; -1 when it cannot be read.
+    long FaultCalls() const;
 
 private:
     PROCESS_INFORMATION process_{};
+    const BYTE* faultCount_ = nullptr;   // the injected count, in the program's address space
 };
 
 // A pixel of the screen, at a client point of `window`.

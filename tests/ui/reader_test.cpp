@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "platform/conversions.h"
+#include "reader/readout.h"
 #include "ui/palettes.h"
 #include "support/colour_table.h"
 #include "support/expected_readout.h"
@@ -396,6 +398,37 @@ TEST_F(CommaLocaleReaderTest, UnscaledValuesUseTheCommaScaledOnesAFullStop) {
         ClickBands(e);
         EXPECT_EQ(Readout(e.reader->readout), e.readout);
     }
+}
+
+// Without OLE Automation the readouts are written by the readout's own
+// formatter, with the user's decimal separator: it must give the same text
+// as OLE Automation for every value a reader's bands can stand for (two or
+// three digit bands, leading zeros included, and every multiplier colour).
+void ExpectOwnNumbersAsOleAutomation() {
+    constexpr reader::NumberTexts kOle{platform::PaddedNumberText, platform::PlainNumberText};
+    constexpr reader::NumberTexts kOwn{nullptr,
+                                       [](double v) { return reader::DecimalText(v, platform::DecimalSeparator()); }};
+    int differ = 0;
+    for (int count : {2, 3})
+        for (int n = 0; n < (count == 2 ? 100 : 1000); ++n)
+            for (int colour = 0; colour < model::kColourCount; ++colour) {
+                std::wstring digits = std::to_wstring(n);
+                digits.insert(0, static_cast<std::size_t>(count) - digits.size(), L'0');
+                const int power = model::MultiplierPower(colour);
+                const std::wstring ole = reader::ValueText(digits, power, kOle);
+                ASSERT_EQ(ole.find(L"  "), std::wstring::npos) << "OLE Automation gave no text";
+                if (reader::ValueText(digits, power, kOwn) != ole && ++differ <= 5)
+                    ADD_FAILURE() << std::string(digits.begin(), digits.end()) << " x 10^" << power;
+            }
+    EXPECT_EQ(differ, 0);
+}
+
+TEST(ReadoutNumbers, OwnFormatterWritesWhatOleAutomationWrites) { ExpectOwnNumbersAsOleAutomation(); }
+
+using CommaLocaleReadoutNumbers = Form1Test;
+TEST_F(CommaLocaleReadoutNumbers, OwnFormatterWritesWhatOleAutomationWrites) {
+    RequireCommaLocale();
+    ExpectOwnNumbersAsOleAutomation();
 }
 
 }  // namespace

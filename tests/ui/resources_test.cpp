@@ -97,6 +97,11 @@ TEST_F(ExeResources, ManifestAsksForCommonControlsSix) {
     // and for Windows before 10 1607 the older element.
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    // The ids Windows gives its versions, as published: 7, 8, 8.1, and 10 and 11.
+    for (const char* os : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                           "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + os + "\"/>"), std::string::npos) << os;
+    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), std::string::npos);
 }
 
 #pragma pack(push, 2)
@@ -149,6 +154,11 @@ TEST(ExeImports, NeedsNothingButWindowsOwnLibraries) {
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + dos->e_lfanew);
     EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
     EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    EXPECT_EQ(nt->OptionalHeader.MajorSubsystemVersion, 6);
+    EXPECT_EQ(nt->OptionalHeader.MinorSubsystemVersion, 1);
+    const WORD kAsWindowsMakesIt = IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT |
+                                   IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE;
+    EXPECT_EQ(nt->OptionalHeader.DllCharacteristics & kAsWindowsMakesIt, kAsWindowsMakesIt);
     const auto* sections = IMAGE_FIRST_SECTION(nt);
     auto offsetOf = [&](DWORD rva) -> DWORD {
         for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i)
