@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/colour_code.h"
 #include "platform/conversions.h"
 #include "platform/form.h"
 #include "screen_reader/accessible.h"
@@ -35,7 +36,7 @@ inline constexpr wchar_t kReadoutUse[] = L"Type a value and press Enter; Up and 
 
 // The tolerance list's "±5%": selected at start, and what "Calculate" takes
 // while nothing is selected.
-inline constexpr int kFivePercentPosition = 6;
+inline constexpr int kFivePercentPosition = model::ListPositionOf(model::Gold);
 
 std::vector<platform::ControlDef> Form1Layout();
 platform::FormDef Form1Def();
