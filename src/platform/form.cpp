@@ -186,10 +186,6 @@ Control* Form::ControlOf(HWND window) const {
     if (!window || window == hwnd_) return nullptr;
     for (const auto& control : controls_)
         if (control->hWnd() == window) return control.get();
-    // Only then the windows inside a control (a list's edit box), which asks
-    // the window manager (WINE.md, 1).
-    for (const auto& control : controls_)
-        if (control->hWnd() && IsChild(control->hWnd(), window)) return control.get();
     return nullptr;
 }
 
@@ -202,7 +198,7 @@ std::vector<Control*> Form::TabOrder() const {
 
 bool Form::KeyDown(HWND window, UINT key) {
     Control* control = ControlOf(window);
-    return control && control->hWnd() == window && OnKey(*control, key);
+    return control && OnKey(*control, key);
 }
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {

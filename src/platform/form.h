@@ -76,8 +76,9 @@ public:
     // The control of that name (and array index); nullptr when there is none.
     Control* Find(const std::wstring& name, int index = -1) const;
     Control& Item(const std::wstring& name, int index = -1) const;
-    // The control whose window is `window` or holds it (a list's own edit
-    // box); nullptr for the form's window and for windows not of this form.
+    // The control whose window is `window`; nullptr for the form's window
+    // and for windows not of this form. (The tolerance list is a drop-down
+    // list: it has no edit box of its own inside it.)
     Control* ControlOf(HWND window) const;
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     // Every control in tab order (those that take no focus first): the order
