@@ -63,6 +63,13 @@ LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
     return font;
 }
 
+FormExtension::FormExtension(Form& form) : form_(form) { form_.extensions_.push_back(this); }
+
+FormExtension::~FormExtension() {
+    auto& joined = form_.extensions_;
+    joined.erase(std::remove(joined.begin(), joined.end(), this), joined.end());
+}
+
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {

@@ -15,11 +15,17 @@ namespace platform {
 
 enum class StartPosition { CenterScreen, CenterOwner };
 
+class Form;
+
 // Something a program adds to a form beyond the forms themselves (tooltips,
 // balloons, a screen reader's objects): it sees every message of the form's
-// window and of its control windows before the form does.
+// window and of its control windows before the form does, from its making
+// to its end.
 class FormExtension {
 public:
+    FormExtension(const FormExtension&) = delete;
+    FormExtension& operator=(const FormExtension&) = delete;
+
     // True when it answered the message, with `result`: the form then leaves
     // it alone. False to let the form, or the control window, go on with it.
     virtual bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
@@ -29,7 +35,14 @@ public:
     virtual void OnRescaled() {}
 
 protected:
-    ~FormExtension() = default;
+    // Joins the form's extensions, and leaves them when it ends, so that the
+    // form never offers a message to an extension that is gone. An extension
+    // lives within its form's life: it is a member of the form, or its own.
+    explicit FormExtension(Form& form);
+    ~FormExtension();
+
+private:
+    Form& form_;
 };
 
 struct FormDef {
@@ -110,8 +123,6 @@ public:
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
 
-    // Adds `extension`, which must outlive the form's window.
-    void Extend(FormExtension& extension) { extensions_.push_back(&extension); }
     // A message of the form's window or of one of its control windows, to the
     // extensions first; true when one of them answered it, with `result`.
     bool OfferToExtensions(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -196,7 +207,9 @@ private:
     // WM_SETFOCUS and WM_KILLFOCUS rather than asked (WINE.md, 1).
     bool hasFocus_ = false;
     WORD uiState_ = 0;
+    // Joined and left by the extensions themselves (FormExtension).
     std::vector<FormExtension*> extensions_;
+    friend class FormExtension;
 };
 
 // Runs the message loop until WM_QUIT, and returns its exit code; with a

@@ -434,7 +434,8 @@ struct Accessibility::Object : Forwarding {
     }
 };
 
-Accessibility::Accessibility(Form& form, const Teller& teller) : form_(form), teller_(teller) { form.Extend(*this); }
+Accessibility::Accessibility(Form& form, const Teller& teller)
+    : FormExtension(form), form_(form), teller_(teller) {}
 
 Accessibility::~Accessibility() { Disconnect(); }
 
