@@ -121,6 +121,7 @@ POINT Form::StartCorner(HWND owner, SIZE size) const {
 }
 
 void Form::CreateControls() {
+    OnControlsGoing();
     tabOrdered_.clear();
     controls_.clear();
     controls_.reserve(layout_.size());

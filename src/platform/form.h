@@ -145,6 +145,9 @@ protected:
     virtual bool OnKey(Control& /*target*/, UINT /*key*/) { return false; }
     // The form has been laid out again at a new dpi.
     virtual void OnRescaled() {}
+    // The controls are about to go, to be made afresh by a later Load:
+    // whatever the form keeps of them is to go first.
+    virtual void OnControlsGoing() {}
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);

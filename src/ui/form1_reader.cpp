@@ -49,7 +49,7 @@ void Form1::RRang(const int& selector) {
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (&control == writerDrawing_)
+    if (&control == writer_.drawing)
         return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
     for (const BandControls& r : readers_) {
         if (&control != r.readout) continue;
