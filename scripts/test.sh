@@ -93,8 +93,8 @@ if ! wine build/win/fontcheck.exe; then
 fi
 # Two at a time, but a test marked to run alone (cmake/serial-tests.cmake:
 # it clicks with the real mouse, or needs its window to be the active one)
-# runs with no other beside it. Most of a Wine test's time is the start of
-# its process, far less when another Wine process is running.
+# runs with no other beside it. A Wine test's process spends much of its
+# time starting and waiting on the Wine server, which a second one fills.
 ctest --test-dir build/win --output-on-failure -j 2 | tee build/win/ctest.log || status=1
 count_ctest build/win/ctest.log wine
 
