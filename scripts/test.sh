@@ -91,9 +91,11 @@ if ! wine build/win/fontcheck.exe; then
   echo "tests: stopped before the window tests (see the font check above)"
   exit 1
 fi
-# One test at a time: the GUI tests share one screen, and some click with the
-# real mouse, which must land on their own window.
-ctest --test-dir build/win --output-on-failure | tee build/win/ctest.log || status=1
+# Two at a time, but a test marked to run alone (cmake/serial-tests.cmake:
+# it clicks with the real mouse, or needs its window to be the active one)
+# runs with no other beside it. A Wine test's process spends much of its
+# time starting and waiting on the Wine server, which a second one fills.
+ctest --test-dir build/win --output-on-failure -j 2 | tee build/win/ctest.log || status=1
 count_ctest build/win/ctest.log wine
 
 echo

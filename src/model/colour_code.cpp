@@ -14,24 +14,7 @@ const std::array<const wchar_t*, kColourCount> kColourNames = {
     L"Blue", L"Purple", L"Gray", L"White", L"Silver", L"Gold",
 };
 
-const std::array<const wchar_t*, kToleranceCount> kToleranceList = {
-    L"\u00B11%", L"\u00B12%", L"\u00B10.5%", L"\u00B10.25%",
-    L"\u00B10.1%", L"\u00B10.05%", L"\u00B15%", L"\u00B110%",
-};
-
 namespace {
-
-// Tolerance text carried by each colour index; nullptr where a band of that
-// colour means no tolerance.
-const std::array<const wchar_t*, kColourCount> kToleranceOfColour = {
-    nullptr, L"\u00B11%", L"\u00B12%", nullptr, nullptr, L"\u00B10.5%",
-    L"\u00B10.25%", L"\u00B10.1%", L"\u00B10.05%", nullptr, L"\u00B110%", L"\u00B15%",
-};
-
-// Colour index of the band for each tolerance list position.
-const std::array<int, kToleranceCount> kBandOfPosition = {
-    Brown, Red, Green, Blue, Purple, Gray, Gold, Silver,
-};
 
 // Keys are compared as their plain decimal texts, character for character,
 // so "01", " 1" and "1.0" are not keys.
@@ -57,15 +40,21 @@ std::wstring Rang2(const std::wstring& colour) {
     return row < 0 ? std::wstring() : IntText(row);
 }
 
+const ToleranceRow* ToleranceOfBand(int index) {
+    for (const ToleranceRow& row : kTolerances)
+        if (row.band == index) return &row;
+    return nullptr;
+}
+
 std::wstring Tolerance(const std::wstring& index) {
     const int row = FindKey(kIndexes, index);
-    if (row < 0 || !kToleranceOfColour[row]) return std::wstring();
-    return kToleranceOfColour[row];
+    const ToleranceRow* tolerance = row < 0 ? nullptr : ToleranceOfBand(row);
+    return tolerance ? tolerance->text : std::wstring();
 }
 
 std::wstring MAs(const std::wstring& position) {
     const int row = FindKey(kPositions, position);
-    return row < 0 ? std::wstring() : IntText(kBandOfPosition[row]);
+    return row < 0 ? std::wstring() : IntText(kTolerances[static_cast<std::size_t>(row)].band);
 }
 
 }  // namespace model

@@ -1,8 +1,11 @@
 // The resistor colour code: four text-in, text-out lookups between colour
 // indexes (0..11), colour values (COLORREF as decimal text), tolerance texts
 // and positions of the tolerance list. An argument that is not a key gives "".
+// Each tolerance is one row of kTolerances: its band, its text, its place in
+// the list and the standard series it asks for.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,8 +22,43 @@ enum ColourIndex : int {
 extern const std::array<std::uint32_t, kColourCount> kBandColours;
 // Colour names as the legend writes them.
 extern const std::array<const wchar_t*, kColourCount> kColourNames;
-// Entries of the tolerance list, in list order.
-extern const std::array<const wchar_t*, kToleranceCount> kToleranceList;
+// The standard series of resistor values, fewest values first.
+enum class Series { E6, E12, E24, E48, E96, E192 };
+
+// A tolerance: the colour of its band, its text, and the series whose values
+// are made at it, its own first (±2% E48, and E24 beside it, whose values are
+// made at ±2% too).
+struct ToleranceRow {
+    ColourIndex band;
+    const wchar_t* text;
+    std::array<Series, 2> series;
+    int seriesCount;
+};
+
+// Every tolerance a band carries, in the order of the tolerance list: a
+// row's position here is its position there.
+inline constexpr std::array<ToleranceRow, kToleranceCount> kTolerances = {{
+    {Brown, L"\u00B11%", {Series::E96}, 1},
+    {Red, L"\u00B12%", {Series::E48, Series::E24}, 2},
+    {Green, L"\u00B10.5%", {Series::E192}, 1},
+    {Blue, L"\u00B10.25%", {Series::E192}, 1},
+    {Purple, L"\u00B10.1%", {Series::E192}, 1},
+    {Gray, L"\u00B10.05%", {Series::E192}, 1},
+    {Gold, L"\u00B15%", {Series::E24}, 1},
+    {Silver, L"\u00B110%", {Series::E12}, 1},
+}};
+
+// The position in the tolerance list of the tolerance a band of colour
+// `band` carries; -1 for a colour that carries none.
+constexpr int ListPositionOf(ColourIndex band) {
+    for (std::size_t p = 0; p < kTolerances.size(); ++p)
+        if (kTolerances[p].band == band) return static_cast<int>(p);
+    return -1;
+}
+
+// The row of the tolerance a band of colour `index` carries; nullptr for a
+// colour that carries none.
+const ToleranceRow* ToleranceOfBand(int index);
 
 // The power of ten a multiplier band stands for: Black 0 .. White 9, Gold -1,
 // Silver -2; and the band of a power from -2 to 9.

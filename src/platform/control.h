@@ -82,7 +82,6 @@ public:
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Width() const { return width_; }
-    int Height() const { return height_; }
     // Rectangles in pixels, named by the space they are in: ...InContainer
     // the container's client area, ...InForm the form's client area, ...InSelf
     // the control's own client area. Outer takes in the border, Client not.

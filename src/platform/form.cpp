@@ -63,6 +63,13 @@ LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
     return font;
 }
 
+FormExtension::FormExtension(Form& form) : form_(form) { form_.extensions_.push_back(this); }
+
+FormExtension::~FormExtension() {
+    auto& joined = form_.extensions_;
+    joined.erase(std::remove(joined.begin(), joined.end(), this), joined.end());
+}
+
 Form::Form(FormDef def, std::vector<ControlDef> layout) : def_(std::move(def)), layout_(std::move(layout)) {}
 
 Form::~Form() {
@@ -137,6 +144,7 @@ POINT Form::StartCorner(HWND owner, SIZE size) const {
 }
 
 void Form::CreateControls() {
+    OnControlsGoing();
     tabOrdered_.clear();
     controls_.clear();
     controls_.reserve(layout_.size());
@@ -209,10 +217,6 @@ Control* Form::ControlOf(HWND window) const {
     if (!window || window == hwnd_) return nullptr;
     for (const auto& control : controls_)
         if (control->hWnd() == window) return control.get();
-    // Only then the windows inside a control (a list's edit box), which asks
-    // the window manager (WINE.md, 1).
-    for (const auto& control : controls_)
-        if (control->hWnd() && IsChild(control->hWnd(), window)) return control.get();
     return nullptr;
 }
 
@@ -225,7 +229,7 @@ std::vector<Control*> Form::TabOrder() const {
 
 bool Form::KeyDown(HWND window, UINT key) {
     Control* control = ControlOf(window);
-    return control && control->hWnd() == window && OnKey(*control, key);
+    return control && OnKey(*control, key);
 }
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {

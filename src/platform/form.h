@@ -15,11 +15,17 @@ namespace platform {
 
 enum class StartPosition { CenterScreen, CenterOwner };
 
+class Form;
+
 // Something a program adds to a form beyond the forms themselves (tooltips,
 // balloons, a screen reader's objects): it sees every message of the form's
-// window and of its control windows before the form does.
+// window and of its control windows before the form does, from its making
+// to its end.
 class FormExtension {
 public:
+    FormExtension(const FormExtension&) = delete;
+    FormExtension& operator=(const FormExtension&) = delete;
+
     // True when it answered the message, with `result`: the form then leaves
     // it alone. False to let the form, or the control window, go on with it.
     virtual bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
@@ -29,7 +35,14 @@ public:
     virtual void OnRescaled() {}
 
 protected:
-    ~FormExtension() = default;
+    // Joins the form's extensions, and leaves them when it ends, so that the
+    // form never offers a message to an extension that is gone. An extension
+    // lives within its form's life: it is a member of the form, or its own.
+    explicit FormExtension(Form& form);
+    ~FormExtension();
+
+private:
+    Form& form_;
 };
 
 struct FormDef {
@@ -83,8 +96,9 @@ public:
     // The control of that name (and array index); nullptr when there is none.
     Control* Find(const std::wstring& name, int index = -1) const;
     Control& Item(const std::wstring& name, int index = -1) const;
-    // The control whose window is `window` or holds it (a list's own edit
-    // box); nullptr for the form's window and for windows not of this form.
+    // The control whose window is `window`; nullptr for the form's window
+    // and for windows not of this form. (The tolerance list is a drop-down
+    // list: it has no edit box of its own inside it.)
     Control* ControlOf(HWND window) const;
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     // Every control in tab order (those that take no focus first): the order
@@ -116,8 +130,6 @@ public:
     void PaintGraphics(HDC dc, const Control* container) const;
     void PaintBoxes(HDC dc, const Control* container) const;
 
-    // Adds `extension`, which must outlive the form's window.
-    void Extend(FormExtension& extension) { extensions_.push_back(&extension); }
     // A message of the form's window or of one of its control windows, to the
     // extensions first; true when one of them answered it, with `result`.
     bool OfferToExtensions(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -148,6 +160,9 @@ protected:
     virtual bool OnSystemCommand(UINT /*command*/) { return false; }
     // Before Load: the form cannot be shown, for the system's reason `error`.
     void RefuseLoad(DWORD error);
+    // The controls are about to go, to be made afresh by a later Load:
+    // whatever the form keeps of them is to go first.
+    virtual void OnControlsGoing() {}
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -215,7 +230,9 @@ private:
     bool loading_ = false;
     DWORD refused_ = 0;
     mutable DWORD loadError_ = 0;   // also from measuring, which changes nothing else
+    // Joined and left by the extensions themselves (FormExtension).
     std::vector<FormExtension*> extensions_;
+    friend class FormExtension;
 };
 
 // Runs the message loop until WM_QUIT, and returns its exit code; with a

@@ -97,7 +97,7 @@ void Form::OnCommand(WPARAM wp, LPARAM lp) {
     const WORD code = HIWORD(wp);
     if (code != BN_CLICKED && code != EN_CHANGE) return;
     Control* control = ControlOf(reinterpret_cast<HWND>(lp));
-    if (!control || control->hWnd() != reinterpret_cast<HWND>(lp)) return;
+    if (!control) return;
     if (code == BN_CLICKED) OnClick(*control);
     else OnChange(*control);
 }

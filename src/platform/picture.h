@@ -14,7 +14,6 @@ public:
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
-    HBITMAP bitmap() const { return bitmap_; }
     int width() const { return width_; }    // pixels
     int height() const { return height_; }
     // Draws the picture with its top-left corner at (x, y); false when it

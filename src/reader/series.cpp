@@ -7,7 +7,8 @@ namespace reader {
 
 namespace {
 
-// As published. E24 and below keep their historic values (2.7, 3.0, 3.3,
+// One decade of each series as three significant digits, ascending: 100 for
+// 1.0, 470 for 4.7, 920 for 9.20. As published. E24 and below keep their historic values (2.7, 3.0, 3.3,
 // 3.6, 3.9, 4.3, 4.7, 8.2) and E192 has 9.20, where the formula gives others.
 constexpr std::uint16_t kE6[] = {
     100, 150, 220, 330, 470, 680,
@@ -83,7 +84,6 @@ Standard Above(Series series, const Reading& r) {
 
 }  // namespace
 
-std::span<const std::uint16_t> SeriesValues(Series series) { return TableOf(series).values; }
 const wchar_t* SeriesName(Series series) { return TableOf(series).name; }
 
 std::optional<Reading> ReadingOf(std::wstring_view digits, int power) {

@@ -7,14 +7,13 @@
 #include <span>
 #include <string_view>
 
+#include "model/colour_code.h"
+
 namespace reader {
 
-enum class Series { E6, E12, E24, E48, E96, E192 };  // fewest values first
+// The series, named where the tolerances that ask for them are.
+using Series = model::Series;
 
-// One decade of a series as three significant digits, ascending: 100 for
-// 1.0, 470 for 4.7, 920 for 9.20. The tables are the published ones, which
-// are not everywhere what the rounded geometric formula gives.
-std::span<const std::uint16_t> SeriesValues(Series series);
 const wchar_t* SeriesName(Series series);  // "E24"
 
 // A positive value in three significant digits: significand x 10^power with

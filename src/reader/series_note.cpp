@@ -12,15 +12,10 @@
 namespace reader {
 
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
-    switch (model::Rang(toleranceIndex).empty() ? -1 : std::stoi(toleranceIndex)) {
-    case model::Brown: return {Series::E96};                // ±1%
-    case model::Red: return {Series::E48, Series::E24};     // ±2%
-    case model::Green: case model::Blue: case model::Purple:
-    case model::Gray: return {Series::E192};                // ±0.5% and tighter
-    case model::Gold: return {Series::E24};                 // ±5%
-    case model::Silver: return {Series::E12};               // ±10%
-    default: return {};
-    }
+    if (model::Rang(toleranceIndex).empty()) return {};   // not a colour index
+    const model::ToleranceRow* row = model::ToleranceOfBand(std::stoi(toleranceIndex));
+    if (!row) return {};
+    return {row->series.begin(), row->series.begin() + row->seriesCount};
 }
 
 namespace {

@@ -63,7 +63,9 @@ HRESULT GiveText(const std::wstring& text, BSTR* out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
-    *out = Libraries::Get()->allocString(text.c_str());
+    const Libraries* api = Libraries::Get();
+    if (!api) return E_FAIL;
+    *out = api->allocString(text.c_str());
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -224,9 +226,10 @@ private:
 
 // The system's object for a control window's client area, named by the form.
 IAccessible* WindowObject(const Reading& reading, const Control& control) {
+    const Libraries* api = Libraries::Get();
     IAccessible* inner = nullptr;
-    if (FAILED(Libraries::Get()->createStdObject(control.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
-                                                  reinterpret_cast<void**>(&inner))) || !inner)
+    if (!api || FAILED(api->createStdObject(control.hWnd(), OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&inner))) || !inner)
         return nullptr;
     const ControlWords words = reading.teller.Words(control);
     if (words.name.empty()) return inner;
@@ -408,7 +411,7 @@ struct Accessibility::Object : Forwarding {
         GetClientRect(window, &client);
         if (!PtInRect(&client, at)) return S_FALSE;
         const HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
-        if (const Control* control = form_->form.ControlOf(child); control && control->hWnd() == child) {
+        if (const Control* control = form_->form.ControlOf(child)) {
             GiveChild(control, out);
             return S_OK;
         }
@@ -431,7 +434,8 @@ struct Accessibility::Object : Forwarding {
     }
 };
 
-Accessibility::Accessibility(Form& form, const Teller& teller) : form_(form), teller_(teller) { form.Extend(*this); }
+Accessibility::Accessibility(Form& form, const Teller& teller)
+    : FormExtension(form), form_(form), teller_(teller) {}
 
 Accessibility::~Accessibility() { Disconnect(); }
 

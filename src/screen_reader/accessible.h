@@ -17,8 +17,6 @@ public:
     Accessibility(platform::Form& form, const words::Teller& teller);
     // Cuts the object off from the form: clients still holding it get errors.
     ~Accessibility();
-    Accessibility(const Accessibility&) = delete;
-    Accessibility& operator=(const Accessibility&) = delete;
 
     bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     // Tells screen readers that the focus has moved to `box`.

@@ -24,7 +24,7 @@ void TooltipWindow::SetWidth(const platform::Form& form, int designPixels) const
     if (hwnd_) SendMessageW(hwnd_, TTM_SETMAXTIPWIDTH, 0, platform::ScalePixels(designPixels, form.Dpi()));
 }
 
-Balloon::Balloon(platform::Form& form) : form_(form) { form.Extend(*this); }
+Balloon::Balloon(platform::Form& form) : FormExtension(form), form_(form) {}
 
 void Balloon::Destroy() {
     tip_.Destroy();

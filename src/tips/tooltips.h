@@ -45,8 +45,7 @@ private:
 class Balloon : public platform::FormExtension {
 public:
     explicit Balloon(platform::Form& form);
-    Balloon(const Balloon&) = delete;
-    Balloon& operator=(const Balloon&) = delete;
+    ~Balloon() { Destroy(); }   // its window goes while the balloon is whole
 
     // Points at the middle of `target`'s bottom edge, `icon` beside the title.
     void Show(const platform::Control& target, const std::wstring& title, const std::wstring& text,
@@ -75,9 +74,8 @@ private:
 // it: a tool for each control the form names, box or window.
 class Tips : public platform::FormExtension {
 public:
-    Tips(platform::Form& form, const words::Teller& teller) : form_(form), teller_(teller) { form.Extend(*this); }
-    Tips(const Tips&) = delete;
-    Tips& operator=(const Tips&) = delete;
+    Tips(platform::Form& form, const words::Teller& teller) : FormExtension(form), form_(form), teller_(teller) {}
+    ~Tips() { tip_.Destroy(); }   // its window goes while the tips are whole
 
     // The tooltip window once the mouse has been over the form; nullptr before.
     HWND hWnd() const { return tip_.get(); }

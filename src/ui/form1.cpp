@@ -49,14 +49,16 @@ void Form1::Form_Load() {
             swatches_[p][static_cast<std::size_t>(index)] = &Item(kPalettes[p].name, index);
         }
     }
+    for (std::size_t k = 0; k < legend_.size(); ++k)   // P1 Black .. P12 Gold
+        legend_[k] = &Item(L"P" + platform::IntegerText(static_cast<int>(k) + 1));
     calculate_ = &Item(L"CCal");
     aboutButton_ = &Item(L"CAb");
-    writerDrawing_ = &Item(L"Picture6");
+    ohm_ = &Item(L"Picture5");
 
     CCal_Click();                       // finds no selection and picks "±5%" itself
     toleranceList_->SetListIndex(kFivePercentPosition);
-    for (int k = 0; k <= 11; ++k)       // legend: P1 Black .. P12 Gold, in the bands' own colours
-        PaintBand(Item(L"P" + platform::IntegerText(k + 1)), platform::IntegerText(k));
+    for (std::size_t k = 0; k < legend_.size(); ++k)   // the legend, in the bands' own colours
+        PaintBand(*legend_[k], platform::IntegerText(static_cast<int>(k)));
     glyph::SetButtonPicLeft(*calculate_, Item(L"PicCal"));
     glyph::SetButtonPicRight(*aboutButton_, Item(L"Pab"));
     AppendAlwaysOnTop();
@@ -75,8 +77,15 @@ void Form1::OnRescaled() {
     glyph::RefitButtonPic(*aboutButton_);
 }
 
-Form1::BandControls Form1::FindBands(const Reader& bands) const {
+void Form1::OnControlsGoing() {
+    // Nothing is kept of controls that are gone; Form_Load finds the new ones.
+    static_cast<Form1Controls&>(*this) = Form1Controls{};
+}
+
+BandControls Form1::FindBands(const Reader& bands) const {
     BandControls found;
+    found.shape = &bands;
+    found.drawing = &Item(bands.drawing);
     found.digitCount = bands.digitCount;
     for (int i = 0; i < bands.digitCount; ++i)
         found.digits[static_cast<std::size_t>(i)] = &Item(bands.digits[static_cast<std::size_t>(i)]);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/colour_code.h"
 #include "platform/conversions.h"
 #include "platform/form.h"
 #include "screen_reader/accessible.h"
@@ -39,12 +40,42 @@ inline constexpr wchar_t kReadoutUse[] = L"Type a value and press Enter; Up and 
 
 // The tolerance list's "±5%": selected at start, and what "Calculate" takes
 // while nothing is selected.
-inline constexpr int kFivePercentPosition = 6;
+inline constexpr int kFivePercentPosition = model::ListPositionOf(model::Gold);
 
 std::vector<platform::ControlDef> Form1Layout();
 platform::FormDef Form1Def();
 
-class Form1 : public platform::Form, public words::Teller {
+// The controls of a drawing, its bands and its readout.
+struct BandControls {
+    const Reader* shape = nullptr;   // its row of kReaders, or kWriter
+    platform::Control* drawing = nullptr;
+    std::array<platform::Control*, 3> digits{};
+    int digitCount = 0;
+    platform::Control* multiplier = nullptr;
+    platform::Control* tolerance = nullptr;
+    platform::Control* readout = nullptr;
+    bool read = false;   // the readout has been written from the bands
+};
+
+// What the main window keeps of its controls, looked up once when it loads:
+// a click, a key or a tip finds its control without a search by name. All
+// of it is here, so that it goes as one when the controls go at a reload,
+// and is made again by Form_Load.
+struct Form1Controls {
+    std::array<BandControls, 2> readers_;   // as kReaders
+    BandControls writer_;
+    std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
+    // Each palette's swatches by colour index; nullptr for a colour it does not offer.
+    std::array<std::array<platform::Control*, 12>, 9> swatches_{};
+    std::array<platform::Control*, 12> legend_{};   // P1 Black .. P12 Gold
+    platform::Control* calculate_ = nullptr;   // CCal
+    platform::Control* aboutButton_ = nullptr;   // CAb
+    platform::Control* valueBox_ = nullptr;   // Text1
+    platform::Control* toleranceList_ = nullptr;   // Combo1
+    platform::Control* ohm_ = nullptr;   // Picture5
+};
+
+class Form1 : public platform::Form, public words::Teller, private Form1Controls {
 public:
     Form1();
     ~Form1() override;
@@ -99,16 +130,7 @@ protected:
 
 private:
     void Form_Initialize();
-    // The controls of a drawing's bands and its readout, looked up once
-    // when the form loads: a click finds them without a search by name.
-    struct BandControls {
-        std::array<platform::Control*, 3> digits{};
-        int digitCount = 0;
-        platform::Control* multiplier = nullptr;
-        platform::Control* tolerance = nullptr;
-        platform::Control* readout = nullptr;
-        bool read = false;   // the readout has been written from the bands
-    };
+    void OnControlsGoing() override;
     BandControls FindBands(const Reader& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
     // "" for a colour outside the table. The readouts, the series notes and
@@ -119,6 +141,17 @@ private:
     // that the writer's bands stand for, is a standard one for its tolerance
     // (empty before a reader's first click). None for every other control.
     std::optional<std::wstring> SeriesNoteOf(const platform::Control& control) const;
+    // What a control is, for its words: each found among the controls
+    // Form_Load kept, never by its name. A band: its drawing and its number
+    // there from the left (1 and up); none for any other control.
+    struct BandAt {
+        const BandControls* drawing;
+        int number;
+    };
+    std::optional<BandAt> BandAtOf(const platform::Control& control) const;
+    int LegendIndexOf(const platform::Control& control) const;   // -1: not a legend swatch
+    // A drawing, readout or other box with a name of its own; nullptr for none.
+    const wchar_t* OwnNameOf(const platform::Control& control, const wchar_t** description = nullptr) const;
     void PaintSwatchBand(PaletteId palette, const short& index);
     bool IsReadout(const platform::Control& control) const {
         return &control == readers_[0].readout || &control == readers_[1].readout;
@@ -167,16 +200,6 @@ private:
     // The balloon's words for a value the reader refuses.
     std::wstring RefusalOf(std::size_t reader, writer::EntryError error) const;
 
-    std::array<BandControls, 2> readers_;   // as kReaders
-    BandControls writer_;
-    std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
-    // Each palette's swatches by colour index; nullptr for a colour it does not offer.
-    std::array<std::array<platform::Control*, 12>, 9> swatches_{};
-    platform::Control* calculate_ = nullptr;   // CCal
-    platform::Control* aboutButton_ = nullptr;   // CAb
-    platform::Control* writerDrawing_ = nullptr;   // Picture6
-    platform::Control* valueBox_ = nullptr;   // Text1
-    platform::Control* toleranceList_ = nullptr;   // Combo1
     std::unique_ptr<Form2> about_;
     // What the window tells beyond its pixels, each made when first needed.
     tips::Balloon balloon_{*this};

@@ -2,6 +2,7 @@
 // state. Rows are in stacking order, later rows above earlier ones; the
 // palettes' swatches are added last, above the drawings they overlap.
 #include <iterator>
+#include <string>
 
 #include "art/art.h"
 #include "model/colour_code.h"
@@ -31,8 +32,16 @@ constexpr auto Ln = Kind::Line;
 constexpr platform::OleColour kWhite = 0xFFFFFF, kBlack = 0x000000, kGreen = 0x00FF00;
 constexpr platform::OleColour kGrey = 0x808080, kLightGrey = 0xE0E0E0;
 
-constexpr wchar_t kTolerances[] =
-    L"\u00B11%\n\u00B12%\n\u00B10.5%\n\u00B10.25%\n\u00B10.1%\n\u00B10.05%\n\u00B15%\n\u00B110%";
+// The tolerance list's entries, one a line, in the colour code's order.
+const wchar_t* ToleranceEntries() {
+    static const std::wstring entries = [] {
+        std::wstring text;
+        for (const model::ToleranceRow& row : model::kTolerances)
+            text += (text.empty() ? L"" : L"\n") + std::wstring(row.text);
+        return text;
+    }();
+    return entries.c_str();
+}
 constexpr wchar_t kAboutCaption[] = L"\u062F\u0631\u0628\u0627\u0631\u0647";   // "About" in Persian
 
 // Tab order runs: writer, legend, four-band reader, five-band reader, readouts, About.
@@ -58,7 +67,7 @@ const ControlDef kRows[] = {
     {L"Text4",     -1, Kind::TextBox, nullptr, 4680, 3960, 1935, 285, kWindowBack, kWindowText, L"", 0,              0,         201, nullptr},
     {L"Text1",     -1, Kind::TextBox, nullptr, 240, 6300, 1215, 285, kWindowBack, kWindowText, L"4700", 0,           0,         0,   nullptr},
     {L"Picture5",  -1, Pic, nullptr,       1560, 6255, 255,  330,  kWhite,      kWindowText, nullptr, IDB_OHM,      kAutoSize, 2,   nullptr},
-    {L"Combo1",    -1, Kind::ComboBox, nullptr, 1920, 6300, 1095, 315, kWindowBack, kWindowText, kTolerances, 0,     0,         8,   nullptr},
+    {L"Combo1",    -1, Kind::ComboBox, nullptr, 1920, 6300, 1095, 315, kWindowBack, kWindowText, ToleranceEntries(), 0, 0,      8,   nullptr},
     {L"CCal",      -1, Kind::CommandButton, nullptr, 3120, 6120, 1365, 600, kWhite, kWindowText, L"Calculate", 0,    0,         1,   nullptr},
     {L"CAb",       -1, Kind::CommandButton, nullptr, 7920, 6480, 975, 375, kWhite, kWindowText, kAboutCaption, 0,    0,         202, nullptr},
     // Legend.

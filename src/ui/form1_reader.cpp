@@ -55,7 +55,7 @@ void Form1::RRang(const int& selector) {
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (&control == writerDrawing_)
+    if (&control == writer_.drawing)
         return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
     for (std::size_t r = 0; r < readers_.size(); ++r) {
         if (&control != readers_[r].readout) continue;

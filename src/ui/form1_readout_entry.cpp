@@ -26,9 +26,9 @@ constexpr const wchar_t* kRanges[] = {
 // tolerance colours the readers' palettes offer.
 std::wstring OfferedTolerances() {
     std::wstring list;
-    for (std::size_t i = 0; i < model::kToleranceList.size(); ++i)
-        list += (i == 0 ? L"" : i + 1 == model::kToleranceList.size() ? L" or " : L", ") +
-                std::wstring(model::kToleranceList[i]);
+    for (std::size_t i = 0; i < model::kTolerances.size(); ++i)
+        list += (i == 0 ? L"" : i + 1 == model::kTolerances.size() ? L" or " : L", ") +
+                std::wstring(model::kTolerances[i].text);
     return L"Tolerance bands carry " + list;
 }
 

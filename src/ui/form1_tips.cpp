@@ -16,44 +16,20 @@ namespace {
 
 using reader::BandRole;
 
-// A band of a resistor drawing: the drawing's name, its place and role.
-struct BandPlace {
-    const wchar_t* band;
-    const wchar_t* resistor;
-    int number;
-    BandRole role;
-};
-
-constexpr BandPlace kBands[] = {
-    {L"TT", L"Five-band reader", 1, BandRole::Digit},
-    {L"HT", L"Five-band reader", 2, BandRole::Digit},
-    {L"YT", L"Five-band reader", 3, BandRole::Digit},
-    {L"QT", L"Five-band reader", 4, BandRole::Multiplier},
-    {L"ET", L"Five-band reader", 5, BandRole::Tolerance},
-    {L"Picture8", L"Four-band reader", 1, BandRole::Digit},
-    {L"Picture9", L"Four-band reader", 2, BandRole::Digit},
-    {L"Picture10", L"Four-band reader", 3, BandRole::Multiplier},
-    {L"Picture11", L"Four-band reader", 4, BandRole::Tolerance},
-    {L"Picture1", L"Four-band writer", 1, BandRole::Digit},
-    {L"Picture2", L"Four-band writer", 2, BandRole::Digit},
-    {L"Picture3", L"Four-band writer", 3, BandRole::Multiplier},
-    {L"Picture4", L"Four-band writer", 4, BandRole::Tolerance},
-};
-
-// Names of the controls that need one of their own, and what a screen reader
-// is to say of a box's use beyond its name.
+// The controls with a name of their own beyond the drawings and readouts,
+// which kReaders names, and what a screen reader is to say of a box's use
+// beyond its name.
 constexpr struct {
-    const wchar_t* control;
+    platform::Control* Form1Controls::*control;
     const wchar_t* name;
     const wchar_t* description = L"";
 } kNames[] = {
-    {L"Picture12", L"Five-band reader"}, {L"Picture7", L"Four-band reader"},
-    {L"Picture6", L"Four-band writer"},  {L"Picture5", L"Ohm"},
-    {L"Text3", L"Five-band value"},      {L"Text4", L"Four-band value"},
-    {L"Text1", L"Value in ohms", L"Up and Down step through standard values"},
-    {L"Combo1", L"Tolerance"},
+    {&Form1Controls::ohm_, L"Ohm"},
+    {&Form1Controls::valueBox_, L"Value in ohms", L"Up and Down step through standard values"},
+    {&Form1Controls::toleranceList_, L"Tolerance"},
     // The glyph buttons pad their captions with spaces; the About caption is Persian.
-    {L"CCal", L"Calculate"},             {L"CAb", L"About"},
+    {&Form1Controls::calculate_, L"Calculate"},
+    {&Form1Controls::aboutButton_, L"About"},
 };
 
 const wchar_t* const kDigitPlaces[] = {L"First digit", L"Second digit", L"Third digit"};
@@ -72,24 +48,9 @@ std::wstring Joined(const std::wstring& a, const std::wstring& b, const wchar_t*
     return a.empty() ? b : b.empty() ? a : a + separator + b;
 }
 
-// The colour index a legend swatch stands for: P1 Black .. P12 Gold; -1 for
-// any other control.
-int LegendIndex(const platform::Control& control) {
-    const std::wstring& name = control.Name();
-    if (control.Index() != -1 || name.size() < 2 || name.size() > 3 || name[0] != L'P') return -1;
-    int number = 0;
-    for (std::size_t i = 1; i < name.size(); ++i) {
-        if (name[i] < L'0' || name[i] > L'9') return -1;
-        number = number * 10 + (name[i] - L'0');
-    }
-    return number >= 1 && number <= model::kColourCount ? number - 1 : -1;
-}
-
-// The band a palette paints, for its reader, place and role.
-const BandPlace& BandOf(const ui::Palette& palette) {
-    for (const BandPlace& place : kBands)
-        if (std::wstring_view(place.band) == palette.band) return place;
-    return kBands[0];   // every palette paints one of the bands above
+// A band's role, from its number on a drawing of `digitCount` digits.
+BandRole RoleOf(int number, int digitCount) {
+    return number <= digitCount ? BandRole::Digit : number == digitCount + 1 ? BandRole::Multiplier : BandRole::Tolerance;
 }
 
 // "First digit, ..." as it reads after a comma: "first digit, ...".
@@ -100,38 +61,69 @@ std::wstring Lowered(std::wstring text) {
 
 }  // namespace
 
+std::optional<Form1::BandAt> Form1::BandAtOf(const platform::Control& control) const {
+    for (const BandControls* drawing : {&readers_[0], &readers_[1], &writer_}) {
+        for (int d = 0; d < drawing->digitCount; ++d)
+            if (&control == drawing->digits[static_cast<std::size_t>(d)]) return BandAt{drawing, d + 1};
+        if (&control == drawing->multiplier) return BandAt{drawing, drawing->digitCount + 1};
+        if (&control == drawing->tolerance) return BandAt{drawing, drawing->digitCount + 2};
+    }
+    return std::nullopt;
+}
+
+int Form1::LegendIndexOf(const platform::Control& control) const {
+    for (std::size_t k = 0; k < legend_.size(); ++k)
+        if (&control == legend_[k]) return static_cast<int>(k);
+    return -1;
+}
+
+const wchar_t* Form1::OwnNameOf(const platform::Control& control, const wchar_t** description) const {
+    if (description) *description = L"";
+    for (const BandControls* drawing : {&readers_[0], &readers_[1], &writer_}) {
+        if (&control == drawing->drawing) return drawing->shape->title;
+        if (&control == drawing->readout) return drawing->shape->readoutTitle;
+    }
+    const Form1Controls& kept = *this;
+    for (const auto& named : kNames) {
+        if (&control != kept.*named.control) continue;
+        if (description) *description = named.description;
+        return named.name;
+    }
+    return nullptr;
+}
+
 words::ControlWords Form1::Words(const platform::Control& control) const {
-    const std::wstring& name = control.Name();
-    for (const ui::Palette& palette : ui::kPalettes) {
-        if (name != palette.name) continue;
+    if (const auto swatch = SwatchOf(control)) {
         // The eye sees which reader a swatch stands in; a screen reader says it first.
-        const BandPlace& band = BandOf(palette);
-        const std::wstring meaning = reader::ColourMeaning(control.Index(), band.role);
-        return {meaning, std::wstring(band.resistor) + L", " + Lowered(Joined(PlaceOf(band.role, band.number), meaning)),
-                band.resistor, true, {}};
+        const BandAt band = *BandAtOf(*paletteBands_[static_cast<std::size_t>(swatch->palette)]);
+        const wchar_t* resistor = band.drawing->shape->title;
+        const BandRole role = RoleOf(band.number, band.drawing->digitCount);
+        const std::wstring meaning = reader::ColourMeaning(swatch->index, role);
+        return {meaning, std::wstring(resistor) + L", " + Lowered(Joined(PlaceOf(role, band.number), meaning)),
+                resistor, true, {}};
     }
-    for (const BandPlace& place : kBands) {
-        if (name != place.band) continue;
+    if (const auto band = BandAtOf(control)) {
         // The band's colour as the readout reads it; a band not yet painted has none.
+        const wchar_t* resistor = band->drawing->shape->title;
+        const BandRole role = RoleOf(band->number, band->drawing->digitCount);
         const auto index = platform::TextToInt32(BandIndex(control));
-        const std::wstring where = PlaceOf(place.role, place.number);
-        const std::wstring tip = Joined(where, index ? reader::ColourMeaning(*index, place.role) : std::wstring());
-        return {tip, std::wstring(place.resistor) + L" band " + platform::IntegerText(place.number) + L", " + Lowered(tip),
-                place.resistor, false, {}};
+        const std::wstring tip = Joined(PlaceOf(role, band->number), index ? reader::ColourMeaning(*index, role) : std::wstring());
+        return {tip, std::wstring(resistor) + L" band " + platform::IntegerText(band->number) + L", " + Lowered(tip),
+                resistor, false, {}};
     }
-    if (const int k = LegendIndex(control); k >= 0) {
+    if (const int k = LegendIndexOf(control); k >= 0) {
         const std::wstring meaning = reader::LegendMeaning(k);
         return {meaning, L"Legend, " + meaning, L"Legend", false, {}};
     }
-    for (const auto& named : kNames) {
-        if (name != named.control) continue;
+    const wchar_t* description = L"";
+    if (const wchar_t* name = OwnNameOf(control, &description)) {
         // The readouts and the writer's drawing tell whether their value is a
         // standard one; their words change with every click.
         // A readout is typed in as well: its tip, under the note, and its
         // help say how.
         const std::wstring help = IsReadout(control) ? kReadoutUse : L"";
         const auto note = SeriesNoteOf(control);
-        return {Joined(note.value_or(L""), help, L"\n"), named.name, note ? *note : named.description, false, help};
+        return {Joined(note.value_or(L""), help, L"\n"), name, note ? *note : description, false, help};
     }
     return {};
 }
@@ -139,14 +131,7 @@ words::ControlWords Form1::Words(const platform::Control& control) const {
 bool Form1::Named(const platform::Control& control) const {
     // Every swatch, band, legend swatch and named control has a name. Asked
     // of every box at each focus move: the swatches, most of them, answer first.
-    const std::wstring& name = control.Name();
-    for (const ui::Palette& palette : ui::kPalettes)
-        if (name == palette.name) return true;
-    for (const BandPlace& place : kBands)
-        if (name == place.band) return true;
-    for (const auto& named : kNames)
-        if (name == named.control) return true;
-    return LegendIndex(control) >= 0;
+    return SwatchOf(control) || BandAtOf(control) || LegendIndexOf(control) >= 0 || OwnNameOf(control);
 }
 
 }  // namespace ui

@@ -11,6 +11,9 @@
 
 namespace ui {
 
+// A drawing and its bands, numbered from the left: the digits, the
+// multiplier, then the tolerance band; its readout, and the names a screen
+// reader gives the drawing and the readout.
 struct Reader {
     int selector;                      // 1 four-band, 2 five-band
     std::array<const wchar_t*, 3> digits;
@@ -18,15 +21,20 @@ struct Reader {
     const wchar_t* multiplier;
     const wchar_t* tolerance;
     const wchar_t* readout;
+    const wchar_t* drawing;
+    const wchar_t* title;
+    const wchar_t* readoutTitle;
 };
 
 inline constexpr std::array<Reader, 2> kReaders = {{
-    {1, {L"Picture8", L"Picture9", nullptr}, 2, L"Picture10", L"Picture11", L"Text4"},
-    {2, {L"TT", L"HT", L"YT"}, 3, L"QT", L"ET", L"Text3"},
+    {1, {L"Picture8", L"Picture9", nullptr}, 2, L"Picture10", L"Picture11", L"Text4",
+     L"Picture7", L"Four-band reader", L"Four-band value"},
+    {2, {L"TT", L"HT", L"YT"}, 3, L"QT", L"ET", L"Text3", L"Picture12", L"Five-band reader", L"Five-band value"},
 }};
 
 // The four-band writer's bands, in the same shape; it has no readout.
-inline constexpr Reader kWriter = {0, {L"Picture1", L"Picture2", nullptr}, 2, L"Picture3", L"Picture4", nullptr};
+inline constexpr Reader kWriter = {0, {L"Picture1", L"Picture2", nullptr}, 2, L"Picture3", L"Picture4", nullptr,
+                                   L"Picture6", L"Four-band writer", nullptr};
 
 // The reader for a selector; nullptr for anything but 1 and 2.
 constexpr const Reader* ReaderFor(int selector) {

@@ -26,7 +26,7 @@ public:
     virtual ControlWords Words(const platform::Control& control) const = 0;
     // Whether `control` has a name, without building its words: asked for
     // every box whenever the focus moves.
-    virtual bool Named(const platform::Control& control) const { return !Words(control).name.empty(); }
+    virtual bool Named(const platform::Control& control) const = 0;
 
 protected:
     ~Teller() = default;

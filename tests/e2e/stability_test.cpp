@@ -48,7 +48,7 @@ long long PrivateBytes() {
 }
 
 Figures Measure() {
-    PumpFor(50);
+    PumpUntilIdle(nullptr);
     return {GdiObjectCount(), WindowCount(), PrivateBytes()};
 }
 
@@ -114,7 +114,7 @@ TEST_F(Stability, ReloadingTheMainWindowLeavesNothingBehind) {
         for (int i = 0; i < times; ++i) {
             ASSERT_TRUE(form->Unload());
             ASSERT_TRUE(form->Show()) << "cycle " << i;
-            PumpFor(5);
+            ASSERT_TRUE(PumpUntilIdle(form->hWnd())) << "cycle " << i;
         }
     }, 3, 60);
 }
@@ -157,7 +157,7 @@ TEST_F(Form1Test, AMegabyteInTheValueBoxIsWrittenOrRefusedWhole) {
         SetText(C(L"Text1").hWnd(), c.text);
         C(L"Combo1").SetListIndex(c.list);
         SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0);
-        PumpFor(0);
+        DispatchWaiting();
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(C((L"Picture" + std::to_wstring(i + 1)).c_str()).BackColor(), expected[i]) << "band " << i + 1;
         EXPECT_TRUE(C(L"Text1").Text() == c.text) << "the text was not kept whole";

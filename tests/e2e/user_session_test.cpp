@@ -207,7 +207,7 @@ TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
         ChooseTolerance(entry.tolerance);
         if (HasFatalFailure()) return;
         // Typing and choosing paint nothing; only Calculate does.
-        Settle(main_);
+        ASSERT_TRUE(Settle(main_));
         for (int i = 0; i < 4; ++i) EXPECT_EQ(OnScreen(writerBands_[i]), BandColour(bands[i])) << "before, band " << i + 1;
 
         ASSERT_TRUE(RealClickMiddle(calculate_));
@@ -270,7 +270,7 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
         RECT aboutButton{};
         GetClientRect(about_, &aboutButton);
         ASSERT_TRUE(RealClick(about_, POINT{aboutButton.right - 8, aboutButton.bottom / 2}));
-        Settle(main_);
+        ASSERT_TRUE(Settle(main_));
         EXPECT_EQ(AboutWindows(), std::vector<HWND>{box});
         EXPECT_FALSE(IsWindowEnabled(main_));
 

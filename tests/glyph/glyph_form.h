@@ -67,7 +67,7 @@ protected:
         ReleaseDC(nullptr, screen);
         ASSERT_EQ(dpi, 96) << "the tests pin 96 dpi, 15 twips to a pixel";
         ASSERT_TRUE(form.Show()) << "no window: is DISPLAY set?";
-        testing_gui::PumpFor(20);
+        ASSERT_TRUE(testing_gui::PumpUntilIdle(form.hWnd())) << "the window did not come to rest";
     }
     void TearDown() override {
         for (const ButtonCase& c : kButtonCases)

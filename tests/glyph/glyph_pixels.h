@@ -86,11 +86,16 @@ inline Pixels PaintedBy(WNDPROC proc, HWND hwnd) {
 inline Pixels Resource(int id, int dpi = 96) {
     const auto picture = platform::LoadPicture(ui::kPictures, id, dpi);
     if (!picture) return {};
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, picture->bitmap());
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, picture->width(), picture->height());
+    HGDIOBJ old = SelectObject(memory, canvas);
+    picture->Draw(memory, 0, 0);
     Pixels out = ReadDC(memory, picture->width(), picture->height());
     SelectObject(memory, old);
+    DeleteObject(canvas);
     DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     return out;
 }
 

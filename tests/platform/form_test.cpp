@@ -4,6 +4,7 @@
 // clicks, lines are drawn on the container.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/form.h"
@@ -171,6 +172,36 @@ TEST_F(FormTest, AutoRedrawImageIsReadableWhileHidden) {
     EXPECT_EQ(GetPixel(box.hDC(), 3, 3), RGB(0, 255, 0));
     box.SetBackColor(0x0000FF);
     EXPECT_EQ(GetPixel(box.hDC(), 3, 3), RGB(255, 0, 0));
+}
+
+// Counts a marker message of the form's window, and takes it.
+class MarkerCount : public platform::FormExtension {
+public:
+    MarkerCount(platform::Form& form, int& seen) : FormExtension(form), seen_(seen) {}
+    bool OnMessage(HWND, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
+        if (msg != kMarker) return false;
+        ++seen_;
+        result = 1;
+        return true;
+    }
+    static constexpr UINT kMarker = WM_APP + 7;
+
+private:
+    int& seen_;
+};
+
+TEST_F(FormTest, AnExtensionHearsTheFormUntilItEnds) {
+    int first = 0, second = 0;
+    auto early = std::make_unique<MarkerCount>(form, first);
+    {
+        MarkerCount later(form, second);
+        EXPECT_EQ(SendMessageW(form.hWnd(), MarkerCount::kMarker, 0, 0), 1);   // the first to join takes it
+    }
+    early.reset();
+    // Both have ended: the form handles the marker itself.
+    EXPECT_EQ(SendMessageW(form.hWnd(), MarkerCount::kMarker, 0, 0), 0);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 0);
 }
 
 }  // namespace

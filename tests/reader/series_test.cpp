@@ -16,6 +16,21 @@ namespace {
 using namespace model;
 using reader::Series;
 
+// One decade of a series, 1.00 to 9.xx as three digits, walked through the
+// series' own steps.
+std::vector<int> Decade(Series series) {
+    const Series one[] = {series};
+    std::vector<int> values;
+    reader::Reading at{{0, 100}, true};
+    if (reader::InSeries(series, at)) values.push_back(at.value.significand);
+    while (const auto next = reader::NearestAbove(one, at)) {
+        if (next->power != at.value.power) break;
+        values.push_back(next->significand);
+        at.value = *next;
+    }
+    return values;
+}
+
 // The published tables differ from the rounded formula 10^(i/n) exactly here.
 TEST(Series, PublishedTablesAgainstTheFormula) {
     struct Row {
@@ -32,7 +47,7 @@ TEST(Series, PublishedTablesAgainstTheFormula) {
         {Series::E192, 192, {920}},
     };
     for (const Row& r : rows) {
-        const auto values = reader::SeriesValues(r.series);
+        const std::vector<int> values = Decade(r.series);
         ASSERT_EQ(values.size(), r.count) << reader::SeriesName(r.series);
         const int digits = r.count <= 24 ? 2 : 3;  // E24 and below are given in two digits
         std::set<int> differ;

@@ -19,11 +19,11 @@ protected:
         form = std::make_unique<ui::Form1>();
         ASSERT_TRUE(form->Show()) << "no main window: is DISPLAY set?";
         ASSERT_NE(form->hWnd(), nullptr);
-        testing_gui::PumpFor(30);
+        ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd())) << "the window did not come to rest";
     }
     void TearDown() override {
         form.reset();
-        testing_gui::PumpFor(10);
+        testing_gui::PumpUntilIdle(nullptr);
     }
     platform::Control& C(const wchar_t* name, int index = -1) { return form->Item(name, index); }
     // Suites that need a decimal comma run in a German locale of their own

@@ -83,30 +83,47 @@ bool DeclaredAlone() {
     return test && AloneTests().count(std::string(test->test_suite_name()) + "." + test->name()) > 0;
 }
 
-void PumpFor(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        const auto left = static_cast<LONG>(end - GetTickCount());
-        if (left <= 0) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+void DispatchWaiting() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
     }
 }
 
 bool PumpUntil(const std::function<bool()>& done, int ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
     for (;;) {
-        PumpFor(0);
+        DispatchWaiting();
         if (done()) return true;
         const auto left = static_cast<LONG>(end - GetTickCount());
         if (left <= 0) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left < 20 ? left : 20), QS_ALLINPUT);
     }
+}
+
+namespace {
+
+BOOL CALLBACK FindUnpainted(HWND child, LPARAM found) {
+    if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool NothingToPaint(HWND window) {
+    if (!window || !IsWindow(window)) return true;
+    if (GetUpdateRect(window, nullptr, FALSE)) return false;
+    bool unpainted = false;
+    EnumChildWindows(window, FindUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+
+}  // namespace
+
+bool PumpUntilIdle(HWND window, int ms) {
+    return PumpUntil([&] { return (HIWORD(GetQueueStatus(QS_ALLINPUT)) & ~QS_TIMER) == 0 && NothingToPaint(window); },
+                     ms);
 }
 
 bool PumpUntilMouse(UINT message, POINT at, int ms) {

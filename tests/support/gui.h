@@ -28,10 +28,14 @@ bool MarkAlone(const char* suite, const char* name);
 // the screen fails every time instead of now and then.
 bool DeclaredAlone();
 
-// Dispatches messages for `ms` milliseconds, so that input and repaints settle.
-void PumpFor(int ms);
+// Dispatches the messages waiting in this thread's queue, and returns.
+void DispatchWaiting();
 // Dispatches messages until `done` holds or `ms` have passed; its last answer.
 bool PumpUntil(const std::function<bool()>& done, int ms = 5000);
+// Dispatches messages until this thread has none waiting (timers aside) and
+// `window`, its child windows included, has nothing left to paint, or `ms`
+// have passed; whether it came to rest. nullptr: the queue only.
+bool PumpUntilIdle(HWND window, int ms = 5000);
 // Dispatches messages until the mouse message `message` at the screen point
 // `at` has been taken from this thread's queue, or `ms` have passed; whether
 // it came. For input from the system's queue (SetCursorPos, SendInput), which

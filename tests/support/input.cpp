@@ -128,10 +128,17 @@ bool WaitUntil(const std::function<bool()>& done, int ms) {
     }
 }
 
-void Settle(HWND window, int ms) {
-    Sleep(static_cast<DWORD>(ms));
+bool Settle(HWND window, int ms) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process);
+    if (!handle) return false;
+    // Idle once its input is all taken and it waits for more; then its
+    // window answers once what that input sent it is done.
+    const bool idle = WaitForInputIdle(handle, static_cast<DWORD>(ms)) == 0;
+    CloseHandle(handle);
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    return idle && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(ms), &result) != 0;
 }
 
 bool RealType(const std::wstring& text, WORD key) {

@@ -75,8 +75,9 @@ inline std::wstring NameOf(IAccessible* object, long child) {
 
 // Checks `done` every 20 ms until it holds or `ms` have passed; its last answer.
 bool WaitUntil(const std::function<bool()>& done, int ms = 5000);
-// Gives another process time to take the input already sent: waits `ms`, then
-// for its window to answer a message.
-void Settle(HWND window, int ms = 150);
+// Waits, up to `ms`, until the process of `window` has taken the input
+// already sent and waits for more, and its window answers a message; whether
+// it did.
+bool Settle(HWND window, int ms = 5000);
 
 }  // namespace testing_gui

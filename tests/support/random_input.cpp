@@ -255,7 +255,7 @@ std::string RandomSession::Run(int steps) {
         ++step_;
         stepFault_.clear();
         const std::string did = Step();
-        if (step_ % 64 == 0) PumpFor(0);
+        if (step_ % 64 == 0) DispatchWaiting();
         const bool pixels = options_.pixelCheckEvery > 0 && (step_ % options_.pixelCheckEvery == 0 || i + 1 == steps);
         const std::string fault = stepFault_.empty() ? Check(pixels) : stepFault_;
         if (!fault.empty())

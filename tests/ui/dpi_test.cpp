@@ -216,7 +216,7 @@ protected:
                      now.top + 3 + frame.bottom - frame.top};
         MoveOver(POINT{2, 2});   // the tooltip is made before the move, as for a user
         SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        testing_gui::PumpFor(50);
+        ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd())) << "the window did not come to rest";
     }
     // A swatch, a band and a legend swatch tell their colour where they now are.
     void ExpectTipsWhereTheBoxesAre() {

@@ -86,17 +86,17 @@ TEST_F(KeyboardTest, KeysMoveAmongSwatchesAndClickThem) {
 ALONE_TEST_F(KeyboardTest, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
     platform::Control& swatch = C(L"Pi", Green);
     testing_gui::Click(swatch);
-    testing_gui::PumpFor(30);
+    ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
     ASSERT_EQ(form->ActiveControl(), &swatch);
     EXPECT_EQ(PixelsOffColour(swatch), 0) << "after the mouse: the design pixels only";
     Key(VK_UP);
     Key(VK_DOWN);
-    testing_gui::PumpFor(30);
+    ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
     ASSERT_EQ(form->ActiveControl(), &swatch);
     EXPECT_GT(PixelsOffColour(swatch), 4) << "a focus rectangle inside the box";
     EXPECT_EQ(PixelsOffColour(C(L"Pi", Yellow)), 0);
     form->Tab(GetFocus(), false);
-    testing_gui::PumpFor(30);
+    ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
     EXPECT_EQ(PixelsOffColour(swatch), 0) << "the rectangle goes with the focus";
 }
 

@@ -149,7 +149,7 @@ TEST(StartupOrder, CalculateFindsNoSelectionThenLoadSelectsFivePercent) {
     EXPECT_EQ(LoadRecording(*form), expected);
     EXPECT_EQ(form->Item(L"Picture4").BackColor(), kGold);
     form.reset();
-    testing_gui::PumpFor(10);
+    testing_gui::PumpUntilIdle(nullptr);
 }
 
 }  // namespace

@@ -103,6 +103,25 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     }
 }
 
+// Unloaded and loaded again, the window has new controls: clicks, tips and
+// names find them, not what the window kept of the old ones.
+TEST_F(TipsTest, AReloadedWindowClicksAndTellsThroughItsNewControls) {
+    testing_gui::Click(C(L"Pict", Brown));
+    ASSERT_TRUE(form->Unload());
+    ASSERT_TRUE(form->Show());
+    testing_gui::Click(C(L"Pict", Yellow));   // the other bands in their design colours: White, Black, Green
+    EXPECT_EQ(testing_gui::WindowText(C(L"Text4").hWnd()), L"49 Ohm   \u00B10.5%");
+    MoveOver(POINT{5, 5});
+    EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Yellow: 4");
+    EXPECT_EQ(TipAt(Middle(C(L"D", Gold))), L"Gold: \u00B15%");
+    EXPECT_EQ(TipAt(Middle(C(L"P12"))), L"Gold: \u00D7 0.1, \u00B15%");
+    EXPECT_EQ(form->Words(C(L"Pict", Yellow)).name, L"Four-band reader, first digit, Yellow: 4");
+    EXPECT_EQ(form->Words(C(L"Picture7")).name, L"Four-band reader");
+    EXPECT_EQ(form->Words(C(L"Text3")).name, L"Five-band value");
+    EXPECT_EQ(form->Words(C(L"Combo1")).name, L"Tolerance");
+    EXPECT_FALSE(form->Named(C(L"Label2")));
+}
+
 // Waits for the tooltip to show a text that starts with `start`: the tooltip
 // shows a tip some time after the pointer comes to rest.
 bool TipShows(const ui::Form1& form, std::wstring_view start) {

@@ -56,7 +56,7 @@ protected:
     // shows only while the window is the active one.
     std::wstring BalloonText() {
         if (!testing_gui::DeclaredAlone()) ADD_FAILURE() << "a test that reads the balloon is an ALONE_TEST_F";
-        testing_gui::PumpFor(10);
+        testing_gui::PumpUntilIdle(form->hWnd());
         HWND balloon = form->BalloonWindow();
         return balloon && IsWindowVisible(balloon) ? WindowText(balloon) : L"";
     }
@@ -89,7 +89,7 @@ protected:
         platform::DispatchWithTab(down);
         MSG up{edit, WM_KEYUP, key, flags | static_cast<LPARAM>(3u << 30), 0, {}};
         platform::DispatchWithTab(up);
-        testing_gui::PumpFor(10);
+        testing_gui::PumpUntilIdle(form->hWnd());
     }
     // Where the caret is, when nothing is selected; -1 for a selection.
     int Caret(const wchar_t* box = L"Text1") {
@@ -432,7 +432,7 @@ TEST_F(WriterTest, TypingOrChoosingAloneChangesNoBand) {
     SetFocus(list);
     SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
     SendMessageW(list, WM_KEYUP, VK_DOWN, 0);
-    testing_gui::PumpFor(20);
+    ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
     ASSERT_EQ(Position(), 7);
     ExpectBands({Red, Red, Black, Gold});
     Press();
