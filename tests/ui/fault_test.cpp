@@ -26,7 +26,7 @@ enum class Outcome { Kept, Mended, Stopped, Wrong };
 std::vector<COLORREF> Capture(HWND window) {
     SetFocus(nullptr);
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    testing_gui::PumpFor(0);
+    testing_gui::DispatchWaiting();
     const RECT r = testing_gui::ClientRectOf(window);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -110,12 +110,12 @@ Started Start(const Action& action, const char* function, int failAt, int& calls
     if (action.startUp && function) fault = std::make_unique<InjectedFault>(function, failAt);
     run.form = std::make_unique<ui::Form1>();
     run.started = run.form->Show();
-    testing_gui::PumpFor(0);
+    testing_gui::DispatchWaiting();
     if (!action.startUp && run.started) {
         if (function) fault = std::make_unique<InjectedFault>(function, failAt);
         action.run(*run.form);
         RedrawWindow(run.form->hWnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        testing_gui::PumpFor(0);
+        testing_gui::DispatchWaiting();
     }
     calls = fault ? fault->Calls() : 0;
     return run;
@@ -140,7 +140,7 @@ Outcome Judge(Started& run, Picture reference, int gdiBefore) {
     if (!run.started) {
         const DWORD error = run.form->LoadError();
         run.form.reset();
-        testing_gui::PumpFor(0);
+        testing_gui::DispatchWaiting();
         const bool released = testing_gui::WindowCount() == 0 && testing_gui::GdiObjectCount() <= gdiBefore;
         return error && released ? Outcome::Stopped : Outcome::Wrong;
     }
@@ -206,7 +206,7 @@ ALONE_TEST_F(FaultTest, EverySingleFaultEndsHonestly) {
                  : outcome == Outcome::Stopped ? tally.stopped : tally.wrong)++;
                 if (outcome == Outcome::Wrong) tally.wrongAt += " " + std::to_string(n);
                 run.form.reset();
-                testing_gui::PumpFor(0);
+                testing_gui::DispatchWaiting();
             }
             if (!tally.runs) continue;
             std::printf("%-14s %-22s runs %3d  kept %3d  mended %3d  stopped %3d  wrong %3d%s\n", action.name,
@@ -229,7 +229,7 @@ TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
     HWND readout = form.Item(L"Text3").hWnd();
     SetWindowTextW(readout, L"4.75k 1%");
     KeyOn(form, L"Text3", VK_RETURN);
-    testing_gui::PumpFor(0);
+    testing_gui::DispatchWaiting();
     ASSERT_TRUE(fault.Fired()) << "OLE Automation was loaded before";
     const std::wstring text = testing_gui::WindowText(readout);
     if (text == L"4.75k 1%") EXPECT_TRUE(form.BalloonWindow() && IsWindowVisible(form.BalloonWindow()));
