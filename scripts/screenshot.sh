@@ -26,9 +26,19 @@ program_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bandora  --  ' | head -n 1) ||
   { echo "screenshot: no Bandora window within 20 s" >&2; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
-sleep 1   # let the first paint reach the screen
+# The first paint can reach the X server in pieces on a busy machine: take
+# the window until two shots a moment apart agree.
 mkdir -p docs
-xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+shot() { xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
+previous=$(mktemp --suffix=.png)
+shot "$previous"
+for _ in $(seq 20); do
+  sleep 0.5
+  shot "$out"
+  cmp -s <(convert "$previous" rgb:-) <(convert "$out" rgb:-) && break
+  cp "$out" "$previous"
+done
+rm -f "$previous"
 echo "screenshot: $out (${WIDTH}x${HEIGHT})"
 
 # Close it as a user would (Alt+F4), so it ends through its own unload.
