@@ -30,8 +30,10 @@ constexpr std::array<int, kToleranceCount> kPositions = {0, 1, 2, 3, 4, 5, 6, 7}
 
 }  // namespace
 
+int IndexOfText(const std::wstring& index) { return FindKey(kIndexes, index); }
+
 std::wstring Rang(const std::wstring& index) {
-    const int row = FindKey(kIndexes, index);
+    const int row = IndexOfText(index);
     return row < 0 ? std::wstring() : IntText(kBandColours[row]);
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/units.h"
 #include "platform/conversions.h"
+#include "platform/menu.h"
 
 namespace platform {
 namespace {
@@ -117,7 +118,7 @@ bool Form::CreateWindowAt(HWND owner) {
     const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
     const POINT corner = StartCorner(owner, size);
     // Over an owner kept above other windows, the form must stay above it.
-    const DWORD exStyle = owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) ? WS_EX_TOPMOST : 0;
+    const DWORD exStyle = owner && IsTopmost(owner) ? WS_EX_TOPMOST : 0;
     CreateWindowExW(exStyle, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
                     size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) FailLoad();

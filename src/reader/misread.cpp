@@ -32,19 +32,19 @@ bool AreNeighbours(int a, int b) {
 
 bool Offers(Offered offered, int index) { return index >= 0 && index < kColourCount && (offered >> index & 1u); }
 
-// A colour index text as Rang2 gives it, as a number; -1 for "" or any other text.
-int IndexOf(const std::wstring& text) {
-    if (Rang(text).empty()) return -1;
-    return text.size() == 1 ? text[0] - L'0' : 10 + (text[1] - L'0');
+// The bands' value as the series see it, when the readers' standard values reach it.
+std::optional<Reading> ReadingInRange(const BandIndexes& bands) {
+    const std::optional<BandValue> value = ValueOfBands(bands);
+    const std::optional<Reading> reading = value ? ReadingOf(value->digits, value->power) : std::nullopt;
+    if (!reading || !InStandardRange(*reading)) return std::nullopt;
+    return reading;
 }
 
 // The series the bands' tolerance asks for that holds their value; none
 // when the value is outside the standard range or in none of them.
 std::optional<Series> StandardSeries(const BandIndexes& bands) {
-    const std::optional<BandValue> value = ValueOfBands(bands);
-    if (!value) return std::nullopt;
-    const std::optional<Reading> reading = ReadingOf(value->digits, value->power);
-    if (!reading || reading->value < kSmallest || reading->value > kLargest) return std::nullopt;
+    const std::optional<Reading> reading = ReadingInRange(bands);
+    if (!reading) return std::nullopt;
     for (Series s : SeriesFor(bands.tolerance))
         if (InSeries(s, *reading)) return s;
     return std::nullopt;
@@ -71,7 +71,7 @@ std::vector<std::wstring> NeighbourHints(const BandIndexes& bands, const ReaderP
     std::vector<std::wstring> hints;
     for (std::size_t place = 0; place <= bands.digits.size() && hints.size() < kMostCandidates; ++place) {
         BandIndexes changed = bands;
-        const int seen = IndexOf(BandAt(changed, place));
+        const int seen = IndexOfText(BandAt(changed, place));
         for (int other = 0; other < kColourCount && hints.size() < kMostCandidates; ++other) {
             if (!AreNeighbours(seen, other) || !Offers(PaletteAt(palettes, place), other)) continue;
             BandAt(changed, place) = IntText(other);
@@ -112,20 +112,16 @@ std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalett
     std::reverse(row.begin(), row.end());
     BandIndexes reversed{{row.begin(), row.end() - 2}, row[row.size() - 2], row.back()};
     for (std::size_t i = 0; i < reversed.digits.size(); ++i)
-        if (!Offers(palettes.digits[i], IndexOf(reversed.digits[i]))) return std::nullopt;
-    if (!Offers(palettes.multiplier, IndexOf(reversed.multiplier)) ||
-        !Offers(palettes.tolerance, IndexOf(reversed.tolerance)))
+        if (!Offers(palettes.digits[i], IndexOfText(reversed.digits[i]))) return std::nullopt;
+    if (!Offers(palettes.multiplier, IndexOfText(reversed.multiplier)) ||
+        !Offers(palettes.tolerance, IndexOfText(reversed.tolerance)))
         return std::nullopt;
     return reversed;
 }
 
 std::wstring MisreadHints(const BandIndexes& bands, const ReaderPalettes& palettes, const NumberTexts& numbers) {
-    const std::optional<BandValue> value = ValueOfBands(bands);
-    if (!value || SeriesFor(bands.tolerance).empty()) return {};
-    const std::optional<Reading> reading = ReadingOf(value->digits, value->power);
-    if (!reading || reading->value < kSmallest || reading->value > kLargest ||
-        (reading->value == kLargest && !reading->exact))
-        return {};   // the note says the value is outside the standard values
+    // The note says the bands carry no tolerance, or the value is outside the standard values.
+    if (SeriesFor(bands.tolerance).empty() || !ReadingInRange(bands)) return {};
 
     const bool standard = StandardSeries(bands).has_value();
     std::vector<std::wstring> hints;

@@ -46,9 +46,8 @@ std::optional<BandValue> ValueOfBands(const BandIndexes& bands) {
         if (index.size() != 1 || index[0] < L'0' || index[0] > L'9') return std::nullopt;  // "" (unknown), "10"/"11" (no digit)
         value.digits += index;
     }
-    const std::wstring& m = bands.multiplier;
-    if (model::Rang(m).empty()) return std::nullopt;   // not a colour index
-    const int index = m.size() == 1 ? m[0] - L'0' : 10 + (m[1] - L'0');
+    const int index = model::IndexOfText(bands.multiplier);
+    if (index < 0) return std::nullopt;
     value.power = model::MultiplierPower(index);
     return value;
 }

@@ -103,6 +103,10 @@ bool InSeries(Series series, const Reading& r) {
                                          static_cast<std::uint16_t>(r.value.significand));
 }
 
+bool InStandardRange(const Reading& r) {
+    return r.value >= kSmallest && (r.value < kLargest || (r.value == kLargest && r.exact));
+}
+
 std::optional<Standard> NearestBelow(std::span<const Series> series, const Reading& reading) {
     std::optional<Standard> best;
     for (Series s : series) best = std::max(best, std::optional<Standard>(Below(s, reading)));

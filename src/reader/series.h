@@ -38,6 +38,8 @@ struct Reading {
 std::optional<Reading> ReadingOf(std::wstring_view digits, int power);
 
 bool InSeries(Series series, const Reading& reading);
+// Within the values the readers show, kSmallest to kLargest (that one exactly).
+bool InStandardRange(const Reading& reading);
 
 // The nearest value of any of the series strictly below or above the
 // reading, within kSmallest..kLargest; none when the range ends first.

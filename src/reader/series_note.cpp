@@ -12,8 +12,7 @@
 namespace reader {
 
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
-    if (model::Rang(toleranceIndex).empty()) return {};   // not a colour index
-    const model::ToleranceRow* row = model::ToleranceOfBand(std::stoi(toleranceIndex));
+    const model::ToleranceRow* row = model::ToleranceOfBand(model::IndexOfText(toleranceIndex));
     if (!row) return {};
     return {row->series.begin(), row->series.begin() + row->seriesCount};
 }
@@ -59,8 +58,7 @@ std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) 
     if (accepted.empty()) return value + L": no standard series without a tolerance";
 
     const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
-    if (!reading || reading->value < kSmallest || reading->value > kLargest ||
-        (reading->value == kLargest && !reading->exact))
+    if (!reading || !InStandardRange(*reading))
         return value + L" is outside the standard values, " + Written(kSmallest, numbers) + L" to " +
                Written(kLargest, numbers);
 

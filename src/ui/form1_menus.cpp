@@ -15,18 +15,12 @@ constexpr UINT kAlwaysOnTopCommand = 0x0010;
 }  // namespace
 
 std::optional<std::size_t> Form1::ReaderOf(const platform::Control& control) const {
-    if (const auto swatch = SwatchOf(control)) {
-        const Reader* reader = ReaderFor(kPalettes[static_cast<std::size_t>(swatch->palette)].selector);
-        return static_cast<std::size_t>(reader - kReaders.data());
-    }
-    for (std::size_t r = 0; r < readers_.size(); ++r) {
-        const BandControls& bands = readers_[r];
-        // The bands lie inside the reader's drawing.
-        if (&control == bands.multiplier->Container() || &control == bands.multiplier || &control == bands.tolerance)
-            return r;
-        for (int i = 0; i < bands.digitCount; ++i)
-            if (&control == bands.digits[static_cast<std::size_t>(i)]) return r;
-    }
+    // A swatch belongs where the band it paints does.
+    const auto swatch = SwatchOf(control);
+    const platform::Control& shown = swatch ? *paletteBands_[static_cast<std::size_t>(swatch->palette)] : control;
+    const auto band = BandAtOf(shown);
+    for (std::size_t r = 0; r < readers_.size(); ++r)
+        if (&shown == readers_[r].drawing || (band && band->drawing == &readers_[r])) return r;
     return std::nullopt;
 }
 

@@ -14,17 +14,15 @@
 #include <cstdlib>
 #include <new>
 
+#include "platform/error_box.h"
+
 namespace {
 
 // A failed allocation ends the program, as an uncaught std::bad_alloc would,
 // but says so first: a hand icon, system modal, is the one message box
 // Windows still shows when memory is short. Nothing is allocated on the way.
 [[noreturn]] void OutOfMemory() {
-    wchar_t text[256];
-    if (!FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_NOT_ENOUGH_MEMORY,
-                        0, text, 256, nullptr))
-        lstrcpynW(text, L"Not enough memory.", 256);
-    MessageBoxW(nullptr, text, L"Bandora", MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    platform::ShowErrorBox(L"Bandora", ERROR_NOT_ENOUGH_MEMORY, L"Not enough memory.", MB_SYSTEMMODAL);
     ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
 }
 

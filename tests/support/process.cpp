@@ -9,17 +9,18 @@
 
 namespace testing_gui {
 
-RunningProgram::RunningProgram() {
+namespace {
+
+// The built bandora.exe started with `flags`; empty when it could not be.
+PROCESS_INFORMATION StartBuilt(DWORD flags) {
     std::wstring command = L"\"" + BuiltExePath() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
-        process_ = {};
-    else
-        WaitForInputIdle(process_.hProcess, 10000);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &started))
+        return {};
+    return started;
 }
-
-namespace {
 
 // Loads the fault DLL in `process` before its main thread runs: a thread of
 // its own on LoadLibraryW, whose address is the same in every process.
@@ -40,6 +41,10 @@ HMODULE Inject(HANDLE process, const std::wstring& dll) {
 
 }  // namespace
 
+RunningProgram::RunningProgram() : process_(StartBuilt(0)) {
+    if (process_.hProcess) WaitForInputIdle(process_.hProcess, 10000);
+}
+
 RunningProgram::RunningProgram(const char* failing, long failAt) {
     // Where the count lies in the DLL: loaded here too, where it arms nothing.
     HMODULE here = LoadLibraryW(FaultDllPath().c_str());
@@ -47,12 +52,7 @@ RunningProgram::RunningProgram(const char* failing, long failAt) {
     if (!count) return;
     SetEnvironmentVariableA("BANDORA_FAULT", failing);
     SetEnvironmentVariableA("BANDORA_FAULT_AT", std::to_string(failAt).c_str());
-    std::wstring command = L"\"" + BuiltExePath() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
-                        &process_))
-        process_ = {};
+    process_ = StartBuilt(CREATE_SUSPENDED);
     SetEnvironmentVariableA("BANDORA_FAULT", nullptr);
     SetEnvironmentVariableA("BANDORA_FAULT_AT", nullptr);
     if (!process_.hProcess) return;

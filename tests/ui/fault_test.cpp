@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "glyph/function.h"
+#include "glyph/glyph_pixels.h"
 #include "support/fault_injection.h"
 #include "support/form_fixture.h"
 
@@ -27,23 +28,7 @@ std::vector<COLORREF> Capture(HWND window) {
     SetFocus(nullptr);
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     testing_gui::DispatchWaiting();
-    const RECT r = testing_gui::ClientRectOf(window);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP image = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, image);
-    BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const COLORREF*>(bits);
-    std::vector<COLORREF> copy(pixels, pixels + r.right * r.bottom);
-    SelectObject(memory, old);
-    DeleteObject(image);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return copy;
+    return glyph_test::ReadClient(window).rgb;
 }
 
 void FullRepaint(HWND window) {

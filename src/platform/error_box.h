@@ -1,0 +1,12 @@
+// Telling the user that the program cannot go on, in the system's words.
+#pragma once
+#include <windows.h>
+
+namespace platform {
+
+// A message box with a hand icon and the system's text for `error` (or
+// `fallback` when it has none), plus `style` (MB_SYSTEMMODAL, say). It
+// allocates nothing of its own, so it also serves when memory has run out.
+void ShowErrorBox(const wchar_t* caption, DWORD error, const wchar_t* fallback, UINT style = 0);
+
+}  // namespace platform
