@@ -112,7 +112,8 @@ const Case kCases[] = {
     {{Yellow, Gray}, Red, Red, L"4.8K is not a \u00B12% standard value (E48 or E24); nearest: 4.7K, 4.87K",
      L"If band 2 is Purple, not Gray: 4.7K"},
     {{Yellow, Purple}, Red, Red, L"4.7K is a \u00B12% standard value (E24), also in E12, E6"},
-    // The other end, Red, Red, Black, Brown, reads 22 at 1%: E24 values are made at 1% too.
+    // The other end, Red, Red, Black, Brown, reads 22 at 1%: E24 values are made at 1% too, and
+    // four-band parts at 1%.
     {{Brown, Black}, Red, Red, L"1K is a \u00B12% standard value (E48), also in E24, E12, E6",
      L"From the other end these bands read 22 \u00B11%, also a standard value (E24). Tell the ends apart: "
      L"the tolerance band usually stands apart from the others, after a wider gap, and is often wider than they are"},
@@ -160,11 +161,7 @@ const Case kCases[] = {
      L"If the tolerance band is Brown, not Red: 210 \u00B11%, a standard value (E96)\n"
      L"If band 2 is Red, not Brown: 220\nIf band 2 is Black, not Brown: 200\n"
      L"From the other end these bands read 2K \u00B12%, a standard value (E24)"},
-    // Four-band precision parts are made at 1% and 2%: a Brown other end is said, ...
-    {{Brown, Black}, Yellow, Red, L"100K is a \u00B12% standard value (E48), also in E24, E12, E6",
-     L"From the other end these bands read 24 \u00B11%, also a standard value (E24). Tell the ends apart: "
-     L"the tolerance band usually stands apart from the others, after a wider gap, and is often wider than they are"},
-    // ... a Green one (10 at 0.5%) is not.
+    // Four-band parts are hardly made tighter than 1%: a Green other end (10 at 0.5%) is not said.
     {{Green, Black}, Black, Brown, L"50 is not a \u00B11% standard value (E96 or E24); nearest: 49.9, 51",
      L"If band 2 is Brown, not Black: 51"},
     // The same bands from either end: nothing to tell apart.
