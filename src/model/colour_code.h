@@ -26,8 +26,10 @@ extern const std::array<const wchar_t*, kColourCount> kColourNames;
 enum class Series { E6, E12, E24, E48, E96, E192 };
 
 // A tolerance: the colour of its band, its text, and the series whose values
-// are made at it, its own first (±2% E48, and E24 beside it, whose values are
-// made at ±2% too).
+// are made at it, its own first. The E24 values are made at every tolerance
+// from ±5% down: makers list them at ±2%, ±1% and ±0.1% beside E48, E96 and
+// E192, and the precision kits people buy hold mostly E24 values. Up and
+// Down step through the own series alone.
 struct ToleranceRow {
     ColourIndex band;
     const wchar_t* text;
@@ -38,12 +40,12 @@ struct ToleranceRow {
 // Every tolerance a band carries, in the order of the tolerance list: a
 // row's position here is its position there.
 inline constexpr std::array<ToleranceRow, kToleranceCount> kTolerances = {{
-    {Brown, L"\u00B11%", {Series::E96}, 1},
+    {Brown, L"\u00B11%", {Series::E96, Series::E24}, 2},
     {Red, L"\u00B12%", {Series::E48, Series::E24}, 2},
-    {Green, L"\u00B10.5%", {Series::E192}, 1},
-    {Blue, L"\u00B10.25%", {Series::E192}, 1},
-    {Purple, L"\u00B10.1%", {Series::E192}, 1},
-    {Gray, L"\u00B10.05%", {Series::E192}, 1},
+    {Green, L"\u00B10.5%", {Series::E192, Series::E24}, 2},
+    {Blue, L"\u00B10.25%", {Series::E192, Series::E24}, 2},
+    {Purple, L"\u00B10.1%", {Series::E192, Series::E24}, 2},
+    {Gray, L"\u00B10.05%", {Series::E192, Series::E24}, 2},
     {Gold, L"\u00B15%", {Series::E24}, 1},
     {Silver, L"\u00B110%", {Series::E12}, 1},
 }};

@@ -55,32 +55,97 @@ std::wstring ValueWritten(const BandIndexes& bands, const NumberTexts& numbers) 
     return value ? QuotedValueText(value->digits, value->power, numbers) : std::wstring();
 }
 
-// The band at `place` counted as the hints count them: digits first, then the multiplier.
+// The band at `place` counted as the hints count them: digits first, then
+// the multiplier, then the tolerance band.
 std::wstring& BandAt(BandIndexes& bands, std::size_t place) {
-    return place < bands.digits.size() ? bands.digits[place] : bands.multiplier;
+    if (place < bands.digits.size()) return bands.digits[place];
+    return place == bands.digits.size() ? bands.multiplier : bands.tolerance;
 }
 
 Offered PaletteAt(const ReaderPalettes& palettes, std::size_t place) {
-    return place < palettes.digits.size() ? palettes.digits[place] : palettes.multiplier;
+    if (place < palettes.digits.size()) return palettes.digits[place];
+    return place == palettes.digits.size() ? palettes.multiplier : palettes.tolerance;
 }
 
-// "If band 2 is Purple, not Gray: 4.7K", for each neighbour colour that
-// gives a standard value, in band order, then colour order.
-std::vector<std::wstring> NeighbourHints(const BandIndexes& bands, const ReaderPalettes& palettes,
-                                         const NumberTexts& numbers) {
-    std::vector<std::wstring> hints;
-    for (std::size_t place = 0; place <= bands.digits.size() && hints.size() < kMostCandidates; ++place) {
+// "2.21K ±1%" and " standard value (E96)": a value with its tolerance, and
+// the series that holds it.
+std::wstring WithTolerance(const BandIndexes& bands, const NumberTexts& numbers) {
+    return ValueWritten(bands, numbers) + L" " + Tolerance(bands.tolerance);
+}
+std::wstring StandardIn(Series series) { return std::wstring(L" standard value (") + SeriesName(series) + L")"; }
+
+// The bands' value as a whole number of 10^power: exact for the digits and
+// powers the bands carry.
+double WholeUnits(const BandValue& value, int power) {
+    double units = 0;
+    for (wchar_t digit : value.digits) units = units * 10 + (digit - L'0');
+    for (int p = power; p < value.power; ++p) units *= 10;
+    return units;
+}
+
+// How far apart two bands' values lie: the larger over the smaller, 1 for
+// the same value. A misread that changes the value least is the likeliest.
+double Ratio(const BandIndexes& a, const BandIndexes& b) {
+    const std::optional<BandValue> x = ValueOfBands(a), y = ValueOfBands(b);
+    const int power = std::min(x->power, y->power);
+    const double ux = WholeUnits(*x, power), uy = WholeUnits(*y, power);
+    return ux > uy ? ux / uy : uy / ux;
+}
+
+// A neighbour hint, and how far its value lies from the value read.
+struct Candidate {
+    double ratio;
+    std::wstring text;
+};
+
+// "If band 2 is Purple, not Gray: 4.7K"; on the tolerance band, the value
+// stays and its tolerance's series holds it: "If the tolerance band is
+// Brown, not Red: 210 ±1%, a standard value (E96)".
+std::wstring CandidateText(const BandIndexes& changed, std::size_t place, int seen, int other, Series series,
+                           const NumberTexts& numbers) {
+    const std::wstring colours = std::wstring(kColourNames[other]) + L", not " + kColourNames[seen] + L": ";
+    if (place <= changed.digits.size())
+        return L"If band " + IntText(static_cast<long long>(place) + 1) + L" is " + colours +
+               ValueWritten(changed, numbers);
+    return L"If the tolerance band is " + colours + WithTolerance(changed, numbers) + L", a" + StandardIn(series);
+}
+
+// Every band changed to a neighbouring colour its palette offers, one at a
+// time, that gives a standard value for the tolerance band then shown.
+std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes& palettes,
+                                  const NumberTexts& numbers) {
+    std::vector<Candidate> candidates;
+    for (std::size_t place = 0; place <= bands.digits.size() + 1; ++place) {
         BandIndexes changed = bands;
         const int seen = IndexOfText(BandAt(changed, place));
-        for (int other = 0; other < kColourCount && hints.size() < kMostCandidates; ++other) {
+        for (int other = 0; other < kColourCount; ++other) {
             if (!AreNeighbours(seen, other) || !Offers(PaletteAt(palettes, place), other)) continue;
             BandAt(changed, place) = IntText(other);
-            if (!StandardSeries(changed)) continue;
-            hints.push_back(L"If band " + IntText(static_cast<long long>(place) + 1) + L" is " + kColourNames[other] +
-                            L", not " + kColourNames[seen] + L": " + ValueWritten(changed, numbers));
+            const std::optional<Series> series = StandardSeries(changed);
+            if (!series) continue;
+            candidates.push_back(
+                {Ratio(changed, bands), CandidateText(changed, place, seen, other, *series, numbers)});
         }
     }
+    return candidates;
+}
+
+// The likeliest few, nearest first; of two as near, the earlier band.
+std::vector<std::wstring> NeighbourHints(const BandIndexes& bands, const ReaderPalettes& palettes,
+                                         const NumberTexts& numbers) {
+    std::vector<Candidate> candidates = Candidates(bands, palettes, numbers);
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
+    std::vector<std::wstring> hints;
+    for (std::size_t i = 0; i < candidates.size() && i < kMostCandidates; ++i) hints.push_back(candidates[i].text);
     return hints;
+}
+
+// Four-band parts are made at ±1% and ±2% at the tightest: a four-band other
+// end with a tighter tolerance band names a part that is hardly ever met.
+bool IsMadeAsRead(const BandIndexes& bands) {
+    const int tolerance = IndexOfText(bands.tolerance);
+    return bands.digits.size() != 2 || tolerance == Brown || tolerance == Red;
 }
 
 // What the other end reads, when it reads a standard value; `alsoHere`:
@@ -91,14 +156,13 @@ std::wstring OtherEndHint(const BandIndexes& bands, const ReaderPalettes& palett
     // Bands that read the same both ways leave nothing to tell apart.
     if (!reversed || (reversed->digits == bands.digits && reversed->multiplier == bands.multiplier)) return {};
     const std::optional<Series> series = StandardSeries(*reversed);
-    if (!series) return {};
-    const std::wstring read = L"From the other end these bands read " + ValueWritten(*reversed, numbers) + L" " +
-                              Tolerance(reversed->tolerance);
-    const std::wstring named = std::wstring(L" standard value (") + SeriesName(*series) + L")";
-    if (!alsoHere) return read + L", a" + named;
-    return read + L", also a" + named +
-           L". Tell the ends apart: the tolerance band stands apart from the others, and a Gold or Silver band "
-           L"is never first";
+    if (!series || !IsMadeAsRead(*reversed)) return {};
+    const std::wstring read = L"From the other end these bands read " + WithTolerance(*reversed, numbers);
+    if (!alsoHere) return read + L", a" + StandardIn(*series);
+    // Neither end is Gold or Silver here: only the band's place and width tell.
+    return read + L", also a" + StandardIn(*series) +
+           L". Tell the ends apart: the tolerance band usually stands apart from the others, after a wider "
+           L"gap, and is often wider than they are";
 }
 
 }  // namespace

@@ -33,11 +33,14 @@ std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalett
 // their tolerance band (and on bands whose other end reads a standard value
 // too), values written as the readout writes them:
 //   "If band 2 is Purple, not Gray: 4.7K"
-//     up to three, in band order: a digit or the multiplier band changed to
+//   "If the tolerance band is Brown, not Red: 210 ±1%, a standard value (E96)"
+//     up to three: a digit, the multiplier or the tolerance band changed to
 //     a neighbouring colour its palette offers, one at a time, giving a
-//     standard value of the same series;
+//     standard value for the tolerance band then shown; the three whose
+//     value lies nearest the value read (by ratio), nearest first;
 //   "From the other end these bands read 2.21K ±1%, a standard value (E96)"
-//     when the value read is not standard and the other end is;
+//     when the value read is not standard and the other end is; on four
+//     bands only when the other end's tolerance band is Brown or Red;
 //   "From the other end these bands read 11M ±1%, also a standard value
 //    (E96). Tell the ends apart: ..."  when both are.
 // Empty when there is nothing to say.

@@ -12,9 +12,10 @@
 namespace reader {
 
 // The series a tolerance band asks for, by the band's colour index text
-// ("5" for Green), the tolerance's own series first: ±1% E96; ±2% E48, and
-// E24 beside it, whose values are made at ±2% too; ±0.5% and tighter E192;
-// ±5% E24; ±10% E12. None for a colour that carries no tolerance.
+// ("5" for Green), the tolerance's own series first: ±1% E96, ±2% E48, ±0.5%
+// and tighter E192, each with E24 beside it, whose values are made at these
+// tolerances too; ±5% E24; ±10% E12. None for a colour that carries no
+// tolerance.
 std::vector<Series> SeriesFor(const std::wstring& toleranceIndex);
 
 // The note on a reader's bands, from the same colour indexes ReadoutText takes.
@@ -24,6 +25,7 @@ std::vector<Series> SeriesFor(const std::wstring& toleranceIndex);
 //   "5.1K is a ±5% standard value (E24)"
 //   "4.8K is not a ±5% standard value (E24); nearest: 4.7K, 5.1K"
 //   "4.8K is not a ±2% standard value (E48 or E24); nearest: 4.7K, 4.87K"
+//   "2.2K is a ±1% standard value (E24), also in E12, E6"
 //   "4.8K: no standard series without a tolerance"   (a band with no tolerance)
 //   "00 is outside the standard values, 0.01 to 999000M"
 // The tolerance band asks for the series that SeriesFor gives, and any of

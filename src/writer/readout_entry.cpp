@@ -111,7 +111,8 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
     Scanner in(text, separator);
     TypedValue typed;
     in.SkipSpaces();
-    typed.negative = in.Take(L'-');
+    // The minus sign of typeset text (U+2212) is a minus as the hyphen is.
+    typed.negative = in.Take(L'-') || in.Take(L'\u2212');
     if (!typed.negative) in.Take(L'+');
     const std::optional<Decimal> number = in.TakeNumber();
     if (!number) return std::nullopt;

@@ -98,26 +98,31 @@ const Case kCases[] = {
     {{Yellow, Purple}, Red, Gold, L"4.7K is a \u00B15% standard value (E24), also in E12, E6"},
     {{Green, Brown}, Red, Gold, L"5.1K is a \u00B15% standard value (E24)"},
     {{White, Red}, Red, Gold, L"9.2K is not a \u00B15% standard value (E24); nearest: 9.1K, 10K",
-     L"If band 1 is Gray, not White: 8.2K\nIf band 2 is Brown, not Red: 9.1K"},
-    // No neighbour gives an E12 value: 8.1K, 9K, 9.2K, 910, 91K.
-    {{White, Brown}, Red, Silver, L"9.1K is not a \u00B110% standard value (E12); nearest: 8.2K, 10K"},
+     L"If band 2 is Brown, not Red: 9.1K\nIf band 1 is Gray, not White: 8.2K"},
+    // No digit neighbour gives an E12 value (8.1K, 9K, 9.2K, 910, 91K); Gray, \u00B10.05%, takes E24.
+    {{White, Brown}, Red, Silver, L"9.1K is not a \u00B110% standard value (E12); nearest: 8.2K, 10K",
+     L"If the tolerance band is Gray, not Silver: 9.1K \u00B10.05%, a standard value (E24)"},
     {{Brown, Brown}, Silver, Silver, L"0.11 is not a \u00B110% standard value (E12); nearest: 0.1, 0.12",
-     L"If band 2 is Black, not Brown: 0.1\nIf band 2 is Red, not Brown: 0.12"},
+     L"If the tolerance band is Gray, not Silver: 0.11 \u00B10.05%, a standard value (E192)\n"
+     L"If band 2 is Red, not Brown: 0.12\nIf band 2 is Black, not Brown: 0.1"},
     {{Black, Black, Brown}, Silver, Brown, L"0.01 is a \u00B11% standard value (E96), also in E48, E24, E12, E6"},
     // White is no multiplier: the other end cannot be shown.
-    {{White, White, White}, Blue, Gray, L"999M is not a \u00B10.05% standard value (E192); nearest: 988M, 1000M"},
+    {{White, White, White}, Blue, Gray, L"999M is not a \u00B10.05% standard value (E192 or E24); nearest: 988M, 1000M"},
     {{White, White, White}, White, Gold, L"999000M is not a \u00B15% standard value (E24); nearest: 910000M"},
     {{Yellow, Gray}, Red, Red, L"4.8K is not a \u00B12% standard value (E48 or E24); nearest: 4.7K, 4.87K",
      L"If band 2 is Purple, not Gray: 4.7K"},
     {{Yellow, Purple}, Red, Red, L"4.7K is a \u00B12% standard value (E24), also in E12, E6"},
-    // The other end, Red, Red, Black, Brown, reads 22 at 1%, not in E96.
-    {{Brown, Black}, Red, Red, L"1K is a \u00B12% standard value (E48), also in E24, E12, E6"},
+    // The other end, Red, Red, Black, Brown, reads 22 at 1%: E24 values are made at 1% too, and
+    // four-band parts at 1%.
+    {{Brown, Black}, Red, Red, L"1K is a \u00B12% standard value (E48), also in E24, E12, E6",
+     L"From the other end these bands read 22 \u00B11%, also a standard value (E24). Tell the ends apart: "
+     L"the tolerance band usually stands apart from the others, after a wider gap, and is often wider than they are"},
     {{Yellow, Purple}, Red, Green, L"4.7K is a \u00B10.5% standard value (E192), also in E24, E12, E6"},
     {{White, Red, Black}, Silver, Purple, L"9.2 is a \u00B10.1% standard value (E192)"},
-    {{White, Brown, White}, Silver, Blue, L"9.19 is not a \u00B10.25% standard value (E192); nearest: 9.09, 9.2",
+    {{White, Brown, White}, Silver, Blue, L"9.19 is not a \u00B10.25% standard value (E192 or E24); nearest: 9.1, 9.2",
      L"If band 2 is Black, not Brown: 9.09"},
     {{Yellow, Gray, Purple}, Red, Brown, L"48.7K is a \u00B11% standard value (E96), also in E48"},
-    {{Black, Purple}, Red, Brown, L"0700 is not a \u00B11% standard value (E96); nearest: 698, 715"},
+    {{Black, Purple}, Red, Brown, L"0700 is not a \u00B11% standard value (E96 or E24); nearest: 698, 715"},
     {{Yellow, Purple, Black, Brown}, Black, Gold, L"4.701K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K",
      L"If band 4 is Black, not Brown: 4.7K"},
     {{Yellow, Purple}, Red, Black, L"4.7K: no standard series without a tolerance"},
@@ -126,20 +131,39 @@ const Case kCases[] = {
     {{Yellow, Gold}, Red, Gold, L""},  // Gold carries no digit: no value, no note
     // Read from the wrong end: the Red tolerance band taken for a first digit.
     {{Brown, Brown, Brown}, Red, Red, L"11.1K is not a \u00B12% standard value (E48 or E24); nearest: 11K, 11.5K",
-     L"If band 2 is Red, not Brown: 12.1K\nIf band 3 is Black, not Brown: 11K\n"
+     L"If band 3 is Black, not Brown: 11K\nIf band 2 is Red, not Brown: 12.1K\n"
      L"From the other end these bands read 2.21K \u00B11%, a standard value (E96)"},
-    // Both ends standard: which end is which must be told by the bands' places.
+    // Both ends standard: which end is which must be told by the bands' places and widths.
     {{Brown, Green, Black}, Brown, Brown, L"1.5K is a \u00B11% standard value (E96), also in E24, E12, E6",
      L"From the other end these bands read 11M \u00B11%, also a standard value (E96). Tell the ends apart: "
-     L"the tolerance band stands apart from the others, and a Gold or Silver band is never first"},
+     L"the tolerance band usually stands apart from the others, after a wider gap, and is often wider than they are"},
     // Gray is no multiplier, so the other end (Brown, Red, Gray, Brown) is not offered.
-    {{Brown, Gray}, Red, Brown, L"1.8K is not a \u00B11% standard value (E96); nearest: 1.78K, 1.82K",
-     L"If band 1 is Red, not Brown: 2.8K"},
+    {{Brown, Gray}, Red, Brown, L"1.8K is a \u00B11% standard value (E24), also in E12"},
     // Purple is no multiplier either: reversed, 17 would read 100M, but no reader shows it.
-    {{Brown, Purple}, Black, Brown, L"17 is not a \u00B11% standard value (E96); nearest: 16.9, 17.4"},
-    // Four neighbours give E192 values (2.03K, 1.13K, 1.02K, 1.04K): the first three are named.
-    {{Brown, Black, Orange}, Brown, Green, L"1.03K is not a \u00B10.5% standard value (E192); nearest: 1.02K, 1.04K",
-     L"If band 1 is Red, not Brown: 2.03K\nIf band 2 is Brown, not Black: 1.13K\nIf band 3 is Red, not Orange: 1.02K"},
+    {{Brown, Purple}, Black, Brown, L"17 is not a \u00B11% standard value (E96 or E24); nearest: 16.9, 17.4",
+     L"If band 2 is Gray, not Purple: 18\nIf band 2 is Blue, not Purple: 16\nIf band 1 is Red, not Brown: 27"},
+    // Four neighbours give E192 values (2.03K, 1.13K, 1.02K, 1.04K): the three nearest, nearest first.
+    {{Brown, Black, Orange}, Brown, Green,
+     L"1.03K is not a \u00B10.5% standard value (E192 or E24); nearest: 1.02K, 1.04K",
+     L"If band 3 is Yellow, not Orange: 1.04K\nIf band 3 is Red, not Orange: 1.02K\nIf band 2 is Brown, not Black: 1.13K"},
+    // E24 values are standard at 1% and tighter too, and need no hint.
+    {{Red, Red}, Red, Brown, L"2.2K is a \u00B11% standard value (E24), also in E12, E6",
+     L"From the other end these bands read 1.2K \u00B12%, also a standard value (E24). Tell the ends apart: "
+     L"the tolerance band usually stands apart from the others, after a wider gap, and is often wider than they are"},
+    {{Orange, Orange, Black}, Brown, Brown, L"3.3K is a \u00B11% standard value (E24), also in E12, E6"},
+    {{Red, Red}, Red, Purple, L"2.2K is a \u00B10.1% standard value (E24), also in E12, E6"},
+    // The nearest candidates first (24/23 < 23/22), 13 left out; the Red end reads 20K.
+    {{Red, Orange}, Black, Red, L"23 is not a \u00B12% standard value (E48 or E24); nearest: 22.6, 23.7",
+     L"If band 2 is Yellow, not Orange: 24\nIf band 2 is Red, not Orange: 22\nIf band 1 is Orange, not Red: 33\n"
+     L"From the other end these bands read 20K \u00B12%, a standard value (E24)"},
+    // A tolerance band misread keeps the value: the nearest candidate of all.
+    {{Red, Brown, Black}, Black, Red, L"210 is not a \u00B12% standard value (E48 or E24); nearest: 205, 215",
+     L"If the tolerance band is Brown, not Red: 210 \u00B11%, a standard value (E96)\n"
+     L"If band 2 is Red, not Brown: 220\nIf band 2 is Black, not Brown: 200\n"
+     L"From the other end these bands read 2K \u00B12%, a standard value (E24)"},
+    // Four-band parts are hardly made tighter than 1%: a Green other end (10 at 0.5%) is not said.
+    {{Green, Black}, Black, Brown, L"50 is not a \u00B11% standard value (E96 or E24); nearest: 49.9, 51",
+     L"If band 2 is Brown, not Black: 51"},
     // The same bands from either end: nothing to tell apart.
     {{Brown, Black}, Black, Brown, L"10 is a \u00B11% standard value (E96), also in E48, E24, E12, E6"},
 };
@@ -179,9 +203,9 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
         {{Gray, Gray}, White, Gold,
          L"Gray, Gray, White: 88000M. 88000M is not a \u00B15% standard value (E24); nearest: 82000M, 91000M"},
         {{Green, Black}, Silver, Brown,
-         L"Green, Black, Silver: 0.5. 0.5 is not a \u00B11% standard value (E96); nearest: 0.499, 0.511"},
+         L"Green, Black, Silver: 0.5. 0.5 is not a \u00B11% standard value (E96 or E24); nearest: 0.499, 0.51"},
         {{Yellow, Purple}, Red, Brown,
-         L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is not a \u00B11% standard value (E96); nearest: 4.64K, 4.75K",
+         L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B11% standard value (E24), also in E12, E6",
          L"4750"},
     };
     for (const Row& r : rows) {

@@ -127,12 +127,12 @@ const struct {
     const wchar_t* note;
     const wchar_t* help;
 } kTextBoxes[] = {
-    // The note with the misread hints beneath it: E192 holds 189, 198 and 180.
+    // The note with the misread hints beneath it, nearest first: E192 holds 198 and 189, E24 18.
     {L"Text3", L"Five-band value",
-     L"199 is not a \u00B10.5% standard value (E192); nearest: 198, 200\n"
-     L"If band 2 is Gray, not White: 189\nIf band 3 is Gray, not White: 198", kUse},
+     L"199 is not a \u00B10.5% standard value (E192 or E24); nearest: 198, 200\n"
+     L"If band 3 is Gray, not White: 198\nIf band 2 is Gray, not White: 189", kUse},
     {L"Text4", L"Four-band value",
-     L"19 is not a \u00B10.5% standard value (E192); nearest: 18.9, 19.1\nIf band 2 is Gray, not White: 18", kUse},
+     L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18.9, 19.1\nIf band 2 is Gray, not White: 18", kUse},
     {L"Text1", L"Value in ohms", L"Up and Down step through standard values", L""},
 };
 

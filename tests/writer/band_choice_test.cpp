@@ -289,6 +289,7 @@ const TypedEntry kTypedEntries[] = {
     {L"4.7\u00A0k", nullptr, 2, {Yellow, Purple, Red, -1}},  // a no-break space is a space
     {L"4,7", L",", 2, {Yellow, Purple, Gold, -1}},
     {L"4.7", L",", 2, {Yellow, Purple, Gold, -1}},
+    {L"1,000", L",", 2, {Brown, Black, Gold, -1}},   // the comma is the decimal mark: 1 ohm
     {L".5K +/-10%", nullptr, 2, {Green, Black, Brown, Silver}},
     {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
     {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
@@ -316,6 +317,7 @@ const TypedEntry kTypedEntries[] = {
     {L"0", nullptr, 2, {}, kOutOfRange},
     {L"-0", nullptr, 3, {}, kOutOfRange},
     {L"-4.7K", nullptr, 2, {}, kOutOfRange},
+    {L"\u22124.7K", nullptr, 2, {}, kOutOfRange},   // the typeset minus sign
     {L"1" + std::wstring(32766, L'0'), nullptr, 2, {}, kOutOfRange},
     {std::wstring(32767, L'7'), nullptr, 3, {}, kOutOfRange},
     // No value at all.
