@@ -106,7 +106,8 @@ target_include_directories(bandora_test_support PUBLIC tests)
 # oleacc and ole32: tests read the windows as a screen reader does.
 target_link_libraries(bandora_test_support PUBLIC bandora_ui GTest::gtest oleaut32 oleacc ole32)
 # Injected into the started program to make one of its calls fail.
-add_library(fault_inject SHARED tests/fault/inject.cpp)
+add_library(fault_inject SHARED tests/fault/inject.cpp tests/support/fault_injection.cpp)
+target_include_directories(fault_inject PRIVATE tests)
 set_target_properties(fault_inject PROPERTIES PREFIX "")
 target_link_options(fault_inject PRIVATE -static-libgcc -static-libstdc++)
 target_compile_definitions(bandora_test_support PUBLIC

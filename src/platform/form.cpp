@@ -86,14 +86,31 @@ bool Form::Load(HWND owner) {
     if (hwnd_) return true;
     loadError_ = refused_;
     loading_ = true;
+    bool loaded = false;
     if (!loadError_ && CreateWindowAt(owner)) {
         CreateControls();
-        if (!loadError_) Form_Load();
+        loaded = !loadError_;
+        if (loaded) Form_Load();
     }
     loading_ = false;
-    if (loadError_ && hwnd_) DestroyWindow(hwnd_);
-    if (loadError_) font_.reset();
+    if (loadError_) UndoLoad(loaded);
     return hwnd_ != nullptr;
+}
+
+void Form::UndoLoad(bool loaded) {
+    // What Form_Load set up is taken down as on closing, which nothing
+    // cancels here: the window goes whatever the handler says.
+    short cancel = 0;
+    if (loaded) Form_Unload(cancel);
+    if (hwnd_) DestroyWindow(hwnd_);
+    DropControls();
+    font_.reset();
+}
+
+void Form::DropControls() {
+    OnControlsGoing();
+    tabOrdered_.clear();
+    controls_.clear();
 }
 
 void Form::FailLoad() const {
@@ -145,9 +162,7 @@ POINT Form::StartCorner(HWND owner, SIZE size) const {
 }
 
 void Form::CreateControls() {
-    OnControlsGoing();
-    tabOrdered_.clear();
-    controls_.clear();
+    DropControls();
     controls_.reserve(layout_.size());
     for (const ControlDef& def : layout_) {
         Control* container = def.container ? Find(def.container) : nullptr;

@@ -65,7 +65,8 @@ public:
 
     // Creates the window and its controls in their design state, then runs
     // Form_Load. Nothing happens if the form is loaded already. False when
-    // any of it could not be made (LoadError says why): the window is gone.
+    // any of it could not be made (LoadError says why): the window, its
+    // controls and what Form_Load did are gone (Form_Unload undid that).
     bool Load(HWND owner = nullptr);
     // Why the last Load failed, as a system error code; 0 after one that did not.
     DWORD LoadError() const { return loadError_; }
@@ -174,6 +175,11 @@ private:
     bool OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     bool CreateWindowAt(HWND owner);
     void CreateControls();
+    // A load failed: undoes what it did (Form_Load too, if it ran), so that
+    // no window, subclass or GDI object of it is left.
+    void UndoLoad(bool loaded);
+    // The controls go, with whatever the form keeps of them.
+    void DropControls();
     // Top-left corner of a window of `size` at the form's start position.
     POINT StartCorner(HWND owner, SIZE size) const;
     void Paint();

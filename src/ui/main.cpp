@@ -17,7 +17,9 @@ int NotStarted(DWORD error) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Form1 form;
-    form.SetQuitOnDestroy(true);
     if (!form.Show()) return NotStarted(form.LoadError());
+    // Only once the window is up: a load that fails destroys it, and a
+    // WM_QUIT left waiting then would end the message box at once.
+    form.SetQuitOnDestroy(true);
     return platform::RunMessageLoop();
 }

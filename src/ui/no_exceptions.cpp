@@ -21,8 +21,12 @@ namespace {
 // A failed allocation ends the program, as an uncaught std::bad_alloc would,
 // but says so first: a hand icon, system modal, is the one message box
 // Windows still shows when memory is short. Nothing is allocated on the way.
+// It is said once: a failure more while the box is up (in a message that
+// still reaches a window meanwhile) ends the program as the first would.
 [[noreturn]] void OutOfMemory() {
-    platform::ShowErrorBox(L"Bandora", ERROR_NOT_ENOUGH_MEMORY, L"Not enough memory.", MB_SYSTEMMODAL);
+    static volatile LONG said = 0;
+    if (!InterlockedExchange(&said, 1))
+        platform::ShowErrorBox(L"Bandora", ERROR_NOT_ENOUGH_MEMORY, L"Not enough memory.", MB_SYSTEMMODAL);
     ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
 }
 

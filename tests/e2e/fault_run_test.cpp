@@ -1,14 +1,17 @@
 // The built program started with one of its calls failing (the heap, which
-// operator new draws on, and its window class), at sampled calls of start-up
-// and of a session: a swatch click, "Calculate", a tip. Each run must end
-// with the window as a working run leaves it, at most after a full repaint,
-// or with a message box giving the system's words and a non-zero exit.
+// operator new draws on, its window class, and what its window is made of:
+// child windows, fonts, DCs, DIB sections), at sampled calls of start-up and
+// of a session: a swatch click, "Calculate", a tip. Each run must end with
+// the window as a working run leaves it, at most after a full repaint, or
+// with a box that stays until it is closed, giving the system's words for
+// the error, and then that error as the exit code.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "support/fault_injection.h"
 #include "support/input.h"
 #include "support/process.h"
 
@@ -98,23 +101,28 @@ std::wstring SystemText(DWORD error) {
     return Trimmed(text);
 }
 
-// Out of memory, the box is system modal: it stays above every window.
-Outcome Ending(RunningProgram& program, bool systemModal) {
-    if (HWND box = WindowOfClass(program.Id(), L"#32770")) {
-        const bool modal = !systemModal || (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
-        bool said = false;
-        for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child;
-             child = FindWindowExW(box, child, L"Static", nullptr))
-            said = said || Trimmed(WindowText(child)) == SystemText(ERROR_NOT_ENOUGH_MEMORY);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        DWORD code = 0;
-        WaitForSingleObject(program.Handle(), 5000);
-        GetExitCodeProcess(program.Handle(), &code);
-        return said && modal && code != 0 && code != STILL_ACTIVE ? kMessage : kWrong;
-    }
+// The last error the failing call leaves, as the injection sets it.
+DWORD ErrorOf(const std::string& function) {
+    for (const testing_gui::FailingFunction& failing : testing_gui::FailingFunctions())
+        if (function == failing.name) return failing.error;
+    return ERROR_NOT_ENOUGH_MEMORY;   // the heap
+}
+
+// A box counts only if it is still there a second later, so that it can be
+// read. Out of memory, the box is system modal: it stays above every window.
+Outcome Ending(RunningProgram& program, const std::string& function) {
+    HWND box = WindowOfClass(program.Id(), L"#32770");
+    const bool read = box && !WaitUntil([&] { return !IsWindowVisible(box); }, 1000) &&
+                      (function != "malloc" || (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST));
+    bool said = false;
+    for (HWND child = box ? FindWindowExW(box, nullptr, L"Static", nullptr) : nullptr; child;
+         child = FindWindowExW(box, child, L"Static", nullptr))
+        said = said || Trimmed(WindowText(child)) == SystemText(ErrorOf(function));
+    if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
     DWORD code = 0;
     WaitForSingleObject(program.Handle(), 5000);
     GetExitCodeProcess(program.Handle(), &code);
+    if (box) return read && said && code == ErrorOf(function) ? kMessage : kWrong;
     return code == STILL_ACTIVE ? kWrong : code >= 0xC0000000 ? kCrash : kSilentExit;
 }
 
@@ -130,7 +138,7 @@ Outcome FailingRun(const char* function, long failAt, const std::vector<COLORREF
     if (program.FaultCalls() < 0) return kWrong;
     HWND window = nullptr;
     for (int step = 0; step < kSteps; ++step)
-        if (!Step(program, step, window)) return Ending(program, std::string(function) == "malloc");
+        if (!Step(program, step, window)) return Ending(program, function);
     const Outcome outcome = Judge(program, window, reference);
     program.CloseAndWait(window);
     return outcome;
@@ -166,8 +174,9 @@ std::vector<long> Sampled(long from, long to) {
     return calls;
 }
 
-TEST(FaultRun, TheHeapAndTheWindowClassFailingEndHonestly) {
-    for (const char* function : {"RegisterClassExW", "malloc"}) {
+TEST(FaultRun, EverySingleFaultEndsHonestly) {
+    for (const char* function :
+         {"RegisterClassExW", "malloc", "CreateWindowExW", "CreateFontIndirectW", "CreateCompatibleDC", "CreateDIBSection"}) {
         const Working working = WorkingRun(function);
         ASSERT_EQ(working.callsAfter.size(), static_cast<std::size_t>(kSteps));
         long from = std::string(function) == "malloc" ? 2 : 0;

@@ -3,57 +3,37 @@
 // program's own imports fail as Windows fails it. The test names the function
 // and N in the environment the program inherits (BANDORA_FAULT,
 // BANDORA_FAULT_AT; N = 0 fails none), and reads how many calls were made
-// from the exported count.
+// where the exported pointer shows. The heap fails here; every other
+// function as it fails in the in-process tests (support/fault_injection).
 #include <windows.h>
 
 #include <cerrno>
 #include <cstdlib>
 
+#include "support/fault_injection.h"
+
 extern "C" {
-__declspec(dllexport) volatile LONG bandoraFaultCalls = 0;
+__declspec(dllexport) const volatile void* bandoraFaultCalls = nullptr;
 }
 
 namespace {
 
+volatile LONG g_mallocCalls = 0;
 LONG g_failAt = 0;
 void*(__cdecl* g_malloc)(size_t) = nullptr;
-ATOM(WINAPI* g_register)(const WNDCLASSEXW*) = nullptr;
-
-bool FailsNow() { return InterlockedIncrement(&bandoraFaultCalls) == g_failAt; }
 
 void* __cdecl Malloc(size_t size) {
-    if (!FailsNow()) return g_malloc(size);
+    if (InterlockedIncrement(&g_mallocCalls) != g_failAt) return g_malloc(size);
     errno = ENOMEM;
     return nullptr;
 }
 
-ATOM WINAPI Register(const WNDCLASSEXW* windowClass) {
-    if (!FailsNow()) return g_register(windowClass);
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return 0;
-}
-
-// Puts `hook` in the program's import slot of `target`; false when it has none.
-bool Patch(void* target, void* hook) {
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); imports && d->Name; ++d)
-        for (auto* slot = reinterpret_cast<void**>(base + d->FirstThunk); *slot; ++slot) {
-            if (*slot != target) continue;
-            DWORD was = 0;
-            VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
-            *slot = hook;
-            VirtualProtect(slot, sizeof *slot, was, &was);
-            return true;
-        }
-    return false;
-}
-
-template <typename F>
-void Arm(const wchar_t* dll, const char* name, F& real, F hook) {
-    real = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(dll), name)));
-    if (real) Patch(reinterpret_cast<void*>(real), reinterpret_cast<void*>(hook));
+void ArmMalloc() {
+    g_malloc = reinterpret_cast<decltype(g_malloc)>(GetProcAddress(LoadLibraryW(L"msvcrt.dll"), "malloc"));
+    void** slot = g_malloc ? testing_gui::ImportSlotOf(reinterpret_cast<void*>(g_malloc)) : nullptr;
+    if (!slot) return;
+    testing_gui::WriteImportSlot(slot, reinterpret_cast<void*>(&Malloc));
+    bandoraFaultCalls = &g_mallocCalls;
 }
 
 }  // namespace
@@ -64,7 +44,9 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
         !GetEnvironmentVariableA("BANDORA_FAULT_AT", at, sizeof at))
         return TRUE;
     g_failAt = std::atol(at);
-    if (lstrcmpA(function, "malloc") == 0) Arm(L"msvcrt.dll", "malloc", g_malloc, &Malloc);
-    if (lstrcmpA(function, "RegisterClassExW") == 0) Arm(L"user32.dll", "RegisterClassExW", g_register, &Register);
+    if (lstrcmpA(function, "malloc") == 0) return ArmMalloc(), TRUE;
+    // Armed for the rest of the process's life.
+    auto* fault = new testing_gui::InjectedFault(function, static_cast<int>(g_failAt));
+    if (fault->Armed()) bandoraFaultCalls = fault->CallsAt();
     return TRUE;
 }

@@ -64,8 +64,9 @@ const Entry* EntryOf(const char* name) {
     return nullptr;
 }
 
-// The import address table slot of this executable that holds `target`.
-void** SlotOf(void* target) {
+}  // namespace
+
+void** ImportSlotOf(void* target) {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -77,14 +78,12 @@ void** SlotOf(void* target) {
     return nullptr;
 }
 
-void Write(void** slot, void* value) {
+void WriteImportSlot(void** slot, void* value) {
     DWORD was = 0;
     VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
     *slot = value;
     VirtualProtect(slot, sizeof *slot, was, &was);
 }
-
-}  // namespace
 
 const std::vector<FailingFunction>& FailingFunctions() {
     static const std::vector<FailingFunction> functions = [] {
@@ -100,19 +99,20 @@ InjectedFault::InjectedFault(const char* function, int failAt) : failAt_(failAt)
     const Entry* entry = EntryOf(function);
     HMODULE dll = entry ? LoadLibraryA(entry->function.dll) : nullptr;
     void* target = dll ? reinterpret_cast<void*>(GetProcAddress(dll, function)) : nullptr;
-    slot_ = target ? SlotOf(target) : nullptr;
+    slot_ = target ? ImportSlotOf(target) : nullptr;
     if (!slot_) return;
     original_ = target;
     *entry->real = target;
     g_count = {0, failAt, entry->function.error};
-    Write(slot_, entry->thunk);
+    WriteImportSlot(slot_, entry->thunk);
 }
 
 InjectedFault::~InjectedFault() {
-    if (slot_) Write(slot_, original_);
+    if (slot_) WriteImportSlot(slot_, original_);
     g_count.failAt = 0;
 }
 
 int InjectedFault::Calls() const { return g_count.calls; }
+const int* InjectedFault::CallsAt() const { return &g_count.calls; }
 
 }  // namespace testing_gui

@@ -23,6 +23,11 @@ struct FailingFunction {
 // Every function the injection knows; those this executable imports can be armed.
 const std::vector<FailingFunction>& FailingFunctions();
 
+// This executable's import address table slot that holds `target`
+// (nullptr: none), and a write to such a slot.
+void** ImportSlotOf(void* target);
+void WriteImportSlot(void** slot, void* value);
+
 // While it lives, the `failAt`th call (counted from 1) of `function` fails;
 // every other call goes through.
 class InjectedFault {
@@ -34,6 +39,7 @@ public:
     // The executable imports the function: its calls are being counted.
     bool Armed() const { return slot_ != nullptr; }
     int Calls() const;       // calls made so far; 0 while not armed
+    const int* CallsAt() const;   // where they are counted, for a reader in another process
     bool Fired() const { return Calls() >= failAt_; }
 
 private:

@@ -62,8 +62,11 @@ RunningProgram::RunningProgram(const char* failing, long failAt) {
 }
 
 long RunningProgram::FaultCalls() const {
+    const void* count = nullptr;   // where the DLL counts the armed function's calls
     LONG calls = -1;
-    if (!faultCount_ || !ReadProcessMemory(process_.hProcess, faultCount_, &calls, sizeof calls, nullptr)) return -1;
+    if (!faultCount_ || !ReadProcessMemory(process_.hProcess, faultCount_, &count, sizeof count, nullptr) || !count ||
+        !ReadProcessMemory(process_.hProcess, count, &calls, sizeof calls, nullptr))
+        return -1;
     return calls;
 }
 

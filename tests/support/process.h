@@ -33,7 +33,7 @@ public:
 
 private:
     PROCESS_INFORMATION process_{};
-    const BYTE* faultCount_ = nullptr;   // the injected count, in the program's address space
+    const BYTE* faultCount_ = nullptr;   // the injected DLL's pointer to its count, in the program's address space
 };
 
 // A pixel of the screen, at a client point of `window`.

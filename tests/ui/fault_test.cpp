@@ -82,6 +82,16 @@ struct Picture {
     bool operator==(const Picture&) const = default;
 };
 
+// Buttons destroyed while still glyph buttons, their subclass and its
+// properties in place: what a failed load left of its Form_Load.
+int g_glyphsDestroyed = 0;
+LRESULT CALLBACK CountGlyphsDestroyed(int code, WPARAM wp, LPARAM lp) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == WM_DESTROY && GetPropW(sent->hwnd, glyph::kPreviousProc))
+        ++g_glyphsDestroyed;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 // The start of a form, with `fault` armed during the action only; false when
 // the form did not start.
 struct Started {
@@ -94,7 +104,10 @@ Started Start(const Action& action, const char* function, int failAt, int& calls
     std::unique_ptr<InjectedFault> fault;
     if (action.startUp && function) fault = std::make_unique<InjectedFault>(function, failAt);
     run.form = std::make_unique<ui::Form1>();
+    g_glyphsDestroyed = 0;
+    HHOOK watch = SetWindowsHookExW(WH_CALLWNDPROC, CountGlyphsDestroyed, nullptr, GetCurrentThreadId());
     run.started = run.form->Show();
+    UnhookWindowsHookEx(watch);
     testing_gui::DispatchWaiting();
     if (!action.startUp && run.started) {
         if (function) fault = std::make_unique<InjectedFault>(function, failAt);
@@ -122,12 +135,11 @@ void LeaveOutPlainButtons(const ui::Form1& form, Picture& seen, Picture& referen
 }
 
 Outcome Judge(Started& run, Picture reference, int gdiBefore) {
-    if (!run.started) {
-        const DWORD error = run.form->LoadError();
-        run.form.reset();
+    if (!run.started) {   // released by the failed load itself, with the form still there
         testing_gui::DispatchWaiting();
-        const bool released = testing_gui::WindowCount() == 0 && testing_gui::GdiObjectCount() <= gdiBefore;
-        return error && released ? Outcome::Stopped : Outcome::Wrong;
+        const bool released = testing_gui::WindowCount() == 0 && testing_gui::GdiObjectCount() <= gdiBefore &&
+                              g_glyphsDestroyed == 0;
+        return run.form->LoadError() && released ? Outcome::Stopped : Outcome::Wrong;
     }
     Picture seen;
     seen.acted = Capture(run.form->hWnd());
