@@ -1,12 +1,16 @@
 // The main window at another display scale: CTest runs this suite in Wine
-// prefixes at 144 and 192 dpi (BANDORA_EXPECT_DPI); at 96 dpi it is skipped.
-// Places come from the layout's twips at dpi / 1440; drawings are compared
-// with the 96-dpi design sampled back to its own pixels.
+// prefixes at 144 and 192 dpi (BANDORA_EXPECT_DPI), and at 96 and 144 dpi
+// with larger text (BANDORA_TEXT_SCALE, the message font over its 9-point
+// standard), set before the window opens or, with BANDORA_TEXT_AT=run, while
+// it is open; without them it is skipped. Places come from the layout's twips
+// at dpi / 1440; drawings are compared with the 96-dpi design sampled back
+// to its own pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <cwchar>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -23,20 +27,76 @@ namespace {
 
 using glyph_test::Pixels;
 
+// The user's message font at `scale` times 9 points, in this process only
+// (Wine keeps it per process); the one before it back at the end.
+class LargerText {
+public:
+    explicit LargerText(double scale) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+        NONCLIENTMETRICSW larger = saved_;
+        larger.lfMessageFont.lfHeight = -static_cast<int>(std::lround(9.0 * platform::SystemDpi() / 72 * scale));
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
+    }
+    ~LargerText() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
+
+private:
+    NONCLIENTMETRICSW saved_{sizeof(NONCLIENTMETRICSW)};
+};
+
 class DpiTest : public Form1Test {
 protected:
     void SetUp() override {
         const char* expect = std::getenv("BANDORA_EXPECT_DPI");
-        if (!expect) GTEST_SKIP() << "runs in a prefix at another dpi";
-        dpi = std::atoi(expect);
-        ASSERT_EQ(platform::SystemDpi(), dpi) << "the prefix's LogPixels did not take";
+        if (!expect) GTEST_SKIP() << "runs in a prefix at another dpi, or with larger text";
+        display = std::atoi(expect);
+        ASSERT_EQ(platform::SystemDpi(), display) << "the prefix's LogPixels did not take";
+        // Without a text scale, the system's own message font.
+        const char* scaled = std::getenv("BANDORA_TEXT_SCALE");
+        scale = scaled ? std::atof(scaled) : 1;
+        atRun = std::getenv("BANDORA_TEXT_AT") != nullptr;
+        if (scaled && !atRun) text = std::make_unique<LargerText>(scale);
         Form1Test::SetUp();
+        if (atRun) {   // larger and back while the window is open, then larger for the test
+            const Pixels before = glyph_test::ReadClient(form->hWnd());
+            text = std::make_unique<LargerText>(scale);
+            TellTextSize();
+            text.reset();
+            TellTextSize();
+            EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(form->hWnd()), before), "") << "as it was";
+            text = std::make_unique<LargerText>(scale);
+            TellTextSize();
+        }
+        dpi = ExpectedDpi(9075, 6915, GetWindowLongW(form->hWnd(), GWL_STYLE));
+    }
+    void TearDown() override {
+        Form1Test::TearDown();
+        text.reset();
+    }
+    void TellTextSize() {
+        SendMessageW(form->hWnd(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+        ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+    }
+    // The display's dpi times the text scale, or the largest below it at
+    // which a window of that client area (twips) fits the work area.
+    int ExpectedDpi(int width, int height, DWORD style) const {
+        MONITORINFO monitor{sizeof monitor};
+        GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        RECT frame{};
+        AdjustWindowRectEx(&frame, style, FALSE, 0);
+        int at = static_cast<int>(std::lround(display * scale));
+        while (at > display && (MulDiv(width, at, 1440) + frame.right - frame.left > monitor.rcWork.right ||
+                                MulDiv(height, at, 1440) + frame.bottom - frame.top > monitor.rcWork.bottom))
+            --at;
+        return at;
     }
     int Px(int twips) const { return MulDiv(twips, dpi, 1440); }
     RECT Scaled(int left, int top, int width, int height) const {
         return {Px(left), Px(top), Px(left) + Px(width), Px(top) + Px(height)};
     }
-    int dpi = 96;
+    int display = 96, dpi = 96;
+    double scale = 1;
+    bool atRun = false;
+    std::unique_ptr<LargerText> text;
 };
 
 std::string Narrow(const wchar_t* text) { return std::string(text, text + std::wcslen(text)); }
@@ -149,6 +209,9 @@ const struct {
 } kGlyphs[] = {{L"CCal", art::Picture::Gear, false}, {L"CAb", art::Picture::AboutGlyph, true}};
 
 TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
+    LOGFONTW font{};   // and the text drawn at its scale
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(C(L"CCal").hWnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -static_cast<int>(std::nearbyint(8.25 * dpi / 72)));
     const Pixels shown = glyph_test::ReadClient(form->hWnd());
     for (const auto& d : kDrawings) {
         const platform::Control& box = C(d.name);
@@ -184,6 +247,7 @@ TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
 TEST_F(DpiTest, AboutWindowScalesItsPictureAndLabels) {
     ui::Form2 about;
     ASSERT_TRUE(about.Load(form->hWnd()));
+    dpi = ExpectedDpi(7110, 5040, GetWindowLongW(about.hWnd(), GWL_STYLE));   // fits the screen by itself
     RECT client{};
     GetClientRect(about.hWnd(), &client);
     EXPECT_EQ(client.right, Px(7110));

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "glyph/glyph_pixels.h"
 #include "ui/resource_ids.h"
 #include "support/colour_table.h"
+#include "support/fault_injection.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -169,16 +172,16 @@ TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
     }
 }
 
-TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndWindowWhite) {
+TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndTrueWhite) {
     const COLORREF expected[12] = {0x000000, 0x0040C0, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
-                                   0xFF0000, 0xC000C0, 0x808080, GetSysColor(COLOR_WINDOW), 0xE0E0E0, 0x80C0FF};
+                                   0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF};
     for (const PaletteColumn& column : kPaletteColumns)
         for (int i = 0; i < column.count; ++i) {
             const int index = column.members[static_cast<std::size_t>(i)];
             EXPECT_EQ(PixelAt(C(column.name, index), 7, 7), expected[index]) << column.name << index;
         }
     EXPECT_EQ(C(L"T", 1).BackColor(), 0x0040C0u);
-    EXPECT_EQ(C(L"T", 9).BackColor(), 0x80000005u);
+    EXPECT_EQ(C(L"T", 9).BackColor(), 0xFFFFFFu);
 }
 
 TEST_F(Form1Test, SwatchesOfIndexZeroLieAboveTheDrawings) {
@@ -304,6 +307,94 @@ TEST_F(Form1Test, AClickedBandTakesTheFocus) {
     EXPECT_EQ(form->ActiveControl(), &C(L"Picture9"));
     testing_gui::Click(C(L"Pict", 3));
     EXPECT_EQ(form->ActiveControl(), &C(L"Pict", 3));
+}
+
+// SystemParametersInfoW as Windows answers it with high contrast on, which
+// Wine never does.
+decltype(&SystemParametersInfoW) g_system = nullptr;
+BOOL WINAPI HighContrastAnswer(UINT action, UINT param, void* data, UINT ini) {
+    const BOOL done = g_system(action, param, data, ini);
+    if (done && action == SPI_GETHIGHCONTRAST) static_cast<HIGHCONTRASTW*>(data)->dwFlags |= HCF_HIGHCONTRASTON;
+    return done;
+}
+
+// The pixels of `shown` in `r` for which `holds(colour, x, y)`.
+template <typename Holds>
+int CountIn(const glyph_test::Pixels& shown, const RECT& r, Holds holds) {
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) count += holds(shown.at(x, y), x, y);
+    return count;
+}
+
+// Pixels of a button's glyph at `at` other than `ink` where the design has
+// ink, or than `face` on its paper (white and nearly white).
+int GlyphMisses(HWND button, int picture, POINT at, COLORREF face, COLORREF ink) {
+    const glyph_test::Pixels shown = glyph_test::ReadClient(button), glyph = glyph_test::Resource(picture);
+    return CountIn(glyph, RECT{0, 0, glyph.width, glyph.height}, [&](COLORREF c, int x, int y) {
+        const bool paper = GetRValue(c) >= 240 && GetGValue(c) >= 240 && GetBValue(c) >= 240;
+        return shown.at(at.x + x, at.y + y) != (paper ? face : ink);
+    });
+}
+
+// High contrast turned on while the window is open, with a dark scheme of
+// the process's own (window, window text, button face, button text), then off.
+class HighContrastTest : public Form1Test {
+protected:
+    void SwitchOn() {
+        before = glyph_test::ReadClient(form->hWnd());
+        patch.emplace("user32.dll", "SystemParametersInfoW", reinterpret_cast<void*>(&HighContrastAnswer));
+        ASSERT_TRUE(patch->Patched());
+        g_system = reinterpret_cast<decltype(g_system)>(patch->Original());
+        SetSysColors(4, kElements, kDark);
+        Tell();
+    }
+    void TearDown() override {
+        patch.reset();
+        SetSysColors(4, kElements, saved);
+        Tell();
+        EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(form->hWnd()), before), "") << "off: as it was";
+        Form1Test::TearDown();
+    }
+    void Tell() {
+        SendMessageW(form->hWnd(), WM_SYSCOLORCHANGE, 0, 0);
+        ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+    }
+    static constexpr int kElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    static constexpr COLORREF kDark[] = {RGB(10, 20, 30), RGB(250, 240, 130), RGB(20, 30, 40), RGB(130, 250, 240)};
+    const COLORREF saved[4] = {GetSysColor(kElements[0]), GetSysColor(kElements[1]), GetSysColor(kElements[2]),
+                               GetSysColor(kElements[3])};
+    glyph_test::Pixels before;
+    std::optional<testing_gui::ImportPatch> patch;
+};
+
+TEST_F(HighContrastTest, TakesTheSystemColoursWhileTheDataKeepsItsOwn) {
+    SwitchOn();
+    const glyph_test::Pixels shown = glyph_test::ReadClient(form->hWnd());
+    const RECT border = C(L"H", 0).OuterInForm();
+    const struct { const char* what; POINT at; COLORREF colour; } kProbes[] = {
+        {"surface", {100, 430}, kDark[0]},          {"divider", {304, 200}, kDark[1]},
+        {"etched rule", {100, 399}, kDark[1]},      {"swatch border", {border.left, border.top + 8}, kDark[1]},
+        {"White swatch", Middle(C(L"T", model::White)), 0xFFFFFF},
+        {"writer's Yellow band", Middle(C(L"Picture1")), 0x00FFFF},
+    };
+    for (const auto& p : kProbes) EXPECT_EQ(shown.at(p.at.x, p.at.y), p.colour) << p.what;
+    // Legend text and the ohm sign in the text colour, nothing of them white.
+    for (const RECT& r : {C(L"Label2").OuterInForm(), C(L"Picture5").ClientInForm()}) {
+        EXPECT_GT(CountIn(shown, r, [](COLORREF c, int, int) { return c == kDark[1]; }), 10);
+        EXPECT_EQ(CountIn(shown, r, [](COLORREF c, int, int) { return c == 0xFFFFFF; }), 0);
+    }
+    // The data keeps every pixel: swatches (the boxes with a border), bands, the writer's drawing.
+    for (const auto& c : form->Controls()) {
+        const RECT r = c->ClientInForm(), outer = c->OuterInForm();
+        if (c->kind() == platform::Kind::PictureBox && c->Shown() &&
+            (c->Container() || !EqualRect(&r, &outer) || c.get() == &C(L"Picture6")))
+            EXPECT_EQ(CountIn(shown, r, [&](COLORREF p, int x, int y) { return p != before.at(x, y); }), 0)
+                << std::string(c->Name().begin(), c->Name().end()) << c->Index();
+    }
+    // The glyphs' ink in the button text colour on the face.
+    EXPECT_EQ(GlyphMisses(C(L"CCal").hWnd(), IDB_GEAR, {5, 6}, kDark[2], kDark[3]), 0);
+    EXPECT_EQ(GlyphMisses(C(L"CAb").hWnd(), IDB_ABOUT_GLYPH, {44, 4}, kDark[2], kDark[3]), 0);
 }
 
 }  // namespace
