@@ -95,29 +95,27 @@ const std::vector<FailingFunction>& FailingFunctions() {
     return functions;
 }
 
-ImportPatch::ImportPatch(const char* dll, const char* function, void* replacement) {
-    HMODULE module = LoadLibraryA(dll);
-    original_ = module ? reinterpret_cast<void*>(GetProcAddress(module, function)) : nullptr;
-    slot_ = original_ ? SlotOf(original_) : nullptr;
-    if (slot_) Write(slot_, replacement);
-}
-
-ImportPatch::~ImportPatch() {
-    if (slot_) Write(slot_, original_);
+bool SwapImport(void* from, void* to) {
+    void** slot = SlotOf(from);
+    if (slot) Write(slot, to);
+    return slot != nullptr;
 }
 
 InjectedFault::InjectedFault(const char* function, int failAt) : failAt_(failAt) {
     g_count = {};
     const Entry* entry = EntryOf(function);
-    if (!entry) return;
-    patch_ = std::make_unique<ImportPatch>(entry->function.dll, function, entry->thunk);
-    if (!patch_->Patched()) return;
-    *entry->real = patch_->Original();   // before the next call: this thread makes them all
+    HMODULE dll = entry ? LoadLibraryA(entry->function.dll) : nullptr;
+    void* target = dll ? reinterpret_cast<void*>(GetProcAddress(dll, function)) : nullptr;
+    slot_ = target ? SlotOf(target) : nullptr;
+    if (!slot_) return;
+    original_ = target;
+    *entry->real = target;
     g_count = {0, failAt, entry->function.error};
+    Write(slot_, entry->thunk);
 }
 
 InjectedFault::~InjectedFault() {
-    patch_.reset();
+    if (slot_) Write(slot_, original_);
     g_count.failAt = 0;
 }
 

@@ -8,27 +8,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace testing_gui {
-
-// While it lives, this executable's calls of `function` of `dll` go to
-// `replacement`, which may call the function itself through Original().
-class ImportPatch {
-public:
-    ImportPatch(const char* dll, const char* function, void* replacement);
-    ~ImportPatch();
-    ImportPatch(const ImportPatch&) = delete;
-    ImportPatch& operator=(const ImportPatch&) = delete;
-    bool Patched() const { return slot_ != nullptr; }   // the executable imports the function
-    void* Original() const { return original_; }
-
-private:
-    void** slot_ = nullptr;
-    void* original_ = nullptr;
-};
 
 // A function that can be made to fail: its DLL, its name, and the last error
 // it leaves when it fails for want of resources.
@@ -40,6 +23,9 @@ struct FailingFunction {
 // Every function the injection knows; those this executable imports can be armed.
 const std::vector<FailingFunction>& FailingFunctions();
 
+// Points this executable's import that holds `from` at `to`; false when none holds it.
+bool SwapImport(void* from, void* to);
+
 // While it lives, the `failAt`th call (counted from 1) of `function` fails;
 // every other call goes through.
 class InjectedFault {
@@ -49,12 +35,13 @@ public:
     InjectedFault(const InjectedFault&) = delete;
     InjectedFault& operator=(const InjectedFault&) = delete;
     // The executable imports the function: its calls are being counted.
-    bool Armed() const { return patch_ && patch_->Patched(); }
+    bool Armed() const { return slot_ != nullptr; }
     int Calls() const;       // calls made so far; 0 while not armed
     bool Fired() const { return Calls() >= failAt_; }
 
 private:
-    std::unique_ptr<ImportPatch> patch_;
+    void** slot_ = nullptr;
+    void* original_ = nullptr;
     int failAt_;
 };
 

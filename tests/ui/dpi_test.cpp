@@ -1,18 +1,17 @@
 // The main window at another display scale: CTest runs this suite in Wine
-// prefixes at 144 and 192 dpi (BANDORA_EXPECT_DPI), and at 96 and 144 dpi
-// with larger text (BANDORA_TEXT_SCALE, the message font over its 9-point
-// standard), set before the window opens or, with BANDORA_TEXT_AT=run, while
-// it is open; without them it is skipped. Places come from the layout's twips
-// at dpi / 1440; drawings are compared with the 96-dpi design sampled back
-// to its own pixels.
+// prefixes at 144 and 192 dpi, and at 96 and 144 dpi with larger text, the
+// message font over its 9-point standard (cmake/dpi-tests.cmake); at 96 dpi
+// alone it is skipped. Places come from the layout's twips at dpi / 1440;
+// drawings are compared with the 96-dpi design sampled back to its own pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
-#include <memory>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "art/art.h"
 #include "glyph/function.h"
@@ -27,54 +26,39 @@ namespace {
 
 using glyph_test::Pixels;
 
-// The user's message font at `scale` times 9 points, in this process only
-// (Wine keeps it per process); the one before it back at the end.
-class LargerText {
-public:
-    explicit LargerText(double scale) {
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
-        NONCLIENTMETRICSW larger = saved_;
-        larger.lfMessageFont.lfHeight = -static_cast<int>(std::lround(9.0 * platform::SystemDpi() / 72 * scale));
-        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
-    }
-    ~LargerText() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
-
-private:
-    NONCLIENTMETRICSW saved_{sizeof(NONCLIENTMETRICSW)};
-};
+// Sets the user's message font's height in this process only (Wine keeps
+// it per process); gives the height before.
+LONG SetMessageFont(LONG height) {
+    NONCLIENTMETRICSW metrics{sizeof metrics};
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    std::swap(metrics.lfMessageFont.lfHeight, height);
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return height;
+}
 
 class DpiTest : public Form1Test {
 protected:
+    // BANDORA_EXPECT_DPI: the dpi, then the message font over 9 points if it
+    // is set, then "run" if it is set once the window is open ("144 1.5 run").
     void SetUp() override {
         const char* expect = std::getenv("BANDORA_EXPECT_DPI");
         if (!expect) GTEST_SKIP() << "runs in a prefix at another dpi, or with larger text";
-        display = std::atoi(expect);
+        char when[4] = "";
+        const int given = std::sscanf(expect, "%d %lf %3s", &display, &scale, when);
         ASSERT_EQ(platform::SystemDpi(), display) << "the prefix's LogPixels did not take";
-        // Without a text scale, the system's own message font.
-        const char* scaled = std::getenv("BANDORA_TEXT_SCALE");
-        scale = scaled ? std::atof(scaled) : 1;
-        atRun = std::getenv("BANDORA_TEXT_AT") != nullptr;
-        if (scaled && !atRun) text = std::make_unique<LargerText>(scale);
+        const LONG height = -static_cast<LONG>(std::lround(9.0 * display / 72 * scale));
+        if (given == 2) savedFont = SetMessageFont(height);
         Form1Test::SetUp();
-        if (atRun) {   // larger and back while the window is open, then larger for the test
-            const Pixels before = glyph_test::ReadClient(form->hWnd());
-            text = std::make_unique<LargerText>(scale);
-            TellTextSize();
-            text.reset();
-            TellTextSize();
-            EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(form->hWnd()), before), "") << "as it was";
-            text = std::make_unique<LargerText>(scale);
-            TellTextSize();
+        if (given == 3) {
+            savedFont = SetMessageFont(height);
+            SendMessageW(form->hWnd(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+            ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
         }
         dpi = ExpectedDpi(9075, 6915, GetWindowLongW(form->hWnd(), GWL_STYLE));
     }
     void TearDown() override {
         Form1Test::TearDown();
-        text.reset();
-    }
-    void TellTextSize() {
-        SendMessageW(form->hWnd(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
-        ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+        if (savedFont) SetMessageFont(savedFont);
     }
     // The display's dpi times the text scale, or the largest below it at
     // which a window of that client area (twips) fits the work area.
@@ -95,8 +79,7 @@ protected:
     }
     int display = 96, dpi = 96;
     double scale = 1;
-    bool atRun = false;
-    std::unique_ptr<LargerText> text;
+    LONG savedFont = 0;
 };
 
 std::string Narrow(const wchar_t* text) { return std::string(text, text + std::wcslen(text)); }
@@ -209,9 +192,6 @@ const struct {
 } kGlyphs[] = {{L"CCal", art::Picture::Gear, false}, {L"CAb", art::Picture::AboutGlyph, true}};
 
 TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
-    LOGFONTW font{};   // and the text drawn at its scale
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(C(L"CCal").hWnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -static_cast<int>(std::nearbyint(8.25 * dpi / 72)));
     const Pixels shown = glyph_test::ReadClient(form->hWnd());
     for (const auto& d : kDrawings) {
         const platform::Control& box = C(d.name);
