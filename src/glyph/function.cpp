@@ -72,9 +72,13 @@ LRESULT ButtonProc(bool right, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                                                           platform::kPixels));
         // Only the glyph's own pixels are combined: outside the box's image
         // there is nothing to read.
-        if (const platform::Picture* glyph = box->PictureObject())
-            BitBlt(image, GlyphLeft(right, w, t, box->form().Dpi()), GlyphTop(h, t), glyph->width(), glyph->height(),
-                   box->hDC(), 0, 0, SRCAND);
+        const platform::Picture* glyph = box->PictureObject();
+        if (!glyph) return;
+        const int x = GlyphLeft(right, w, t, box->form().Dpi()), y = GlyphTop(h, t);
+        // On a dark face in high contrast an AND would leave it dark: the
+        // glyph's ink is drawn in the button text colour instead.
+        if (box->form().HighContrast()) glyph->DrawInk(image, x, y, GetSysColor(COLOR_BTNTEXT));
+        else BitBlt(image, x, y, glyph->width(), glyph->height(), box->hDC(), 0, 0, SRCAND);
     });
     return 0;
 }

@@ -13,6 +13,10 @@ constexpr OleColour kButtonFace = SystemColour(COLOR_BTNFACE);    // 15
 constexpr OleColour kWindowBack = SystemColour(COLOR_WINDOW);     // 5
 constexpr OleColour kWindowText = SystemColour(COLOR_WINDOWTEXT); // 8
 
+// The user has asked for high contrast: what a form draws of its own then
+// takes the system's colours, while the data it shows keeps its own.
+bool HighContrastOn();
+
 inline COLORREF ToColorRef(OleColour colour) {
     if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFFu));
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);

@@ -26,6 +26,8 @@ enum ControlFlags : unsigned {
     kHidden = 1u << 1,
     kDisabled = 1u << 2,
     kAutoSize = 1u << 3,   // size taken from the picture (picture boxes) or the caption (labels)
+    kSign = 1u << 4,       // the picture is a sign, dark on white, not data: in high contrast its
+                           // ink is drawn in the window text colour on the form's surface
 };
 
 struct FontDef {
@@ -144,6 +146,10 @@ public:
     // over the background colour), readable while the box is hidden.
     HDC hDC();
 
+    // The system's colours have changed: a persistent image drawn in the
+    // old ones is drawn afresh when next asked for.
+    void ForgetImage() { image_.reset(); }
+
     // Labels and lines, drawn on their container's client area.
     void PaintGraphic(HDC dc) const;
     bool HitTest(POINT pixel) const;
@@ -160,6 +166,10 @@ private:
     // The container's client area in the form's pixels.
     POINT ContainerOrigin() const;
     int BorderWidth() const { return (flags_ & kBorder) ? 1 : 0; }
+    // A label's or line's colour: its own, or in high contrast the window
+    // text colour for one on the form's surface (on a picture it keeps its
+    // own, as the picture does).
+    COLORREF GraphicColour() const;
     int Dpi() const;
     int ToPixels(int twips) const;
     void ApplyFont();

@@ -125,14 +125,17 @@ bool Form::CreateWindowAt(HWND owner) {
     if (!RegisterFormClass(FormProc, def_.icon)) return FailLoad(), false;
     // The owner's dpi for a window shown over it, else the system's: the
     // monitor the window opens on tells its own dpi by WM_DPICHANGED.
-    dpi_ = owner ? WindowDpi(owner) : SystemDpi();
+    displayDpi_ = owner ? WindowDpi(owner) : SystemDpi();
+    // Larger text makes it larger, as far as it fits where it opens.
+    RECT where{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (owner) GetWindowRect(owner, &where);
+    dpi_ = LayoutDpi(where);
+    highContrast_ = HighContrastOn();
     logFont_ = MakeLogFont(def_.font, dpi_);
     font_.reset(CreateFontIndirectW(&logFont_));
     if (!font_) return FailLoad(), false;
-    RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
-    AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
     // Made in its place at once, not moved there afterwards.
-    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    const SIZE size = WindowSize(dpi_);
     const POINT corner = StartCorner(owner, size);
     // Over an owner kept above other windows, the form must stay above it.
     const DWORD exStyle = owner && IsTopmost(owner) ? WS_EX_TOPMOST : 0;
@@ -248,15 +251,14 @@ bool Form::KeyDown(HWND window, UINT key) {
     return control && OnKey(*control, key);
 }
 
-void Form::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi <= 0) return;
+void Form::Rescale(int dpi, const RECT& window) {
     dpi_ = dpi;
     logFont_ = MakeLogFont(def_.font, dpi_);
     Font font(CreateFontIndirectW(&logFont_));
     for (const auto& control : controls_) control->Rescale(font.get());   // off the old font before it goes
     font_ = std::move(font);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, window.left, window.top, window.right - window.left, window.bottom - window.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     for (FormExtension* extension : extensions_) extension->OnRescaled();
     OnRescaled();
     InvalidateRect(hwnd_, nullptr, FALSE);
@@ -351,6 +353,9 @@ bool Form::OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
     case WM_CLOSE: Unload(); return true;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return true;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED: OnUserSettings(msg); return false;   // and to the system's own handling
     case WM_DESTROY: OnDestroy(); return true;
     case WM_NCDESTROY: {
         const HWND gone = hwnd_;

@@ -88,8 +88,13 @@ public:
     const FormDef& Def() const { return def_; }
     HFONT FontHandle() const { return font_.get(); }
     // Dots per inch the form lays itself out at: every twips value is
-    // converted at it, and the pictures are drawn for it.
+    // converted at it, and the pictures are drawn for it. Its display's dpi
+    // times the user's text scale, as far as the window fits its monitor.
     int Dpi() const { return dpi_; }
+    // The user has high contrast on: the form's surface, and the labels,
+    // lines and borders drawn on it, take the system's colours.
+    bool HighContrast() const { return highContrast_; }
+    COLORREF SurfaceColour() const;
     const LOGFONTW& LogFont() const { return logFont_; }
     // Size of `text` in `font`, in pixels, with the font's metrics if asked.
     SIZE MeasureText(HFONT font, const std::wstring& text, TEXTMETRICW* metrics = nullptr) const;
@@ -183,9 +188,24 @@ private:
     // Top-left corner of a window of `size` at the form's start position.
     POINT StartCorner(HWND owner, SIZE size) const;
     void Paint();
-    // Lays the form out again at `dpi` in `suggested` (screen coordinates),
-    // as the system asks when the window moves to a monitor of another dpi.
+    // Lays the form out again for a display of `dpi`, in `suggested` (screen
+    // coordinates), as the system asks when the window moves to a monitor
+    // of another dpi.
     void OnDpiChanged(int dpi, const RECT& suggested);
+    // Lays the form out again at `dpi`, its window at `window`.
+    void Rescale(int dpi, const RECT& window);
+    // The dpi to lay out at on the display's: times the user's text scale,
+    // no more than lets the window fit the work area of the monitor
+    // nearest `where` (screen coordinates).
+    int LayoutDpi(const RECT& where) const;
+    // The window's size for its client area at `dpi` (0: the frame alone).
+    SIZE WindowSize(int dpi) const;
+    // The window at `dpi` with its corner at `corner`, moved back into its
+    // monitor's work area where it would run past it.
+    RECT WindowAt(int dpi, POINT corner) const;
+    // The user's colours, contrast or text size may have changed (`msg`
+    // says how): read afresh, laid out again if the scale changed, repainted.
+    void OnUserSettings(UINT msg);
     // The surface with its labels, lines and boxes, and the focus rectangle.
     void PaintSurface(HDC dc) const;
     Control* BoxAt(POINT pixel, const Control* container) const;
@@ -223,6 +243,8 @@ private:
     mutable std::unique_ptr<MemoryDC> measuring_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
+    int displayDpi_ = 96;   // the display's own, without the text scale
+    bool highContrast_ = false;
     HWND modalOwner_ = nullptr;
     HWND lastFocus_ = nullptr;
     Control* focusedBox_ = nullptr;   // the picture box with the focus while the form's window has it

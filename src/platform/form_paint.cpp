@@ -17,7 +17,7 @@ void Form::Paint() {
 void Form::PaintSurface(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    FillSolid(dc, client, ToColorRef(def_.back));
+    FillSolid(dc, client, SurfaceColour());
     PaintGraphics(dc, nullptr);
     PaintBoxes(dc, nullptr);
     PaintFocusCue(dc);
@@ -76,22 +76,34 @@ HDC Control::hDC() {
     return CurrentImage().get();
 }
 
+COLORREF Form::SurfaceColour() const {
+    return highContrast_ ? GetSysColor(COLOR_WINDOW) : ToColorRef(def_.back);
+}
+
 bool Control::PaintPicture(HDC dc) const {
     if (!dc) return false;
     const RECT client = ClientInSelf();
+    if (picture_ && (flags_ & kSign) && form_.HighContrast()) {
+        FillSolid(dc, client, form_.SurfaceColour());
+        return picture_->DrawInk(dc, 0, 0, GetSysColor(COLOR_WINDOWTEXT));
+    }
     FillSolid(dc, client, ToColorRef(back_));
     return !picture_ || picture_->Draw(dc, 0, 0);
+}
+
+COLORREF Control::GraphicColour() const {
+    return form_.HighContrast() && !container_ ? GetSysColor(COLOR_WINDOWTEXT) : ToColorRef(fore_);
 }
 
 void Control::PaintGraphic(HDC dc) const {
     if (!visible_) return;
     RECT r = OuterInContainer();
     if (kind_ == Kind::Line) {
-        Pen pen(CreatePen(PS_SOLID, 1, ToColorRef(fore_)));
+        Pen pen(CreatePen(PS_SOLID, 1, GraphicColour()));
         Select selected(dc, pen.get());
         MoveToEx(dc, r.left, r.top, nullptr);
         LineTo(dc, r.right, r.bottom);
-        SetPixel(dc, r.right, r.bottom, ToColorRef(fore_));
+        SetPixel(dc, r.right, r.bottom, GraphicColour());
         return;
     }
     if (kind_ != Kind::Label) return;
@@ -108,7 +120,7 @@ void Control::PaintGraphic(HDC dc) const {
         DrawTextW(dc, text_.c_str(), -1, &shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
-        SetTextColor(dc, ToColorRef(fore_));
+        SetTextColor(dc, GraphicColour());
     }
     DrawTextW(dc, text_.c_str(), -1, &r, format);
     RestoreDC(dc, saved);
@@ -118,7 +130,7 @@ void Control::PaintBox(HDC dc) const {
     if (kind_ != Kind::PictureBox || !visible_) return;
     const RECT outer = OuterInForm();
     if (flags_ & kBorder) {   // a single line in the window frame colour, like WS_BORDER
-        FrameRect(dc, &outer, GetSysColorBrush(COLOR_WINDOWFRAME));
+        FrameRect(dc, &outer, GetSysColorBrush(form_.HighContrast() ? COLOR_WINDOWTEXT : COLOR_WINDOWFRAME));
     }
     // Most boxes are a colour and nothing else (the bands, the swatches):
     // their fill needs none of the clipping and origin their contents would.

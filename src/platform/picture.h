@@ -19,6 +19,10 @@ public:
     // Draws the picture with its top-left corner at (x, y); false when it
     // could not (no memory DC to draw it from).
     bool Draw(HDC dc, int x, int y) const;
+    // Draws only the picture's ink, every pixel but its white (or nearly
+    // white) paper, in one colour: a sign drawn dark on white, shown in the
+    // system's text colour where the background may be dark.
+    bool DrawInk(HDC dc, int x, int y, COLORREF ink) const;
 private:
     HBITMAP bitmap_;
     int width_ = 0;

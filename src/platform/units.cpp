@@ -1,6 +1,8 @@
 #include "platform/units.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/system_library.h"
 
@@ -32,6 +34,23 @@ int WindowDpi(HWND hwnd) {
     }();
     const UINT dpi = getDpiForWindow && hwnd ? getDpiForWindow(hwnd) : 0;
     return dpi ? static_cast<int>(dpi) : SystemDpi();
+}
+
+double TextScale() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
+    // Windows' standard is Segoe UI at 9 points; a smaller message font
+    // (WINE.md, 12) is the standard size too: only a larger one scales.
+    const int standard = MulDiv(9, SystemDpi(), 72);
+    const int height = std::abs(metrics.lfMessageFont.lfHeight);
+    return height > standard ? static_cast<double>(height) / standard : 1;
+}
+
+int FittingDpi(SIZE clientTwips, SIZE framePixels, const RECT& area) {
+    const int across = (area.right - area.left - framePixels.cx) * 1440 / std::max<int>(clientTwips.cx, 1);
+    const int down = (area.bottom - area.top - framePixels.cy) * 1440 / std::max<int>(clientTwips.cy, 1);
+    return std::min(across, down);
 }
 
 int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }

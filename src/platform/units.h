@@ -9,6 +9,14 @@ int SystemDpi();
 // The dpi of a window (per monitor where the system knows it), else the system's.
 int WindowDpi(HWND hwnd);
 
+// How much larger than the standard the user wants text: the system's
+// message font over the 9-point one at the system's dpi, never below 1.
+// Asked afresh each time: the user may change it while the program runs.
+double TextScale();
+// The largest dpi at which `clientTwips` with a frame of `framePixels`
+// around it fits in `area` (pixels).
+int FittingDpi(SIZE clientTwips, SIZE framePixels, const RECT& area);
+
 // Conversions at a dpi (one for both axes).
 int TwipsToPixels(int twips, int dpi);
 int PixelsToTwips(int pixels, int dpi);

@@ -66,7 +66,7 @@ const ControlDef kRows[] = {
     {L"Text3",     -1, Kind::TextBox, nullptr, 120, 3960, 1815, 285, kWindowBack, kWindowText, L"", 0,               0,         200, nullptr},
     {L"Text4",     -1, Kind::TextBox, nullptr, 4680, 3960, 1935, 285, kWindowBack, kWindowText, L"", 0,              0,         201, nullptr},
     {L"Text1",     -1, Kind::TextBox, nullptr, 240, 6300, 1215, 285, kWindowBack, kWindowText, L"4700", 0,           0,         0,   nullptr},
-    {L"Picture5",  -1, Pic, nullptr,       1560, 6255, 255,  330,  kWhite,      kWindowText, nullptr, IDB_OHM,      kAutoSize, 2,   nullptr},
+    {L"Picture5",  -1, Pic, nullptr,       1560, 6255, 255,  330,  kWhite,      kWindowText, nullptr, IDB_OHM,      kAutoSize | platform::kSign, 2, nullptr},
     {L"Combo1",    -1, Kind::ComboBox, nullptr, 1920, 6300, 1095, 315, kWindowBack, kWindowText, ToleranceEntries(), 0, 0,      8,   nullptr},
     {L"CCal",      -1, Kind::CommandButton, nullptr, 3120, 6120, 1365, 600, kWhite, kWindowText, L"Calculate", 0,    0,         1,   nullptr},
     {L"CAb",       -1, Kind::CommandButton, nullptr, 7920, 6480, 975, 375, kWhite, kWindowText, kAboutCaption, 0,    0,         202, nullptr},

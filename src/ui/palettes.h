@@ -86,7 +86,8 @@ constexpr int SwatchLeft(const Palette& palette, int index) {
 }
 
 // A swatch's own colour: the band colour, except that Brown swatches are a
-// lighter brown and White ones the system window colour (0x80000005).
+// lighter brown. White is true white whatever the system's colours are: a
+// swatch is data, and its tip and name say White.
 std::uint32_t SwatchColour(int index);
 
 // A swatch by its palette (position in kPalettes) and colour index.

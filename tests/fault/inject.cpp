@@ -30,9 +30,8 @@ void* __cdecl Malloc(size_t size) {
 
 void ArmMalloc() {
     g_malloc = reinterpret_cast<decltype(g_malloc)>(GetProcAddress(LoadLibraryW(L"msvcrt.dll"), "malloc"));
-    void** slot = g_malloc ? testing_gui::ImportSlotOf(reinterpret_cast<void*>(g_malloc)) : nullptr;
-    if (!slot) return;
-    testing_gui::WriteImportSlot(slot, reinterpret_cast<void*>(&Malloc));
+    if (!g_malloc || !testing_gui::SwapImport(reinterpret_cast<void*>(g_malloc), reinterpret_cast<void*>(&Malloc)))
+        return;
     bandoraFaultCalls = &g_mallocCalls;
 }
 

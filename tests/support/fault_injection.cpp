@@ -66,7 +66,7 @@ const Entry* EntryOf(const char* name) {
 
 }  // namespace
 
-void** ImportSlotOf(void* target) {
+static void** ImportSlotOf(void* target) {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -78,7 +78,7 @@ void** ImportSlotOf(void* target) {
     return nullptr;
 }
 
-void WriteImportSlot(void** slot, void* value) {
+static void WriteImportSlot(void** slot, void* value) {
     DWORD was = 0;
     VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
     *slot = value;
@@ -92,6 +92,12 @@ const std::vector<FailingFunction>& FailingFunctions() {
         return all;
     }();
     return functions;
+}
+
+bool SwapImport(void* from, void* to) {
+    void** slot = ImportSlotOf(from);
+    if (slot) WriteImportSlot(slot, to);
+    return slot != nullptr;
 }
 
 InjectedFault::InjectedFault(const char* function, int failAt) : failAt_(failAt) {

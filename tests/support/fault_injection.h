@@ -23,10 +23,8 @@ struct FailingFunction {
 // Every function the injection knows; those this executable imports can be armed.
 const std::vector<FailingFunction>& FailingFunctions();
 
-// This executable's import address table slot that holds `target`
-// (nullptr: none), and a write to such a slot.
-void** ImportSlotOf(void* target);
-void WriteImportSlot(void** slot, void* value);
+// Points this executable's import that holds `from` at `to`; false when none holds it.
+bool SwapImport(void* from, void* to);
 
 // While it lives, the `failAt`th call (counted from 1) of `function` fails;
 // every other call goes through.

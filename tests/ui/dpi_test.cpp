@@ -1,14 +1,17 @@
 // The main window at another display scale: CTest runs this suite in Wine
-// prefixes at 144 and 192 dpi (BANDORA_EXPECT_DPI); at 96 dpi it is skipped.
-// Places come from the layout's twips at dpi / 1440; drawings are compared
-// with the 96-dpi design sampled back to its own pixels.
+// prefixes at 144 and 192 dpi, and at 96 and 144 dpi with larger text, the
+// message font over its 9-point standard (cmake/dpi-tests.cmake); at 96 dpi
+// alone it is skipped. Places come from the layout's twips at dpi / 1440;
+// drawings are compared with the 96-dpi design sampled back to its own pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "art/art.h"
 #include "glyph/function.h"
@@ -23,20 +26,60 @@ namespace {
 
 using glyph_test::Pixels;
 
+// Sets the user's message font's height in this process only (Wine keeps
+// it per process); gives the height before.
+LONG SetMessageFont(LONG height) {
+    NONCLIENTMETRICSW metrics{sizeof metrics};
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    std::swap(metrics.lfMessageFont.lfHeight, height);
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return height;
+}
+
 class DpiTest : public Form1Test {
 protected:
+    // BANDORA_EXPECT_DPI: the dpi, then the message font over 9 points if it
+    // is set, then "run" if it is set once the window is open ("144 1.5 run").
     void SetUp() override {
         const char* expect = std::getenv("BANDORA_EXPECT_DPI");
-        if (!expect) GTEST_SKIP() << "runs in a prefix at another dpi";
-        dpi = std::atoi(expect);
-        ASSERT_EQ(platform::SystemDpi(), dpi) << "the prefix's LogPixels did not take";
+        if (!expect) GTEST_SKIP() << "runs in a prefix at another dpi, or with larger text";
+        char when[4] = "";
+        const int given = std::sscanf(expect, "%d %lf %3s", &display, &scale, when);
+        ASSERT_EQ(platform::SystemDpi(), display) << "the prefix's LogPixels did not take";
+        const LONG height = -static_cast<LONG>(std::lround(9.0 * display / 72 * scale));
+        if (given == 2) savedFont = SetMessageFont(height);
         Form1Test::SetUp();
+        if (given == 3) {
+            savedFont = SetMessageFont(height);
+            SendMessageW(form->hWnd(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+            ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+        }
+        dpi = ExpectedDpi(9075, 6915, GetWindowLongW(form->hWnd(), GWL_STYLE));
+    }
+    void TearDown() override {
+        Form1Test::TearDown();
+        if (savedFont) SetMessageFont(savedFont);
+    }
+    // The display's dpi times the text scale, or the largest below it at
+    // which a window of that client area (twips) fits the work area.
+    int ExpectedDpi(int width, int height, DWORD style) const {
+        MONITORINFO monitor{sizeof monitor};
+        GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        RECT frame{};
+        AdjustWindowRectEx(&frame, style, FALSE, 0);
+        int at = static_cast<int>(std::lround(display * scale));
+        while (at > display && (MulDiv(width, at, 1440) + frame.right - frame.left > monitor.rcWork.right ||
+                                MulDiv(height, at, 1440) + frame.bottom - frame.top > monitor.rcWork.bottom))
+            --at;
+        return at;
     }
     int Px(int twips) const { return MulDiv(twips, dpi, 1440); }
     RECT Scaled(int left, int top, int width, int height) const {
         return {Px(left), Px(top), Px(left) + Px(width), Px(top) + Px(height)};
     }
-    int dpi = 96;
+    int display = 96, dpi = 96;
+    double scale = 1;
+    LONG savedFont = 0;
 };
 
 std::string Narrow(const wchar_t* text) { return std::string(text, text + std::wcslen(text)); }
@@ -184,6 +227,7 @@ TEST_F(DpiTest, DrawingsAreTheDesignAtScaleAndSharp) {
 TEST_F(DpiTest, AboutWindowScalesItsPictureAndLabels) {
     ui::Form2 about;
     ASSERT_TRUE(about.Load(form->hWnd()));
+    dpi = ExpectedDpi(7110, 5040, GetWindowLongW(about.hWnd(), GWL_STYLE));   // fits the screen by itself
     RECT client{};
     GetClientRect(about.hWnd(), &client);
     EXPECT_EQ(client.right, Px(7110));

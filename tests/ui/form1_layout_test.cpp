@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "glyph/glyph_pixels.h"
 #include "ui/resource_ids.h"
 #include "support/colour_table.h"
+#include "support/fault_injection.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -169,16 +171,16 @@ TEST_F(Form1Test, PalettesHaveExactlyTheirSwatchesInOneColumn) {
     }
 }
 
-TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndWindowWhite) {
+TEST_F(Form1Test, SwatchesShowTheirColoursWithLighterBrownAndTrueWhite) {
     const COLORREF expected[12] = {0x000000, 0x0040C0, 0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00,
-                                   0xFF0000, 0xC000C0, 0x808080, GetSysColor(COLOR_WINDOW), 0xE0E0E0, 0x80C0FF};
+                                   0xFF0000, 0xC000C0, 0x808080, 0xFFFFFF, 0xE0E0E0, 0x80C0FF};
     for (const PaletteColumn& column : kPaletteColumns)
         for (int i = 0; i < column.count; ++i) {
             const int index = column.members[static_cast<std::size_t>(i)];
             EXPECT_EQ(PixelAt(C(column.name, index), 7, 7), expected[index]) << column.name << index;
         }
     EXPECT_EQ(C(L"T", 1).BackColor(), 0x0040C0u);
-    EXPECT_EQ(C(L"T", 9).BackColor(), 0x80000005u);
+    EXPECT_EQ(C(L"T", 9).BackColor(), 0xFFFFFFu);
 }
 
 TEST_F(Form1Test, SwatchesOfIndexZeroLieAboveTheDrawings) {
@@ -304,6 +306,68 @@ TEST_F(Form1Test, AClickedBandTakesTheFocus) {
     EXPECT_EQ(form->ActiveControl(), &C(L"Picture9"));
     testing_gui::Click(C(L"Pict", 3));
     EXPECT_EQ(form->ActiveControl(), &C(L"Pict", 3));
+}
+
+// SystemParametersInfoW as Windows answers it with high contrast on, which Wine never does.
+decltype(&SystemParametersInfoW) g_system = nullptr;
+BOOL WINAPI HighContrastAnswer(UINT action, UINT param, void* data, UINT ini) {
+    const BOOL done = g_system(action, param, data, ini);
+    if (done && action == SPI_GETHIGHCONTRAST) static_cast<HIGHCONTRASTW*>(data)->dwFlags |= HCF_HIGHCONTRASTON;
+    return done;
+}
+
+// Pixels of the window, its control windows aside, unlike high contrast's
+// rule: where a box shows its colour or picture (bands, swatches, drawings)
+// as `before`; elsewhere, the ohm sign too, white as `back`, the rest as `text`.
+int SurfaceMisses(const ui::Form1& form, const glyph_test::Pixels& before, COLORREF back, COLORREF text) {
+    const glyph_test::Pixels shown = glyph_test::ReadClient(form.hWnd());
+    int misses = 0;
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = 0; x < shown.width; ++x) {
+            const POINT p{x, y};
+            const platform::Control* box = form.BoxAt(p);
+            const bool data = box && box->ClientHolds(p) && box->Name() != L"Picture5";
+            const COLORREF was = before.at(x, y);
+            misses += shown.at(x, y) != (data ? was : was == 0xFFFFFF ? back : text) &&
+                      ChildWindowFromPointEx(form.hWnd(), p, CWP_SKIPINVISIBLE) == form.hWnd();
+        }
+    return misses;
+}
+
+// Pixels of a button's glyph at `at` unlike `ink` where the design has ink,
+// or unlike `face` on its paper (every channel 240 or more).
+int GlyphMisses(HWND button, int picture, POINT at, COLORREF face, COLORREF ink) {
+    const glyph_test::Pixels shown = glyph_test::ReadClient(button), glyph = glyph_test::Resource(picture);
+    int misses = 0;
+    for (int y = 0; y < glyph.height; ++y)
+        for (int x = 0; x < glyph.width; ++x)
+            misses += shown.at(at.x + x, at.y + y) != ((glyph.at(x, y) & 0xF0F0F0) == 0xF0F0F0 ? face : ink);
+    return misses;
+}
+
+// High contrast turned on, with a dark scheme of the process's own, and off.
+// Alone: under Wine the scheme reaches every program started meanwhile.
+ALONE_TEST_F(Form1Test, HighContrastTakesTheSystemColoursWhileTheDataKeepsItsOwn) {
+    HWND w = form->hWnd();
+    HideCaret(nullptr);   // its blinking is no colour
+    const glyph_test::Pixels before = glyph_test::ReadClient(w);
+    const int kElements[] = {COLOR_WINDOW, COLOR_3DHILIGHT, COLOR_WINDOWTEXT, COLOR_GRAYTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF kDark[] = {0x1E140A, 0x1E140A, 0x82F0FA, 0x82F0FA, 0x281E14, 0xF0FA82};
+    COLORREF saved[6];
+    for (int i = 0; i < 6; ++i) saved[i] = GetSysColor(kElements[i]);
+    g_system = reinterpret_cast<decltype(g_system)>(GetProcAddress(GetModuleHandleW(L"user32"), "SystemParametersInfoW"));
+    ASSERT_TRUE(testing_gui::SwapImport(reinterpret_cast<void*>(g_system), reinterpret_cast<void*>(&HighContrastAnswer)));
+    SetSysColors(6, kElements, kDark);
+    SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_TRUE(testing_gui::PumpUntilIdle(w));
+    EXPECT_EQ(SurfaceMisses(*form, before, kDark[0], kDark[2]), 0);
+    EXPECT_EQ(GlyphMisses(C(L"CCal").hWnd(), IDB_GEAR, {5, 6}, kDark[4], kDark[5]), 0);
+    EXPECT_EQ(GlyphMisses(C(L"CAb").hWnd(), IDB_ABOUT_GLYPH, {44, 4}, kDark[4], kDark[5]), 0);
+    testing_gui::SwapImport(reinterpret_cast<void*>(&HighContrastAnswer), reinterpret_cast<void*>(g_system));
+    SetSysColors(6, kElements, saved);
+    SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_TRUE(testing_gui::PumpUntilIdle(w));
+    EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(w), before), "") << "off again: as it was";
 }
 
 }  // namespace

@@ -172,12 +172,11 @@ TEST_F(ReaderTest, BrownAndWhiteSwatchesPaintTheTableColours) {
             testing_gui::Click(*swatch);
             EXPECT_EQ(band.BackColor(), kColour[index]) << index;
             EXPECT_EQ(PixelAt(band, 3, 20), kColour[index]) << index;
-            // The swatch keeps its own colour (the system's window colour for
-            // White), which is not the band's.
-            EXPECT_NE(swatch->BackColor(), band.BackColor()) << index;
-            if (index == Brown) {
-                EXPECT_EQ(PixelAt(*swatch, 7, 7), 0x0040C0u);
-            }
+            // The swatch keeps its own colour: a lighter brown than the
+            // band's, and true white whatever the system's colours.
+            const COLORREF own = index == Brown ? 0x0040C0u : 0xFFFFFFu;
+            EXPECT_EQ(swatch->BackColor(), own) << index;
+            EXPECT_EQ(PixelAt(*swatch, 7, 7), own) << index;
         }
     }
 }

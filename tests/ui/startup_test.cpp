@@ -72,15 +72,16 @@ TEST_F(StartupTest, LegendTakesTheBandColoursWhilePalettesKeepTheirOwn) {
         EXPECT_EQ(swatch.BackColor(), kColour[k]) << "P" << k + 1;
         EXPECT_EQ(PixelAt(swatch, 7, 7), kColour[k]) << "P" << k + 1;
     }
-    // The palettes' Brown and White swatches are not the legend's colours.
+    // The palettes' Brown swatches are not the legend's colour; their White
+    // is true white, as the legend's is, whatever the system's colours.
     for (const ui::Palette& palette : ui::kPalettes) {
         const std::string name(palette.name, palette.name + wcslen(palette.name));
         platform::Control& brown = C(palette.name, 1);
         EXPECT_EQ(brown.BackColor(), 0x0040C0u) << name;
         EXPECT_EQ(PixelAt(brown, 7, 7), 0x0040C0u) << name;
         if (platform::Control* white = form->Find(palette.name, 9)) {
-            EXPECT_EQ(white->BackColor(), 0x80000005u) << name;
-            EXPECT_EQ(PixelAt(*white, 7, 7), GetSysColor(COLOR_WINDOW)) << name;
+            EXPECT_EQ(white->BackColor(), 0xFFFFFFu) << name;
+            EXPECT_EQ(PixelAt(*white, 7, 7), 0xFFFFFFu) << name;
         }
     }
 }

@@ -1,0 +1,61 @@
+// What a form follows of the user's settings while it runs: the display's
+// dpi, the size of text, and high contrast.
+#include <algorithm>
+
+#include "platform/form.h"
+
+namespace platform {
+
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0) return;
+    displayDpi_ = dpi;
+    const int layout = LayoutDpi(suggested);
+    // At the display's own scale the window takes the rectangle the system
+    // suggests; with larger text, a size of its own at that corner.
+    Rescale(layout, layout == dpi ? suggested : WindowAt(layout, {suggested.left, suggested.top}));
+}
+
+int Form::LayoutDpi(const RECT& where) const {
+    const double scale = TextScale();
+    if (scale <= 1) return displayDpi_;   // as most users have it: no monitor to ask about
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&where, MONITOR_DEFAULTTONEAREST), &monitor)) return displayDpi_;
+    const int fitting = FittingDpi({def_.clientWidth, def_.clientHeight}, WindowSize(0), monitor.rcWork);
+    return std::max(displayDpi_, std::min(RoundHalfEven(displayDpi_ * scale), fitting));
+}
+
+SIZE Form::WindowSize(int dpi) const {
+    RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi), TwipsToPixels(def_.clientHeight, dpi)};
+    AdjustWindowRectEx(&frame, def_.style, FALSE, 0);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+RECT Form::WindowAt(int dpi, POINT corner) const {
+    const SIZE size = WindowSize(dpi);
+    RECT window{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) return window;
+    const RECT& work = monitor.rcWork;
+    OffsetRect(&window, std::min(0L, work.right - window.right), std::min(0L, work.bottom - window.bottom));
+    OffsetRect(&window, std::max(0L, work.left - window.left), std::max(0L, work.top - window.top));
+    return window;
+}
+
+void Form::OnUserSettings(UINT msg) {
+    const bool contrast = HighContrastOn();
+    // Colours change with every one of these messages but a settings change
+    // other than high contrast's.
+    const bool recoloured = msg != WM_SETTINGCHANGE || contrast != highContrast_;
+    highContrast_ = contrast;
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    // A new text size lays the form out as a new display's dpi does.
+    if (const int dpi = LayoutDpi(now); dpi != dpi_) Rescale(dpi, WindowAt(dpi, {now.left, now.top}));
+    if (!recoloured) return;
+    for (const auto& control : controls_) control->ForgetImage();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+}  // namespace platform
