@@ -248,7 +248,10 @@ std::vector<Control*> Form::TabOrder() const {
 
 bool Form::KeyDown(HWND window, UINT key) {
     Control* control = ControlOf(window);
-    return control && OnKey(*control, key);
+    if (!control) return false;
+    if (key != VK_RETURN || control->kind() != Kind::CommandButton) return OnKey(*control, key);
+    OnClick(*control);
+    return true;
 }
 
 void Form::Rescale(int dpi, const RECT& window) {

@@ -118,11 +118,15 @@ public:
     void Tab(HWND from, bool backwards);
     // A key going down on `window`, before the window sees it; used by the
     // message loop. True when one of the form's controls has that window and
-    // the form took the key (OnKey).
+    // the form took the key: Enter presses a button, as in a dialog box;
+    // other keys go to OnKey.
     bool KeyDown(HWND window, UINT key);
     // Gives `control` the keyboard focus. A picture box holds it through the
     // form's own window, which then takes the keys.
     void Focus(Control& control);
+    // The same as Tab gives it: the focus shown from now on, a text box's
+    // text selected.
+    void FocusByKey(Control& control);
     // The control that has the focus; nullptr when none of this form's has it.
     Control* ActiveControl() const;
 

@@ -18,7 +18,10 @@ void Form::Tab(HWND from, bool backwards) {
     const auto count = static_cast<std::ptrdiff_t>(order.size());
     std::ptrdiff_t next = at == order.end() ? -1 : at - order.begin();
     next = backwards ? (next <= 0 ? count - 1 : next - 1) : (next + 1) % count;
-    Control& to = *order[static_cast<std::size_t>(next)];
+    FocusByKey(*order[static_cast<std::size_t>(next)]);
+}
+
+void Form::FocusByKey(Control& to) {
     ShowFocusCues();
     Focus(to);
     if (to.kind() == Kind::TextBox) SendMessageW(to.hWnd(), EM_SETSEL, 0, -1);

@@ -53,10 +53,16 @@ void Form::PaintBoxes(HDC dc, const Control* container) const {
 
 void Form::PaintFocusCue(HDC dc) const {
     if (!focusedBox_ || !hasFocus_ || !focusedBox_->Shown() || !FocusCuesShown()) return;
-    RECT inside = focusedBox_->ClientInForm();
-    SetTextColor(dc, RGB(0, 0, 0));   // the dotted rectangle inverts what it lies on
-    SetBkColor(dc, RGB(255, 255, 255));
-    DrawFocusRect(dc, &inside);
+    // A white ring around a black one, each a pixel wide at 96 dpi: one of
+    // the two stands out on any colour, the surface's too, where an inverted
+    // dotted rectangle all but vanishes on mid grey.
+    RECT ring = focusedBox_->ClientInForm();
+    const int width = std::max(1, dpi_ / 96);
+    for (const int brush : {WHITE_BRUSH, BLACK_BRUSH})
+        for (int i = 0; i < width; ++i) {
+            FrameRect(dc, &ring, static_cast<HBRUSH>(GetStockObject(brush)));
+            InflateRect(&ring, -1, -1);
+        }
 }
 
 const Canvas& Control::CurrentImage() const {

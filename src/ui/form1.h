@@ -121,10 +121,10 @@ protected:
 
     void OnRescaled() override;
     // Arrows, Home and End among the swatches; Enter, Escape, Up and Down in
-    // the value box and the readouts.
+    // the value box and the readouts; F6 among the tools, Ctrl+C on a drawing.
     bool OnKey(platform::Control& target, UINT key) override;
-    // A reader's context menu, on its drawing, bands and swatches; the
-    // system menu's "Always on top".
+    // A drawing's context menu, on it, its bands and swatches; the system
+    // menu's "Always on top".
     bool OnContextMenu(platform::Control* target, POINT screen) override;
     bool OnSystemCommand(UINT command) override;
 
@@ -188,9 +188,27 @@ private:
     void StepReader(std::size_t reader, bool up);
     // Paints a reader's bands through Rang, then RRang rewrites its readout.
     void PaintReader(std::size_t reader, const writer::ReaderBands& bands);
-    // The reader (its place in kReaders) whose drawing, band or swatch
-    // `control` is; none for any other control.
-    std::optional<std::size_t> ReaderOf(const platform::Control& control) const;
+    // The drawing (a reader or the writer) whose drawing, band or swatch
+    // `control` is; nullptr for any other control.
+    const BandControls* DrawingOf(const platform::Control& control) const;
+    // A drawing's reading as it is copied, and its bands' colour names; both
+    // empty while a reader has read nothing.
+    std::wstring QuotedReadingOf(const BandControls& drawing) const;
+    std::wstring ColourNamesOf(const BandControls& drawing) const;
+    // Puts a text on the clipboard; an empty one puts nothing there.
+    void Copy(const std::wstring& text);
+    // Ctrl+C on a drawing, band or swatch copies its drawing's reading; false
+    // for any other box.
+    bool CopyReadingOf(const platform::Control& box);
+    // F6 and Shift+F6: the focus to the next or the previous tool in reading
+    // order (Tools), round again.
+    struct Tool {
+        const BandControls* drawing;
+        platform::Control* box;   // where the focus goes
+    };
+    std::array<Tool, 3> Tools() const;
+    std::size_t ToolOf(const platform::Control& control) const;   // Tools().size() for none
+    void MoveAmongTools(const platform::Control& from, bool backwards);
     // The reader's bands read from the other end, painted through Rang as
     // swatch clicks paint them, then RRang; nothing when its palettes do not
     // offer the reversed colours.

@@ -1,6 +1,6 @@
 // The keyboard: arrows, Home and End move the focus among the swatches of a
 // reader as they are drawn; Enter, Escape, Up and Down act in the value box
-// and the readouts.
+// and the readouts; F6 goes from tool to tool and Ctrl+C copies a reading.
 #include <string_view>
 
 #include "ui/palettes.h"
@@ -9,6 +9,12 @@
 namespace ui {
 
 bool Form1::OnKey(platform::Control& target, UINT key) {
+    if (key == VK_F6) {
+        MoveAmongTools(target, GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    // A text box copies its own selection.
+    if (key == 'C' && !target.hWnd() && GetKeyState(VK_CONTROL) < 0) return CopyReadingOf(target);
     return target.hWnd() ? OnTextBoxKey(target, key) : MoveAmongSwatches(target, key);
 }
 

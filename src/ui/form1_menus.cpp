@@ -1,5 +1,6 @@
-// The main window's menus: a reader's context menu, which reads its bands
-// from the other end, and "Always on top" in the window's system menu.
+// The main window's menus: a drawing's context menu, which copies its
+// reading and, on a reader, reads its bands from the other end; "Always on
+// top" in the window's system menu.
 #include "platform/menu.h"
 #include "reader/misread.h"
 #include "ui/form1.h"
@@ -7,6 +8,11 @@
 namespace ui {
 namespace {
 
+// A reader's menu leads with its value, the writer's with its colours, the
+// bands one looks for in the drawer; each item has a key of its own there.
+constexpr wchar_t kCopyValue[] = L"&Copy value";
+constexpr wchar_t kCopyColours[] = L"Copy &colours";
+constexpr wchar_t kCopyWrittenValue[] = L"Copy &value";
 constexpr wchar_t kReadFromOtherEnd[] = L"&Read from the other end";
 constexpr wchar_t kAlwaysOnTop[] = L"Always on &top";
 // The system menu's own commands start at 0xF000.
@@ -14,21 +20,32 @@ constexpr UINT kAlwaysOnTopCommand = 0x0010;
 
 }  // namespace
 
-std::optional<std::size_t> Form1::ReaderOf(const platform::Control& control) const {
+const BandControls* Form1::DrawingOf(const platform::Control& control) const {
     // A swatch belongs where the band it paints does.
     const auto swatch = SwatchOf(control);
     const platform::Control& shown = swatch ? *paletteBands_[static_cast<std::size_t>(swatch->palette)] : control;
-    const auto band = BandAtOf(shown);
-    for (std::size_t r = 0; r < readers_.size(); ++r)
-        if (&shown == readers_[r].drawing || (band && band->drawing == &readers_[r])) return r;
-    return std::nullopt;
+    if (const auto band = BandAtOf(shown)) return band->drawing;
+    for (const BandControls* drawing : {&readers_[0], &readers_[1], &writer_})
+        if (&shown == drawing->drawing) return drawing;
+    return nullptr;
 }
 
 bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
-    const auto reader = target ? ReaderOf(*target) : std::nullopt;
-    if (!reader) return false;   // the writer's drawing and the rest have no menu
-    const bool possible = reader::OtherEnd(BandIndexes(readers_[*reader]), OfferedBy(kReaders[*reader])).has_value();
-    if (platform::ShowContextMenu(hWnd(), screen, {{kReadFromOtherEnd, possible}}) == 0) FlipReader(*reader);
+    const BandControls* drawing = target ? DrawingOf(*target) : nullptr;
+    if (!drawing) return false;   // the legend and the rest have no menu
+    const std::wstring value = QuotedReadingOf(*drawing), colours = ColourNamesOf(*drawing);
+    if (drawing == &writer_) {
+        const int chosen =
+            platform::ShowContextMenu(hWnd(), screen, {{kCopyColours, !colours.empty()}, {kCopyWrittenValue, !value.empty()}});
+        if (chosen >= 0) Copy(chosen == 0 ? colours : value);
+        return true;
+    }
+    const auto reader = static_cast<std::size_t>(drawing - readers_.data());
+    const bool possible = reader::OtherEnd(BandIndexes(*drawing), OfferedBy(kReaders[reader])).has_value();
+    const int chosen = platform::ShowContextMenu(
+        hWnd(), screen, {{kCopyValue, !value.empty()}, {kCopyColours, !colours.empty()}, {kReadFromOtherEnd, possible}});
+    if (chosen == 2) FlipReader(reader);
+    else if (chosen >= 0) Copy(chosen == 0 ? value : colours);
     return true;
 }
 

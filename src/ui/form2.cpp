@@ -62,4 +62,10 @@ void Form2::OnClick(platform::Control& control) {
     if (&control == picture_) Picture1_Click();
 }
 
+bool Form2::OnKey(platform::Control& /*target*/, UINT key) {
+    if (key != VK_ESCAPE) return false;
+    Picture1_Click();
+    return true;
+}
+
 }  // namespace ui

@@ -26,6 +26,8 @@ public:
 protected:
     void Form_Load() override;
     void OnClick(platform::Control& control) override;
+    // Escape closes the window, as Enter and a click on the picture do.
+    bool OnKey(platform::Control& target, UINT key) override;
     void OnControlsGoing() override { picture_ = nullptr; }
 
 private:

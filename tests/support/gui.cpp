@@ -37,6 +37,7 @@ struct AwaitedMenu {
     std::vector<MenuItemSeen> items;
     wchar_t key;
     bool seen;
+    int position;
 } g_menu{};
 
 // A menu's window, while it is shown.
@@ -58,19 +59,35 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR, DWORD) {
     g_menu.seen = true;
     // The menu's loop takes the keys of this thread's queue, whichever window they are for.
     if (g_menu.key) PostMessageW(window, WM_CHAR, g_menu.key, 1);
+    for (int i = 0; i <= g_menu.position; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
+    // Enter as the loop takes it once translated, before the Escape below.
+    if (g_menu.position >= 0) PostMessageW(window, WM_CHAR, L'\r', 1);
     PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
 }
 
 }  // namespace
 
-std::vector<MenuItemSeen> WhileMenuOpen(const std::function<void()>& open, wchar_t key, int ms) {
-    g_menu = {{}, key, false};
+std::vector<MenuItemSeen> WhileMenuOpen(const std::function<void()>& open, wchar_t key, int ms, int position) {
+    g_menu = {{}, key, false, position};
     // A thread timer: the menu's own loop dispatches it.
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, ReadMenu);
     open();
     PumpUntil([] { return g_menu.seen && !ShownMenu(); }, ms);
     KillTimer(nullptr, timer);
     return g_menu.items;
+}
+
+void PressKey(UINT key, UINT held) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    if (held) keys[held] = 0x80;
+    SetKeyboardState(keys);
+    for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+        MSG msg{GetFocus(), message, key, message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001u) : 1, 0, {}};
+        platform::DispatchWithTab(msg);
+    }
+    if (held) keys[held] = 0;
+    SetKeyboardState(keys);
 }
 
 bool MarkAlone(const char* suite, const char* name) {

@@ -81,7 +81,12 @@ struct MenuItemSeen {
 // menu) and returns before or after it closes. From within the menu's own
 // loop, reads its items, then presses `key` there (an access key; 0 for none)
 // and Escape, which closes it if the key did not. Returns the items once the
-// menu has gone, waiting for it at most `ms`; none if it never opened.
-std::vector<MenuItemSeen> WhileMenuOpen(const std::function<void()>& open, wchar_t key, int ms = 3000);
+// menu has gone, waiting for it at most `ms`; none if it never opened. At a
+// `position` (not -1), Down and Enter choose the item, as where keys are shared.
+std::vector<MenuItemSeen> WhileMenuOpen(const std::function<void()>& open, wchar_t key, int ms = 3000,
+                                        int position = -1);
+// A key pressed on the window with the focus as the message loop hands it on
+// (the form sees it first), `held` (VK_SHIFT, VK_CONTROL; 0 for none) down.
+void PressKey(UINT key, UINT held = 0);
 
 }  // namespace testing_gui

@@ -83,15 +83,16 @@ Pixels Shown(ui::Form2& about) {
 
 class AboutTest : public Form1Test {
 protected:
-    // Opens the About window with a click on the About button and runs
-    // `inside` from its modal loop; closes the window afterwards if `inside`
-    // left it open. Returns once the window is gone.
-    void WhileOpen(std::function<void(ui::Form2&)> inside) {
+    // Opens the About window with a click on the About button, or `key` on it
+    // focused, and runs `inside` from its modal loop; closes the window
+    // afterwards if `inside` left it open. Returns once the window is gone.
+    void WhileOpen(std::function<void(ui::Form2&)> inside, UINT key = 0) {
         current_ = this;
         inside_ = std::move(inside);
         ran_ = false;
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, &AboutTest::Tick);
-        testing_gui::Click(C(L"CAb"));
+        if (key) { SetFocus(C(L"CAb").hWnd()); testing_gui::PressKey(key); }
+        else testing_gui::Click(C(L"CAb"));
         KillTimer(nullptr, timer);
         EXPECT_TRUE(ran_) << "the About window did not open";
         ASSERT_NE(form->About(), nullptr);
@@ -298,6 +299,12 @@ TEST_F(AboutTest, AClickOnThePictureOrTheFrameClosesAClickOnALabelDoesNot) {
             EXPECT_FALSE(about.IsLoaded());
         });
     }
+}
+
+// Enter on the focused About button opens the window; Escape closes it, as Enter does.
+TEST_F(AboutTest, EnterOnTheButtonOpensEscapeOrEnterCloses) {
+    for (const UINT key : {VK_ESCAPE, VK_RETURN})
+        WhileOpen([&](ui::Form2& about) { testing_gui::PressKey(key); EXPECT_FALSE(about.IsLoaded()) << key; }, VK_RETURN);
 }
 
 TEST_F(AboutTest, ASecondOpenShowsAFreshWindowInTheDesignState) {

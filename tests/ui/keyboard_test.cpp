@@ -13,6 +13,8 @@ namespace {
 using testing_gui::kColour;
 using enum model::ColourIndex;
 
+constexpr UINT kShift = 0x10000;   // the key with Shift held
+
 class KeyboardTest : public Form1Test {
 protected:
     // Windows' default, which the test prefix keeps: the focus is shown once
@@ -24,10 +26,7 @@ protected:
         ASSERT_FALSE(alwaysCues) << "keyboard cues are on all the time: a test prefix from before they were pinned off?";
         Form1Test::SetUp();
     }
-    void Key(UINT key) {
-        SendMessageW(form->hWnd(), WM_KEYDOWN, key, 1);
-        SendMessageW(form->hWnd(), WM_KEYUP, key, 0xC0000001);
-    }
+    void Key(UINT key) { testing_gui::PressKey(key & 0xFFFF, key & kShift ? VK_SHIFT : 0); }
     // Pixels of a box's client rectangle that are not its background colour.
     int PixelsOffColour(const platform::Control& box) {
         const RECT client = testing_gui::ClientRectOf(box);
@@ -52,26 +51,44 @@ struct Keys {
     const wchar_t* readout;
 };
 
+const Keys kKeys[] = {
+    {L"Pict", Brown, {VK_SPACE}, L"Pict", Brown, L"Picture8", Brown, L"Text4", L"19 Ohm   \u00B10.5%"},
+    {L"Pi", Black, {VK_DOWN, VK_DOWN, VK_RETURN}, L"Pi", Red, L"Picture9", Red, L"Text4", L"92 Ohm   \u00B10.5%"},
+    {L"P", Blue, {VK_DOWN, VK_DOWN, VK_UP}, L"P", Gold, nullptr, 0, nullptr, nullptr},
+    {L"D", Green, {VK_END, VK_SPACE}, L"D", Silver, L"Picture11", Silver, L"Text4", L"99 Ohm   \u00B110%"},
+    {L"D", Green, {VK_HOME}, L"D", Brown, nullptr, 0, nullptr, nullptr},
+    {L"D", Green, {VK_RIGHT}, L"D", Green, nullptr, 0, nullptr, nullptr},
+    {L"T", Orange, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_SPACE}, L"Q", Orange, L"QT", Orange, L"Text3",
+     L" 999K Ohm   \u00B10.5%"},
+    {L"H", Black, {VK_LEFT}, L"T", Brown, nullptr, 0, nullptr, nullptr},
+    {L"Pi", White, {VK_RIGHT}, L"P", Gold, nullptr, 0, nullptr, nullptr},
+    {L"T", Red, {VK_LEFT, VK_UP}, L"T", Brown, nullptr, 0, nullptr, nullptr},
+    {L"H", Purple, {VK_DOWN}, L"H", Gray, nullptr, 0, nullptr, nullptr},
+    {L"H", Gray, {VK_DOWN}, L"H", White, nullptr, 0, nullptr, nullptr},
+    // F6 goes round the tools in reading order: the readouts top left and right, the value box.
+    {L"T", Red, {VK_F6}, L"Text4", -1, nullptr, 0, nullptr, nullptr},
+    {L"Text4", -1, {VK_F6, VK_F6}, L"Text3", -1, nullptr, 0, nullptr, nullptr},
+    {L"Pict", Brown, {VK_F6 | kShift, VK_F6 | kShift}, L"Text1", -1, nullptr, 0, nullptr, nullptr},
+    {L"Combo1", -1, {VK_F6}, L"Text3", -1, nullptr, 0, nullptr, nullptr},
+    {L"P7", -1, {VK_F6}, L"Text3", -1, nullptr, 0, nullptr, nullptr},
+    {L"CAb", -1, {VK_F6 | kShift}, L"Text1", -1, nullptr, 0, nullptr, nullptr},
+};
+
 TEST_F(KeyboardTest, KeysMoveAmongSwatchesAndClickThem) {
-    const Keys cases[] = {
-        {L"Pict", Brown, {VK_SPACE}, L"Pict", Brown, L"Picture8", Brown, L"Text4", L"19 Ohm   \u00B10.5%"},
-        {L"Pi", Black, {VK_DOWN, VK_DOWN, VK_RETURN}, L"Pi", Red, L"Picture9", Red, L"Text4", L"92 Ohm   \u00B10.5%"},
-        {L"P", Blue, {VK_DOWN, VK_DOWN, VK_UP}, L"P", Gold, nullptr, 0, nullptr, nullptr},
-        {L"D", Green, {VK_END, VK_SPACE}, L"D", Silver, L"Picture11", Silver, L"Text4", L"99 Ohm   \u00B110%"},
-        {L"D", Green, {VK_HOME}, L"D", Brown, nullptr, 0, nullptr, nullptr},
-        {L"D", Green, {VK_RIGHT}, L"D", Green, nullptr, 0, nullptr, nullptr},
-        {L"T", Orange, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_SPACE}, L"Q", Orange, L"QT", Orange, L"Text3",
-         L" 999K Ohm   \u00B10.5%"},
-        {L"H", Black, {VK_LEFT}, L"T", Brown, nullptr, 0, nullptr, nullptr},
-        {L"Pi", White, {VK_RIGHT}, L"P", Gold, nullptr, 0, nullptr, nullptr},
-        {L"T", Red, {VK_LEFT, VK_UP}, L"T", Brown, nullptr, 0, nullptr, nullptr},
-    };
-    for (const Keys& c : cases) {
+    for (const Keys& c : kKeys) {
         SetUp();
         SCOPED_TRACE(std::wstring(c.palette) + L" " + std::to_wstring(c.index));
         form->Focus(C(c.palette, c.index));
         for (UINT key : c.keys) Key(key);
         EXPECT_EQ(form->ActiveControl(), &C(c.focusPalette, c.focusIndex));
+        if (const platform::Control& box = C(c.focusPalette, c.focusIndex); !box.hWnd()) {
+            // The focus ring, white around black inside the border, shows on any colour, Gray and White too.
+            ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+            const LONG mid = testing_gui::ClientRectOf(box).bottom / 2;
+            EXPECT_EQ(testing_gui::PixelAt(box, 0, mid), RGB(255, 255, 255));
+            EXPECT_EQ(testing_gui::PixelAt(box, 1, mid), RGB(0, 0, 0));
+            EXPECT_EQ(testing_gui::PixelAt(box, 2, mid), testing_gui::PixelAt(box, mid, mid)) << "a ring, no more";
+        }
         if (c.band) {
             EXPECT_EQ(C(c.band).BackColor(), kColour[c.colour]);
             EXPECT_EQ(testing_gui::WindowText(C(c.readoutBox).hWnd()), c.readout);

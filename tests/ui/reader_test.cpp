@@ -292,7 +292,7 @@ TEST_F(ReaderTest, EveryDigitAndMultiplierCombinationReadsOutItsValue) {
     }
 }
 
-// A reader's context menu: its one item reads the bands from the other end,
+// A reader's context menu: its last item reads the bands from the other end,
 // greyed where the palettes cannot show them reversed. The menu opens on a
 // right click, here by the window's own messages, and is read and chosen from
 // within its loop.
@@ -301,14 +301,14 @@ TEST_F(ReaderTest, ContextMenuReadsTheBandsFromTheOtherEnd) {
     // 11.1K at 2% is no standard value; read from its Red end, 2.21K at 1% is.
     ClickBands({&kFive, {Brown, Brown, Brown, Red, Red}, nullptr, false});
     auto items = WhileMenuOpen([&] { RightClick(C(L"Picture12"), POINT{5, 5}); }, L'r', 0);
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].text, L"&Read from the other end");
-    EXPECT_EQ(items[0].state & MF_GRAYED, 0u);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].text + L"|" + items[1].text + L"|" + items[2].text, L"&Copy value|Copy &colours|&Read from the other end");
+    EXPECT_EQ(items[2].state & MF_GRAYED, 0u);
     EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
     EXPECT_EQ(Readout(L"Text3"), L" 2.21K Ohm   \u00B11%");
     // Again, from a band: the first bands come back.
     items = WhileMenuOpen([&] { RightClick(C(L"QT"), POINT{2, 2}); }, L'r', 0);
-    ASSERT_EQ(items.size(), 1u);
+    ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
     EXPECT_EQ(Readout(L"Text3"), L" 11.1K Ohm   \u00B12%");
 
@@ -316,11 +316,13 @@ TEST_F(ReaderTest, ContextMenuReadsTheBandsFromTheOtherEnd) {
     ClickBands({&kFour, {Yellow, Gray, Red, Gold}, nullptr, false});
     const auto before = Snapshot();
     items = WhileMenuOpen([&] { RightClick(C(L"Picture9"), POINT{2, 2}); }, L'r', 0);
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_NE(items[0].state & MF_GRAYED, 0u);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_NE(items[2].state & MF_GRAYED, 0u);
     EXPECT_EQ(Snapshot(), before);
-    // The writer's drawing has no such menu.
-    EXPECT_TRUE(WhileMenuOpen([&] { RightClick(C(L"Picture6"), POINT{5, 5}); }, L'r', 0).empty());
+    // The writer's drawing has its copies only.
+    items = WhileMenuOpen([&] { RightClick(C(L"Picture6"), POINT{5, 5}); }, L'r', 0);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].text + L"|" + items[1].text, L"Copy &colours|Copy &value");
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -344,11 +346,38 @@ ALONE_TEST_F(ReaderTest, ShiftF10AndTheMenuKeyOpenTheMenuOnAFocusedSwatch) {
     ClickBands({&kFive, {Brown, Brown, Brown, Red, Red}, nullptr, false});
     ASSERT_TRUE(SetForegroundWindow(form->hWnd()));
     form->Focus(C(L"Y", Brown));
-    EXPECT_EQ(WhileMenuOpen([&] { press({VK_SHIFT, VK_F10}); }, L'r').size(), 1u);
+    EXPECT_EQ(WhileMenuOpen([&] { press({VK_SHIFT, VK_F10}); }, L'r').size(), 3u);
     EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
-    EXPECT_EQ(WhileMenuOpen([&] { press({VK_APPS}); }, L'r').size(), 1u);
+    EXPECT_EQ(WhileMenuOpen([&] { press({VK_APPS}); }, L'r').size(), 3u);
     EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
     EXPECT_EQ(Readout(L"Text3"), L" 11.1K Ohm   \u00B12%");
+}
+
+// A reading copied from a drawing's menu, or by Ctrl+C on a reader's focused box, read back from
+// the clipboard; a reader that has read nothing greys its copies and copies nothing.
+TEST_F(ReaderTest, ReadingsAreCopiedWithoutPaddingAndColoursByName) {
+    const struct { const wchar_t* box; int index; int item; const wchar_t* copied; } rows[] = {
+        {L"Picture12", -1, 0, L""}, {L"TT", -1, 1, L""}, {L"T", Red, -1, L""},
+        {L"Picture7", -1, 0, L"4.7K Ohm \u00B15%"}, {L"Picture10", -1, 1, L"Yellow, Purple, Red, Gold"},
+        {L"Pi", Red, -1, L"4.7K Ohm \u00B15%"}, {L"Picture12", -1, -1, L"199 Ohm \u00B10.5%"},
+        {L"Picture6", -1, 0, L"Yellow, Purple, Red, Gold"}, {L"Picture2", -1, 1, L"4.7K Ohm \u00B15%"},
+    };
+    for (const auto& row : rows) {
+        if (row.box == std::wstring(L"Picture7")) {   // the readers' first readings
+            ClickBands({&kFive, {Brown, White, White, Black, Green}, nullptr, false});
+            ClickBands({&kFour, {Yellow, Purple, Red, Gold}, nullptr, false});
+        }
+        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+        std::vector<testing_gui::MenuItemSeen> items;
+        if (row.item < 0) { form->Focus(C(row.box, row.index)); testing_gui::PressKey('C', VK_CONTROL); }
+        else items = testing_gui::WhileMenuOpen([&] { RightClick(C(row.box, row.index), POINT{2, 2}); }, 0, 3000, row.item);
+        const HANDLE text = OpenClipboard(nullptr) ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+        const auto* copied = text ? static_cast<const wchar_t*>(GlobalLock(text)) : nullptr;
+        EXPECT_EQ(std::wstring(copied ? copied : L""), row.copied) << testing::PrintToString(row.box);
+        if (text) GlobalUnlock(text);
+        CloseClipboard();
+        if (row.item >= 0) EXPECT_EQ((items.at(static_cast<std::size_t>(row.item)).state & MF_GRAYED) != 0, !*row.copied);
+    }
 }
 
 TEST_F(ReaderTest, SelectorsOtherThanOneAndTwoChangeNothing) {

@@ -439,11 +439,14 @@ TEST_F(WriterTest, TypingOrChoosingAloneChangesNoBand) {
     ExpectBands({Red, Red, Brown, Silver});
 }
 
-TEST_F(WriterTest, MouseClickOnTheButtonCalculates) {
+TEST_F(WriterTest, MouseClickOrEnterOnTheButtonCalculates) {
     Type(L"330");
     Select(1);
     testing_gui::Click(C(L"CCal"));
     ExpectBands({Orange, Orange, Brown, Red});
+    Type(L"22");
+    Key(VK_RETURN, L"CCal");   // on the focused button, as in a dialog box
+    ExpectBands({Red, Red, Black, Red});
 }
 
 ALONE_TEST_F(WriterTest, PointerClickOnTheButtonCalculates) {

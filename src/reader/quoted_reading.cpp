@@ -1,0 +1,30 @@
+#include "reader/quoted_reading.h"
+
+#include "model/colour_code.h"
+
+namespace reader {
+
+std::wstring QuotedReadout(const BandIndexes& bands, const NumberTexts& numbers) {
+    if (!ValueOfBands(bands)) return std::wstring();
+    // The readout's own words, so that the two never say different things.
+    std::wstring quoted;
+    for (wchar_t c : ReadoutText(bands, numbers))
+        if (c != L' ' || (!quoted.empty() && quoted.back() != L' ')) quoted += c;
+    if (!quoted.empty() && quoted.back() == L' ') quoted.pop_back();
+    return quoted;
+}
+
+std::wstring BandColourNames(const BandIndexes& bands) {
+    std::wstring names;
+    auto add = [&names](const std::wstring& band) {
+        const int index = model::IndexOfText(band);
+        if (index < 0) return false;
+        names += (names.empty() ? L"" : L", ") + std::wstring(model::kColourNames[static_cast<std::size_t>(index)]);
+        return true;
+    };
+    for (const std::wstring& digit : bands.digits)
+        if (!add(digit)) return std::wstring();
+    return add(bands.multiplier) && add(bands.tolerance) ? names : std::wstring();
+}
+
+}  // namespace reader

@@ -1,0 +1,33 @@
+// Copying a reading: a drawing's value without the readout's padding, or its
+// bands' colour names, put on the clipboard from its context menu or by
+// Ctrl+C on its drawing, bands and swatches.
+#include "platform/clipboard.h"
+#include "reader/quoted_reading.h"
+#include "ui/form1.h"
+
+namespace ui {
+
+std::wstring Form1::QuotedReadingOf(const BandControls& drawing) const {
+    // Before a reader's first reading its bands are the design's, which nobody chose.
+    if (drawing.readout && !drawing.read) return std::wstring();
+    return reader::QuotedReadout(BandIndexes(drawing), kPlatformNumbers);
+}
+
+std::wstring Form1::ColourNamesOf(const BandControls& drawing) const {
+    if (drawing.readout && !drawing.read) return std::wstring();
+    return reader::BandColourNames(BandIndexes(drawing));
+}
+
+void Form1::Copy(const std::wstring& text) {
+    // Another program keeping the clipboard open leaves it as it was: a beep says nothing was copied.
+    if (!text.empty() && !platform::CopyToClipboard(hWnd(), text)) MessageBeep(MB_ICONWARNING);
+}
+
+bool Form1::CopyReadingOf(const platform::Control& box) {
+    const BandControls* drawing = DrawingOf(box);
+    if (!drawing) return false;
+    Copy(QuotedReadingOf(*drawing));
+    return true;
+}
+
+}  // namespace ui
