@@ -202,6 +202,9 @@ private:
     void OnRelease(POINT at);
     // Gives the focus back on activation; true when it did.
     bool OnActivate(bool active);
+    // Activated while disabled: activates the form shown modally over it
+    // instead; true when there was one.
+    bool BringModalAlong();
     void OnDestroy();
     void OnNcDestroy();
 
@@ -218,6 +221,7 @@ private:
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     HWND modalOwner_ = nullptr;
+    HWND modalOver_ = nullptr;   // the form shown modally over this one, while it is
     HWND lastFocus_ = nullptr;
     Control* focusedBox_ = nullptr;   // the picture box with the focus while the form's window has it
     Control* pressedBox_ = nullptr;   // where the left button went down
