@@ -79,6 +79,16 @@ std::optional<double> PlainDigits(const std::wstring& text) {
     return value;
 }
 
+// Whether a number's digits before its exponent are not all 0: "1e-400"
+// names a value, "0.0e5" none.
+bool NamesNonZero(const std::wstring& text) {
+    for (wchar_t c : text) {
+        if (c == L'e' || c == L'E') return false;
+        if (c >= L'1' && c <= L'9') return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::wstring IntegerText(long long value) {
@@ -100,21 +110,27 @@ std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<double> TextToDouble(const std::wstring& text) {
+ReadNumber ReadDouble(const std::wstring& text) {
     // oleaut32 takes a BSTR; a string with an embedded NUL would be cut short
     // and read as something the user did not type.
-    if (text.find(L'\0') != std::wstring::npos) return std::nullopt;
+    if (text.find(L'\0') != std::wstring::npos) return {};
     // The typed value at start-up is such a number: it needs no OLE Automation.
-    if (const auto digits = PlainDigits(text)) return digits;
+    if (const auto digits = PlainDigits(text)) return {digits};
     const OleAutomation* api = OleAutomation::Get();
-    if (!api) return std::nullopt;
+    if (!api) return {};
     Bstr in(*api, text);
-    if (!in.get() && !text.empty()) return std::nullopt;
+    if (!in.get() && !text.empty()) return {};
     double value = 0;
-    if (FAILED(api->doubleFromText(in.get() ? in.get() : const_cast<OLECHAR*>(L""), LOCALE_USER_DEFAULT, 0, &value)))
-        return std::nullopt;
-    return value;
+    BSTR given = in.get() ? in.get() : const_cast<OLECHAR*>(L"");
+    const HRESULT read = api->doubleFromText(given, LOCALE_USER_DEFAULT, 0, &value);
+    if (read == DISP_E_OVERFLOW) return {std::nullopt, true};
+    if (FAILED(read)) return {};
+    // Below the smallest double the system gives 0 and no error.
+    if (value == 0 && NamesNonZero(text)) return {std::nullopt, true};
+    return {value};
 }
+
+std::optional<double> TextToDouble(const std::wstring& text) { return ReadDouble(text).value; }
 
 std::wstring PaddedNumberText(double value) {
     std::wstring text = NumberText(value, LOCALE_INVARIANT);
@@ -127,6 +143,12 @@ std::wstring PlainNumberText(double value) { return NumberText(value, LOCALE_USE
 std::wstring DecimalSeparator() {
     wchar_t separator[8] = {};   // a locale's separator has at most three characters
     if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) || !separator[0]) return L".";
+    return separator;
+}
+
+std::wstring GroupSeparator() {
+    wchar_t separator[8] = {};   // at most three characters, as the decimal one
+    if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 8)) return std::wstring();
     return separator;
 }
 

@@ -49,6 +49,14 @@ bool IsFormWindow(HWND hwnd) {
     return wcsncmp(name, kFormClass, length) == 0 && (name[length] == L'\0' || name[length] == L'#');
 }
 
+// A key for a form that is disabled, under a modal window of its own: it
+// takes no input at all, even when it has been brought to the front.
+bool IsKeyForDisabledForm(const MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    return IsFormWindow(root) && !IsWindowEnabled(root);
+}
+
 }  // namespace
 
 LOGFONTW MakeLogFont(const FontDef& def, int dpi) {
@@ -197,10 +205,12 @@ void Form::ShowModal(Form& owner) {
     HWND ownerWindow = owner.hWnd();
     if (!Load(ownerWindow)) return;
     modalOwner_ = ownerWindow;
+    owner.modalOver_ = hwnd_;
     if (ownerWindow) EnableWindow(ownerWindow, FALSE);
     Show();
     RunMessageLoop(hwnd_);
     Unload();   // still there only when the program is ending
+    owner.modalOver_ = nullptr;
     if (ownerWindow && IsWindow(ownerWindow)) EnableWindow(ownerWindow, TRUE);
 }
 
@@ -371,6 +381,7 @@ bool Form::OnLifeMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 }
 
 void DispatchWithTab(MSG& msg) {
+    if (IsKeyForDisabledForm(msg)) return;
     if (msg.message == WM_KEYDOWN) {
         const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
         if (auto* form = IsFormWindow(root) ? reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA)) : nullptr) {

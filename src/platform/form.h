@@ -232,6 +232,9 @@ private:
     void OnRelease(POINT at);
     // Gives the focus back on activation; true when it did.
     bool OnActivate(bool active);
+    // Activated while disabled: activates the form shown modally over it
+    // instead; true when there was one.
+    bool BringModalAlong();
     void OnDestroy();
     void OnNcDestroy();
 
@@ -250,6 +253,7 @@ private:
     int displayDpi_ = 96;   // the display's own, without the text scale
     bool highContrast_ = false;
     HWND modalOwner_ = nullptr;
+    HWND modalOver_ = nullptr;   // the form shown modally over this one, while it is
     HWND lastFocus_ = nullptr;
     Control* focusedBox_ = nullptr;   // the picture box with the focus while the form's window has it
     Control* pressedBox_ = nullptr;   // where the left button went down

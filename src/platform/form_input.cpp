@@ -174,7 +174,17 @@ void Form::OnRelease(POINT at) {
     if (box->ClientHolds(at)) ClickAt(box, POINT{at.x - client.left, at.y - client.top});
 }
 
+bool Form::BringModalAlong() {
+    // Brought to the front (a taskbar, a window switch) while a form is shown
+    // modally over it, the form brings that one along, and it keeps the
+    // input, as the system does for a click on a disabled owner.
+    if (!modalOver_ || IsWindowEnabled(hwnd_) || !IsWindowVisible(modalOver_)) return false;
+    SetActiveWindow(modalOver_);
+    return true;
+}
+
 bool Form::OnActivate(bool active) {
+    if (active && BringModalAlong()) return true;
     // The first activation comes while the window is being shown: it is on
     // the screen, still empty, and the rest of showing it (the focus moving
     // in, which starts the input method, and the controls' frames) comes

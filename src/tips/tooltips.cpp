@@ -7,6 +7,8 @@ namespace tips {
 using platform::Control;
 using platform::Kind;
 
+constexpr int kBalloonWidth = 400;   // one sentence on a line or two
+
 bool TooltipWindow::Make(const platform::Form& form, DWORD styles) {
     if (hwnd_) return true;
     hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | styles,
@@ -47,11 +49,15 @@ bool Balloon::Create() {
     if (!tip_.Make(form_, TTS_BALLOON)) return false;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    OnRescaled();
+    tip_.SetWidth(form_, kBalloonWidth);
     return true;
 }
 
-void Balloon::OnRescaled() { tip_.SetWidth(form_, 400); }   // one sentence on a line or two
+void Balloon::OnRescaled() {
+    // The box it points at has moved and grown with the window's new scale.
+    Hide();
+    tip_.SetWidth(form_, kBalloonWidth);
+}
 
 void Balloon::Show(const Control& at, const std::wstring& title, const std::wstring& text, BalloonIcon icon) {
     const HWND target = at.hWnd();
@@ -80,6 +86,12 @@ void Balloon::Hide() {
 bool Balloon::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
     if (window != form_.hWnd()) return false;
     switch (msg) {
+    case WM_SIZE:
+        // Minimised, the window hides the balloon with it and shows it again,
+        // empty, when restored: it goes for good, to be made afresh.
+        if (wp == SIZE_MINIMIZED) Destroy();
+        else Hide();
+        break;
     case WM_MOVE:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: Hide(); break;
@@ -166,6 +178,22 @@ void Tips::GiveText(NMTTDISPINFOW& info) {
     text_ = control ? teller_.Words(*control).tip : std::wstring();
     info.lpszText = text_.data();
     info.hinst = nullptr;
+}
+
+void Tips::Refresh() {
+    if (!tip_.get() || !IsWindowVisible(tip_.get())) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    if (!SendMessageW(tip_.get(), TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) return;
+    const bool isWindow = (tool.uFlags & TTF_IDISHWND) != 0;
+    const Control* control = ControlOf(isWindow ? reinterpret_cast<HWND>(tool.uId) : nullptr, tool.uId);
+    if (!control || teller_.Words(*control).tip.empty()) {
+        SendMessageW(tip_.get(), TTM_POP, 0, 0);
+        return;
+    }
+    // Its text is asked for again (GiveText), and the tip fitted to it.
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool Tips::OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -41,7 +41,8 @@ private:
 // A balloon pointing at a control window: a tracking tooltip of our own
 // rather than the edit's EM_SHOWBALLOONTIP (WINE.md, 6). It goes
 // when hidden, at a mouse press anywhere but on the control it points at,
-// and when the window moves or another window becomes active.
+// and when the window moves, is sized, minimised or scaled, or another
+// window becomes active.
 class Balloon : public platform::FormExtension {
 public:
     explicit Balloon(platform::Form& form);
@@ -79,6 +80,10 @@ public:
 
     // The tooltip window once the mouse has been over the form; nullptr before.
     HWND hWnd() const { return tip_.get(); }
+    // The words of the control whose tip is showing may have changed (its
+    // colour, or the value it tells): the tip shows them as they are now, or
+    // goes when there are none. A tip never tells what is no longer shown.
+    void Refresh();
 
     bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnRescaled() override;

@@ -167,6 +167,11 @@ private:
         writer::Bands bands;
     };
     std::optional<Writing> ValueToWrite();
+    // The same without the balloon: none, and in `refusal` why.
+    std::optional<Writing> ReadValueBox(std::wstring& refusal) const;
+    // Keeps the value the writer's bands were written for, and tells in a
+    // balloon when they cut it.
+    void TellCut(double ohms);
     // Moves the focus from a swatch along its column or across to the next
     // column of its reader; false for a key that is no move.
     bool MoveAmongSwatches(const platform::Control& swatch, UINT key);
@@ -174,6 +179,9 @@ private:
     // Writes the next larger or smaller standard value of the selected
     // tolerance's series into Text1 and calculates its bands.
     void StepValue(bool up);
+    // That value's text; none at an end of the steps and for a text that
+    // "Calculate" refuses.
+    std::optional<std::wstring> SteppedValueText(bool up) const;
     // The balloons at a box: bands left as they were, and why; bands written
     // that cut the value.
     void ShowNotWritten(const platform::Control& box, const std::wstring& why);

@@ -52,6 +52,7 @@ void Form1::RRang(const int& selector) {
     // Each band's colour to its index (Rang2), then value and tolerance text.
     bands.read = true;
     bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));
+    tips_.Refresh();   // a tip showing for this reader, its readout or a band tells what they now show
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {

@@ -9,21 +9,27 @@
 namespace ui {
 
 void Form1::StepValue(bool up) {
-    // From the value that "Calculate" would read; a text it would refuse is
-    // refused alike, and nothing is written.
-    const auto writing = ValueToWrite();
-    if (!writing) return;
+    if (const auto text = SteppedValueText(up)) {
+        valueBox_->SetText(*text);
+        valueBox_->MoveCaretToEnd();
+    }
+    // At an end of the steps, or for a text it refuses, what is typed is
+    // calculated as it stands: the box and the bands never disagree.
+    CCal_Click();
+}
+
+std::optional<std::wstring> Form1::SteppedValueText(bool up) const {
+    // From the value that "Calculate" would read.
+    std::wstring refusal;
+    const auto writing = ReadValueBox(refusal);
+    if (!writing) return std::nullopt;
     // The series of the tolerance that "Calculate" paints, which selects
     // "±5%" when nothing is selected.
     const int position = toleranceList_->ListIndex();
     const auto series = reader::SeriesFor(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position)));
-    if (series.empty()) return;
-    const auto text = writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,
-                                          platform::DecimalSeparator());
-    if (!text) return;   // an end of the range
-    valueBox_->SetText(*text);
-    valueBox_->MoveCaretToEnd();
-    CCal_Click();
+    if (series.empty()) return std::nullopt;
+    return writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,
+                               platform::DecimalSeparator());
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 #include "writer/cut_note.h"
+#include "writer/grouping.h"
 #include "writer/shortest_decimal.h"
 
 namespace ui {
@@ -13,10 +14,16 @@ namespace {
 
 // Why bands 1 to 3 stayed as they were: a text that is no number, or a
 // number that no four-band resistor carries (negative, between 0 and 0.01,
-// 100 G or more).
+// 100 G or more, or beyond what a double holds either way), or a text with
+// grouping, which the system would read as another number.
 constexpr wchar_t kNotWrittenTitle[] = L"Bands not changed";
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
 constexpr wchar_t kNoSuchResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
+
+// "Type 4.7 with "." as the decimal mark"
+std::wstring UseTheDecimalMark(const std::wstring& example, const std::wstring& mark) {
+    return L"Type " + example + L" with \"" + mark + L"\" as the decimal mark";
+}
 // The bands were written, but carry fewer digits than the value has.
 constexpr wchar_t kCutTitle[] = L"Value cut";
 
@@ -30,13 +37,26 @@ void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
     balloon_.Show(box, kCutTitle, note, tips::BalloonIcon::Information);
 }
 
-std::optional<Form1::Writing> Form1::ValueToWrite() {
+std::optional<Form1::Writing> Form1::ReadValueBox(std::wstring& refusal) const {
     // Every keyboard's digits, read as the 0 to 9 they stand for; the box keeps what was typed.
-    const auto value = platform::TextToDouble(platform::FoldedText(valueBox_->Text()));
-    const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
-    if (bands) return Writing{*value, *bands};
-    ShowNotWritten(*valueBox_, value ? kNoSuchResistor : kNoNumber);
+    const std::wstring text = platform::FoldedText(valueBox_->Text());
+    const std::wstring mark = platform::DecimalSeparator();
+    if (const auto example = writer::UngroupedText(text, mark, platform::FoldedText(platform::GroupSeparator()))) {
+        refusal = UseTheDecimalMark(*example, mark);
+        return std::nullopt;
+    }
+    const platform::ReadNumber number = platform::ReadDouble(text);
+    const auto bands = number.value ? writer::BandsForValue(*number.value) : std::nullopt;
+    if (bands) return Writing{*number.value, *bands};
+    refusal = number.value || number.outOfRange ? kNoSuchResistor : kNoNumber;
     return std::nullopt;
+}
+
+std::optional<Form1::Writing> Form1::ValueToWrite() {
+    std::wstring refusal;
+    const auto writing = ReadValueBox(refusal);
+    if (!writing) ShowNotWritten(*valueBox_, refusal);
+    return writing;
 }
 
 void Form1::CCal_Click() {
@@ -52,12 +72,16 @@ void Form1::CCal_Click() {
     }
     if (toleranceList_->ListIndex() == -1) toleranceList_->SetListIndex(kFivePercentPosition);
     PaintBand(*writer_.tolerance, MAs(platform::IntegerText(toleranceList_->ListIndex())));
-    if (!writing) return;
+    if (writing) TellCut(writing->ohms);
+    tips_.Refresh();   // a tip showing for the writer or its bands tells the bands as they now are
+}
+
+void Form1::TellCut(double ohms) {
     // Bands that show less than the value are still the right bands to look
     // for, but not the right part to buy: say so rather than cut in silence.
     const std::wstring separator = platform::DecimalSeparator();
-    const std::wstring cut = writer::CutNote(writing->ohms, kPlatformNumbers, separator);
-    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(writing->ohms, separator);
+    const std::wstring cut = writer::CutNote(ohms, kPlatformNumbers, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(ohms, separator);
     if (cut.empty()) balloon_.Hide();
     else ShowCut(*valueBox_, cut);
 }

@@ -20,6 +20,7 @@ TEST(TextToDouble, AcceptsWhatTheUsersLocaleReads) {
     const struct { const wchar_t* text; double value; } kCases[] = {
         {L"4700", 4700}, {L" 12 ", 12}, {L"1e3", 1000}, {L"1,234.5", 1234.5}, {L"0.5", 0.5}, {L".5", 0.5},
         {L"(12)", -12}, {L"12-", -12}, {L"-5", -5}, {L"99999999999", 99999999999.0},
+        {L"0e-400", 0}, {L"-0", 0}, {L"1e-320", 1e-320}, {L"1e308", 1e308},   // zero, and the range's ends
     };
     for (const auto& c : kCases) {
         const auto value = TextToDouble(c.text);
@@ -28,9 +29,16 @@ TEST(TextToDouble, AcceptsWhatTheUsersLocaleReads) {
     }
 }
 
+// No value: a text that is no number, or one beyond a double's range (too
+// large, or too close to 0 to tell from it, which oleaut32 reads as 0).
 TEST(TextToDouble, RejectsWhatIsNoNumber) {
-    for (const wchar_t* text : {L"", L"12abc", L"4K7", L"1 234", L"NaN", L"abc", L"1E400"})
+    const std::wstring kOutOfRange[] = {L"1E400", L"-1e309", L"1.8e308", std::wstring(2000, L'9'), L"(1e-400)",
+                                        L"1e-324", L"0.5e-400", L"0." + std::wstring(400, L'0') + L"1"};
+    for (const std::wstring& text : kOutOfRange) EXPECT_TRUE(platform::ReadDouble(text).outOfRange) << text.substr(0, 9);
+    for (const wchar_t* text : {L"", L"12abc", L"4K7", L"1 234", L"NaN", L"abc", L"1E400"}) {
         EXPECT_FALSE(TextToDouble(text).has_value()) << text;
+        EXPECT_EQ(platform::ReadDouble(text).outOfRange, text == std::wstring(L"1E400")) << text;
+    }
     EXPECT_FALSE(TextToDouble(std::wstring(L"12\0" L"34", 5)).has_value()) << "an embedded NUL must not cut the text";
 }
 

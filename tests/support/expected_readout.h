@@ -124,7 +124,8 @@ inline std::optional<std::array<int, 3>> ExpectedWriterBands(double ohms) {
 // The number a typed text stands for, read by OLE Automation in the user's
 // locale (separators, spaces, sign, exponent) once the system has folded
 // every keyboard's digits and the full-width forms to ASCII; nothing for a
-// text that is not a number.
+// text that is not a number, has grouping (the user's group separator, or a
+// comma beside another decimal one) or is too close to 0 for a double.
 inline std::optional<double> TypedNumber(std::wstring text) {
     constexpr DWORD kFold = MAP_FOLDDIGITS | MAP_FOLDCZONE;
     const int length = static_cast<int>(text.size());
@@ -137,6 +138,11 @@ inline std::optional<double> TypedNumber(std::wstring text) {
     const HRESULT result = VarR8FromStr(in ? in : const_cast<OLECHAR*>(L""), LOCALE_USER_DEFAULT, 0, &value);
     SysFreeString(in);
     if (FAILED(result)) return std::nullopt;
+    wchar_t group[8] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, group, 8);
+    if ((group[0] && text.find(group) != text.npos) || (UserDecimalSeparator() != L',' && text.find(L',') != text.npos))
+        return std::nullopt;
+    if (value == 0 && text.find_first_of(L"123456789") < text.find_first_of(L"eE")) return std::nullopt;
     return value;
 }
 

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "glyph/glyph_pixels.h"
+#include "platform/form.h"
 #include "support/form_fixture.h"
 #include "ui/form2.h"
 #include "ui/resource_ids.h"
@@ -276,6 +278,25 @@ ALONE_TEST_F(AboutTest, MainWindowTakesNoInputWhileOpen) {
     });
     EXPECT_TRUE(IsWindowEnabled(form->hWnd()));
     EXPECT_EQ(C(L"Picture1").BackColor(), band);
+}
+
+// Brought to the front while About is open (a taskbar or a window switch
+// can), the main window brings About along; keys meant for its boxes, as
+// the message loop hands them on, change nothing.
+ALONE_TEST_F(AboutTest, MainWindowBroughtToTheFrontTakesNoKeys) {
+    auto shown = [&] { return C(L"Text1").Text() + C(L"Text3").Text() + C(L"Text4").Text() +
+                              std::to_wstring(C(L"Picture1").BackColor()); };
+    const std::wstring before = shown();
+    WhileOpen([&](ui::Form2& about) {
+        SetForegroundWindow(form->hWnd());
+        ASSERT_TRUE(testing_gui::PumpUntilIdle(about.hWnd()));
+        EXPECT_EQ(GetForegroundWindow(), about.hWnd()) << "About comes along";
+        for (const auto& [box, key] : {std::pair{L"CCal", VK_TAB}, {L"Text1", VK_UP}, {L"Text3", VK_DOWN}}) {
+            MSG down{C(box).hWnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1, 0, {}};
+            platform::DispatchWithTab(down);
+        }
+        EXPECT_EQ(shown(), before);
+    });
 }
 
 TEST_F(AboutTest, AClickOnThePictureOrTheFrameClosesAClickOnALabelDoesNot) {

@@ -251,13 +251,14 @@ namespace {
 // it (Wine has one dpi for all monitors and never sends the message).
 class DpiChangeTest : public Form1Test {
 protected:
-    void ChangeDpi(int dpi) {
+    // `shift`: where the suggested rectangle's corner lies from the window's.
+    void ChangeDpi(int dpi, POINT shift = {7, 3}) {
         RECT now{};
         GetWindowRect(form->hWnd(), &now);
         RECT frame{0, 0, MulDiv(9075, dpi, 1440), MulDiv(6915, dpi, 1440)};
         AdjustWindowRectEx(&frame, GetWindowLongW(form->hWnd(), GWL_STYLE), FALSE, 0);
-        suggested = {now.left + 7, now.top + 3, now.left + 7 + frame.right - frame.left,
-                     now.top + 3 + frame.bottom - frame.top};
+        suggested = {now.left + shift.x, now.top + shift.y, now.left + shift.x + frame.right - frame.left,
+                     now.top + shift.y + frame.bottom - frame.top};
         MoveOver(POINT{2, 2});   // the tooltip is made before the move, as for a user
         SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd())) << "the window did not come to rest";
@@ -299,6 +300,17 @@ ALONE_TEST_F(DpiChangeTest, LaysOutAndDrawsAgainAtTheNewDpiAndBack) {
     EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(form->hWnd()), before), "")
         << "back at 96 dpi, every pixel as it was";
     ExpectTipsWhereTheBoxesAre();
+}
+
+// A balloon points at its box: at a new scale the box moves even where the
+// window's corner stays, and the balloon goes rather than point at its old place.
+ALONE_TEST_F(DpiChangeTest, ABalloonGoesWithAScaleChange) {
+    SetWindowTextW(C(L"Text1").hWnd(), L"abc");
+    SendMessageW(C(L"CCal").hWnd(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+    ASSERT_TRUE(IsWindowVisible(form->BalloonWindow()));
+    ChangeDpi(144, POINT{0, 0});
+    EXPECT_FALSE(IsWindowVisible(form->BalloonWindow()));
 }
 
 }  // namespace

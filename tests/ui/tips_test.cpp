@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/colour_code.h"
+#include "platform/form.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -167,6 +168,34 @@ ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     EXPECT_TRUE(TipShows(*form, L"Yellow, Purple, Red: 4.7K, cut from 4750"))
         << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
     EXPECT_TRUE(IsWindowVisible(form->BalloonWindow())) << "the balloon stays while the tip shows";
+}
+
+// A tip that shows while its value changes (a key, Enter) shows the new
+// value at once: it never tells what is no longer shown.
+ALONE_TEST_F(TipsTest, AShowingTipFollowsTheValueItTells) {
+    const struct { const wchar_t *box, *typed, *hovered, *was, *now; UINT key; } rows[] = {
+        {L"Text4", L"4.7K 5%", L"Text4", L"4.7K is a \u00B15% standard", L"5.1K is a \u00B15% standard", VK_UP},
+        {L"Text1", L"5600", L"Picture1", L"First digit, Yellow: 4", L"First digit, Green: 5", VK_RETURN},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        HWND box = C(row.box).hWnd();
+        SetWindowTextW(box, row.typed);
+        // As the message loop hands keys on; a readout is written before its tip shows.
+        MSG enter{box, WM_KEYDOWN, VK_RETURN, 1, 0, {}}, key{box, WM_KEYDOWN, row.key, 1, 0, {}};
+        if (row.key != VK_RETURN) platform::DispatchWithTab(enter);
+        const platform::Control& hovered = C(row.hovered);
+        POINT at = hovered.hWnd() ? POINT{20, 8} : Middle(hovered);
+        ClientToScreen(hovered.hWnd() ? hovered.hWnd() : form->hWnd(), &at);
+        MovePointer(POINT{at.x, at.y - 40});   // from beside it, so that the tooltip sees the pointer come
+        if (HasFatalFailure()) return;
+        SendMessageW(form->TipWindow(), TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);   // shown for the whole check
+        MovePointer(at);
+        ASSERT_TRUE(TipShows(*form, row.was));
+        platform::DispatchWithTab(key);
+        EXPECT_TRUE(TipShows(*form, row.now)) << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
+        TearDown();
+    }
 }
 
 }  // namespace

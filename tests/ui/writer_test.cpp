@@ -132,6 +132,9 @@ protected:
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
 constexpr wchar_t kNoResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
 
+// What the balloon says of a text with grouping: the text to type instead.
+constexpr wchar_t kNoGrouping47[] = L"Type 4.7 with \".\" as the decimal mark";
+
 struct Entry {
     const wchar_t* text;   // "." and "," stand for the user's decimal and group separators
     int first, second, multiplier;   // kUnchanged: bands 1 to 3 keep their colours
@@ -159,7 +162,8 @@ const Entry kEntries[] = {
     {L"1234567", Brown, Red, Green, L"The bands show 1.2M: four bands carry two digits, and 1234567 needs seven."},
     {L"0.475", Yellow, Purple, Silver, L"The bands show 0.47: four bands carry two digits, and 0.475 needs three."},
     {L"1e3", Brown, Black, Red},
-    {L"1,000", Brown, Black, Red},
+    {L"1,000", kUnchanged, 0, 0, L"Type 1000 with \".\" as the decimal mark"},
+    {L"\uFF11\uFF0C\uFF10\uFF10\uFF10", kUnchanged, 0, 0, L"Type 1000 with \".\" as the decimal mark"},
     {L"2.2E4", Red, Red, Orange},
     {L" 12 ", Brown, Red, Black},
     {L"1e10", Brown, Black, White},
@@ -177,7 +181,8 @@ const Entry kEntries[] = {
     {L"0.009", kUnchanged, 0, 0, kNoResistor},
     {L"1e11", kUnchanged, 0, 0, kNoResistor},
     {L"100000000000", kUnchanged, 0, 0, kNoResistor},
-    {L"1E400", kUnchanged, 0, 0, kNoNumber},
+    {L"1E400", kUnchanged, 0, 0, kNoResistor},
+    {L"-1e-400", kUnchanged, 0, 0, kNoResistor},   // read as 0, but not 0
     // Every keyboard's digits: Persian, Arabic-Indic, Devanagari, full-width.
     {L"\u06F4\u06F7\u06F0\u06F0", Yellow, Purple, Red},
     {L"\u0664\u0667\u0660\u0660", Yellow, Purple, Red},
@@ -260,10 +265,11 @@ const BoxKeys kBoxKeys[] = {
     {L"Text1", L"\u06F4\u06F7\u06F0\u06F0", 6, {VK_RETURN}, L"\u06F4\u06F7\u06F0\u06F0", {Yellow, Purple, Red}},
     {L"Text1", L"\u06F4\u06F7\u06F0\u06F0", 6, {VK_UP}, L"5100", {Green, Brown, Red}},
     {L"Text1", L"\uFF14\uFF0E\uFF17", 6, {VK_DOWN}, L"4.3", {Yellow, Orange, Gold}},
-    // The ends of the range: the key changes nothing.
-    {L"Text1", L"0.1", 6, {VK_DOWN}, L"0.1", {}},
-    {L"Text1", L"91000000000", 6, {VK_UP}, L"91000000000", {}},
+    // The ends of the range: the key calculates what is typed, as "Calculate" does.
+    {L"Text1", L"0.1", 6, {VK_DOWN}, L"0.1", {Brown, Black, Silver}},
+    {L"Text1", L"91000000000", 6, {VK_UP}, L"91000000000", {White, Brown, White}},
     // What "Calculate" refuses is refused alike.
+    {L"Text1", L"4,7", 6, {VK_UP}, L"4,7", {}, kNoGrouping47},
     {L"Text1", L"abc", 6, {VK_UP}, L"abc", {}, kNoNumber},
     {L"Text1", L"-5", 6, {VK_DOWN}, L"-5", {}, kNoResistor},
     {L"Text1", L"1e11", 6, {VK_DOWN}, L"1e11", {}, kNoResistor},
@@ -344,7 +350,7 @@ ALONE_TEST_F(WriterTest, KeysInTheValueBoxAndTheReadouts) {
     }
 }
 
-ALONE_TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedOrWritten) {
+ALONE_TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedWrittenOrMinimised) {
     EXPECT_EQ(form->BalloonWindow(), nullptr) << "made only when first needed";
     const std::function<void()> away[] = {
         [&] { Type(L"abc1"); },
@@ -356,6 +362,10 @@ ALONE_TEST_F(WriterTest, TheBalloonGoesWhenTypedClickedAwayMovedOrWritten) {
             SetWindowPos(form->hWnd(), nullptr, r.left + 8, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         },
         [&] { Type(L"47"); Press(); },
+        [&] {   // as the caption's buttons do
+            SendMessageW(form->hWnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            SendMessageW(form->hWnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        },
     };
     const struct {
         const wchar_t* text;
@@ -500,9 +510,11 @@ ALONE_TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
     } cases[] = {
         {L"4,7", {Yellow, Purple, Gold, Gold}},
         {L"0,47", {Yellow, Purple, Silver, Gold}},
-        {L"4.7", {Yellow, Purple, Black, Gold}},     // a group separator: 47
-        {L"1.000", {Brown, Black, Red, Gold}},
-        {L"abc", {Brown, Black, Red, Gold}, kNoNumber},   // no number: as before
+        // A group separator: refused, the bands as before.
+        {L"4.7", {Yellow, Purple, Silver, Gold}, L"Type 4,7 with \",\" as the decimal mark"},
+        {L"1.000", {Yellow, Purple, Silver, Gold}, L"Type 1000 with \",\" as the decimal mark"},
+        {L"\uFF11\uFF0C\uFF15", {Brown, Green, Gold, Gold}},   // the full-width comma is a comma
+        {L"abc", {Brown, Green, Gold, Gold}, kNoNumber},   // no number: as before
         {L"0,475", {Yellow, Purple, Silver, Gold},
          L"The bands show 0,47: four bands carry two digits, and 0,475 needs three."},
         {L"4,7", {Green, Brown, Gold, Gold}, L"", VK_UP, L"5,1"},

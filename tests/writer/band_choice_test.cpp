@@ -17,6 +17,7 @@
 #include "reader/readout.h"
 #include "value_of_bands.h"
 #include "writer/cut_note.h"
+#include "writer/grouping.h"
 #include "writer/readout_entry.h"
 #include "writer/standard_step.h"
 
@@ -413,6 +414,23 @@ TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
         EXPECT_EQ(got, r.bands) << std::string(r.digits, r.digits + wcslen(r.digits)) << "e" << r.power << " "
                                 << reader::SeriesName(r.series) << (r.step == Step::Up ? " up" : " down");
     }
+}
+
+// The value box takes no grouping: what a text with a grouping mark, or a
+// comma beside another decimal mark, is to be typed as instead ("" for none).
+TEST(Grouping, TextsWithGroupingAreToBeTypedWithout) {
+    const struct { const wchar_t *text, *decimal, *group, *example; } kRows[] = {
+        {L"4700", L".", L",", L""}, {L"4,7", L",", L".", L""}, {L" 47 ", L",", L" ", L""},
+        {L"4,7", L".", L",", L"4.7"}, {L"5,", L".", L",", L"5"}, {L",5", L".", L",", L".5"},
+        {L"0,470", L".", L",", L"0.470"}, {L"1,50", L".", L",", L"1.50"}, {L" 1,000 ", L".", L",", L"1000"},
+        {L"1,234,567.5", L".", L",", L"1234567.5"}, {L"1234,567", L".", L",", L"1234.567"},
+        {L"1,2,3", L".", L",", L"4.7"}, {L"$1,234.50", L".", L",", L"4.7"}, {L"4,7", L".", L"'", L"4.7"},
+        {L"4.7", L",", L".", L"4,7"}, {L"1.000,5", L",", L".", L"1000,5"}, {L"1.2.3", L",", L".", L"4,7"},
+        {L"1 000", L",", L" ", L"1000"}, {L"1ab000", L".", L"ab", L"1000"}, {L"4,7", L".", L"", L"4.7"},
+    };
+    for (const auto& g : kRows)
+        EXPECT_EQ(writer::UngroupedText(g.text, g.decimal, g.group).value_or(L""), g.example)
+            << std::string(g.text, g.text + wcslen(g.text)) << " / " << static_cast<char>(g.decimal[0]);
 }
 
 }  // namespace
