@@ -11,7 +11,7 @@
 
 #include "platform/units.h"
 #include "platform/conversions.h"
-#include "platform/menu.h"
+#include "platform/topmost.h"
 
 namespace platform {
 namespace {
@@ -145,7 +145,7 @@ POINT Form::StartCorner(HWND owner, SIZE size) const {
 }
 
 void Form::CreateControls() {
-    OnControlsGoing();
+    BeforeControlsRemade();
     tabOrdered_.clear();
     controls_.clear();
     controls_.reserve(layout_.size());

@@ -160,9 +160,9 @@ protected:
     virtual bool OnSystemCommand(UINT /*command*/) { return false; }
     // Before Load: the form cannot be shown, for the system's reason `error`.
     void RefuseLoad(DWORD error);
-    // The controls are about to go, to be made afresh by a later Load:
-    // whatever the form keeps of them is to go first.
-    virtual void OnControlsGoing() {}
+    // A later Load is about to make the controls afresh, and the old ones
+    // go with it: whatever the form keeps of them is to be dropped now.
+    virtual void BeforeControlsRemade() {}
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);

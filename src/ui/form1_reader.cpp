@@ -19,7 +19,7 @@ std::wstring PlainNumber(double value) {
 
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
     // The band takes the colour code's colour, never the swatch's own.
-    PaintBand(*paletteBands_[palette], platform::IntegerText(index));
+    PaintBand(*found_.paletteBands[palette], platform::IntegerText(index));
     RRang(kPalettes[palette].selector);
 }
 
@@ -48,20 +48,20 @@ reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
-    BandControls& bands = readers_[static_cast<std::size_t>(reader - kReaders.data())];
+    BandControls& bands = found_.readers[static_cast<std::size_t>(reader - kReaders.data())];
     // Each band's colour to its index (Rang2), then value and tolerance text.
     bands.read = true;
     bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (&control == writer_.drawing)
-        return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
-    for (std::size_t r = 0; r < readers_.size(); ++r) {
-        if (&control != readers_[r].readout) continue;
-        if (!readers_[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
+    if (&control == found_.writerBands.drawing)
+        return reader::WriterNote(BandIndexes(found_.writerBands), kPlatformNumbers, cutFrom_);
+    for (std::size_t r = 0; r < found_.readers.size(); ++r) {
+        if (&control != found_.readers[r].readout) continue;
+        if (!found_.readers[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
         // Beneath the note, which band may have been misread, one hint a line.
-        const reader::BandIndexes indexes = BandIndexes(readers_[r]);
+        const reader::BandIndexes indexes = BandIndexes(found_.readers[r]);
         const std::wstring note = reader::SeriesNote(indexes, kPlatformNumbers);
         const std::wstring hints = reader::MisreadHints(indexes, OfferedBy(kReaders[r]), kPlatformNumbers);
         return hints.empty() ? note : note + L"\n" + hints;

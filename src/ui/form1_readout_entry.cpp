@@ -54,7 +54,7 @@ std::wstring Form1::RefusalOf(std::size_t reader, writer::EntryError error) cons
 }
 
 void Form1::WriteReader(std::size_t reader) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     const std::wstring separator = platform::DecimalSeparator();
     // Every keyboard's digits, read as the 0 to 9 they stand for; the readout
     // keeps what was typed until RRang rewrites it.
@@ -70,7 +70,7 @@ void Form1::WriteReader(std::size_t reader) {
 }
 
 void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     for (std::size_t i = 0; i < written.digits.size(); ++i)
         PaintBand(*bands.digits[i], platform::IntegerText(written.digits[i]));
     PaintBand(*bands.multiplier, platform::IntegerText(written.multiplier));
@@ -80,14 +80,14 @@ void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) 
 }
 
 void Form1::RestoreReadout(std::size_t reader) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     if (bands.read) RRang(kReaders[reader].selector);
     else bands.readout->SetText(std::wstring());
     bands.readout->MoveCaretToEnd();
 }
 
 void Form1::StepReader(std::size_t reader, bool up) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     // From the value the bands show, whatever is typed in the readout.
     const reader::BandIndexes indexes = BandIndexes(bands);
     const auto value = reader::ValueOfBands(indexes);

@@ -15,14 +15,14 @@ void Form1::StepValue(bool up) {
     if (!writing) return;
     // The series of the tolerance that "Calculate" paints, which selects
     // "±5%" when nothing is selected.
-    const int position = toleranceList_->ListIndex();
+    const int position = found_.toleranceList->ListIndex();
     const auto series = reader::SeriesFor(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position)));
     if (series.empty()) return;
     const auto text = writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,
                                           platform::DecimalSeparator());
     if (!text) return;   // an end of the range
-    valueBox_->SetText(*text);
-    valueBox_->MoveCaretToEnd();
+    found_.valueBox->SetText(*text);
+    found_.valueBox->MoveCaretToEnd();
     CCal_Click();
 }
 

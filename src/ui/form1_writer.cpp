@@ -32,10 +32,10 @@ void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
 
 std::optional<Form1::Writing> Form1::ValueToWrite() {
     // Every keyboard's digits, read as the 0 to 9 they stand for; the box keeps what was typed.
-    const auto value = platform::TextToDouble(platform::FoldedText(valueBox_->Text()));
+    const auto value = platform::TextToDouble(platform::FoldedText(found_.valueBox->Text()));
     const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
     if (bands) return Writing{*value, *bands};
-    ShowNotWritten(*valueBox_, value ? kNoSuchResistor : kNoNumber);
+    ShowNotWritten(*found_.valueBox, value ? kNoSuchResistor : kNoNumber);
     return std::nullopt;
 }
 
@@ -46,12 +46,12 @@ void Form1::CCal_Click() {
     // they change together or not at all.
     const auto writing = ValueToWrite();
     if (writing) {
-        PaintBand(*writer_.digits[0], platform::IntegerText(writing->bands.first));
-        PaintBand(*writer_.digits[1], platform::IntegerText(writing->bands.second));
-        PaintBand(*writer_.multiplier, platform::IntegerText(writing->bands.multiplier));
+        PaintBand(*found_.writerBands.digits[0], platform::IntegerText(writing->bands.first));
+        PaintBand(*found_.writerBands.digits[1], platform::IntegerText(writing->bands.second));
+        PaintBand(*found_.writerBands.multiplier, platform::IntegerText(writing->bands.multiplier));
     }
-    if (toleranceList_->ListIndex() == -1) toleranceList_->SetListIndex(kFivePercentPosition);
-    PaintBand(*writer_.tolerance, MAs(platform::IntegerText(toleranceList_->ListIndex())));
+    if (found_.toleranceList->ListIndex() == -1) found_.toleranceList->SetListIndex(kFivePercentPosition);
+    PaintBand(*found_.writerBands.tolerance, MAs(platform::IntegerText(found_.toleranceList->ListIndex())));
     if (!writing) return;
     // Bands that show less than the value are still the right bands to look
     // for, but not the right part to buy: say so rather than cut in silence.
@@ -59,12 +59,12 @@ void Form1::CCal_Click() {
     const std::wstring cut = writer::CutNote(writing->ohms, kPlatformNumbers, separator);
     cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(writing->ohms, separator);
     if (cut.empty()) balloon_.Hide();
-    else ShowCut(*valueBox_, cut);
+    else ShowCut(*found_.valueBox, cut);
 }
 
 void Form1::OnChange(platform::Control& control) {
     // The text the balloon spoke of is being mended or rewritten.
-    if (&control == valueBox_ || IsReadout(control)) balloon_.Hide();
+    if (&control == found_.valueBox || IsReadout(control)) balloon_.Hide();
 }
 
 }  // namespace ui

@@ -26,10 +26,10 @@ public:
 protected:
     void Form_Load() override;
     void OnClick(platform::Control& control) override;
-    void OnControlsGoing() override { picture_ = nullptr; }
+    void BeforeControlsRemade() override { picture_ = nullptr; }
 
 private:
-    platform::Control* picture_ = nullptr;   // Picture1, found when the form loads, gone with it
+    platform::Control* picture_ = nullptr;   // Picture1, found when the form loads, dropped before a reload
 };
 
 }  // namespace ui
