@@ -15,8 +15,8 @@
 #include <string>
 
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 #include "reader/series.h"
-#include "model/int_text.h"
 #include "reader/readout.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
@@ -84,17 +84,17 @@ void CheckReaderEntry(const std::wstring& text, int digitBands, const wchar_t* s
     const writer::ReaderBands& b = *entry.bands;
     Require(static_cast<int>(b.digits.size()) == digitBands && b.digits[0] >= 1);
     Require(Offered(b.multiplier) && b.multiplier < model::kColourCount);
-    Require(b.tolerance == -1 || !model::Tolerance(model::IntText(b.tolerance)).empty());
+    Require(b.tolerance == -1 || !model::Tolerance(platform::IntegerText(b.tolerance)).empty());
     const std::string& typed = entry.typed.ohms.digits;
     Require(entry.cut == (static_cast<int>(typed.size()) > digitBands));
     reader::BandIndexes indexes;
     for (int i = 0; i < digitBands; ++i) {
         const auto at = static_cast<std::size_t>(i);
         Require(b.digits[at] == (at < typed.size() ? typed[at] - '0' : 0));
-        indexes.digits.push_back(model::IntText(b.digits[at]));
+        indexes.digits.push_back(platform::IntegerText(b.digits[at]));
     }
-    indexes.multiplier = model::IntText(b.multiplier);
-    indexes.tolerance = model::IntText(b.tolerance == -1 ? model::Gold : b.tolerance);
+    indexes.multiplier = platform::IntegerText(b.multiplier);
+    indexes.tolerance = platform::IntegerText(b.tolerance == -1 ? model::Gold : b.tolerance);
     const writer::ReaderEntry again =
         writer::ReaderEntryFor(reader::ReadoutText(indexes, reader::NumberTexts{}), digitBands, L".");
     Require(again.bands && !again.cut && again.bands->digits == b.digits && again.bands->multiplier == b.multiplier);

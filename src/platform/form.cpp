@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "platform/units.h"
-#include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "platform/topmost.h"
 
 namespace platform {

@@ -8,6 +8,7 @@
 #include "glyph/function.h"
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "ui/form2.h"
 
 namespace ui {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "ui/palettes.h"
 #include "reader/misread.h"
 #include "reader/readout.h"
@@ -14,7 +15,7 @@ namespace ui {
 
 std::wstring PlainNumber(double value) {
     std::wstring text = platform::PlainNumberText(value);
-    return text.empty() ? reader::DecimalText(value, platform::DecimalSeparator()) : text;
+    return text.empty() ? platform::DecimalText(value, platform::DecimalSeparator()) : text;
 }
 
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {

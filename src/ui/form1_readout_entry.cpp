@@ -5,6 +5,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "platform/folding.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"

@@ -2,6 +2,7 @@
 // the selected tolerance's series, its bands at once. In a one-line text box
 // these keys would only move the caret.
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "reader/series_note.h"
 #include "ui/form1.h"
 #include "writer/standard_step.h"

@@ -7,6 +7,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "reader/band_meaning.h"
 #include "ui/palettes.h"
 #include "ui/form1.h"

@@ -3,10 +3,10 @@
 // show less than the value.
 #include "platform/conversions.h"
 #include "platform/folding.h"
+#include "platform/number_text.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 #include "writer/cut_note.h"
-#include "writer/shortest_decimal.h"
 
 namespace ui {
 namespace {
@@ -57,7 +57,7 @@ void Form1::CCal_Click() {
     // for, but not the right part to buy: say so rather than cut in silence.
     const std::wstring separator = platform::DecimalSeparator();
     const std::wstring cut = writer::CutNote(writing->ohms, kPlatformNumbers, separator);
-    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(writing->ohms, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : platform::ShortestDecimalText(writing->ohms, separator);
     if (cut.empty()) balloon_.Hide();
     else ShowCut(*found_.valueBox, cut);
 }

@@ -4,9 +4,12 @@
 #include <string>
 
 #include "model/colour_code.h"
-#include "writer/shortest_decimal.h"
+#include "platform/number_text.h"
 
 namespace writer {
+
+using platform::Decimal;
+using platform::ShortestDecimal;
 
 namespace {
 

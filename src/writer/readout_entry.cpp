@@ -3,10 +3,11 @@
 #include <string>
 
 #include "model/colour_code.h"
-#include "model/int_text.h"
-#include "reader/readout.h"
+#include "platform/number_text.h"
 
 namespace writer {
+
+using platform::Decimal;
 
 namespace {
 
@@ -134,9 +135,9 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
 int ToleranceBandFor(const Decimal& percent) {
     // The tolerance written as the bands' texts are: "±0.5%" for 0.50 or .5.
     if (percent.digits.empty()) return -1;
-    const std::wstring text = L"\u00B1" + reader::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
+    const std::wstring text = L"\u00B1" + platform::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
     for (int index = 0; index < model::kColourCount; ++index)
-        if (model::Tolerance(model::IntText(index)) == text) return index;
+        if (model::Tolerance(platform::IntegerText(index)) == text) return index;
     return -1;
 }
 
@@ -189,7 +190,7 @@ std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int powe
         at = reader::Reading{*next, true};
         if (next->significand % unit != 0 || multiplier < kFinestPower || multiplier > kCoarsestPower) continue;
         ReaderBands bands;
-        const std::wstring shown = model::IntText(next->significand / unit);
+        const std::wstring shown = platform::IntegerText(next->significand / unit);
         for (wchar_t c : shown) bands.digits.push_back(c - L'0');
         bands.multiplier = model::MultiplierBand(multiplier);
         return bands;

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/number_text.h"
 #include "reader/series.h"
-#include "writer/shortest_decimal.h"
 #include "writer/standard_step.h"
 
 namespace writer {
@@ -20,9 +20,9 @@ namespace writer {
 // several characters). No grouping, no exponent, nothing after a K or M but
 // the unit and the tolerance: "4K7" is no value.
 struct TypedValue {
-    Decimal ohms;                     // significant digits; no digits for zero
+    platform::Decimal ohms;            // significant digits; no digits for zero
     bool negative = false;
-    std::optional<Decimal> percent;   // the tolerance, when one was typed
+    std::optional<platform::Decimal> percent;   // the tolerance, when one was typed
 };
 std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_view separator);
 
@@ -50,11 +50,11 @@ struct ReaderEntry {
 ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator);
 // The digit and multiplier bands for a positive value, its digits cut to the
 // reader's; none outside the reader's range.
-std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, int digitBands);
+std::optional<ReaderBands> ReaderBandsFor(const platform::Decimal& ohms, int digitBands);
 
 // The colour index of the tolerance band that carries `percent`; -1 for a
 // tolerance no band carries.
-int ToleranceBandFor(const Decimal& percent);
+int ToleranceBandFor(const platform::Decimal& percent);
 
 // The next larger (Up) or smaller (Down) value of `series` from the value a
 // reader's bands show (digits x 10^power), among the values that reader

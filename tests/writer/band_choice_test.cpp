@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 #include "reader/readout.h"
 #include "value_of_bands.h"
 #include "writer/cut_note.h"
@@ -209,7 +210,7 @@ TEST(StandardStep, NeighboursInTheSeries) {
     }
 }
 
-std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
+std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
 
 // The balloon's words when four bands cut the value: what they show, in the
 // readout's notation, how many digits the value needs, and where a value of
