@@ -87,8 +87,8 @@ BandControls Form1::FindBands(const Reader& bands) const {
     BandControls found;
     found.shape = &bands;
     found.drawing = &Item(bands.drawing);
-    found.digitCount = bands.digitCount;
-    for (int i = 0; i < bands.digitCount; ++i)
+    found.digitCount = bands.colours->digitCount;
+    for (int i = 0; i < found.digitCount; ++i)
         found.digits[static_cast<std::size_t>(i)] = &Item(bands.digits[static_cast<std::size_t>(i)]);
     found.multiplier = &Item(bands.multiplier);
     found.tolerance = &Item(bands.tolerance);

@@ -1,9 +1,11 @@
 // Writing bands: "Calculate" paints the four-band writer from the typed value
 // and the chosen tolerance, and says why when it cannot, or when the bands
 // show less than the value.
+#include "model/band_sets.h"
 #include "platform/conversions.h"
 #include "platform/folding.h"
 #include "platform/number_text.h"
+#include "reader/readout.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 #include "writer/cut_note.h"
@@ -12,11 +14,23 @@ namespace ui {
 namespace {
 
 // Why bands 1 to 3 stayed as they were: a text that is no number, or a
-// number that no four-band resistor carries (negative, between 0 and 0.01,
-// 100 G or more).
+// number that the writer's bands do not carry.
 constexpr wchar_t kNotWrittenTitle[] = L"Bands not changed";
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
-constexpr wchar_t kNoSuchResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
+
+// "Four bands carry 0 or 0.01 up to 99 G ohms, ...": zero, then the values
+// above it that the writer's bands show, from the smallest to the largest.
+std::wstring NoSuchResistor() {
+    constexpr model::BandsValue smallest = model::SmallestShown(model::kFourBandWriter);
+    constexpr double largestInGiga = model::ValueOf(model::LargestShown(model::kFourBandWriter)) / 1e9;
+    std::wstring text = L"Four bands carry 0 or ";
+    text += reader::QuotedValueText(platform::IntegerText(smallest.digits), smallest.power, reader::NumberTexts{});
+    text += L" up to ";
+    text += platform::DecimalText(largestInGiga, L'.');
+    text += L" G ohms, such as 0.47 or 4700000";
+    return text;
+}
+
 // The bands were written, but carry fewer digits than the value has.
 constexpr wchar_t kCutTitle[] = L"Value cut";
 
@@ -35,7 +49,7 @@ std::optional<Form1::Writing> Form1::ValueToWrite() {
     const auto value = platform::TextToDouble(platform::FoldedText(found_.valueBox->Text()));
     const auto bands = value ? writer::BandsForValue(*value) : std::nullopt;
     if (bands) return Writing{*value, *bands};
-    ShowNotWritten(*found_.valueBox, value ? kNoSuchResistor : kNoNumber);
+    ShowNotWritten(*found_.valueBox, value ? NoSuchResistor() : kNoNumber);
     return std::nullopt;
 }
 

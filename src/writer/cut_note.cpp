@@ -22,7 +22,10 @@ std::wstring CountText(int count) {
 }
 
 // Whether the five-band reader shows the value with nothing cut.
-bool FiveBandsShowWhole(const Decimal& value) { return value.digits.size() <= 3 && ReaderBandsFor(value, 3); }
+bool FiveBandsShowWhole(const Decimal& value) {
+    const model::BandSet& five = model::kFiveBandReader;
+    return static_cast<int>(value.digits.size()) <= five.digitCount && ReaderBandsFor(value, five);
+}
 
 // The note on `shown` bands, which carry fewer digits than the `needed` of `value`.
 std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& value, const reader::NumberTexts& numbers,

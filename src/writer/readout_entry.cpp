@@ -11,10 +11,6 @@ using platform::Decimal;
 
 namespace {
 
-// The multipliers the readers' palettes offer: Silver (x0.01) to Blue (x1M).
-constexpr int kFinestPower = -2;
-constexpr int kCoarsestPower = 6;
-
 // Reads a typed text from left to right; each step takes what it knows and
 // leaves the rest.
 class Scanner {
@@ -141,23 +137,23 @@ int ToleranceBandFor(const Decimal& percent) {
     return -1;
 }
 
-std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, int digitBands) {
-    // The first digit band holds the first significant digit (never Black).
-    const int power = ohms.exponent - (digitBands - 1);
-    if (ohms.digits.empty() || power < kFinestPower || power > kCoarsestPower) return std::nullopt;
+std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, const model::BandSet& bandSet) {
+    // The first digit band holds the first significant digit.
+    const int power = ohms.exponent - (bandSet.digitCount - 1);
+    if (ohms.digits.empty() || !model::HoldsPower(bandSet.multiplier, power)) return std::nullopt;
     ReaderBands bands;
-    for (int i = 0; i < digitBands; ++i)
+    for (int i = 0; i < bandSet.digitCount; ++i)
         bands.digits.push_back(i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0);
     bands.multiplier = model::MultiplierBand(power);
     return bands;
 }
 
-ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator) {
+ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet, std::wstring_view separator) {
     ReaderEntry entry;
     const std::optional<TypedValue> typed = ParseTypedValue(text, separator);
     if (!typed) return entry;
     entry.typed = *typed;
-    std::optional<ReaderBands> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, digitBands);
+    std::optional<ReaderBands> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, bandSet);
     if (!bands) {
         entry.error = EntryError::OutOfRange;
         return entry;
@@ -166,29 +162,30 @@ ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_
         entry.error = EntryError::NoSuchTolerance;
         return entry;
     }
-    entry.cut = static_cast<int>(typed->ohms.digits.size()) > digitBands;
+    entry.cut = static_cast<int>(typed->ohms.digits.size()) > bandSet.digitCount;
     entry.bands = std::move(bands);
     return entry;
 }
 
 std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
-                                              int digitBands, Step step) {
+                                              const model::BandSet& bandSet, Step step) {
     std::optional<reader::Reading> at = reader::ReadingOf(digits, power);
     if (!at) return std::nullopt;
     const reader::Series one[] = {series};
     // A standard value is significand x 10^power, three digits: the reader
     // shows it whole when the digits beyond its bands are zeros.
-    const int dropped = 3 - digitBands;
+    const int dropped = 3 - bandSet.digitCount;
     int unit = 1;
     for (int i = 0; i < dropped; ++i) unit *= 10;
+    const int finest = model::FinestPower(bandSet.multiplier), coarsest = model::CoarsestPower(bandSet.multiplier);
     for (;;) {
         const std::optional<reader::Standard> next =
             step == Step::Up ? reader::NearestAbove(one, *at) : reader::NearestBelow(one, *at);
         if (!next) return std::nullopt;
         const int multiplier = next->power + dropped;
-        if (step == Step::Up ? multiplier > kCoarsestPower : multiplier < kFinestPower) return std::nullopt;
+        if (step == Step::Up ? multiplier > coarsest : multiplier < finest) return std::nullopt;
         at = reader::Reading{*next, true};
-        if (next->significand % unit != 0 || multiplier < kFinestPower || multiplier > kCoarsestPower) continue;
+        if (next->significand % unit != 0 || !model::HoldsPower(bandSet.multiplier, multiplier)) continue;
         ReaderBands bands;
         const std::wstring shown = platform::IntegerText(next->significand / unit);
         for (wchar_t c : shown) bands.digits.push_back(c - L'0');

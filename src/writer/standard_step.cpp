@@ -1,5 +1,6 @@
 #include "writer/standard_step.h"
 
+#include "model/band_sets.h"
 #include "platform/number_text.h"
 #include "writer/band_choice.h"
 
@@ -7,10 +8,16 @@ namespace writer {
 
 namespace {
 
+// digits x 10^power as the series write a value: three significant digits.
+constexpr reader::Standard StandardOf(model::BandsValue value) {
+    for (; value.digits < 100; value.digits *= 10) --value.power;
+    return {value.power, static_cast<int>(value.digits)};
+}
+
 // The ends of the steps: 0.1, below which four bands show a single digit
 // (a Black first band and Silver), and 100 G, which they no longer carry.
 constexpr reader::Standard kLowest{-3, 100};
-constexpr reader::Standard kBeyondHighest{9, 100};
+constexpr reader::Standard kBeyondHighest = StandardOf(model::BeyondLargest(model::kFourBandWriter));
 
 std::wstring TextOf(const reader::Standard& value, std::wstring_view separator) {
     const std::wstring wide = platform::IntegerText(value.significand);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
 #include "platform/number_text.h"
 #include "reader/readout.h"
@@ -266,6 +267,9 @@ struct TypedEntry {
     EntryError error = EntryError::NotAValue;
     bool cut = false;
 };
+const model::BandSet& ReaderWith(int digitBands) {
+    return digitBands == 2 ? model::kFourBandReader : model::kFiveBandReader;
+}
 constexpr EntryError kOutOfRange = EntryError::OutOfRange, kNotAValue = EntryError::NotAValue;
 const TypedEntry kTypedEntries[] = {
     // The readout's own texts come back to their bands.
@@ -350,7 +354,7 @@ TEST(ReaderEntry, TypedTextsGiveTheReadersBands) {
             if (r.separator && std::wstring_view(separator) != r.separator && std::wstring_view(r.separator) != L"<>")
                 continue;
             const wchar_t* used = r.separator ? r.separator : separator;
-            const writer::ReaderEntry entry = writer::ReaderEntryFor(r.text, r.digitBands, used);
+            const writer::ReaderEntry entry = writer::ReaderEntryFor(r.text, ReaderWith(r.digitBands), used);
             const std::string where = std::string(r.text.begin(), r.text.begin() + std::min<std::size_t>(r.text.size(), 20));
             ASSERT_EQ(entry.bands.has_value(), !r.bands.empty()) << where;
             if (!entry.bands) {
@@ -402,7 +406,7 @@ const ReaderStep kReaderSteps[] = {
 
 TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
     for (const ReaderStep& r : kReaderSteps) {
-        const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, r.digitBands, r.step);
+        const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, ReaderWith(r.digitBands), r.step);
         std::vector<int> got;
         if (next) {
             got = next->digits;
