@@ -32,6 +32,7 @@ set_source_files_properties(src/ui/bandora.rc PROPERTIES
 add_dependencies(bandora_resources artwork)
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
+list(REMOVE_ITEM PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/number_text.cpp)   # bandora_numbers
 file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
 file(GLOB TIPS_SOURCES CONFIGURE_DEPENDS src/tips/*.cpp)
 file(GLOB SCREEN_READER_SOURCES CONFIGURE_DEPENDS src/screen_reader/*.cpp)
@@ -43,7 +44,7 @@ list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp ${CMAKE_SOURCE_D
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(bandora_platform PUBLIC src)
 # OLE Automation is loaded at run time (platform/conversions.cpp), not imported.
-target_link_libraries(bandora_platform PUBLIC user32 gdi32 comctl32 uuid)
+target_link_libraries(bandora_platform PUBLIC bandora_numbers user32 gdi32 comctl32 uuid)
 
 add_library(bandora_glyph STATIC ${GLYPH_SOURCES})
 target_link_libraries(bandora_glyph PUBLIC bandora_platform)
@@ -73,7 +74,7 @@ endforeach()
 # gives the same bytes whichever folder it is built in.
 set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
     -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
-foreach(lib bandora_logic bandora_art bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
+foreach(lib bandora_numbers bandora_logic bandora_art bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})
 endforeach()
 

@@ -14,9 +14,10 @@
 #include <optional>
 #include <string>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 #include "reader/series.h"
-#include "model/int_text.h"
 #include "reader/readout.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
@@ -78,25 +79,26 @@ void CheckSteps(double value) {
 
 bool Offered(int multiplier) { return (multiplier >= 0 && multiplier <= 6) || multiplier >= model::Silver; }
 
-void CheckReaderEntry(const std::wstring& text, int digitBands, const wchar_t* separator) {
-    const writer::ReaderEntry entry = writer::ReaderEntryFor(text, digitBands, separator);
+void CheckReaderEntry(const std::wstring& text, const model::BandSet& bandSet, const wchar_t* separator) {
+    const int digitBands = bandSet.digitCount;
+    const writer::ReaderEntry entry = writer::ReaderEntryFor(text, bandSet, separator);
     if (!entry.bands) return;
     const writer::ReaderBands& b = *entry.bands;
     Require(static_cast<int>(b.digits.size()) == digitBands && b.digits[0] >= 1);
     Require(Offered(b.multiplier) && b.multiplier < model::kColourCount);
-    Require(b.tolerance == -1 || !model::Tolerance(model::IntText(b.tolerance)).empty());
+    Require(b.tolerance == -1 || !model::Tolerance(platform::IntegerText(b.tolerance)).empty());
     const std::string& typed = entry.typed.ohms.digits;
     Require(entry.cut == (static_cast<int>(typed.size()) > digitBands));
     reader::BandIndexes indexes;
     for (int i = 0; i < digitBands; ++i) {
         const auto at = static_cast<std::size_t>(i);
         Require(b.digits[at] == (at < typed.size() ? typed[at] - '0' : 0));
-        indexes.digits.push_back(model::IntText(b.digits[at]));
+        indexes.digits.push_back(platform::IntegerText(b.digits[at]));
     }
-    indexes.multiplier = model::IntText(b.multiplier);
-    indexes.tolerance = model::IntText(b.tolerance == -1 ? model::Gold : b.tolerance);
+    indexes.multiplier = platform::IntegerText(b.multiplier);
+    indexes.tolerance = platform::IntegerText(b.tolerance == -1 ? model::Gold : b.tolerance);
     const writer::ReaderEntry again =
-        writer::ReaderEntryFor(reader::ReadoutText(indexes, reader::NumberTexts{}), digitBands, L".");
+        writer::ReaderEntryFor(reader::ReadoutText(indexes, reader::NumberTexts{}), bandSet, L".");
     Require(again.bands && !again.cut && again.bands->digits == b.digits && again.bands->multiplier == b.multiplier);
 }
 
@@ -107,8 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(std::strtod(text.c_str(), nullptr));
     CheckSteps(std::strtod(text.c_str(), nullptr));
     const std::wstring wide(text.begin(), text.end());   // Latin-1 as it comes
-    for (int digitBands : {2, 3})
-        for (const wchar_t* separator : {L".", L",", L"::"}) CheckReaderEntry(wide, digitBands, separator);
+    for (const model::BandSet* bandSet : {&model::kFourBandReader, &model::kFiveBandReader})
+        for (const wchar_t* separator : {L".", L",", L"::"}) CheckReaderEntry(wide, *bandSet, separator);
     if (size >= 8) {
         double raw;
         std::memcpy(&raw, data, sizeof raw);

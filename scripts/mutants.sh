@@ -14,23 +14,50 @@
 # that starts with "equivalent:" marks a mutant that cannot change behaviour,
 # and says why; it is expected to survive. Exit status 0 only when every
 # mutant is killed or equivalent, none is stale and every one builds.
+#
+# The mutants are made in a copy of the working tree as it is at the start,
+# its uncommitted changes included, never in the tree itself: a run that is
+# stopped, even killed, or an editor saving a file meanwhile, loses nothing.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 table=tests/mutants.tsv
-build=build/mutants
+# The copy and its build stay under build/ from one run to the next, so that
+# only the files changed since are compiled again.
+copy=$root/build/mutants-copy/tree
+build=$root/build/mutants-copy/build
 tests=(native_model_tests native_reader_tests native_writer_tests)
 # The one slow sweep runs last, only for a mutant the quick tests let through.
 slow='BandChoice.BandsStayWithinOneUnitBelowTheValue'
 
+# Brings the copy level with the working tree: every file git tracks or does
+# not ignore. A file that differs, a mutant a stopped run left among them, is
+# copied afresh (and so compiled again); a file gone from the tree goes.
+sync_copy() {
+  local file
+  declare -A wanted=()
+  mkdir -p "$copy" || return 1
+  while IFS= read -r -d '' file; do
+    [[ -f $file ]] || continue   # deleted in the tree, not yet in git
+    wanted[$file]=1
+    cmp -s "$file" "$copy/$file" && continue
+    mkdir -p "$copy/$(dirname "$file")" && cp "$file" "$copy/$file" || return 1
+  done < <(git ls-files -z --cached --others --exclude-standard)
+  while IFS= read -r -d '' file; do
+    file=${file#"$copy"/}
+    [[ -n ${wanted[$file]:-} ]] || rm -f "$copy/$file"
+  done < <(find "$copy" -type f -print0)
+}
+
 mode=run filter=''
 case "${1:-}" in
   --check) mode=check ;;
-  -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
+  -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
   *) filter=${1:-} ;;
 esac
 
-# The file being mutated and its saved copy; put back on every way out.
+# The file of the copy being mutated and its saved text; put back on every
+# way out that lets the script run (a killed run's copy is mended by the next).
 mutated='' saved=''
 restore() {
   if [[ -n $mutated ]]; then cp "$saved" "$mutated"; rm -f "$saved"; mutated=''; fi
@@ -68,6 +95,8 @@ build_and_run() {  # 0: the tests pass; 1: they fail; 2: the build fails
 }
 
 if [[ $mode == run ]]; then
+  sync_copy || { echo "the working tree could not be copied to $copy"; exit 1; }
+  cd "$copy"
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBANDORA_SANITIZE=OFF >/dev/null || exit 1
   build_and_run
   case $? in
@@ -97,7 +126,7 @@ while IFS= read -r line || [[ -n $line ]]; do
   fi
   [[ $mode == check ]] && continue
 
-  saved=$(mktemp) && cp "$file" "$saved" && mutated=$file
+  saved=$build/mutated-file-original && cp "$file" "$saved" && mutated=$file
   content=$(<"$file")
   printf '%s\n' "${content/"$original"/"$replacement"}" >"$file"
   build_and_run

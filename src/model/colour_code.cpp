@@ -1,6 +1,6 @@
 #include "model/colour_code.h"
 
-#include "model/int_text.h"
+#include "platform/number_text.h"
 
 namespace model {
 
@@ -21,7 +21,7 @@ namespace {
 template <std::size_t N, typename Key>
 int FindKey(const std::array<Key, N>& keys, const std::wstring& text) {
     for (std::size_t row = 0; row < N; ++row)
-        if (IntText(keys[row]) == text) return static_cast<int>(row);
+        if (platform::IntegerText(keys[row]) == text) return static_cast<int>(row);
     return -1;
 }
 
@@ -34,12 +34,12 @@ int IndexOfText(const std::wstring& index) { return FindKey(kIndexes, index); }
 
 std::wstring Rang(const std::wstring& index) {
     const int row = IndexOfText(index);
-    return row < 0 ? std::wstring() : IntText(kBandColours[row]);
+    return row < 0 ? std::wstring() : platform::IntegerText(kBandColours[row]);
 }
 
 std::wstring Rang2(const std::wstring& colour) {
     const int row = FindKey(kBandColours, colour);
-    return row < 0 ? std::wstring() : IntText(row);
+    return row < 0 ? std::wstring() : platform::IntegerText(row);
 }
 
 const ToleranceRow* ToleranceOfBand(int index) {
@@ -56,7 +56,7 @@ std::wstring Tolerance(const std::wstring& index) {
 
 std::wstring MAs(const std::wstring& position) {
     const int row = FindKey(kPositions, position);
-    return row < 0 ? std::wstring() : IntText(kTolerances[static_cast<std::size_t>(row)].band);
+    return row < 0 ? std::wstring() : platform::IntegerText(kTolerances[static_cast<std::size_t>(row)].band);
 }
 
 }  // namespace model

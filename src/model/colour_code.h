@@ -50,6 +50,15 @@ inline constexpr std::array<ToleranceRow, kToleranceCount> kTolerances = {{
     {Silver, L"\u00B110%", {Series::E12}, 1},
 }};
 
+// Every row written out: a row left out of kTolerances would be taken for
+// a Black band with no text.
+constexpr bool EveryToleranceWritten() {
+    for (const ToleranceRow& row : kTolerances)
+        if (row.band == Black || !row.text) return false;
+    return true;
+}
+static_assert(EveryToleranceWritten(), "kTolerances must hold a row for each of its kToleranceCount tolerances");
+
 // The position in the tolerance list of the tolerance a band of colour
 // `band` carries; -1 for a colour that carries none.
 constexpr int ListPositionOf(ColourIndex band) {

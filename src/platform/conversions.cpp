@@ -1,7 +1,5 @@
 #include "platform/conversions.h"
 
-#include <cstdlib>
-
 #include <windows.h>
 #include <oleauto.h>
 
@@ -90,11 +88,6 @@ bool NamesNonZero(const std::wstring& text) {
 }
 
 }  // namespace
-
-std::wstring IntegerText(long long value) {
-    wchar_t text[24];   // the longest, "-9223372036854775808", and its end
-    return _i64tow(value, text, 10);
-}
 
 std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
     if (text.empty() || text.size() > 11) return std::nullopt;

@@ -7,8 +7,6 @@
 
 namespace platform {
 
-// Plain decimal digits, a minus sign only for negatives.
-std::wstring IntegerText(long long value);
 // The plain decimal text of an integer; nullopt for anything else (empty text included).
 std::optional<std::int32_t> TextToInt32(const std::wstring& text);
 // Locale-aware: the user's decimal and thousands separators, spaces, sign,

@@ -10,8 +10,8 @@
 #include <iterator>
 
 #include "platform/units.h"
-#include "platform/conversions.h"
-#include "platform/menu.h"
+#include "platform/number_text.h"
+#include "platform/topmost.h"
 
 namespace platform {
 namespace {
@@ -116,7 +116,7 @@ void Form::UndoLoad(bool loaded) {
 }
 
 void Form::DropControls() {
-    OnControlsGoing();
+    BeforeControlsDropped();
     tabOrdered_.clear();
     controls_.clear();
 }

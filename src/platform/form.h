@@ -170,9 +170,9 @@ protected:
     virtual bool OnSystemCommand(UINT /*command*/) { return false; }
     // Before Load: the form cannot be shown, for the system's reason `error`.
     void RefuseLoad(DWORD error);
-    // The controls are about to go, to be made afresh by a later Load:
-    // whatever the form keeps of them is to go first.
-    virtual void OnControlsGoing() {}
+    // The controls are about to go (a failed load, or a later Load making
+    // them afresh): whatever the form keeps of them is to be dropped now.
+    virtual void BeforeControlsDropped() {}
 
 private:
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);

@@ -1,6 +1,5 @@
-// Menus of a form's window: a context menu of a few items, the window's
-// system menu with items of the program's own, and the window kept above
-// the others.
+// Menus of a form's window: a context menu of a few items, and the window's
+// system menu with items of the program's own.
 #pragma once
 #include <windows.h>
 
@@ -22,9 +21,7 @@ int ShowContextMenu(HWND owner, POINT screen, const std::vector<MenuItem>& items
 // which sends WM_SYSCOMMAND `command` (below 0xF000, a multiple of 16).
 void AppendToSystemMenu(HWND window, UINT command, const wchar_t* text);
 
-// Whether the window stays above the windows that are not, and the system
-// menu's `command` item checked alike.
-bool IsTopmost(HWND window);
-void SetTopmost(HWND window, bool topmost, UINT command);
+// Puts a check mark at the system menu's `command` item, or takes it away.
+void CheckSystemMenuItem(HWND window, UINT command, bool checked);
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/colour_code.h"
-#include "model/int_text.h"
+#include "platform/number_text.h"
 
 namespace reader {
 namespace {
@@ -16,9 +16,9 @@ constexpr std::array<const wchar_t*, model::kColourCount> kMultipliers = {
 
 std::wstring Part(int index, BandRole role) {
     switch (role) {
-    case BandRole::Digit: return index <= model::White ? model::IntText(index) : std::wstring();
+    case BandRole::Digit: return index <= model::White ? platform::IntegerText(index) : std::wstring();
     case BandRole::Multiplier: return kMultipliers[static_cast<std::size_t>(index)];
-    case BandRole::Tolerance: return model::Tolerance(model::IntText(index));
+    case BandRole::Tolerance: return model::Tolerance(platform::IntegerText(index));
     }
     return std::wstring();
 }

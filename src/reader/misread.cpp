@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "model/colour_code.h"
-#include "model/int_text.h"
+#include "platform/number_text.h"
 #include "reader/series.h"
 #include "reader/series_note.h"
 
@@ -105,7 +105,7 @@ std::wstring CandidateText(const BandIndexes& changed, std::size_t place, int se
                            const NumberTexts& numbers) {
     const std::wstring colours = std::wstring(kColourNames[other]) + L", not " + kColourNames[seen] + L": ";
     if (place <= changed.digits.size())
-        return L"If band " + IntText(static_cast<long long>(place) + 1) + L" is " + colours +
+        return L"If band " + platform::IntegerText(static_cast<long long>(place) + 1) + L" is " + colours +
                ValueWritten(changed, numbers);
     return L"If the tolerance band is " + colours + WithTolerance(changed, numbers) + L", a" + StandardIn(series);
 }
@@ -120,7 +120,7 @@ std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes
         const int seen = IndexOfText(BandAt(changed, place));
         for (int other = 0; other < kColourCount; ++other) {
             if (!AreNeighbours(seen, other) || !Offers(PaletteAt(palettes, place), other)) continue;
-            BandAt(changed, place) = IntText(other);
+            BandAt(changed, place) = platform::IntegerText(other);
             const std::optional<Series> series = StandardSeries(changed);
             if (!series) continue;
             candidates.push_back(

@@ -1,13 +1,11 @@
 #include "reader/readout.h"
 
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 
 namespace reader {
 
@@ -23,12 +21,12 @@ double NumberOf(const std::wstring& digits) {
 std::wstring Padded(double value, const NumberTexts& numbers) {
     std::wstring text = numbers.padded ? numbers.padded(value) : std::wstring();
     if (!text.empty()) return text;
-    return value < 0 ? DecimalText(value, L'.') : L" " + DecimalText(value, L'.');
+    return value < 0 ? platform::DecimalText(value, L'.') : L" " + platform::DecimalText(value, L'.');
 }
 
 std::wstring Plain(double value, const NumberTexts& numbers) {
     std::wstring text = numbers.plain ? numbers.plain(value) : std::wstring();
-    return text.empty() ? DecimalText(value, L'.') : text;
+    return text.empty() ? platform::DecimalText(value, L'.') : text;
 }
 
 }  // namespace
@@ -82,50 +80,6 @@ std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers) {
     const std::optional<BandValue> value = ValueOfBands(bands);
     return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " +
            model::Tolerance(bands.tolerance);
-}
-
-std::wstring DecimalText(double value, wchar_t separator) { return DecimalText(value, std::wstring_view(&separator, 1)); }
-
-std::wstring DecimalText(double value, std::wstring_view separator) {
-    if (value == 0) return L"0";  // also -0: no sign on a zero
-    if (std::isnan(value)) return L"nan";
-    if (std::isinf(value)) return value < 0 ? L"-inf" : L"inf";
-
-    // Fifteen significant digits, correctly rounded, as "-d.ddddddddddddddde+x".
-    // Only the digits and the exponent are read, so whatever decimal point
-    // the C library writes, the separator is ours to place. (printf rather
-    // than to_chars: the C library's conversion is far smaller in the program.)
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    const std::string_view form(buf);
-    const std::size_t e = form.find('e');
-
-    std::string digits;
-    for (char c : form.substr(0, e))
-        if (c >= '0' && c <= '9') digits += c;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    const int exponent = std::atoi(buf + e + 1);
-
-    return (value < 0 ? L"-" : L"") + PlainDigitsText(digits, exponent, separator);
-}
-
-std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring_view separator) {
-    std::wstring out;
-    const auto count = static_cast<int>(digits.size());
-    if (exponent < 0) {
-        out += L'0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-exponent - 1), L'0');
-        out.append(digits.begin(), digits.end());
-    } else if (exponent + 1 >= count) {
-        out.append(digits.begin(), digits.end());
-        out.append(static_cast<std::size_t>(exponent + 1 - count), L'0');
-    } else {
-        out.append(digits.begin(), digits.begin() + exponent + 1);
-        out += separator;
-        out.append(digits.begin() + exponent + 1, digits.end());
-    }
-    return out;
 }
 
 }  // namespace reader

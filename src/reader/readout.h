@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include <string_view>
 
 namespace reader {
 
 // The two number-to-text styles the readout uses. The form hands in the
 // platform's own conversions. A style that is missing, or that gives nothing
 // (the platform's conversions could not be loaded), is written by the
-// readout's own full-stop formatter instead: a readout never shows a broken value.
+// program's own DecimalText with a full stop instead: a readout never shows
+// a broken value.
 struct NumberTexts {
     // " 4.7": a space in the sign position of a non-negative number, always a full stop.
     std::wstring (*padded)(double) = nullptr;
@@ -46,15 +46,5 @@ std::optional<BandValue> ValueOfBands(const BandIndexes& bands);
 std::wstring ValueText(std::wstring digits, int power, const NumberTexts& numbers);
 // The same without the sign position in front, as a note quotes a value: "4.7K".
 std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& numbers);
-
-// Plain decimal, at most 15 significant digits, trailing zeros dropped,
-// no exponent, no grouping: the readout's own formatter.
-std::wstring DecimalText(double value, wchar_t separator);
-std::wstring DecimalText(double value, std::wstring_view separator);
-
-// Significant digits (ASCII, the first one not zero) with the power of ten of
-// the first, written out plainly: "47" and 3 give "4700", "47" and -1 "0.47",
-// "487" and 0 "4.87". No sign, no exponent, no grouping.
-std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring_view separator);
 
 }  // namespace reader

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
-#include "model/int_text.h"
+#include "platform/number_text.h"
 #include "reader/series.h"
 
 namespace reader {
@@ -20,7 +20,7 @@ std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
 namespace {
 
 std::wstring Written(const Standard& value, const NumberTexts& numbers) {
-    return QuotedValueText(model::IntText(value.significand), value.power, numbers);
+    return QuotedValueText(platform::IntegerText(value.significand), value.power, numbers);
 }
 
 std::wstring InSeriesText(const std::vector<Series>& accepted, const Reading& reading) {

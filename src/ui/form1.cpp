@@ -8,6 +8,7 @@
 #include "glyph/function.h"
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "ui/form2.h"
 
 namespace ui {
@@ -37,57 +38,57 @@ bool Form1::PaintBand(platform::Control& band, const std::wstring& index) {
 }
 
 void Form1::Form_Load() {
-    for (std::size_t r = 0; r < kReaders.size(); ++r) readers_[r] = FindBands(kReaders[r]);
-    writer_ = FindBands(kWriter);
-    valueBox_ = &Item(L"Text1");
-    toleranceList_ = &Item(L"Combo1");
-    for (const BandControls& r : readers_) r.readout->SetCueBanner(kReadoutCue);
+    for (std::size_t r = 0; r < kReaders.size(); ++r) found_.readers[r] = FindBands(kReaders[r]);
+    found_.writerBands = FindBands(kWriter);
+    found_.valueBox = &Item(L"Text1");
+    found_.toleranceList = &Item(L"Combo1");
+    for (const BandControls& r : found_.readers) r.readout->SetCueBanner(kReadoutCue);
     for (std::size_t p = 0; p < kPalettes.size(); ++p) {
-        paletteBands_[p] = &Item(kPalettes[p].band);
+        found_.paletteBands[p] = &Item(kPalettes[p].band);
         for (int i = 0; i < kPalettes[p].count; ++i) {
             const int index = kPalettes[p].indexes[static_cast<std::size_t>(i)];
-            swatches_[p][static_cast<std::size_t>(index)] = &Item(kPalettes[p].name, index);
+            found_.swatches[p][static_cast<std::size_t>(index)] = &Item(kPalettes[p].name, index);
         }
     }
-    for (std::size_t k = 0; k < legend_.size(); ++k)   // P1 Black .. P12 Gold
-        legend_[k] = &Item(L"P" + platform::IntegerText(static_cast<int>(k) + 1));
-    calculate_ = &Item(L"CCal");
-    aboutButton_ = &Item(L"CAb");
-    ohm_ = &Item(L"Picture5");
+    for (std::size_t k = 0; k < found_.legend.size(); ++k)   // P1 Black .. P12 Gold
+        found_.legend[k] = &Item(L"P" + platform::IntegerText(static_cast<int>(k) + 1));
+    found_.calculate = &Item(L"CCal");
+    found_.aboutButton = &Item(L"CAb");
+    found_.ohm = &Item(L"Picture5");
 
     CCal_Click();                       // finds no selection and picks "±5%" itself
-    toleranceList_->SetListIndex(kFivePercentPosition);
-    for (std::size_t k = 0; k < legend_.size(); ++k)   // the legend, in the bands' own colours
-        PaintBand(*legend_[k], platform::IntegerText(static_cast<int>(k)));
-    glyph::SetButtonPicLeft(*calculate_, Item(L"PicCal"));
-    glyph::SetButtonPicRight(*aboutButton_, Item(L"Pab"));
+    found_.toleranceList->SetListIndex(kFivePercentPosition);
+    for (std::size_t k = 0; k < found_.legend.size(); ++k)   // the legend, in the bands' own colours
+        PaintBand(*found_.legend[k], platform::IntegerText(static_cast<int>(k)));
+    glyph::SetButtonPicLeft(*found_.calculate, Item(L"PicCal"));
+    glyph::SetButtonPicRight(*found_.aboutButton, Item(L"Pab"));
     AppendAlwaysOnTop();
 }
 
 void Form1::Form_Unload(short& cancel) {
     (void)cancel;   // closing is never cancelled
     if (about_ && about_->IsLoaded()) about_->Unload();
-    glyph::RemoveButtonPic(*calculate_);
-    glyph::RemoveButtonPic(*aboutButton_);
+    glyph::RemoveButtonPic(*found_.calculate);
+    glyph::RemoveButtonPic(*found_.aboutButton);
 }
 
 void Form1::OnRescaled() {
     // The glyph buttons' captions were padded for the old dpi's font.
-    glyph::RefitButtonPic(*calculate_);
-    glyph::RefitButtonPic(*aboutButton_);
+    glyph::RefitButtonPic(*found_.calculate);
+    glyph::RefitButtonPic(*found_.aboutButton);
 }
 
-void Form1::OnControlsGoing() {
-    // Nothing is kept of controls that are gone; Form_Load finds the new ones.
-    static_cast<Form1Controls&>(*this) = Form1Controls{};
+void Form1::BeforeControlsDropped() {
+    // Nothing is kept of controls that are going; Form_Load finds the new ones.
+    found_ = {};
 }
 
 BandControls Form1::FindBands(const Reader& bands) const {
     BandControls found;
     found.shape = &bands;
     found.drawing = &Item(bands.drawing);
-    found.digitCount = bands.digitCount;
-    for (int i = 0; i < bands.digitCount; ++i)
+    found.digitCount = bands.colours->digitCount;
+    for (int i = 0; i < found.digitCount; ++i)
         found.digits[static_cast<std::size_t>(i)] = &Item(bands.digits[static_cast<std::size_t>(i)]);
     found.multiplier = &Item(bands.multiplier);
     found.tolerance = &Item(bands.tolerance);
@@ -103,8 +104,8 @@ void Form1::CAb_Click() {
 std::optional<SwatchAt> Form1::SwatchOf(const platform::Control& control) const {
     const int index = control.Index();
     if (index < 0 || index >= model::kColourCount) return std::nullopt;
-    for (std::size_t p = 0; p < swatches_.size(); ++p)
-        if (swatches_[p][static_cast<std::size_t>(index)] == &control) return SwatchAt{static_cast<int>(p), index};
+    for (std::size_t p = 0; p < found_.swatches.size(); ++p)
+        if (found_.swatches[p][static_cast<std::size_t>(index)] == &control) return SwatchAt{static_cast<int>(p), index};
     return std::nullopt;
 }
 
@@ -118,9 +119,9 @@ void Form1::OnClick(platform::Control& control) {
     if (const auto swatch = SwatchOf(control)) {
         const short index = static_cast<short>(swatch->index);
         (this->*kPaletteHandlers[swatch->palette])(index);
-    } else if (&control == calculate_) {
+    } else if (&control == found_.calculate) {
         CCal_Click();
-    } else if (&control == aboutButton_) {
+    } else if (&control == found_.aboutButton) {
         CAb_Click();
     }
     // Bands, drawings, legend swatches, the ohm sign and labels have no handler.

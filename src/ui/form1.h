@@ -59,23 +59,23 @@ struct BandControls {
 
 // What the main window keeps of its controls, looked up once when it loads:
 // a click, a key or a tip finds its control without a search by name. All
-// of it is here, so that it goes as one when the controls go at a reload,
-// and is made again by Form_Load.
+// of it is in one place, so that it is dropped as one before a reload makes
+// the controls afresh, and found again by Form_Load.
 struct Form1Controls {
-    std::array<BandControls, 2> readers_;   // as kReaders
-    BandControls writer_;
-    std::array<platform::Control*, 9> paletteBands_{};   // the band each of kPalettes paints
+    std::array<BandControls, kReaders.size()> readers;
+    BandControls writerBands;
+    std::array<platform::Control*, kPalettes.size()> paletteBands{};   // the band each of kPalettes paints
     // Each palette's swatches by colour index; nullptr for a colour it does not offer.
-    std::array<std::array<platform::Control*, 12>, 9> swatches_{};
-    std::array<platform::Control*, 12> legend_{};   // P1 Black .. P12 Gold
-    platform::Control* calculate_ = nullptr;   // CCal
-    platform::Control* aboutButton_ = nullptr;   // CAb
-    platform::Control* valueBox_ = nullptr;   // Text1
-    platform::Control* toleranceList_ = nullptr;   // Combo1
-    platform::Control* ohm_ = nullptr;   // Picture5
+    std::array<std::array<platform::Control*, model::kColourCount>, kPalettes.size()> swatches{};
+    std::array<platform::Control*, model::kColourCount> legend{};   // P1 Black .. P12 Gold
+    platform::Control* calculate = nullptr;   // CCal
+    platform::Control* aboutButton = nullptr;   // CAb
+    platform::Control* valueBox = nullptr;   // Text1
+    platform::Control* toleranceList = nullptr;   // Combo1
+    platform::Control* ohm = nullptr;   // Picture5
 };
 
-class Form1 : public platform::Form, public words::Teller, private Form1Controls {
+class Form1 : public platform::Form, public words::Teller {
 public:
     Form1();
     ~Form1() override;
@@ -130,7 +130,7 @@ protected:
 
 private:
     void Form_Initialize();
-    void OnControlsGoing() override;
+    void BeforeControlsDropped() override;
     BandControls FindBands(const Reader& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
     // "" for a colour outside the table. The readouts, the series notes and
@@ -154,7 +154,7 @@ private:
     const wchar_t* OwnNameOf(const platform::Control& control, const wchar_t** description = nullptr) const;
     void PaintSwatchBand(PaletteId palette, const short& index);
     bool IsReadout(const platform::Control& control) const {
-        return &control == readers_[0].readout || &control == readers_[1].readout;
+        return &control == found_.readers[0].readout || &control == found_.readers[1].readout;
     }
     // The palette and colour of a swatch; none for any other control.
     std::optional<SwatchAt> SwatchOf(const platform::Control& control) const;
@@ -226,6 +226,7 @@ private:
     // The balloon's words for a value the reader refuses.
     std::wstring RefusalOf(std::size_t reader, writer::EntryError error) const;
 
+    Form1Controls found_;
     std::unique_ptr<Form2> about_;
     // What the window tells beyond its pixels, each made when first needed.
     tips::Balloon balloon_{*this};

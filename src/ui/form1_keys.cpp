@@ -32,7 +32,7 @@ bool Form1::MoveAmongSwatches(const platform::Control& box, UINT key) {
     // Bands, drawings and the legend are no column: the focus stays there.
     const auto from = SwatchOf(box);
     const auto to = from ? MoveSwatch(*from, move) : std::nullopt;
-    platform::Control* next = to ? swatches_[static_cast<std::size_t>(to->palette)][static_cast<std::size_t>(to->index)] : nullptr;
+    platform::Control* next = to ? found_.swatches[static_cast<std::size_t>(to->palette)][static_cast<std::size_t>(to->index)] : nullptr;
     if (next && next->CanFocus()) Focus(*next);
     return true;
 }
@@ -40,9 +40,9 @@ bool Form1::MoveAmongSwatches(const platform::Control& box, UINT key) {
 bool Form1::OnTextBoxKey(platform::Control& control, UINT key) {
     // With Shift the keys keep selecting text, with Ctrl or Alt their own uses.
     if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-    for (std::size_t r = 0; r < readers_.size(); ++r)
-        if (&control == readers_[r].readout) return OnReadoutKey(r, key);
-    if (&control != valueBox_) return false;
+    for (std::size_t r = 0; r < found_.readers.size(); ++r)
+        if (&control == found_.readers[r].readout) return OnReadoutKey(r, key);
+    if (&control != found_.valueBox) return false;
     // A value box with one action beside it: Enter takes that action.
     if (key == VK_RETURN) CCal_Click();
     else if (key == VK_UP || key == VK_DOWN) StepValue(key == VK_UP);

@@ -2,6 +2,7 @@
 // reading and, on a reader, reads its bands from the other end; "Always on
 // top" in the window's system menu.
 #include "platform/menu.h"
+#include "platform/topmost.h"
 #include "reader/misread.h"
 #include "ui/form1.h"
 
@@ -23,9 +24,9 @@ constexpr UINT kAlwaysOnTopCommand = 0x0010;
 const BandControls* Form1::DrawingOf(const platform::Control& control) const {
     // A swatch belongs where the band it paints does.
     const auto swatch = SwatchOf(control);
-    const platform::Control& shown = swatch ? *paletteBands_[static_cast<std::size_t>(swatch->palette)] : control;
+    const platform::Control& shown = swatch ? *found_.paletteBands[static_cast<std::size_t>(swatch->palette)] : control;
     if (const auto band = BandAtOf(shown)) return band->drawing;
-    for (const BandControls* drawing : {&readers_[0], &readers_[1], &writer_})
+    for (const BandControls* drawing : {&found_.readers[0], &found_.readers[1], &found_.writerBands})
         if (&shown == drawing->drawing) return drawing;
     return nullptr;
 }
@@ -34,13 +35,13 @@ bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
     const BandControls* drawing = target ? DrawingOf(*target) : nullptr;
     if (!drawing) return false;   // the legend and the rest have no menu
     const std::wstring value = QuotedReadingOf(*drawing), colours = ColourNamesOf(*drawing);
-    if (drawing == &writer_) {
+    if (drawing == &found_.writerBands) {
         const int chosen =
             platform::ShowContextMenu(hWnd(), screen, {{kCopyColours, !colours.empty()}, {kCopyWrittenValue, !value.empty()}});
         if (chosen >= 0) Copy(chosen == 0 ? colours : value);
         return true;
     }
-    const auto reader = static_cast<std::size_t>(drawing - readers_.data());
+    const auto reader = static_cast<std::size_t>(drawing - found_.readers.data());
     const bool possible = reader::OtherEnd(BandIndexes(*drawing), OfferedBy(kReaders[reader])).has_value();
     const int chosen = platform::ShowContextMenu(
         hWnd(), screen, {{kCopyValue, !value.empty()}, {kCopyColours, !colours.empty()}, {kReadFromOtherEnd, possible}});
@@ -50,7 +51,7 @@ bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
 }
 
 void Form1::FlipReader(std::size_t reader) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     const auto reversed = reader::OtherEnd(BandIndexes(bands), OfferedBy(kReaders[reader]));
     if (!reversed) return;
     for (std::size_t i = 0; i < reversed->digits.size(); ++i) PaintBand(*bands.digits[i], reversed->digits[i]);
@@ -63,7 +64,9 @@ void Form1::AppendAlwaysOnTop() { platform::AppendToSystemMenu(hWnd(), kAlwaysOn
 
 bool Form1::OnSystemCommand(UINT command) {
     if (command != kAlwaysOnTopCommand) return false;
-    platform::SetTopmost(hWnd(), !platform::IsTopmost(hWnd()), kAlwaysOnTopCommand);
+    platform::SetTopmost(hWnd(), !platform::IsTopmost(hWnd()));
+    // The check mark tells what the window does, not what was asked.
+    platform::CheckSystemMenuItem(hWnd(), kAlwaysOnTopCommand, platform::IsTopmost(hWnd()));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "ui/palettes.h"
 #include "reader/misread.h"
 #include "reader/readout.h"
@@ -14,12 +15,12 @@ namespace ui {
 
 std::wstring PlainNumber(double value) {
     std::wstring text = platform::PlainNumberText(value);
-    return text.empty() ? reader::DecimalText(value, platform::DecimalSeparator()) : text;
+    return text.empty() ? platform::DecimalText(value, platform::DecimalSeparator()) : text;
 }
 
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
     // The band takes the colour code's colour, never the swatch's own.
-    PaintBand(*paletteBands_[palette], platform::IntegerText(index));
+    PaintBand(*found_.paletteBands[palette], platform::IntegerText(index));
     RRang(kPalettes[palette].selector);
 }
 
@@ -48,7 +49,7 @@ reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
 void Form1::RRang(const int& selector) {
     const Reader* reader = ReaderFor(selector);
     if (!reader) return;
-    BandControls& bands = readers_[static_cast<std::size_t>(reader - kReaders.data())];
+    BandControls& bands = found_.readers[static_cast<std::size_t>(reader - kReaders.data())];
     // Each band's colour to its index (Rang2), then value and tolerance text.
     bands.read = true;
     bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));
@@ -56,13 +57,13 @@ void Form1::RRang(const int& selector) {
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
-    if (&control == writer_.drawing)
-        return reader::WriterNote(BandIndexes(writer_), kPlatformNumbers, cutFrom_);
-    for (std::size_t r = 0; r < readers_.size(); ++r) {
-        if (&control != readers_[r].readout) continue;
-        if (!readers_[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
+    if (&control == found_.writerBands.drawing)
+        return reader::WriterNote(BandIndexes(found_.writerBands), kPlatformNumbers, cutFrom_);
+    for (std::size_t r = 0; r < found_.readers.size(); ++r) {
+        if (&control != found_.readers[r].readout) continue;
+        if (!found_.readers[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
         // Beneath the note, which band may have been misread, one hint a line.
-        const reader::BandIndexes indexes = BandIndexes(readers_[r]);
+        const reader::BandIndexes indexes = BandIndexes(found_.readers[r]);
         const std::wstring note = reader::SeriesNote(indexes, kPlatformNumbers);
         const std::wstring hints = reader::MisreadHints(indexes, OfferedBy(kReaders[r]), kPlatformNumbers);
         return hints.empty() ? note : note + L"\n" + hints;

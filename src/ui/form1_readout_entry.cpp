@@ -3,8 +3,10 @@
 // readout then shows the value in its own notation.
 #include <string>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "platform/folding.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"
@@ -16,20 +18,48 @@ namespace ui {
 namespace {
 
 constexpr wchar_t kNotAValue[] = L"Type a value in ohms, such as 4.7K, 4700 or 4.75K 1%";
-// What each reader's palettes carry, in kReaders' order.
-constexpr const wchar_t* kRanges[] = {
-    L"The four-band reader shows 0.1 up to 99M ohms, such as 0.47 or 4.7K",
-    L"The five-band reader shows 1 up to 999M ohms, such as 4.75K or 100K",
+// Each reader in the balloon's words, with values it shows, in kReaders' order.
+constexpr struct {
+    const wchar_t* name;
+    const wchar_t* examples;
+} kReaderWords[] = {
+    {L"The four-band reader", L"0.47 or 4.7K"},
+    {L"The five-band reader", L"4.75K or 100K"},
 };
 
-// "±1%, ±2%, ... or ±10%": the tolerance list's entries, which are the
-// tolerance colours the readers' palettes offer.
-std::wstring OfferedTolerances() {
-    std::wstring list;
-    for (std::size_t i = 0; i < model::kTolerances.size(); ++i)
-        list += (i == 0 ? L"" : i + 1 == model::kTolerances.size() ? L" or " : L", ") +
-                std::wstring(model::kTolerances[i].text);
-    return L"Tolerance bands carry " + list;
+// A value as a readout writes it, with a full stop in every locale: "0.1", "99M".
+std::wstring ReadoutValue(model::BandsValue value) {
+    return reader::QuotedValueText(platform::IntegerText(value.digits), value.power, reader::NumberTexts{});
+}
+
+// "The four-band reader shows 0.1 up to 99M ohms, such as ...": the values
+// its bands show, from the smallest to the largest.
+std::wstring RangeOf(std::size_t reader) {
+    const model::BandSet& colours = *kReaders[reader].colours;
+    std::wstring text = kReaderWords[reader].name;
+    text += L" shows ";
+    text += ReadoutValue(model::SmallestShown(colours));
+    text += L" up to ";
+    text += ReadoutValue(model::LargestShown(colours));
+    text += L" ohms, such as ";
+    text += kReaderWords[reader].examples;
+    return text;
+}
+
+// "±1%, ±2%, ... or ±10%": the tolerances of the colours the reader's
+// tolerance band shows, in the order of the tolerance list.
+std::wstring OfferedTolerances(std::size_t reader) {
+    const model::Colours shown = kReaders[reader].colours->tolerance;
+    int left = 0;
+    for (const model::ToleranceRow& row : model::kTolerances) left += model::Holds(shown, row.band);
+    std::wstring text = L"Tolerance bands carry ";
+    for (const model::ToleranceRow& row : model::kTolerances) {
+        if (!model::Holds(shown, row.band)) continue;
+        text += row.text;
+        --left;
+        text += left > 1 ? L", " : left == 1 ? L" or " : L"";
+    }
+    return text;
 }
 
 }  // namespace
@@ -46,20 +76,20 @@ bool Form1::OnReadoutKey(std::size_t reader, UINT key) {
 
 std::wstring Form1::RefusalOf(std::size_t reader, writer::EntryError error) const {
     switch (error) {
-    case writer::EntryError::OutOfRange: return kRanges[reader];
-    case writer::EntryError::NoSuchTolerance: return OfferedTolerances();
+    case writer::EntryError::OutOfRange: return RangeOf(reader);
+    case writer::EntryError::NoSuchTolerance: return OfferedTolerances(reader);
     case writer::EntryError::NotAValue: break;
     }
     return kNotAValue;
 }
 
 void Form1::WriteReader(std::size_t reader) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     const std::wstring separator = platform::DecimalSeparator();
     // Every keyboard's digits, read as the 0 to 9 they stand for; the readout
     // keeps what was typed until RRang rewrites it.
     const writer::ReaderEntry entry =
-        writer::ReaderEntryFor(platform::FoldedText(bands.readout->Text()), bands.digitCount, separator);
+        writer::ReaderEntryFor(platform::FoldedText(bands.readout->Text()), *kReaders[reader].colours, separator);
     if (!entry.bands) {
         ShowNotWritten(*bands.readout, RefusalOf(reader, entry.error));   // the text stays, to be mended
         return;
@@ -70,7 +100,7 @@ void Form1::WriteReader(std::size_t reader) {
 }
 
 void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     for (std::size_t i = 0; i < written.digits.size(); ++i)
         PaintBand(*bands.digits[i], platform::IntegerText(written.digits[i]));
     PaintBand(*bands.multiplier, platform::IntegerText(written.multiplier));
@@ -80,20 +110,20 @@ void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) 
 }
 
 void Form1::RestoreReadout(std::size_t reader) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     if (bands.read) RRang(kReaders[reader].selector);
     else bands.readout->SetText(std::wstring());
     bands.readout->MoveCaretToEnd();
 }
 
 void Form1::StepReader(std::size_t reader, bool up) {
-    const BandControls& bands = readers_[reader];
+    const BandControls& bands = found_.readers[reader];
     // From the value the bands show, whatever is typed in the readout.
     const reader::BandIndexes indexes = BandIndexes(bands);
     const auto value = reader::ValueOfBands(indexes);
     const auto series = reader::SeriesFor(indexes.tolerance);
     if (!value || series.empty()) return;
-    const auto next = writer::SteppedReaderBands(value->digits, value->power, series.front(), bands.digitCount,
+    const auto next = writer::SteppedReaderBands(value->digits, value->power, series.front(), *kReaders[reader].colours,
                                                  up ? writer::Step::Up : writer::Step::Down);
     if (!next) return;   // an end of the reader's range
     PaintReader(reader, *next);

@@ -2,6 +2,7 @@
 // the selected tolerance's series, its bands at once. In a one-line text box
 // these keys would only move the caret.
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "reader/series_note.h"
 #include "ui/form1.h"
 #include "writer/standard_step.h"
@@ -10,8 +11,8 @@ namespace ui {
 
 void Form1::StepValue(bool up) {
     if (const auto text = SteppedValueText(up)) {
-        valueBox_->SetText(*text);
-        valueBox_->MoveCaretToEnd();
+        found_.valueBox->SetText(*text);
+        found_.valueBox->MoveCaretToEnd();
     }
     // At an end of the steps, or for a text it refuses, what is typed is
     // calculated as it stands: the box and the bands never disagree.
@@ -25,7 +26,7 @@ std::optional<std::wstring> Form1::SteppedValueText(bool up) const {
     if (!writing) return std::nullopt;
     // The series of the tolerance that "Calculate" paints, which selects
     // "±5%" when nothing is selected.
-    const int position = toleranceList_->ListIndex();
+    const int position = found_.toleranceList->ListIndex();
     const auto series = reader::SeriesFor(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position)));
     if (series.empty()) return std::nullopt;
     return writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,

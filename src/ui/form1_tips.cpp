@@ -7,6 +7,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "reader/band_meaning.h"
 #include "ui/palettes.h"
 #include "ui/form1.h"
@@ -24,12 +25,12 @@ constexpr struct {
     const wchar_t* name;
     const wchar_t* description = L"";
 } kNames[] = {
-    {&Form1Controls::ohm_, L"Ohm"},
-    {&Form1Controls::valueBox_, L"Value in ohms", L"Up and Down step through standard values"},
-    {&Form1Controls::toleranceList_, L"Tolerance"},
+    {&Form1Controls::ohm, L"Ohm"},
+    {&Form1Controls::valueBox, L"Value in ohms", L"Up and Down step through standard values"},
+    {&Form1Controls::toleranceList, L"Tolerance"},
     // The glyph buttons pad their captions with spaces; the About caption is Persian.
-    {&Form1Controls::calculate_, L"Calculate"},
-    {&Form1Controls::aboutButton_, L"About"},
+    {&Form1Controls::calculate, L"Calculate"},
+    {&Form1Controls::aboutButton, L"About"},
 };
 
 const wchar_t* const kDigitPlaces[] = {L"First digit", L"Second digit", L"Third digit"};
@@ -62,7 +63,7 @@ std::wstring Lowered(std::wstring text) {
 }  // namespace
 
 std::optional<Form1::BandAt> Form1::BandAtOf(const platform::Control& control) const {
-    for (const BandControls* drawing : {&readers_[0], &readers_[1], &writer_}) {
+    for (const BandControls* drawing : {&found_.readers[0], &found_.readers[1], &found_.writerBands}) {
         for (int d = 0; d < drawing->digitCount; ++d)
             if (&control == drawing->digits[static_cast<std::size_t>(d)]) return BandAt{drawing, d + 1};
         if (&control == drawing->multiplier) return BandAt{drawing, drawing->digitCount + 1};
@@ -72,20 +73,19 @@ std::optional<Form1::BandAt> Form1::BandAtOf(const platform::Control& control) c
 }
 
 int Form1::LegendIndexOf(const platform::Control& control) const {
-    for (std::size_t k = 0; k < legend_.size(); ++k)
-        if (&control == legend_[k]) return static_cast<int>(k);
+    for (std::size_t k = 0; k < found_.legend.size(); ++k)
+        if (&control == found_.legend[k]) return static_cast<int>(k);
     return -1;
 }
 
 const wchar_t* Form1::OwnNameOf(const platform::Control& control, const wchar_t** description) const {
     if (description) *description = L"";
-    for (const BandControls* drawing : {&readers_[0], &readers_[1], &writer_}) {
+    for (const BandControls* drawing : {&found_.readers[0], &found_.readers[1], &found_.writerBands}) {
         if (&control == drawing->drawing) return drawing->shape->title;
         if (&control == drawing->readout) return drawing->shape->readoutTitle;
     }
-    const Form1Controls& kept = *this;
     for (const auto& named : kNames) {
-        if (&control != kept.*named.control) continue;
+        if (&control != found_.*named.control) continue;
         if (description) *description = named.description;
         return named.name;
     }
@@ -95,7 +95,7 @@ const wchar_t* Form1::OwnNameOf(const platform::Control& control, const wchar_t*
 words::ControlWords Form1::Words(const platform::Control& control) const {
     if (const auto swatch = SwatchOf(control)) {
         // The eye sees which reader a swatch stands in; a screen reader says it first.
-        const BandAt band = *BandAtOf(*paletteBands_[static_cast<std::size_t>(swatch->palette)]);
+        const BandAt band = *BandAtOf(*found_.paletteBands[static_cast<std::size_t>(swatch->palette)]);
         const wchar_t* resistor = band.drawing->shape->title;
         const BandRole role = RoleOf(band.number, band.drawing->digitCount);
         const std::wstring meaning = reader::ColourMeaning(swatch->index, role);

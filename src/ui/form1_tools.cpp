@@ -7,15 +7,15 @@ namespace ui {
 std::array<Form1::Tool, 3> Form1::Tools() const {
     // Top left the five-band reader, top right the four-band reader, bottom
     // left the writer (kReaders is in the order of the readers' selectors).
-    return {{{&readers_[1], readers_[1].readout}, {&readers_[0], readers_[0].readout}, {&writer_, valueBox_}}};
+    return {{{&found_.readers[1], found_.readers[1].readout}, {&found_.readers[0], found_.readers[0].readout}, {&found_.writerBands, found_.valueBox}}};
 }
 
 std::size_t Form1::ToolOf(const platform::Control& control) const {
     const auto tools = Tools();
     const BandControls* drawing = DrawingOf(control);
-    const bool writes = &control == toleranceList_ || &control == calculate_ || &control == ohm_;
+    const bool writes = &control == found_.toleranceList || &control == found_.calculate || &control == found_.ohm;
     for (std::size_t t = 0; t < tools.size(); ++t)
-        if (drawing == tools[t].drawing || &control == tools[t].box || (writes && tools[t].drawing == &writer_))
+        if (drawing == tools[t].drawing || &control == tools[t].box || (writes && tools[t].drawing == &found_.writerBands))
             return t;
     return tools.size();   // the legend and About, bottom right: after the writer
 }

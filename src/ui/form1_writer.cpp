@@ -1,29 +1,44 @@
 // Writing bands: "Calculate" paints the four-band writer from the typed value
 // and the chosen tolerance, and says why when it cannot, or when the bands
 // show less than the value.
+#include "model/band_sets.h"
 #include "platform/conversions.h"
 #include "platform/folding.h"
+#include "platform/number_text.h"
+#include "reader/readout.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 #include "writer/cut_note.h"
 #include "writer/grouping.h"
-#include "writer/shortest_decimal.h"
 
 namespace ui {
 namespace {
 
 // Why bands 1 to 3 stayed as they were: a text that is no number, or a
-// number that no four-band resistor carries (negative, between 0 and 0.01,
-// 100 G or more, or beyond what a double holds either way), or a text with
-// grouping, which the system would read as another number.
+// number that the writer's bands do not carry (negative, between 0 and
+// 0.01, 100 G or more, or beyond what a double holds either way), or a text
+// with grouping, which the system would read as another number.
 constexpr wchar_t kNotWrittenTitle[] = L"Bands not changed";
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
-constexpr wchar_t kNoSuchResistor[] = L"Four bands carry 0 or 0.01 up to 99 G ohms, such as 0.47 or 4700000";
+
+// "Four bands carry 0 or 0.01 up to 99 G ohms, ...": zero, then the values
+// above it that the writer's bands show, from the smallest to the largest.
+std::wstring NoSuchResistor() {
+    constexpr model::BandsValue smallest = model::SmallestShown(model::kFourBandWriter);
+    constexpr double largestInGiga = model::ValueOf(model::LargestShown(model::kFourBandWriter)) / 1e9;
+    std::wstring text = L"Four bands carry 0 or ";
+    text += reader::QuotedValueText(platform::IntegerText(smallest.digits), smallest.power, reader::NumberTexts{});
+    text += L" up to ";
+    text += platform::DecimalText(largestInGiga, L'.');
+    text += L" G ohms, such as 0.47 or 4700000";
+    return text;
+}
 
 // "Type 4.7 with "." as the decimal mark"
 std::wstring UseTheDecimalMark(const std::wstring& example, const std::wstring& mark) {
     return L"Type " + example + L" with \"" + mark + L"\" as the decimal mark";
 }
+
 // The bands were written, but carry fewer digits than the value has.
 constexpr wchar_t kCutTitle[] = L"Value cut";
 
@@ -39,7 +54,7 @@ void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
 
 std::optional<Form1::Writing> Form1::ReadValueBox(std::wstring& refusal) const {
     // Every keyboard's digits, read as the 0 to 9 they stand for; the box keeps what was typed.
-    const std::wstring text = platform::FoldedText(valueBox_->Text());
+    const std::wstring text = platform::FoldedText(found_.valueBox->Text());
     const std::wstring mark = platform::DecimalSeparator();
     if (const auto example = writer::UngroupedText(text, mark, platform::FoldedText(platform::GroupSeparator()))) {
         refusal = UseTheDecimalMark(*example, mark);
@@ -48,14 +63,14 @@ std::optional<Form1::Writing> Form1::ReadValueBox(std::wstring& refusal) const {
     const platform::ReadNumber number = platform::ReadDouble(text);
     const auto bands = number.value ? writer::BandsForValue(*number.value) : std::nullopt;
     if (bands) return Writing{*number.value, *bands};
-    refusal = number.value || number.outOfRange ? kNoSuchResistor : kNoNumber;
+    refusal = number.value || number.outOfRange ? NoSuchResistor() : kNoNumber;
     return std::nullopt;
 }
 
 std::optional<Form1::Writing> Form1::ValueToWrite() {
     std::wstring refusal;
     const auto writing = ReadValueBox(refusal);
-    if (!writing) ShowNotWritten(*valueBox_, refusal);
+    if (!writing) ShowNotWritten(*found_.valueBox, refusal);
     return writing;
 }
 
@@ -66,12 +81,12 @@ void Form1::CCal_Click() {
     // they change together or not at all.
     const auto writing = ValueToWrite();
     if (writing) {
-        PaintBand(*writer_.digits[0], platform::IntegerText(writing->bands.first));
-        PaintBand(*writer_.digits[1], platform::IntegerText(writing->bands.second));
-        PaintBand(*writer_.multiplier, platform::IntegerText(writing->bands.multiplier));
+        PaintBand(*found_.writerBands.digits[0], platform::IntegerText(writing->bands.first));
+        PaintBand(*found_.writerBands.digits[1], platform::IntegerText(writing->bands.second));
+        PaintBand(*found_.writerBands.multiplier, platform::IntegerText(writing->bands.multiplier));
     }
-    if (toleranceList_->ListIndex() == -1) toleranceList_->SetListIndex(kFivePercentPosition);
-    PaintBand(*writer_.tolerance, MAs(platform::IntegerText(toleranceList_->ListIndex())));
+    if (found_.toleranceList->ListIndex() == -1) found_.toleranceList->SetListIndex(kFivePercentPosition);
+    PaintBand(*found_.writerBands.tolerance, MAs(platform::IntegerText(found_.toleranceList->ListIndex())));
     if (writing) TellCut(writing->ohms);
     tips_.Refresh();   // a tip showing for the writer or its bands tells the bands as they now are
 }
@@ -81,14 +96,14 @@ void Form1::TellCut(double ohms) {
     // for, but not the right part to buy: say so rather than cut in silence.
     const std::wstring separator = platform::DecimalSeparator();
     const std::wstring cut = writer::CutNote(ohms, kPlatformNumbers, separator);
-    cutFrom_ = cut.empty() ? std::wstring() : writer::PlainText(ohms, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : platform::ShortestDecimalText(ohms, separator);
     if (cut.empty()) balloon_.Hide();
-    else ShowCut(*valueBox_, cut);
+    else ShowCut(*found_.valueBox, cut);
 }
 
 void Form1::OnChange(platform::Control& control) {
     // The text the balloon spoke of is being mended or rewritten.
-    if (&control == valueBox_ || IsReadout(control)) balloon_.Hide();
+    if (&control == found_.valueBox || IsReadout(control)) balloon_.Hide();
 }
 
 }  // namespace ui

@@ -28,10 +28,10 @@ protected:
     void OnClick(platform::Control& control) override;
     // Escape closes the window, as Enter and a click on the picture do.
     bool OnKey(platform::Control& target, UINT key) override;
-    void OnControlsGoing() override { picture_ = nullptr; }
+    void BeforeControlsDropped() override { picture_ = nullptr; }
 
 private:
-    platform::Control* picture_ = nullptr;   // Picture1, found when the form loads, gone with it
+    platform::Control* picture_ = nullptr;   // Picture1, found when the form loads, dropped with the controls
 };
 
 }  // namespace ui

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string_view>
 #include <vector>
 
 #include "model/colour_code.h"
@@ -15,20 +14,10 @@ std::uint32_t SwatchColour(int index) {
 }
 
 reader::ReaderPalettes OfferedBy(const Reader& reader) {
-    // Each band's palette is the one that paints it.
-    auto offeredFor = [](const wchar_t* band) {
-        reader::Offered offered = 0;
-        for (const Palette& palette : kPalettes)
-            if (std::wstring_view(palette.band) == band)
-                for (int i = 0; i < palette.count; ++i)
-                    offered |= static_cast<reader::Offered>(1u << palette.indexes[static_cast<std::size_t>(i)]);
-        return offered;
-    };
-    reader::ReaderPalettes offered;
-    for (int i = 0; i < reader.digitCount; ++i) offered.digits.push_back(offeredFor(reader.digits[static_cast<std::size_t>(i)]));
-    offered.multiplier = offeredFor(reader.multiplier);
-    offered.tolerance = offeredFor(reader.tolerance);
-    return offered;
+    // Each band's palette offers what the band can show.
+    const model::BandSet& colours = *reader.colours;
+    const std::vector<reader::Offered> digits(colours.digits.begin(), colours.digits.begin() + colours.digitCount);
+    return {digits, colours.multiplier, colours.tolerance};
 }
 
 namespace {

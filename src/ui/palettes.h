@@ -7,34 +7,43 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/band_sets.h"
+#include "model/colour_code.h"
 #include "reader/misread.h"
 
 namespace ui {
 
 // A drawing and its bands, numbered from the left: the digits, the
-// multiplier, then the tolerance band; its readout, and the names a screen
-// reader gives the drawing and the readout.
+// multiplier, then the tolerance band; what each of them can show; its
+// readout, and the names a screen reader gives the drawing and the readout.
 struct Reader {
     int selector;                      // 1 four-band, 2 five-band
+    const model::BandSet* colours;     // the colours of each band, and how many digit bands
     std::array<const wchar_t*, 3> digits;
-    int digitCount;
     const wchar_t* multiplier;
     const wchar_t* tolerance;
     const wchar_t* readout;
     const wchar_t* drawing;
     const wchar_t* title;
     const wchar_t* readoutTitle;
+
+    // The band at `place` from the left, 0 for the first.
+    constexpr const wchar_t* BandName(int place) const {
+        const int digitCount = colours->digitCount;
+        return place < digitCount ? digits[static_cast<std::size_t>(place)] : place == digitCount ? multiplier : tolerance;
+    }
 };
 
 inline constexpr std::array<Reader, 2> kReaders = {{
-    {1, {L"Picture8", L"Picture9", nullptr}, 2, L"Picture10", L"Picture11", L"Text4",
+    {1, &model::kFourBandReader, {L"Picture8", L"Picture9", nullptr}, L"Picture10", L"Picture11", L"Text4",
      L"Picture7", L"Four-band reader", L"Four-band value"},
-    {2, {L"TT", L"HT", L"YT"}, 3, L"QT", L"ET", L"Text3", L"Picture12", L"Five-band reader", L"Five-band value"},
+    {2, &model::kFiveBandReader, {L"TT", L"HT", L"YT"}, L"QT", L"ET", L"Text3", L"Picture12", L"Five-band reader",
+     L"Five-band value"},
 }};
 
 // The four-band writer's bands, in the same shape; it has no readout.
-inline constexpr Reader kWriter = {0, {L"Picture1", L"Picture2", nullptr}, 2, L"Picture3", L"Picture4", nullptr,
-                                   L"Picture6", L"Four-band writer", nullptr};
+inline constexpr Reader kWriter = {0, &model::kFourBandWriter, {L"Picture1", L"Picture2", nullptr}, L"Picture3",
+                                   L"Picture4", nullptr, L"Picture6", L"Four-band writer", nullptr};
 
 // The reader for a selector; nullptr for anything but 1 and 2.
 constexpr const Reader* ReaderFor(int selector) {
@@ -49,20 +58,31 @@ struct Palette {
     int selector;             // reader whose readout it refreshes
     int left;                 // twips
     int leftSilverGold;       // twips; one palette sets Silver and Gold apart
-    std::array<int, 10> indexes;
+    std::array<int, model::kColourCount> indexes;   // the colours it offers, in index order
     int count;
 };
 
+// The palette `name` of the band at `place` (0 for the first from the left)
+// of kReaders[reader], its column at `left`: it offers every colour the
+// band can show.
+constexpr Palette PaletteOf(const wchar_t* name, std::size_t reader, int place, int left, int leftSilverGold) {
+    const Reader& shape = kReaders[reader];
+    Palette palette{name, shape.BandName(place), shape.selector, left, leftSilverGold, {}, 0};
+    for (int i = 0; i < model::kColourCount; ++i)
+        if (model::Holds(shape.colours->At(place), i)) palette.indexes[static_cast<std::size_t>(palette.count++)] = i;
+    return palette;
+}
+
 inline constexpr std::array<Palette, 9> kPalettes = {{
-    {L"Pict", L"Picture8", 1, 6360, 6360, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 9},
-    {L"Pi", L"Picture9", 1, 6600, 6600, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},
-    {L"P", L"Picture10", 1, 6840, 6960, {0, 1, 2, 3, 4, 5, 6, 10, 11}, 9},
-    {L"D", L"Picture11", 1, 7800, 7800, {1, 2, 5, 6, 7, 8, 10, 11}, 8},
-    {L"T", L"TT", 2, 1680, 1680, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 9},
-    {L"H", L"HT", 2, 1920, 1920, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},
-    {L"Y", L"YT", 2, 2160, 2160, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},
-    {L"Q", L"QT", 2, 2400, 2400, {0, 1, 2, 3, 4, 5, 6, 10, 11}, 9},
-    {L"E", L"ET", 2, 3240, 3240, {1, 2, 5, 6, 7, 8, 10, 11}, 8},
+    PaletteOf(L"Pict", 0, 0, 6360, 6360),
+    PaletteOf(L"Pi", 0, 1, 6600, 6600),
+    PaletteOf(L"P", 0, 2, 6840, 6960),
+    PaletteOf(L"D", 0, 3, 7800, 7800),
+    PaletteOf(L"T", 1, 0, 1680, 1680),
+    PaletteOf(L"H", 1, 1, 1920, 1920),
+    PaletteOf(L"Y", 1, 2, 2160, 2160),
+    PaletteOf(L"Q", 1, 3, 2400, 2400),
+    PaletteOf(L"E", 1, 4, 3240, 3240),
 }};
 
 // The colours a reader's palettes offer, band by band.

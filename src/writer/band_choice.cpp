@@ -3,21 +3,31 @@
 #include <algorithm>
 #include <string>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
-#include "writer/shortest_decimal.h"
+#include "platform/number_text.h"
 
 namespace writer {
 
+using platform::Decimal;
+using platform::ShortestDecimal;
+
 namespace {
+
+// The writer's multipliers, from Silver (x0.01) to White (x1G), and the
+// value beyond the largest its bands show (100 G).
+constexpr int kFinestPower = model::FinestPower(model::kFourBandWriter.multiplier);
+constexpr int kCoarsestPower = model::CoarsestPower(model::kFourBandWriter.multiplier);
+constexpr double kBeyondLargest = model::ValueOf(model::BeyondLargest(model::kFourBandWriter));
 
 // Where the bands put a positive value's digits: the power of ten of the
 // second digit band. Silver (x0.01) is the finest multiplier, so a small
 // value keeps its digits at 10^-1 and 10^-2 (0.05 is 05 x 0.01).
 // Working on decimal digits keeps 4.7 at 4 and 7; arithmetic on the binary
 // value (4.7 / 0.1 = 46.99...) would lose the last digit.
-int SecondDigitPower(const Decimal& decimal) { return std::max(decimal.exponent - 1, -2); }
+int SecondDigitPower(const Decimal& decimal) { return std::max(decimal.exponent - 1, kFinestPower); }
 
-bool Writable(double ohms) { return ohms == 0 || (ohms > 0 && ohms < 1e11); }  // NaN fails both
+bool Writable(double ohms) { return ohms == 0 || (ohms > 0 && ohms < kBeyondLargest); }  // NaN fails both
 
 }  // namespace
 
@@ -27,7 +37,7 @@ std::optional<Bands> BandsForValue(double ohms) {
 
     const Decimal decimal = ShortestDecimal(ohms);
     const int p = SecondDigitPower(decimal);
-    if (p > 9) return std::nullopt;
+    if (p > kCoarsestPower) return std::nullopt;
     const auto digitAt = [&](int power) {
         const int i = decimal.exponent - power;
         return i >= 0 && i < static_cast<int>(decimal.digits.size()) ? decimal.digits[i] - '0' : 0;

@@ -16,7 +16,7 @@ struct Bands {
 
 // The bands for a value in ohms: its first two significant digits, the rest
 // cut off (never rounded), and the multiplier that makes the value. Zero gives
-// Black, Black, Silver. No bands for what a four-band code cannot show:
+// Black, Black, Silver. No bands for what model::kFourBandWriter cannot show:
 // negative, above zero but below 0.01, 1e11 or more, not finite.
 std::optional<Bands> BandsForValue(double ohms);
 

@@ -1,11 +1,13 @@
 #include "writer/cut_note.h"
 
 #include "model/colour_code.h"
-#include "model/int_text.h"
+#include "platform/number_text.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
 
 namespace writer {
+
+using platform::Decimal;
 
 namespace {
 
@@ -16,11 +18,14 @@ std::wstring CountText(int count) {
         L"zero",   L"one",    L"two",      L"three",    L"four",    L"five",    L"six",
         L"seven",  L"eight",  L"nine",     L"ten",      L"eleven",  L"twelve",  L"thirteen",
         L"fourteen", L"fifteen", L"sixteen", L"seventeen", L"eighteen", L"nineteen", L"twenty"};
-    return count >= 0 && count <= 20 ? kWords[count] : model::IntText(count);
+    return count >= 0 && count <= 20 ? kWords[count] : platform::IntegerText(count);
 }
 
 // Whether the five-band reader shows the value with nothing cut.
-bool FiveBandsShowWhole(const Decimal& value) { return value.digits.size() <= 3 && ReaderBandsFor(value, 3); }
+bool FiveBandsShowWhole(const Decimal& value) {
+    const model::BandSet& five = model::kFiveBandReader;
+    return static_cast<int>(value.digits.size()) <= five.digitCount && ReaderBandsFor(value, five);
+}
 
 // The note on `shown` bands, which carry fewer digits than the `needed` of `value`.
 std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& value, const reader::NumberTexts& numbers,
@@ -28,7 +33,7 @@ std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& va
     const int digitBands = static_cast<int>(shown.digits.size());
     std::wstring digits;
     for (int d : shown.digits) digits += static_cast<wchar_t>(L'0' + d);
-    const std::wstring plain = reader::PlainDigitsText(value.digits, value.exponent, separator);
+    const std::wstring plain = platform::PlainDigitsText(value.digits, value.exponent, separator);
     std::wstring note = L"The bands show " +
                         reader::QuotedValueText(std::move(digits), model::MultiplierPower(shown.multiplier), numbers) +
                         L": " + CountText(digitBands + 2) + L" bands carry " + CountText(digitBands) + L" digits, and " +
@@ -44,7 +49,7 @@ std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstri
     const std::optional<Bands> bands = BandsForValue(ohms);
     const int needed = DigitsNeeded(ohms);
     if (!bands || needed <= 2) return {};
-    return CutSentence(ReaderBands{{bands->first, bands->second}, bands->multiplier}, needed, ShortestDecimal(ohms),
+    return CutSentence(ReaderBands{{bands->first, bands->second}, bands->multiplier}, needed, platform::ShortestDecimal(ohms),
                        numbers, separator);
 }
 

@@ -3,16 +3,13 @@
 #include <string>
 
 #include "model/colour_code.h"
-#include "model/int_text.h"
-#include "reader/readout.h"
+#include "platform/number_text.h"
 
 namespace writer {
 
-namespace {
+using platform::Decimal;
 
-// The multipliers the readers' palettes offer: Silver (x0.01) to Blue (x1M).
-constexpr int kFinestPower = -2;
-constexpr int kCoarsestPower = 6;
+namespace {
 
 // Reads a typed text from left to right; each step takes what it knows and
 // leaves the rest.
@@ -135,29 +132,29 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
 int ToleranceBandFor(const Decimal& percent) {
     // The tolerance written as the bands' texts are: "±0.5%" for 0.50 or .5.
     if (percent.digits.empty()) return -1;
-    const std::wstring text = L"\u00B1" + reader::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
+    const std::wstring text = L"\u00B1" + platform::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
     for (int index = 0; index < model::kColourCount; ++index)
-        if (model::Tolerance(model::IntText(index)) == text) return index;
+        if (model::Tolerance(platform::IntegerText(index)) == text) return index;
     return -1;
 }
 
-std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, int digitBands) {
-    // The first digit band holds the first significant digit (never Black).
-    const int power = ohms.exponent - (digitBands - 1);
-    if (ohms.digits.empty() || power < kFinestPower || power > kCoarsestPower) return std::nullopt;
+std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, const model::BandSet& bandSet) {
+    // The first digit band holds the first significant digit.
+    const int power = ohms.exponent - (bandSet.digitCount - 1);
+    if (ohms.digits.empty() || !model::HoldsPower(bandSet.multiplier, power)) return std::nullopt;
     ReaderBands bands;
-    for (int i = 0; i < digitBands; ++i)
+    for (int i = 0; i < bandSet.digitCount; ++i)
         bands.digits.push_back(i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0);
     bands.multiplier = model::MultiplierBand(power);
     return bands;
 }
 
-ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator) {
+ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet, std::wstring_view separator) {
     ReaderEntry entry;
     const std::optional<TypedValue> typed = ParseTypedValue(text, separator);
     if (!typed) return entry;
     entry.typed = *typed;
-    std::optional<ReaderBands> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, digitBands);
+    std::optional<ReaderBands> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, bandSet);
     if (!bands) {
         entry.error = EntryError::OutOfRange;
         return entry;
@@ -166,31 +163,32 @@ ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_
         entry.error = EntryError::NoSuchTolerance;
         return entry;
     }
-    entry.cut = static_cast<int>(typed->ohms.digits.size()) > digitBands;
+    entry.cut = static_cast<int>(typed->ohms.digits.size()) > bandSet.digitCount;
     entry.bands = std::move(bands);
     return entry;
 }
 
 std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
-                                              int digitBands, Step step) {
+                                              const model::BandSet& bandSet, Step step) {
     std::optional<reader::Reading> at = reader::ReadingOf(digits, power);
     if (!at) return std::nullopt;
     const reader::Series one[] = {series};
     // A standard value is significand x 10^power, three digits: the reader
     // shows it whole when the digits beyond its bands are zeros.
-    const int dropped = 3 - digitBands;
+    const int dropped = 3 - bandSet.digitCount;
     int unit = 1;
     for (int i = 0; i < dropped; ++i) unit *= 10;
+    const int finest = model::FinestPower(bandSet.multiplier), coarsest = model::CoarsestPower(bandSet.multiplier);
     for (;;) {
         const std::optional<reader::Standard> next =
             step == Step::Up ? reader::NearestAbove(one, *at) : reader::NearestBelow(one, *at);
         if (!next) return std::nullopt;
         const int multiplier = next->power + dropped;
-        if (step == Step::Up ? multiplier > kCoarsestPower : multiplier < kFinestPower) return std::nullopt;
+        if (step == Step::Up ? multiplier > coarsest : multiplier < finest) return std::nullopt;
         at = reader::Reading{*next, true};
-        if (next->significand % unit != 0 || multiplier < kFinestPower || multiplier > kCoarsestPower) continue;
+        if (next->significand % unit != 0 || !model::HoldsPower(bandSet.multiplier, multiplier)) continue;
         ReaderBands bands;
-        const std::wstring shown = model::IntText(next->significand / unit);
+        const std::wstring shown = platform::IntegerText(next->significand / unit);
         for (wchar_t c : shown) bands.digits.push_back(c - L'0');
         bands.multiplier = model::MultiplierBand(multiplier);
         return bands;

@@ -7,8 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/band_sets.h"
+#include "platform/number_text.h"
 #include "reader/series.h"
-#include "writer/shortest_decimal.h"
 #include "writer/standard_step.h"
 
 namespace writer {
@@ -20,9 +21,9 @@ namespace writer {
 // several characters). No grouping, no exponent, nothing after a K or M but
 // the unit and the tolerance: "4K7" is no value.
 struct TypedValue {
-    Decimal ohms;                     // significant digits; no digits for zero
+    platform::Decimal ohms;            // significant digits; no digits for zero
     bool negative = false;
-    std::optional<Decimal> percent;   // the tolerance, when one was typed
+    std::optional<platform::Decimal> percent;   // the tolerance, when one was typed
 };
 std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_view separator);
 
@@ -36,25 +37,25 @@ struct ReaderBands {
 
 enum class EntryError { NotAValue, OutOfRange, NoSuchTolerance };
 
-// The bands a reader with `digitBands` digit bands (2 or 3) shows for a
-// typed text. Its palettes offer a first digit from Brown, multipliers
-// Black to Blue, Gold and Silver, and the eight tolerance colours, so the
-// four-band reader carries 0.1 to 99M ohms and the five-band reader 1 to
-// 999M. Digits beyond the bands are cut, never rounded: `cut` says so.
+// The bands of a reader, `bandSet` (model::kFourBandReader or
+// kFiveBandReader), for a typed text: its first digit band holds the first
+// significant digit, and its multipliers set the range (the four-band reader
+// carries 0.1 to 99M ohms, the five-band reader 1 to 999M). Digits beyond the bands are cut,
+// never rounded: `cut` says so.
 struct ReaderEntry {
     std::optional<ReaderBands> bands;
     EntryError error = EntryError::NotAValue;   // why there are no bands
     bool cut = false;
     TypedValue typed;
 };
-ReaderEntry ReaderEntryFor(std::wstring_view text, int digitBands, std::wstring_view separator);
+ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet, std::wstring_view separator);
 // The digit and multiplier bands for a positive value, its digits cut to the
 // reader's; none outside the reader's range.
-std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, int digitBands);
+std::optional<ReaderBands> ReaderBandsFor(const platform::Decimal& ohms, const model::BandSet& bandSet);
 
 // The colour index of the tolerance band that carries `percent`; -1 for a
 // tolerance no band carries.
-int ToleranceBandFor(const Decimal& percent);
+int ToleranceBandFor(const platform::Decimal& percent);
 
 // The next larger (Up) or smaller (Down) value of `series` from the value a
 // reader's bands show (digits x 10^power), among the values that reader
@@ -62,6 +63,6 @@ int ToleranceBandFor(const Decimal& percent);
 // digits. None at an end of the reader's range. The tolerance band is left
 // as it is.
 std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
-                                              int digitBands, Step step);
+                                              const model::BandSet& bandSet, Step step);
 
 }  // namespace writer

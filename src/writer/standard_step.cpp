@@ -1,24 +1,29 @@
 #include "writer/standard_step.h"
 
-#include "model/int_text.h"
-#include "reader/readout.h"
+#include "model/band_sets.h"
+#include "platform/number_text.h"
 #include "writer/band_choice.h"
-#include "writer/shortest_decimal.h"
 
 namespace writer {
 
 namespace {
 
+// digits x 10^power as the series write a value: three significant digits.
+constexpr reader::Standard StandardOf(model::BandsValue value) {
+    for (; value.digits < 100; value.digits *= 10) --value.power;
+    return {value.power, static_cast<int>(value.digits)};
+}
+
 // The ends of the steps: 0.1, below which four bands show a single digit
 // (a Black first band and Silver), and 100 G, which they no longer carry.
 constexpr reader::Standard kLowest{-3, 100};
-constexpr reader::Standard kBeyondHighest{9, 100};
+constexpr reader::Standard kBeyondHighest = StandardOf(model::BeyondLargest(model::kFourBandWriter));
 
 std::wstring TextOf(const reader::Standard& value, std::wstring_view separator) {
-    const std::wstring wide = model::IntText(value.significand);
+    const std::wstring wide = platform::IntegerText(value.significand);
     std::string digits(wide.begin(), wide.end());
     digits.erase(digits.find_last_not_of('0') + 1);   // 510 gives "51": 5.1, not 5.10
-    return reader::PlainDigitsText(digits, value.power + 2, separator);
+    return platform::PlainDigitsText(digits, value.power + 2, separator);
 }
 
 }  // namespace
@@ -28,7 +33,7 @@ std::optional<std::wstring> SteppedText(double ohms, reader::Series series, Step
     if (!BandsForValue(ohms)) return std::nullopt;
     if (ohms < 0.1) return step == Step::Up ? std::optional(TextOf(kLowest, separator)) : std::nullopt;
 
-    const Decimal decimal = ShortestDecimal(ohms);
+    const platform::Decimal decimal = platform::ShortestDecimal(ohms);
     const std::wstring digits(decimal.digits.begin(), decimal.digits.end());
     const auto reading =
         reader::ReadingOf(digits, decimal.exponent - static_cast<int>(decimal.digits.size()) + 1);

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 
 namespace {
 
 using namespace model;
-using reader::DecimalText;
+using platform::DecimalText;
 using reader::ReadoutText;
 
 // A band's colour index as the readout receives it: its decimal text.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 #include "reader/misread.h"
 #include "reader/series_note.h"
 
@@ -61,7 +62,7 @@ TEST(Series, PublishedTablesAgainstTheFormula) {
 }
 
 std::wstring C(int index) { return std::to_wstring(index); }   // a colour index as Rang2 gives it
-std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
+std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};
 
 // What the readers' palettes offer, as the window shows them: a first digit

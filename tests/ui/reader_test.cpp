@@ -11,6 +11,7 @@
 
 #include "model/colour_code.h"
 #include "platform/conversions.h"
+#include "platform/number_text.h"
 #include "reader/readout.h"
 #include "ui/palettes.h"
 #include "support/colour_table.h"
@@ -435,7 +436,7 @@ TEST_F(CommaLocaleReaderTest, UnscaledValuesUseTheCommaScaledOnesAFullStop) {
 void ExpectOwnNumbersAsOleAutomation() {
     constexpr reader::NumberTexts kOle{platform::PaddedNumberText, platform::PlainNumberText};
     constexpr reader::NumberTexts kOwn{nullptr,
-                                       [](double v) { return reader::DecimalText(v, platform::DecimalSeparator()); }};
+                                       [](double v) { return platform::DecimalText(v, platform::DecimalSeparator()); }};
     int differ = 0;
     for (int count : {2, 3})
         for (int n = 0; n < (count == 2 ? 100 : 1000); ++n)

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
+#include "platform/number_text.h"
 #include "reader/readout.h"
 #include "value_of_bands.h"
 #include "writer/cut_note.h"
@@ -210,7 +212,7 @@ TEST(StandardStep, NeighboursInTheSeries) {
     }
 }
 
-std::wstring Comma(double v) { return reader::DecimalText(v, L','); }
+std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
 
 // The balloon's words when four bands cut the value: what they show, in the
 // readout's notation, how many digits the value needs, and where a value of
@@ -266,6 +268,9 @@ struct TypedEntry {
     EntryError error = EntryError::NotAValue;
     bool cut = false;
 };
+const model::BandSet& ReaderWith(int digitBands) {
+    return digitBands == 2 ? model::kFourBandReader : model::kFiveBandReader;
+}
 constexpr EntryError kOutOfRange = EntryError::OutOfRange, kNotAValue = EntryError::NotAValue;
 const TypedEntry kTypedEntries[] = {
     // The readout's own texts come back to their bands.
@@ -352,7 +357,7 @@ TEST(ReaderEntry, TypedTextsGiveTheReadersBands) {
             if (r.separator && std::wstring_view(separator) != r.separator && std::wstring_view(r.separator) != L"<>")
                 continue;
             const wchar_t* used = r.separator ? r.separator : separator;
-            const writer::ReaderEntry entry = writer::ReaderEntryFor(r.text, r.digitBands, used);
+            const writer::ReaderEntry entry = writer::ReaderEntryFor(r.text, ReaderWith(r.digitBands), used);
             const std::string where = std::string(r.text.begin(), r.text.begin() + std::min<std::size_t>(r.text.size(), 20));
             ASSERT_EQ(entry.bands.has_value(), !r.bands.empty()) << where;
             if (!entry.bands) {
@@ -404,7 +409,7 @@ const ReaderStep kReaderSteps[] = {
 
 TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
     for (const ReaderStep& r : kReaderSteps) {
-        const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, r.digitBands, r.step);
+        const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, ReaderWith(r.digitBands), r.step);
         std::vector<int> got;
         if (next) {
             got = next->digits;
