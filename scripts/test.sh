@@ -82,6 +82,10 @@ if [ ! -d build/locale/de_DE.UTF-8 ]; then
   mkdir -p build/locale
   localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
 fi
+# The comma-locale tests' prefix, made and first started in that locale, so
+# that its registry holds it before the tests start (cmake/locale-tests.cmake).
+(export LOCPATH="$root/build/locale" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
+ source scripts/wine-env.sh "$root/build/wine-test-comma" test)
 # Prefixes at 150 % and 200 % for the dpi tests (cmake/dpi-tests.cmake).
 for dpi in 144 192; do (source scripts/wine-env.sh "$root/build/wine-test-$dpi" test "$dpi"); done
 source scripts/wine-env.sh "$root/build/wine-test" test
