@@ -274,8 +274,14 @@ TEST_F(UserSession, AboutOpensModallyAndClosesOnItsPictureTwice) {
         EXPECT_EQ(AboutWindows(), std::vector<HWND>{box});
         EXPECT_FALSE(IsWindowEnabled(main_));
 
+        // The click on the main window may raise it for a moment; About
+        // comes back above it, and only then is its picture under the pointer.
+        POINT picture{10, 300};
+        ClientToScreen(box, &picture);
+        ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(picture) == box; })) << "About is not in front";
         ASSERT_TRUE(RealClick(box, POINT{10, 300}));
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); })) << "the About window stayed";
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); })) << "the About window stayed, "
+            << (GetForegroundWindow() == box ? "active" : "inactive");
         EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_) != FALSE; })) << "the main window stayed disabled";
         EXPECT_TRUE(AboutWindows().empty());
     }
