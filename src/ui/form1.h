@@ -161,6 +161,8 @@ private:
     std::optional<SwatchAt> SwatchOf(const platform::Control& control) const;
     // Sets a band's colour from a colour index text; false if the index has no colour.
     bool PaintBand(platform::Control& band, const std::wstring& index);
+    // The same for a colour index, written as the text Rang takes.
+    bool PaintBand(platform::Control& band, int index);
     // The value in ohms that Text1 stands for, with the bands that carry it;
     // none when four bands cannot, and the balloon at Text1 says why.
     struct Writing {

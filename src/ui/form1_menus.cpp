@@ -2,7 +2,6 @@
 // reading and, on a reader, reads its bands from the other end; "Always on
 // top" in the window's system menu.
 #include "platform/menu.h"
-#include "platform/number_text.h"
 #include "platform/topmost.h"
 #include "reader/misread.h"
 #include "ui/form1.h"
@@ -56,10 +55,9 @@ void Form1::FlipReader(std::size_t reader) {
     const auto reversed = reader::OtherEnd(BandIndexes(bands), OfferedBy(kReaders[reader]));
     if (!reversed) return;
     // Every band reversed holds a colour its place offers.
-    for (std::size_t i = 0; i < reversed->digits.size(); ++i)
-        PaintBand(*bands.digits[i], platform::IntegerText(*reversed->digits[i]));
-    PaintBand(*bands.multiplier, platform::IntegerText(*reversed->multiplier));
-    PaintBand(*bands.tolerance, platform::IntegerText(*reversed->tolerance));
+    for (std::size_t i = 0; i < reversed->digits.size(); ++i) PaintBand(*bands.digits[i], *reversed->digits[i]);
+    PaintBand(*bands.multiplier, *reversed->multiplier);
+    PaintBand(*bands.tolerance, *reversed->tolerance);
     RRang(kReaders[reader].selector);
 }
 

@@ -21,7 +21,7 @@ std::wstring PlainNumber(double value) {
 
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
     // The band takes the colour code's colour, never the swatch's own.
-    PaintBand(*found_.paletteBands[palette], platform::IntegerText(index));
+    PaintBand(*found_.paletteBands[palette], index);
     RRang(kPalettes[palette].selector);
 }
 
