@@ -30,11 +30,14 @@ constexpr std::array<int, kToleranceCount> kPositions = {0, 1, 2, 3, 4, 5, 6, 7}
 
 }  // namespace
 
-int IndexOfText(const std::wstring& index) { return FindKey(kIndexes, index); }
+std::optional<ColourIndex> IndexOfText(const std::wstring& index) {
+    const int row = FindKey(kIndexes, index);
+    return row < 0 ? std::nullopt : std::optional(static_cast<ColourIndex>(row));
+}
 
 std::wstring Rang(const std::wstring& index) {
-    const int row = IndexOfText(index);
-    return row < 0 ? std::wstring() : platform::IntegerText(kBandColours[row]);
+    const std::optional<ColourIndex> row = IndexOfText(index);
+    return row ? platform::IntegerText(kBandColours[*row]) : std::wstring();
 }
 
 std::wstring Rang2(const std::wstring& colour) {
@@ -49,8 +52,8 @@ const ToleranceRow* ToleranceOfBand(int index) {
 }
 
 std::wstring Tolerance(const std::wstring& index) {
-    const int row = FindKey(kIndexes, index);
-    const ToleranceRow* tolerance = row < 0 ? nullptr : ToleranceOfBand(row);
+    const std::optional<ColourIndex> row = IndexOfText(index);
+    const ToleranceRow* tolerance = row ? ToleranceOfBand(*row) : nullptr;
     return tolerance ? tolerance->text : std::wstring();
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace model {
@@ -76,8 +77,8 @@ const ToleranceRow* ToleranceOfBand(int index);
 constexpr int MultiplierPower(int index) { return index == Gold ? -1 : index == Silver ? -2 : index; }
 constexpr int MultiplierBand(int power) { return power == -1 ? Gold : power == -2 ? Silver : power; }
 
-// The colour index a text names, "0" to "11" as Rang takes it; -1 for any other text.
-int IndexOfText(const std::wstring& index);
+// The colour index a text names, "0" to "11" as Rang takes it; none for any other text.
+std::optional<ColourIndex> IndexOfText(const std::wstring& index);
 
 std::wstring Rang(const std::wstring& index);          // colour index -> colour value
 std::wstring Rang2(const std::wstring& colour);        // colour value -> colour index

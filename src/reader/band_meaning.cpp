@@ -14,32 +14,29 @@ constexpr std::array<const wchar_t*, model::kColourCount> kMultipliers = {
     L"\u00D7 1M",  L"\u00D7 10M",  L"\u00D7 100M", L"\u00D7 1G",  L"\u00D7 0.01", L"\u00D7 0.1",
 };
 
-std::wstring Part(int index, BandRole role) {
+std::wstring Part(model::ColourIndex colour, BandRole role) {
     switch (role) {
-    case BandRole::Digit: return index <= model::White ? platform::IntegerText(index) : std::wstring();
-    case BandRole::Multiplier: return kMultipliers[static_cast<std::size_t>(index)];
-    case BandRole::Tolerance: return model::Tolerance(platform::IntegerText(index));
+    case BandRole::Digit: return colour <= model::White ? platform::IntegerText(colour) : std::wstring();
+    case BandRole::Multiplier: return kMultipliers[static_cast<std::size_t>(colour)];
+    case BandRole::Tolerance: return ToleranceText(colour);
     }
     return std::wstring();
 }
 
-bool IsColour(int index) { return index >= 0 && index < model::kColourCount; }
-
 }  // namespace
 
-std::wstring ColourMeaning(int index, BandRole role) {
-    if (!IsColour(index)) return std::wstring();
-    const std::wstring name = model::kColourNames[static_cast<std::size_t>(index)];
-    const std::wstring part = Part(index, role);
+std::wstring ColourMeaning(BandColour colour, BandRole role) {
+    if (!colour) return std::wstring();
+    const std::wstring name = model::kColourNames[static_cast<std::size_t>(*colour)];
+    const std::wstring part = Part(*colour, role);
     return part.empty() ? name : name + L": " + part;
 }
 
-std::wstring LegendMeaning(int index) {
-    if (!IsColour(index)) return std::wstring();
-    std::wstring text = model::kColourNames[static_cast<std::size_t>(index)];
+std::wstring LegendMeaning(model::ColourIndex colour) {
+    std::wstring text = model::kColourNames[static_cast<std::size_t>(colour)];
     const wchar_t* separator = L": ";
     for (BandRole role : {BandRole::Digit, BandRole::Multiplier, BandRole::Tolerance}) {
-        const std::wstring part = Part(index, role);
+        const std::wstring part = Part(colour, role);
         if (part.empty()) continue;
         text += separator + part;
         separator = L", ";

@@ -3,16 +3,18 @@
 #pragma once
 #include <string>
 
+#include "reader/readout.h"
+
 namespace reader {
 
 enum class BandRole { Digit, Multiplier, Tolerance };
 
 // "Brown: 1", "Red: × 100", "Gold: × 0.1", "Gold: ±5%"; the colour's name
-// alone where it means nothing in that role. "" for no colour index.
-std::wstring ColourMeaning(int index, BandRole role);
+// alone where it means nothing in that role. "" for no colour.
+std::wstring ColourMeaning(BandColour colour, BandRole role);
 
 // Everything the colour can stand for, as the legend's swatch tells it:
 // "Brown: 1, × 10, ±1%"; "Gold: × 0.1, ±5%".
-std::wstring LegendMeaning(int index);
+std::wstring LegendMeaning(model::ColourIndex colour);
 
 }  // namespace reader

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
 #include "platform/number_text.h"
 #include "reader/series.h"
@@ -30,7 +31,7 @@ bool AreNeighbours(int a, int b) {
     return false;
 }
 
-bool Offers(Offered offered, int index) { return index >= 0 && index < kColourCount && (offered >> index & 1u); }
+bool Offers(Offered offered, BandColour band) { return band && Holds(offered, *band); }
 
 // The bands' value as the series see it, when the readers' standard values reach it.
 std::optional<Reading> ReadingInRange(const BandIndexes& bands) {
@@ -57,7 +58,7 @@ std::wstring ValueWritten(const BandIndexes& bands, const NumberTexts& numbers) 
 
 // The band at `place` counted as the hints count them: digits first, then
 // the multiplier, then the tolerance band.
-std::wstring& BandAt(BandIndexes& bands, std::size_t place) {
+BandColour& BandAt(BandIndexes& bands, std::size_t place) {
     if (place < bands.digits.size()) return bands.digits[place];
     return place == bands.digits.size() ? bands.multiplier : bands.tolerance;
 }
@@ -70,25 +71,24 @@ Offered PaletteAt(const ReaderPalettes& palettes, std::size_t place) {
 // "2.21K ±1%" and " standard value (E96)": a value with its tolerance, and
 // the series that holds it.
 std::wstring WithTolerance(const BandIndexes& bands, const NumberTexts& numbers) {
-    return ValueWritten(bands, numbers) + L" " + Tolerance(bands.tolerance);
+    return ValueWritten(bands, numbers) + L" " + ToleranceText(bands.tolerance);
 }
 std::wstring StandardIn(Series series) { return std::wstring(L" standard value (") + SeriesName(series) + L")"; }
 
 // The bands' value as a whole number of 10^power: exact for the digits and
-// powers the bands carry.
-double WholeUnits(const BandValue& value, int power) {
+// powers the bands carry. Bands that stand for a value hold a colour each.
+double WholeUnits(const BandIndexes& bands, int power) {
     double units = 0;
-    for (wchar_t digit : value.digits) units = units * 10 + (digit - L'0');
-    for (int p = power; p < value.power; ++p) units *= 10;
+    for (const BandColour& digit : bands.digits) units = units * 10 + static_cast<int>(*digit);
+    for (int p = power; p < MultiplierPower(*bands.multiplier); ++p) units *= 10;
     return units;
 }
 
 // How far apart two bands' values lie: the larger over the smaller, 1 for
 // the same value. A misread that changes the value least is the likeliest.
 double Ratio(const BandIndexes& a, const BandIndexes& b) {
-    const std::optional<BandValue> x = ValueOfBands(a), y = ValueOfBands(b);
-    const int power = std::min(x->power, y->power);
-    const double ux = WholeUnits(*x, power), uy = WholeUnits(*y, power);
+    const int power = std::min(MultiplierPower(*a.multiplier), MultiplierPower(*b.multiplier));
+    const double ux = WholeUnits(a, power), uy = WholeUnits(b, power);
     return ux > uy ? ux / uy : uy / ux;
 }
 
@@ -101,8 +101,8 @@ struct Candidate {
 // "If band 2 is Purple, not Gray: 4.7K"; on the tolerance band, the value
 // stays and its tolerance's series holds it: "If the tolerance band is
 // Brown, not Red: 210 ±1%, a standard value (E96)".
-std::wstring CandidateText(const BandIndexes& changed, std::size_t place, int seen, int other, Series series,
-                           const NumberTexts& numbers) {
+std::wstring CandidateText(const BandIndexes& changed, std::size_t place, ColourIndex seen, ColourIndex other,
+                           Series series, const NumberTexts& numbers) {
     const std::wstring colours = std::wstring(kColourNames[other]) + L", not " + kColourNames[seen] + L": ";
     if (place <= changed.digits.size())
         return L"If band " + platform::IntegerText(static_cast<long long>(place) + 1) + L" is " + colours +
@@ -111,16 +111,18 @@ std::wstring CandidateText(const BandIndexes& changed, std::size_t place, int se
 }
 
 // Every band changed to a neighbouring colour its palette offers, one at a
-// time, that gives a standard value for the tolerance band then shown.
+// time, that gives a standard value for the tolerance band then shown. The
+// bands stand for a value, so each holds a colour.
 std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes& palettes,
                                   const NumberTexts& numbers) {
     std::vector<Candidate> candidates;
     for (std::size_t place = 0; place <= bands.digits.size() + 1; ++place) {
         BandIndexes changed = bands;
-        const int seen = IndexOfText(BandAt(changed, place));
-        for (int other = 0; other < kColourCount; ++other) {
+        const ColourIndex seen = *BandAt(changed, place);
+        for (int i = 0; i < kColourCount; ++i) {
+            const auto other = static_cast<ColourIndex>(i);
             if (!AreNeighbours(seen, other) || !Offers(PaletteAt(palettes, place), other)) continue;
-            BandAt(changed, place) = platform::IntegerText(other);
+            BandAt(changed, place) = other;
             const std::optional<Series> series = StandardSeries(changed);
             if (!series) continue;
             candidates.push_back(
@@ -144,7 +146,7 @@ std::vector<std::wstring> NeighbourHints(const BandIndexes& bands, const ReaderP
 // Four-band parts are made at ±1% and ±2% at the tightest: a four-band other
 // end with a tighter tolerance band names a part that is hardly ever met.
 bool IsMadeAsRead(const BandIndexes& bands) {
-    const int tolerance = IndexOfText(bands.tolerance);
+    const BandColour tolerance = bands.tolerance;
     return bands.digits.size() != 2 || tolerance == Brown || tolerance == Red;
 }
 
@@ -170,15 +172,14 @@ std::wstring OtherEndHint(const BandIndexes& bands, const ReaderPalettes& palett
 std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalettes& palettes) {
     if (bands.digits.empty() || bands.digits.size() != palettes.digits.size()) return std::nullopt;
     // The whole row of bands, first digit to tolerance band, read backwards.
-    std::vector<std::wstring> row = bands.digits;
+    std::vector<BandColour> row = bands.digits;
     row.push_back(bands.multiplier);
     row.push_back(bands.tolerance);
     std::reverse(row.begin(), row.end());
     BandIndexes reversed{{row.begin(), row.end() - 2}, row[row.size() - 2], row.back()};
     for (std::size_t i = 0; i < reversed.digits.size(); ++i)
-        if (!Offers(palettes.digits[i], IndexOfText(reversed.digits[i]))) return std::nullopt;
-    if (!Offers(palettes.multiplier, IndexOfText(reversed.multiplier)) ||
-        !Offers(palettes.tolerance, IndexOfText(reversed.tolerance)))
+        if (!Offers(palettes.digits[i], reversed.digits[i])) return std::nullopt;
+    if (!Offers(palettes.multiplier, reversed.multiplier) || !Offers(palettes.tolerance, reversed.tolerance))
         return std::nullopt;
     return reversed;
 }

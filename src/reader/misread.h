@@ -4,17 +4,17 @@
 // wrong end, its Brown or Red tolerance band taken for a first digit. These
 // hints name the band and what the other end reads.
 #pragma once
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/band_sets.h"
 #include "reader/readout.h"
 
 namespace reader {
 
-// The colours a band's palette offers: bit i for colour index i.
-using Offered = std::uint16_t;
+// The colours a band's palette offers.
+using Offered = model::Colours;
 
 // What a reader's palettes offer, band by band, in BandIndexes' order.
 struct ReaderPalettes {

@@ -16,13 +16,12 @@ std::wstring QuotedReadout(const BandIndexes& bands, const NumberTexts& numbers)
 
 std::wstring BandColourNames(const BandIndexes& bands) {
     std::wstring names;
-    auto add = [&names](const std::wstring& band) {
-        const int index = model::IndexOfText(band);
-        if (index < 0) return false;
-        names += (names.empty() ? L"" : L", ") + std::wstring(model::kColourNames[static_cast<std::size_t>(index)]);
+    auto add = [&names](const BandColour& band) {
+        if (!band) return false;
+        names += (names.empty() ? L"" : L", ") + std::wstring(model::kColourNames[static_cast<std::size_t>(*band)]);
         return true;
     };
-    for (const std::wstring& digit : bands.digits)
+    for (const BandColour& digit : bands.digits)
         if (!add(digit)) return std::wstring();
     return add(bands.multiplier) && add(bands.tolerance) ? names : std::wstring();
 }

@@ -38,15 +38,13 @@ std::wstring Plain(double value, const NumberTexts& numbers) {
 // leaves its value part empty rather than show a number the bands do not
 // stand for.
 std::optional<BandValue> ValueOfBands(const BandIndexes& bands) {
-    if (bands.digits.empty()) return std::nullopt;
+    if (bands.digits.empty() || !bands.multiplier) return std::nullopt;
     BandValue value;
-    for (const std::wstring& index : bands.digits) {
-        if (index.size() != 1 || index[0] < L'0' || index[0] > L'9') return std::nullopt;  // "" (unknown), "10"/"11" (no digit)
-        value.digits += index;
+    for (const BandColour& digit : bands.digits) {
+        if (!digit || *digit > model::White) return std::nullopt;  // no colour, or Silver or Gold
+        value.digits += static_cast<wchar_t>(L'0' + *digit);
     }
-    const int index = model::IndexOfText(bands.multiplier);
-    if (index < 0) return std::nullopt;
-    value.power = model::MultiplierPower(index);
+    value.power = model::MultiplierPower(*bands.multiplier);
     return value;
 }
 
@@ -79,7 +77,12 @@ std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& 
 std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers) {
     const std::optional<BandValue> value = ValueOfBands(bands);
     return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " +
-           model::Tolerance(bands.tolerance);
+           ToleranceText(bands.tolerance);
+}
+
+std::wstring ToleranceText(BandColour band) {
+    const model::ToleranceRow* row = band ? model::ToleranceOfBand(*band) : nullptr;
+    return row ? row->text : std::wstring();
 }
 
 }  // namespace reader

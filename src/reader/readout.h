@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/colour_code.h"
+
 namespace reader {
 
 // The two number-to-text styles the readout uses. The form hands in the
@@ -19,16 +21,24 @@ struct NumberTexts {
     std::wstring (*plain)(double) = nullptr;
 };
 
-// A reader's bands as colour indexes, each the decimal text that Rang2 gives
-// for the band's colour ("" for a colour outside the table): digits first to
-// last, then the multiplier and the tolerance band.
+// A band's colour as its colour index; none for a colour outside the table
+// (a band whose colour Rang2 does not know).
+using BandColour = std::optional<model::ColourIndex>;
+
+// A reader's bands as colour indexes: digits first to last, then the
+// multiplier and the tolerance band. The window reads them from its bands
+// once; everything below takes them as they are.
 struct BandIndexes {
-    std::vector<std::wstring> digits;
-    std::wstring multiplier;
-    std::wstring tolerance;
+    std::vector<BandColour> digits;
+    BandColour multiplier;
+    BandColour tolerance;
 };
 
 std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers);
+
+// The tolerance a band carries, "±5%" for Gold; "" for a colour that
+// carries none, and for no colour.
+std::wstring ToleranceText(BandColour band);
 
 // The value that a reader's bands stand for, digits x 10^power: the digit
 // characters of the digit bands as built (a leading zero kept) and the

@@ -11,8 +11,8 @@
 
 namespace reader {
 
-std::vector<Series> SeriesFor(const std::wstring& toleranceIndex) {
-    const model::ToleranceRow* row = model::ToleranceOfBand(model::IndexOfText(toleranceIndex));
+std::vector<Series> SeriesFor(BandColour tolerance) {
+    const model::ToleranceRow* row = tolerance ? model::ToleranceOfBand(*tolerance) : nullptr;
     if (!row) return {};
     return {row->series.begin(), row->series.begin() + row->seriesCount};
 }
@@ -53,8 +53,7 @@ std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) 
     if (!bands) return {};
     const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
 
-    const std::wstring& toleranceIndex = indexes.tolerance;
-    const std::vector<Series> accepted = SeriesFor(toleranceIndex);
+    const std::vector<Series> accepted = SeriesFor(indexes.tolerance);
     if (accepted.empty()) return value + L": no standard series without a tolerance";
 
     const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
@@ -62,7 +61,7 @@ std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) 
         return value + L" is outside the standard values, " + Written(kSmallest, numbers) + L" to " +
                Written(kLargest, numbers);
 
-    const std::wstring tolerance = model::Tolerance(toleranceIndex);
+    const std::wstring tolerance = ToleranceText(indexes.tolerance);
     const std::wstring in = InSeriesText(accepted, *reading);
     if (!in.empty()) return value + L" is a " + tolerance + in;
     return value + L" is not a " + tolerance + NotInSeriesText(accepted, *reading, numbers);
@@ -71,9 +70,10 @@ std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) 
 std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, std::wstring_view cutFrom) {
     const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
+    // A value means every band holds a colour.
     std::wstring names;
-    for (wchar_t digit : bands->digits) names += model::kColourNames[digit - L'0'] + std::wstring(L", ");
-    names += model::kColourNames[model::MultiplierBand(bands->power)];
+    for (const BandColour& digit : indexes.digits) names += model::kColourNames[*digit] + std::wstring(L", ");
+    names += model::kColourNames[*indexes.multiplier];
     const std::wstring cut = cutFrom.empty() ? L"" : L", cut from " + std::wstring(cutFrom);
     return names + L": " + QuotedValueText(bands->digits, bands->power, numbers) + cut + L". " +
            SeriesNote(indexes, numbers);

@@ -11,12 +11,11 @@
 
 namespace reader {
 
-// The series a tolerance band asks for, by the band's colour index text
-// ("5" for Green), the tolerance's own series first: ±1% E96, ±2% E48, ±0.5%
-// and tighter E192, each with E24 beside it, whose values are made at these
-// tolerances too; ±5% E24; ±10% E12. None for a colour that carries no
-// tolerance.
-std::vector<Series> SeriesFor(const std::wstring& toleranceIndex);
+// The series a tolerance band of colour `tolerance` asks for, the
+// tolerance's own series first: ±1% E96, ±2% E48, ±0.5% and tighter E192,
+// each with E24 beside it, whose values are made at these tolerances too;
+// ±5% E24; ±10% E12. None for a colour that carries no tolerance.
+std::vector<Series> SeriesFor(BandColour tolerance);
 
 // The note on a reader's bands, from the same colour indexes ReadoutText takes.
 // Values are written as the readout writes them (its value part, without the

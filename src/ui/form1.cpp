@@ -37,6 +37,8 @@ bool Form1::PaintBand(platform::Control& band, const std::wstring& index) {
     return true;
 }
 
+bool Form1::PaintBand(platform::Control& band, int index) { return PaintBand(band, platform::IntegerText(index)); }
+
 void Form1::Form_Load() {
     for (std::size_t r = 0; r < kReaders.size(); ++r) found_.readers[r] = FindBands(kReaders[r]);
     found_.writerBands = FindBands(kWriter);
@@ -59,7 +61,7 @@ void Form1::Form_Load() {
     CCal_Click();                       // finds no selection and picks "±5%" itself
     found_.toleranceList->SetListIndex(kFivePercentPosition);
     for (std::size_t k = 0; k < found_.legend.size(); ++k)   // the legend, in the bands' own colours
-        PaintBand(*found_.legend[k], platform::IntegerText(static_cast<int>(k)));
+        PaintBand(*found_.legend[k], static_cast<int>(k));
     glyph::SetButtonPicLeft(*found_.calculate, Item(L"PicCal"));
     glyph::SetButtonPicRight(*found_.aboutButton, Item(L"Pab"));
     AppendAlwaysOnTop();

@@ -133,9 +133,10 @@ private:
     void BeforeControlsDropped() override;
     BandControls FindBands(const Reader& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
-    // "" for a colour outside the table. The readouts, the series notes and
-    // the bands' tips and names all read the bands through it.
-    std::wstring BandIndex(const platform::Control& band) const;
+    // none for a colour outside the table. The readouts, the series notes and
+    // the bands' tips and names all read the bands through it, and what lies
+    // below the window takes the indexes as it gives them.
+    reader::BandColour BandIndex(const platform::Control& band) const;
     reader::BandIndexes BandIndexes(const BandControls& bands) const;
     // For a readout and the writer's drawing: whether the value shown, or
     // that the writer's bands stand for, is a standard one for its tolerance
@@ -160,6 +161,8 @@ private:
     std::optional<SwatchAt> SwatchOf(const platform::Control& control) const;
     // Sets a band's colour from a colour index text; false if the index has no colour.
     bool PaintBand(platform::Control& band, const std::wstring& index);
+    // The same for a colour index, written as the text Rang takes.
+    bool PaintBand(platform::Control& band, int index);
     // The value in ohms that Text1 stands for, with the bands that carry it;
     // none when four bands cannot, and the balloon at Text1 says why.
     struct Writing {

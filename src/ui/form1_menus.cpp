@@ -54,9 +54,10 @@ void Form1::FlipReader(std::size_t reader) {
     const BandControls& bands = found_.readers[reader];
     const auto reversed = reader::OtherEnd(BandIndexes(bands), OfferedBy(kReaders[reader]));
     if (!reversed) return;
-    for (std::size_t i = 0; i < reversed->digits.size(); ++i) PaintBand(*bands.digits[i], reversed->digits[i]);
-    PaintBand(*bands.multiplier, reversed->multiplier);
-    PaintBand(*bands.tolerance, reversed->tolerance);
+    // Every band reversed holds a colour its place offers.
+    for (std::size_t i = 0; i < reversed->digits.size(); ++i) PaintBand(*bands.digits[i], *reversed->digits[i]);
+    PaintBand(*bands.multiplier, *reversed->multiplier);
+    PaintBand(*bands.tolerance, *reversed->tolerance);
     RRang(kReaders[reader].selector);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "model/colour_code.h"
 #include "platform/conversions.h"
 #include "platform/number_text.h"
 #include "ui/palettes.h"
@@ -20,7 +21,7 @@ std::wstring PlainNumber(double value) {
 
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
     // The band takes the colour code's colour, never the swatch's own.
-    PaintBand(*found_.paletteBands[palette], platform::IntegerText(index));
+    PaintBand(*found_.paletteBands[palette], index);
     RRang(kPalettes[palette].selector);
 }
 
@@ -34,8 +35,8 @@ void Form1::Y_Click(const short& index) { PaintSwatchBand(kY, index); }
 void Form1::Q_Click(const short& index) { PaintSwatchBand(kQ, index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(kE, index); }
 
-std::wstring Form1::BandIndex(const platform::Control& band) const {
-    return Rang2(platform::IntegerText(static_cast<std::int32_t>(band.BackColor())));
+reader::BandColour Form1::BandIndex(const platform::Control& band) const {
+    return model::IndexOfText(Rang2(platform::IntegerText(static_cast<std::int32_t>(band.BackColor()))));
 }
 
 reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {

@@ -102,9 +102,9 @@ void Form1::WriteReader(std::size_t reader) {
 void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) {
     const BandControls& bands = found_.readers[reader];
     for (std::size_t i = 0; i < written.digits.size(); ++i)
-        PaintBand(*bands.digits[i], platform::IntegerText(written.digits[i]));
-    PaintBand(*bands.multiplier, platform::IntegerText(written.multiplier));
-    if (written.tolerance >= 0) PaintBand(*bands.tolerance, platform::IntegerText(written.tolerance));
+        PaintBand(*bands.digits[i], written.digits[i]);
+    PaintBand(*bands.multiplier, written.multiplier);
+    if (written.tolerance >= 0) PaintBand(*bands.tolerance, written.tolerance);
     RRang(kReaders[reader].selector);
     bands.readout->MoveCaretToEnd();   // the user typed here: on after the rewritten text
 }

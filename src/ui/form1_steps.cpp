@@ -1,6 +1,7 @@
 // Up and Down in the value box: the next larger or smaller standard value of
 // the selected tolerance's series, its bands at once. In a one-line text box
 // these keys would only move the caret.
+#include "model/colour_code.h"
 #include "platform/conversions.h"
 #include "platform/number_text.h"
 #include "reader/series_note.h"
@@ -27,7 +28,8 @@ std::optional<std::wstring> Form1::SteppedValueText(bool up) const {
     // The series of the tolerance that "Calculate" paints, which selects
     // "±5%" when nothing is selected.
     const int position = found_.toleranceList->ListIndex();
-    const auto series = reader::SeriesFor(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position)));
+    const auto series =
+        reader::SeriesFor(model::IndexOfText(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position))));
     if (series.empty()) return std::nullopt;
     return writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,
                                platform::DecimalSeparator());

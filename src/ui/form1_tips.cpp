@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "model/colour_code.h"
-#include "platform/conversions.h"
 #include "platform/number_text.h"
 #include "reader/band_meaning.h"
 #include "ui/palettes.h"
@@ -98,7 +97,7 @@ words::ControlWords Form1::Words(const platform::Control& control) const {
         const BandAt band = *BandAtOf(*found_.paletteBands[static_cast<std::size_t>(swatch->palette)]);
         const wchar_t* resistor = band.drawing->shape->title;
         const BandRole role = RoleOf(band.number, band.drawing->digitCount);
-        const std::wstring meaning = reader::ColourMeaning(swatch->index, role);
+        const std::wstring meaning = reader::ColourMeaning(static_cast<model::ColourIndex>(swatch->index), role);
         return {meaning, std::wstring(resistor) + L", " + Lowered(Joined(PlaceOf(role, band.number), meaning)),
                 resistor, true, {}};
     }
@@ -106,13 +105,12 @@ words::ControlWords Form1::Words(const platform::Control& control) const {
         // The band's colour as the readout reads it; a band not yet painted has none.
         const wchar_t* resistor = band->drawing->shape->title;
         const BandRole role = RoleOf(band->number, band->drawing->digitCount);
-        const auto index = platform::TextToInt32(BandIndex(control));
-        const std::wstring tip = Joined(PlaceOf(role, band->number), index ? reader::ColourMeaning(*index, role) : std::wstring());
+        const std::wstring tip = Joined(PlaceOf(role, band->number), reader::ColourMeaning(BandIndex(control), role));
         return {tip, std::wstring(resistor) + L" band " + platform::IntegerText(band->number) + L", " + Lowered(tip),
                 resistor, false, {}};
     }
     if (const int k = LegendIndexOf(control); k >= 0) {
-        const std::wstring meaning = reader::LegendMeaning(k);
+        const std::wstring meaning = reader::LegendMeaning(static_cast<model::ColourIndex>(k));
         return {meaning, L"Legend, " + meaning, L"Legend", false, {}};
     }
     const wchar_t* description = L"";

@@ -81,9 +81,9 @@ void Form1::CCal_Click() {
     // they change together or not at all.
     const auto writing = ValueToWrite();
     if (writing) {
-        PaintBand(*found_.writerBands.digits[0], platform::IntegerText(writing->bands.first));
-        PaintBand(*found_.writerBands.digits[1], platform::IntegerText(writing->bands.second));
-        PaintBand(*found_.writerBands.multiplier, platform::IntegerText(writing->bands.multiplier));
+        PaintBand(*found_.writerBands.digits[0], writing->bands.first);
+        PaintBand(*found_.writerBands.digits[1], writing->bands.second);
+        PaintBand(*found_.writerBands.multiplier, writing->bands.multiplier);
     }
     if (found_.toleranceList->ListIndex() == -1) found_.toleranceList->SetListIndex(kFivePercentPosition);
     PaintBand(*found_.writerBands.tolerance, MAs(platform::IntegerText(found_.toleranceList->ListIndex())));

@@ -133,8 +133,8 @@ int ToleranceBandFor(const Decimal& percent) {
     // The tolerance written as the bands' texts are: "±0.5%" for 0.50 or .5.
     if (percent.digits.empty()) return -1;
     const std::wstring text = L"\u00B1" + platform::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
-    for (int index = 0; index < model::kColourCount; ++index)
-        if (model::Tolerance(platform::IntegerText(index)) == text) return index;
+    for (const model::ToleranceRow& row : model::kTolerances)
+        if (row.text == text) return row.band;
     return -1;
 }
 
@@ -187,9 +187,11 @@ std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int powe
         if (step == Step::Up ? multiplier > coarsest : multiplier < finest) return std::nullopt;
         at = reader::Reading{*next, true};
         if (next->significand % unit != 0 || !model::HoldsPower(bandSet.multiplier, multiplier)) continue;
+        // What the bands show of the significand has a digit for each band.
         ReaderBands bands;
-        const std::wstring shown = platform::IntegerText(next->significand / unit);
-        for (wchar_t c : shown) bands.digits.push_back(c - L'0');
+        bands.digits.resize(static_cast<std::size_t>(bandSet.digitCount));
+        for (int shown = next->significand / unit, d = bandSet.digitCount - 1; d >= 0; shown /= 10, --d)
+            bands.digits[static_cast<std::size_t>(d)] = shown % 10;
         bands.multiplier = model::MultiplierBand(multiplier);
         return bands;
     }

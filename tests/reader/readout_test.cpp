@@ -16,8 +16,8 @@ using namespace model;
 using platform::DecimalText;
 using reader::ReadoutText;
 
-// A band's colour index as the readout receives it: its decimal text.
-std::wstring C(int index) { return std::to_wstring(index); }
+// A band's colour index as the readout receives it.
+reader::BandColour C(ColourIndex index) { return index; }
 
 std::wstring Comma(double v) { return DecimalText(v, L','); }
 std::wstring Nothing(double) { return {}; }
@@ -28,9 +28,9 @@ constexpr reader::NumberTexts kFailedNumbers{Nothing, Nothing};
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};
 
 struct Case {
-    std::vector<int> digits;
-    int multiplier;
-    int tolerance;
+    std::vector<ColourIndex> digits;
+    ColourIndex multiplier;
+    ColourIndex tolerance;
     const wchar_t* fullStop;  // value part with the readout's own formatter
     const wchar_t* comma;     // value part with a comma-separator locale
     const wchar_t* toleranceText;
@@ -38,7 +38,7 @@ struct Case {
 
 std::wstring Read(const Case& c, const reader::NumberTexts& numbers) {
     reader::BandIndexes bands{{}, C(c.multiplier), C(c.tolerance)};
-    for (int d : c.digits) bands.digits.push_back(C(d));
+    for (ColourIndex d : c.digits) bands.digits.push_back(C(d));
     return ReadoutText(bands, numbers);
 }
 
@@ -87,18 +87,17 @@ TEST(Readout, ValueAndToleranceFromBandColours) {
 }
 
 TEST(Readout, BandsOutsideTheDigitTableLeaveTheValuePartEmpty) {
-    // "" is what Rang2 gives for a colour outside the table.
-    const std::wstring yellow = C(Yellow), red = C(Red), gold = C(Gold);
+    // No colour index: a colour outside the table.
+    const reader::BandColour yellow = C(Yellow), red = C(Red), gold = C(Gold), none;
     const reader::BandIndexes cases[] = {
-        {{L"", yellow}, red, gold},
+        {{none, yellow}, red, gold},
         {{C(Silver), yellow}, red, gold},  // Silver and Gold carry no digit
         {{yellow, C(Gold)}, red, gold},
-        {{yellow, yellow}, L"", gold},
-        {{yellow, yellow}, L"12", gold},
+        {{yellow, yellow}, none, gold},
         {{}, red, gold},
     };
     for (const reader::BandIndexes& c : cases) EXPECT_EQ(ReadoutText(c, kOwnNumbers), L" Ohm   \u00B15%");
-    EXPECT_EQ(ReadoutText({{yellow, yellow}, red, L""}, kOwnNumbers), L" 4.4K Ohm   ");
+    EXPECT_EQ(ReadoutText({{yellow, yellow}, red, none}, kOwnNumbers), L" 4.4K Ohm   ");
 }
 
 TEST(Readout, DecimalText) {

@@ -61,7 +61,7 @@ TEST(Series, PublishedTablesAgainstTheFormula) {
     }
 }
 
-std::wstring C(int index) { return std::to_wstring(index); }   // a colour index as Rang2 gives it
+reader::BandColour C(int index) { return static_cast<ColourIndex>(index); }   // a band's colour index
 std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};
 
@@ -171,7 +171,7 @@ const Case kCases[] = {
 
 TEST(Series, NoteOnTheBands) {
     for (const Case& c : kCases) {
-        std::vector<std::wstring> digits;
+        std::vector<reader::BandColour> digits;
         for (int d : c.digits) digits.push_back(C(d));
         const reader::BandIndexes bands{digits, C(c.multiplier), C(c.tolerance)};
         EXPECT_EQ(reader::SeriesNote(bands, reader::NumberTexts{}), c.note);
@@ -180,7 +180,7 @@ TEST(Series, NoteOnTheBands) {
 }
 
 TEST(Series, ValuesAreWrittenAsTheReadoutWritesThem) {
-    const std::vector<std::wstring> digits = {C(Yellow), C(Gray)};
+    const std::vector<reader::BandColour> digits = {C(Yellow), C(Gray)};
     EXPECT_EQ(reader::SeriesNote({digits, C(Gold), C(Gold)}, kCommaNumbers),
               L"4,8 is not a \u00B15% standard value (E24); nearest: 4,7, 5,1");
     EXPECT_EQ(reader::SeriesNote({digits, C(Red), C(Gold)}, kCommaNumbers),
@@ -210,7 +210,7 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
          L"4750"},
     };
     for (const Row& r : rows) {
-        std::vector<std::wstring> digits;
+        std::vector<reader::BandColour> digits;
         for (int d : r.digits) digits.push_back(C(d));
         EXPECT_EQ(reader::WriterNote({digits, C(r.multiplier), C(r.tolerance)}, reader::NumberTexts{}, r.cutFrom),
                   r.note);

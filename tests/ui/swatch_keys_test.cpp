@@ -53,7 +53,7 @@ TEST(SwatchKeys, MovesFollowTheColumnsAsDrawn) {
 TEST(SwatchKeys, ColoursAreNamedWithWhatTheyStandFor) {
     using reader::BandRole;
     const struct {
-        int index;
+        reader::BandColour colour;
         BandRole role;
         const wchar_t* text;
     } rows[] = {
@@ -66,9 +66,9 @@ TEST(SwatchKeys, ColoursAreNamedWithWhatTheyStandFor) {
         {Silver, BandRole::Multiplier, L"Silver: \u00D7 0.01"},
         {Gold, BandRole::Tolerance, L"Gold: \u00B15%"},
         {Black, BandRole::Tolerance, L"Black"},
-        {12, BandRole::Digit, L""},
+        {std::nullopt, BandRole::Digit, L""},   // a colour outside the table
     };
-    for (const auto& row : rows) EXPECT_EQ(reader::ColourMeaning(row.index, row.role), row.text);
+    for (const auto& row : rows) EXPECT_EQ(reader::ColourMeaning(row.colour, row.role), row.text);
     EXPECT_EQ(reader::LegendMeaning(Brown), L"Brown: 1, \u00D7 10, \u00B11%");
     EXPECT_EQ(reader::LegendMeaning(Gold), L"Gold: \u00D7 0.1, \u00B15%");
     EXPECT_EQ(reader::LegendMeaning(Gray), L"Gray: 8, \u00D7 100M, \u00B10.05%");
