@@ -122,4 +122,18 @@ std::optional<Standard> NearestAbove(std::span<const Series> series, const Readi
     return Within(best);
 }
 
+Placing PlaceAmong(std::span<const Series> accepted, const Reading& reading) {
+    Placing placing;
+    for (Series s : accepted) {
+        if (!InSeries(s, reading)) continue;
+        placing.in = s;
+        for (int smaller = static_cast<int>(s) - 1; smaller >= 0; --smaller)
+            if (InSeries(static_cast<Series>(smaller), reading)) placing.alsoIn.push_back(static_cast<Series>(smaller));
+        return placing;
+    }
+    placing.below = NearestBelow(accepted, reading);
+    placing.above = NearestAbove(accepted, reading);
+    return placing;
+}
+
 }  // namespace reader

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "model/colour_code.h"
 
@@ -45,5 +46,16 @@ bool InStandardRange(const Reading& reading);
 // reading, within kSmallest..kLargest; none when the range ends first.
 std::optional<Standard> NearestBelow(std::span<const Series> series, const Reading& reading);
 std::optional<Standard> NearestAbove(std::span<const Series> series, const Reading& reading);
+
+// Where a reading in the standard range stands among `accepted` (a
+// tolerance's series, its own first): the first that holds it and the
+// smaller series that hold it too, largest first; or, in none, the nearest
+// values of any of them below and above.
+struct Placing {
+    std::optional<Series> in;
+    std::vector<Series> alsoIn;
+    std::optional<Standard> below, above;
+};
+Placing PlaceAmong(std::span<const Series> accepted, const Reading& reading);
 
 }  // namespace reader

@@ -1,6 +1,7 @@
 #include "reader/series_note.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,25 +24,18 @@ std::wstring Written(const Standard& value, const NumberTexts& numbers) {
     return QuotedValueText(platform::IntegerText(value.significand), value.power, numbers);
 }
 
-std::wstring InSeriesText(const std::vector<Series>& accepted, const Reading& reading) {
-    for (Series s : accepted) {
-        if (!InSeries(s, reading)) continue;
-        std::wstring text = L" standard value (" + std::wstring(SeriesName(s)) + L")";
+// " standard value (E24), also in E12, E6" or, in none of the series,
+// " standard value (E48 or E24); nearest: 4.7K, 4.87K".
+std::wstring PlacingText(std::span<const Series> accepted, const Placing& placing, const NumberTexts& numbers) {
+    if (placing.in) {
         std::wstring also;
-        for (int smaller = static_cast<int>(s) - 1; smaller >= 0; --smaller)
-            if (InSeries(static_cast<Series>(smaller), reading))
-                also += (also.empty() ? L", also in " : L", ") + std::wstring(SeriesName(static_cast<Series>(smaller)));
-        return text + also;
+        for (Series s : placing.alsoIn) also += (also.empty() ? L", also in " : L", ") + std::wstring(SeriesName(s));
+        return L" standard value (" + std::wstring(SeriesName(*placing.in)) + L")" + also;
     }
-    return {};
-}
-
-std::wstring NotInSeriesText(const std::vector<Series>& accepted, const Reading& reading,
-                             const NumberTexts& numbers) {
     std::wstring names;
     for (Series s : accepted) names += (names.empty() ? L"" : L" or ") + std::wstring(SeriesName(s));
     std::wstring nearest;
-    for (const std::optional<Standard>& v : {NearestBelow(accepted, reading), NearestAbove(accepted, reading)})
+    for (const std::optional<Standard>& v : {placing.below, placing.above})
         if (v) nearest += (nearest.empty() ? L"; nearest: " : L", ") + Written(*v, numbers);
     return L" standard value (" + names + L")" + nearest;
 }
@@ -49,22 +43,23 @@ std::wstring NotInSeriesText(const std::vector<Series>& accepted, const Reading&
 }  // namespace
 
 std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) {
+    // What the bands say, as values, before any of it is written.
     const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
-    const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
-
-    const std::vector<Series> accepted = SeriesFor(indexes.tolerance);
-    if (accepted.empty()) return value + L": no standard series without a tolerance";
-
+    const model::ToleranceRow* tolerance = indexes.tolerance ? model::ToleranceOfBand(*indexes.tolerance) : nullptr;
     const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
-    if (!reading || !InStandardRange(*reading))
+    const bool inRange = reading && InStandardRange(*reading);
+    const std::span<const Series> accepted =
+        tolerance ? std::span<const Series>(tolerance->series.data(), tolerance->seriesCount) : std::span<const Series>();
+    const Placing placing = tolerance && inRange ? PlaceAmong(accepted, *reading) : Placing{};
+
+    const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
+    if (!tolerance) return value + L": no standard series without a tolerance";
+    if (!inRange)
         return value + L" is outside the standard values, " + Written(kSmallest, numbers) + L" to " +
                Written(kLargest, numbers);
-
-    const std::wstring tolerance = ToleranceText(indexes.tolerance);
-    const std::wstring in = InSeriesText(accepted, *reading);
-    if (!in.empty()) return value + L" is a " + tolerance + in;
-    return value + L" is not a " + tolerance + NotInSeriesText(accepted, *reading, numbers);
+    return value + (placing.in ? L" is a " : L" is not a ") + tolerance->text +
+           PlacingText(accepted, placing, numbers);
 }
 
 std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, std::wstring_view cutFrom) {
