@@ -93,10 +93,10 @@ void CheckReaderEntry(const std::wstring& text, const model::BandSet& bandSet, c
     for (int i = 0; i < digitBands; ++i) {
         const auto at = static_cast<std::size_t>(i);
         Require(b.digits[at] == (at < typed.size() ? typed[at] - '0' : 0));
-        indexes.digits.push_back(platform::IntegerText(b.digits[at]));
+        indexes.digits.push_back(static_cast<model::ColourIndex>(b.digits[at]));
     }
-    indexes.multiplier = platform::IntegerText(b.multiplier);
-    indexes.tolerance = platform::IntegerText(b.tolerance == -1 ? model::Gold : b.tolerance);
+    indexes.multiplier = static_cast<model::ColourIndex>(b.multiplier);
+    indexes.tolerance = static_cast<model::ColourIndex>(b.tolerance == -1 ? model::Gold : b.tolerance);
     const writer::ReaderEntry again =
         writer::ReaderEntryFor(reader::ReadoutText(indexes, reader::NumberTexts{}), bandSet, L".");
     Require(again.bands && !again.cut && again.bands->digits == b.digits && again.bands->multiplier == b.multiplier);

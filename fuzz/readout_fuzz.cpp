@@ -120,9 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring multiplier = bytes.Colour();
     const std::wstring tolerance = bytes.Colour();
 
-    // The readout takes the indexes Rang2 gives for the band colours.
-    reader::BandIndexes bands{{}, model::Rang2(multiplier), model::Rang2(tolerance)};
-    for (const std::wstring& colour : digits) bands.digits.push_back(model::Rang2(colour));
+    // The readout takes the indexes Rang2 gives for the band colours, read as
+    // the window reads them.
+    const auto indexOf = [](const std::wstring& colour) { return model::IndexOfText(model::Rang2(colour)); };
+    reader::BandIndexes bands{{}, indexOf(multiplier), indexOf(tolerance)};
+    for (const std::wstring& colour : digits) bands.digits.push_back(indexOf(colour));
     const std::wstring text = reader::ReadoutText(bands, reader::NumberTexts{});
     const std::wstring comma = reader::ReadoutText(bands, kCommaNumbers);
     const std::size_t ohm = text.find(L" Ohm   ");
