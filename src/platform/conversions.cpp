@@ -123,8 +123,6 @@ ReadNumber ReadDouble(const std::wstring& text) {
     return {value};
 }
 
-std::optional<double> TextToDouble(const std::wstring& text) { return ReadDouble(text).value; }
-
 std::wstring PaddedNumberText(double value) {
     std::wstring text = NumberText(value, LOCALE_INVARIANT);
     if (!text.empty() && !(value < 0)) text.insert(text.begin(), L' ');

@@ -10,12 +10,10 @@ namespace platform {
 // The plain decimal text of an integer; nullopt for anything else (empty text included).
 std::optional<std::int32_t> TextToInt32(const std::wstring& text);
 // Locale-aware: the user's decimal and thousands separators, spaces, sign,
-// exponent. nullopt when the text is not a number or does not fit a double.
-std::optional<double> TextToDouble(const std::wstring& text);
-// The same, telling why there is no value: `outOfRange` for a number that a
-// double cannot hold, too large (1e309) or too close to 0 to tell from it
-// (1e-400, which the system reads as 0 though its digits are not all 0),
-// rather than a text that is no number at all.
+// exponent. No value when the text is not a number or does not fit a double,
+// and then `outOfRange` for a number that a double cannot hold, too large
+// (1e309) or too close to 0 to tell from it (1e-400, which the system reads
+// as 0 though its digits are not all 0), rather than a text that is no number.
 struct ReadNumber {
     std::optional<double> value;
     bool outOfRange = false;
@@ -26,10 +24,10 @@ ReadNumber ReadDouble(const std::wstring& text);
 std::wstring PaddedNumberText(double value);
 // "4.7" with the user's decimal separator.
 std::wstring PlainNumberText(double value);
-// The user's decimal separator, as TextToDouble reads it: "." or ",", and
+// The user's decimal separator, as ReadDouble reads it: "." or ",", and
 // in some locales more than one character.
 std::wstring DecimalSeparator();
-// The user's digit grouping separator, as TextToDouble reads it ("," or "."
+// The user's digit grouping separator, as ReadDouble reads it ("," or "."
 // or a space); empty for none.
 std::wstring GroupSeparator();
 

@@ -5,6 +5,19 @@
 #include "platform/form.h"
 
 namespace platform {
+namespace {
+
+// The work area of the monitor nearest `where` (screen coordinates); false
+// when the system cannot tell.
+bool WorkAreaNear(const RECT& where, RECT& work) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&where, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+    work = monitor.rcWork;
+    return true;
+}
+
+}  // namespace
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0) return;
@@ -18,10 +31,9 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
 int Form::LayoutDpi(const RECT& where) const {
     const double scale = TextScale();
     if (scale <= 1) return displayDpi_;   // as most users have it: no monitor to ask about
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromRect(&where, MONITOR_DEFAULTTONEAREST), &monitor)) return displayDpi_;
-    const int fitting = FittingDpi({def_.clientWidth, def_.clientHeight}, WindowSize(0), monitor.rcWork);
+    RECT work{};
+    if (!WorkAreaNear(where, work)) return displayDpi_;
+    const int fitting = FittingDpi({def_.clientWidth, def_.clientHeight}, WindowSize(0), work);
     return std::max(displayDpi_, std::min(RoundHalfEven(displayDpi_ * scale), fitting));
 }
 
@@ -34,10 +46,8 @@ SIZE Form::WindowSize(int dpi) const {
 RECT Form::WindowAt(int dpi, POINT corner) const {
     const SIZE size = WindowSize(dpi);
     RECT window{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) return window;
-    const RECT& work = monitor.rcWork;
+    RECT work{};
+    if (!WorkAreaNear(window, work)) return window;
     OffsetRect(&window, std::min(0L, work.right - window.right), std::min(0L, work.bottom - window.bottom));
     OffsetRect(&window, std::max(0L, work.left - window.left), std::max(0L, work.top - window.top));
     return window;

@@ -54,8 +54,7 @@ bool Balloon::Create() {
 }
 
 void Balloon::OnRescaled() {
-    // The box it points at has moved and grown with the window's new scale.
-    Hide();
+    // Hidden already: the window was sized to its new scale (WM_SIZE below).
     tip_.SetWidth(form_, kBalloonWidth);
 }
 

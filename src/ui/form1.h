@@ -202,6 +202,8 @@ private:
     // The drawing (a reader or the writer) whose drawing, band or swatch
     // `control` is; nullptr for any other control.
     const BandControls* DrawingOf(const platform::Control& control) const;
+    // A drawing's bands as chosen; none while a reader has read nothing.
+    std::optional<reader::BandIndexes> ChosenBands(const BandControls& drawing) const;
     // A drawing's reading as it is copied, and its bands' colour names; both
     // empty while a reader has read nothing.
     std::wstring QuotedReadingOf(const BandControls& drawing) const;

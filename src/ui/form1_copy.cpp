@@ -7,15 +7,20 @@
 
 namespace ui {
 
-std::wstring Form1::QuotedReadingOf(const BandControls& drawing) const {
+std::optional<reader::BandIndexes> Form1::ChosenBands(const BandControls& drawing) const {
     // Before a reader's first reading its bands are the design's, which nobody chose.
-    if (drawing.readout && !drawing.read) return std::wstring();
-    return reader::QuotedReadout(BandIndexes(drawing), kPlatformNumbers);
+    if (drawing.readout && !drawing.read) return std::nullopt;
+    return BandIndexes(drawing);
+}
+
+std::wstring Form1::QuotedReadingOf(const BandControls& drawing) const {
+    const auto bands = ChosenBands(drawing);
+    return bands ? reader::QuotedReadout(*bands, kPlatformNumbers) : std::wstring();
 }
 
 std::wstring Form1::ColourNamesOf(const BandControls& drawing) const {
-    if (drawing.readout && !drawing.read) return std::wstring();
-    return reader::BandColourNames(BandIndexes(drawing));
+    const auto bands = ChosenBands(drawing);
+    return bands ? reader::BandColourNames(*bands) : std::wstring();
 }
 
 void Form1::Copy(const std::wstring& text) {

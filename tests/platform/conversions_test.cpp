@@ -14,16 +14,15 @@
 
 namespace {
 
-using platform::TextToDouble;
 
-TEST(TextToDouble, AcceptsWhatTheUsersLocaleReads) {
+TEST(ReadDouble, AcceptsWhatTheUsersLocaleReads) {
     const struct { const wchar_t* text; double value; } kCases[] = {
         {L"4700", 4700}, {L" 12 ", 12}, {L"1e3", 1000}, {L"1,234.5", 1234.5}, {L"0.5", 0.5}, {L".5", 0.5},
         {L"(12)", -12}, {L"12-", -12}, {L"-5", -5}, {L"99999999999", 99999999999.0},
         {L"0e-400", 0}, {L"-0", 0}, {L"1e-320", 1e-320}, {L"1e308", 1e308},   // zero, and the range's ends
     };
     for (const auto& c : kCases) {
-        const auto value = TextToDouble(c.text);
+        const auto value = platform::ReadDouble(c.text).value;
         ASSERT_TRUE(value.has_value()) << c.text;
         EXPECT_DOUBLE_EQ(*value, c.value) << c.text;
     }
@@ -31,33 +30,33 @@ TEST(TextToDouble, AcceptsWhatTheUsersLocaleReads) {
 
 // No value: a text that is no number, or one beyond a double's range (too
 // large, or too close to 0 to tell from it, which oleaut32 reads as 0).
-TEST(TextToDouble, RejectsWhatIsNoNumber) {
+TEST(ReadDouble, RejectsWhatIsNoNumber) {
     const std::wstring kOutOfRange[] = {L"1E400", L"-1e309", L"1.8e308", std::wstring(2000, L'9'), L"(1e-400)",
                                         L"1e-324", L"0.5e-400", L"0." + std::wstring(400, L'0') + L"1"};
     for (const std::wstring& text : kOutOfRange) EXPECT_TRUE(platform::ReadDouble(text).outOfRange) << text.substr(0, 9);
     for (const wchar_t* text : {L"", L"12abc", L"4K7", L"1 234", L"NaN", L"abc", L"1E400"}) {
-        EXPECT_FALSE(TextToDouble(text).has_value()) << text;
+        EXPECT_FALSE(platform::ReadDouble(text).value.has_value()) << text;
         EXPECT_EQ(platform::ReadDouble(text).outOfRange, text == std::wstring(L"1E400")) << text;
     }
-    EXPECT_FALSE(TextToDouble(std::wstring(L"12\0" L"34", 5)).has_value()) << "an embedded NUL must not cut the text";
+    EXPECT_FALSE(platform::ReadDouble(std::wstring(L"12\0" L"34", 5)).value.has_value()) << "an embedded NUL must not cut the text";
 }
 
 // Plain digits are read without OLE Automation; they must read as it reads them.
-TEST(TextToDouble, ReadsPlainDigitsAsOleAutomationDoes) {
+TEST(ReadDouble, ReadsPlainDigitsAsOleAutomationDoes) {
     for (const wchar_t* text : {L"0", L"7", L"4700", L"000123", L"999999999999999", L"123456789012345",
                                 L"1234567890123456", L"99999999999999999999", L"00000000000000000000001"}) {
         std::wstring copy = text;
         double expected = 0;
         ASSERT_EQ(VarR8FromStr(copy.data(), LOCALE_USER_DEFAULT, 0, &expected), S_OK) << text;
-        const auto value = TextToDouble(text);
+        const auto value = platform::ReadDouble(text).value;
         ASSERT_TRUE(value.has_value()) << text;
         EXPECT_EQ(*value, expected) << text;
     }
 }
 
-TEST(TextToDouble, CopesWithAMegabyteOfDigits) {
-    EXPECT_FALSE(TextToDouble(std::wstring(1 << 20, L'7')).has_value());
-    EXPECT_FALSE(TextToDouble(std::wstring(1 << 20, L'x')).has_value());
+TEST(ReadDouble, CopesWithAMegabyteOfDigits) {
+    EXPECT_FALSE(platform::ReadDouble(std::wstring(1 << 20, L'7')).value.has_value());
+    EXPECT_FALSE(platform::ReadDouble(std::wstring(1 << 20, L'x')).value.has_value());
 }
 
 TEST(NumberText, PaddedHasASignSpaceAndAFullStop) {
