@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -215,10 +216,13 @@ ALONE_TEST_F(FaultTest, EverySingleFaultEndsHonestly) {
     }
 }
 
-// OLE Automation is loaded when a readout first needs it; in a process of
-// its own this test is the first to. Without it, a readout shows the same
-// text, or refuses the value with a balloon and changes nothing.
-TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
+// OLE Automation is loaded when a readout first needs it, and stays loaded:
+// where an earlier test of the process loaded it, no load is left to fail.
+// So the body runs in a process of its own, this executable started again
+// by GoogleTest for this test alone, where nothing has loaded it. Without
+// it, a readout shows the same text, or refuses the value with a balloon
+// and changes nothing.
+void ReadoutsWithoutOleAutomation() {
     ui::Form1 form;
     ASSERT_TRUE(form.Show());
     InjectedFault fault("LoadLibraryExW", 1);
@@ -236,6 +240,17 @@ TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
     EXPECT_EQ(testing_gui::WindowText(form.Item(L"Text4").hWnd()), L"9.9 Ohm   \u00B10.5%");
     testing_gui::Click(form.Item(L"P", 4));
     EXPECT_EQ(testing_gui::WindowText(form.Item(L"Text4").hWnd()), L" 990K Ohm   \u00B10.5%");
+}
+
+TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
+    // The process's failures are printed as it runs; its exit status says whether there were any.
+    EXPECT_EXIT(
+        {
+            ReadoutsWithoutOleAutomation();
+            std::fflush(stdout);
+            std::exit(HasFailure() ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
