@@ -159,10 +159,8 @@ TEST_F(UserSession, OpensWithTheWriterPaintedAndTheReadoutsEmpty) {
 
 TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
     HWND readouts[2] = {text4_, text3_};
-    // The bands each row starts from: those the rows before it meant to
-    // leave, from White, White, Black, Green (four-band) and White, White,
-    // White, Black, Green (five-band). Each click and what its reader's
-    // readout shows after it.
+    // The bands each row starts from, as the rows before meant to leave them;
+    // each click, and what its reader's readout shows after it.
     std::vector<int> bands[2] = {{model::White, model::White, model::Black, model::Green},
                                  {model::White, model::White, model::White, model::Black, model::Green}};
     const struct { const PaletteColumn& palette; int index; const wchar_t* readout; } kClicks[] = {
@@ -218,8 +216,7 @@ TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
     };
     for (const auto& entry : kEntries) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(entry.text)));
-        // The row starts from the bands the screen shows, not from those the
-        // rows before meant to leave: a click one of them lost fails it alone.
+        // From the bands shown, not those the rows before meant to leave.
         COLORREF before[4];
         for (int i = 0; i < 4; ++i) before[i] = OnScreen(writerBands_[i]);
         DWORD_PTR result = 0;
