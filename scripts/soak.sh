@@ -36,7 +36,7 @@ stop() {
 }
 trap stop EXIT
 trap 'exit 130' INT TERM HUP
-# Its exit status; its output to the file $1.
+# Runs a command, its output to the file $1; its exit status.
 run_logged() {
   local log=$1 status=0
   shift
