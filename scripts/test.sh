@@ -76,25 +76,8 @@ else
   summary+=("reproducible: FAILED, bandora.exe built in another folder differs (build/win/again.log)")
 fi
 rm -rf "$again"
-# A German locale (decimal comma) for the tests that check locale-aware numbers,
-# made in the build folder so the system's locales stay as they are.
-if [ ! -d build/locale/de_DE.UTF-8 ]; then
-  mkdir -p build/locale
-  localedef -i de_DE -f UTF-8 build/locale/de_DE.UTF-8
-fi
-# The comma-locale tests' prefix, made and first started in that locale, so
-# that its registry holds it before the tests start (cmake/locale-tests.cmake).
-(export LOCPATH="$root/build/locale" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
- source scripts/wine-env.sh "$root/build/wine-test-comma" test)
-# Prefixes at 150 % and 200 % for the dpi tests (cmake/dpi-tests.cmake).
-for dpi in 144 192; do (source scripts/wine-env.sh "$root/build/wine-test-$dpi" test "$dpi"); done
-source scripts/wine-env.sh "$root/build/wine-test" test
-source scripts/wine-display.sh
-# The window tests compare fonts and pixels: stop at once if Tahoma is a stand-in.
-if ! wine build/win/fontcheck.exe; then
-  echo "tests: stopped before the window tests (see the font check above)"
-  exit 1
-fi
+# The prefixes, the display and the font check: stop at once if Tahoma is a stand-in.
+source scripts/wine-tests-env.sh
 # Two at a time, but a test marked to run alone (cmake/serial-tests.cmake:
 # it clicks with the real mouse, or needs its window to be the active one)
 # runs with no other beside it. A Wine test's process spends much of its

@@ -7,7 +7,6 @@
 #include <ole2.h>
 #include <oleacc.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -110,6 +109,19 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return SendMessageW(combo_, CB_GETCURSEL, 0, 0) == position; }));
     }
 
+    // Brings a reader's bands to `wanted` by clicking the swatches of those
+    // that show another colour.
+    void SetBands(int reader, const std::vector<int>& wanted) {
+        for (const PaletteColumn& palette : kPaletteColumns) {
+            if (palette.reader != reader) continue;
+            const int index = wanted[static_cast<std::size_t>(palette.band)];
+            const DrawnBox& band = readerBands_[reader][static_cast<std::size_t>(palette.band)];
+            if (OnScreen(band) == BandColour(index)) continue;
+            ASSERT_TRUE(RealClickMiddle(Swatch(palette, index)));
+            ASSERT_TRUE(Shows(band, index)) << "setting up: " << Seen(band);
+        }
+    }
+
     // Visible top-level windows of the program other than its main window
     // that show the About picture's dark grey.
     std::vector<HWND> AboutWindows() const {
@@ -147,10 +159,10 @@ TEST_F(UserSession, OpensWithTheWriterPaintedAndTheReadoutsEmpty) {
 
 TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
     HWND readouts[2] = {text4_, text3_};
-    std::wstring shown[2] = {L"", L""};
-    // Each click and what its reader's readout shows after it: the four-band
-    // reader starts White, White, Black, Green, the five-band one White,
-    // White, White, Black, Green.
+    // The bands each row starts from, as the rows before meant to leave them;
+    // each click, and what its reader's readout shows after it.
+    std::vector<int> bands[2] = {{model::White, model::White, model::Black, model::Green},
+                                 {model::White, model::White, model::White, model::Black, model::Green}};
     const struct { const PaletteColumn& palette; int index; const wchar_t* readout; } kClicks[] = {
         {kPict, model::Brown, L"19 Ohm   \u00B10.5%"},      {kPi, model::Black, L"10 Ohm   \u00B10.5%"},
         {kP, model::Red, L" 1K Ohm   \u00B10.5%"},          {kD, model::Gold, L" 1K Ohm   \u00B15%"},
@@ -168,13 +180,17 @@ TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
     for (const auto& click : kClicks) {
         const PaletteColumn& p = click.palette;
         SCOPED_TRACE(std::string(p.name, p.name + wcslen(p.name)) + " swatch " + std::to_string(click.index));
-        ASSERT_TRUE(RealClickMiddle(Swatch(p, click.index)));
-        shown[p.reader] = click.readout;
-        EXPECT_TRUE(WaitUntil([&] { return WindowText(readouts[p.reader]) == shown[p.reader]; }))
+        // A click an earlier row lost is made good here, so that it fails that row alone.
+        SetBands(p.reader, bands[p.reader]);
+        if (HasFatalFailure()) return;
+        bands[p.reader][static_cast<std::size_t>(p.band)] = click.index;
+        const std::wstring other = WindowText(readouts[1 - p.reader]);
+        EXPECT_TRUE(RealClickMiddle(Swatch(p, click.index)));
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(readouts[p.reader]) == click.readout; }))
             << "shows " << testing::PrintToString(WindowText(readouts[p.reader]));
         const DrawnBox& band = readerBands_[p.reader][static_cast<std::size_t>(p.band)];
         EXPECT_TRUE(Shows(band, click.index)) << Seen(band);
-        EXPECT_EQ(WindowText(readouts[1 - p.reader]), shown[1 - p.reader]) << "the other reader changed";
+        EXPECT_EQ(WindowText(readouts[1 - p.reader]), other) << "the other reader changed";
     }
     // The readers never touch the writer.
     const int writer[] = {model::Yellow, model::Purple, model::Red, model::Gold};
@@ -183,7 +199,6 @@ TEST_F(UserSession, EachReaderShowsTheSwatchesClicked) {
 }
 
 TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
-    int bands[4] = {model::Yellow, model::Purple, model::Red, model::Gold};
     // The first three bands each text gives, from the colour code by hand;
     // none: what four bands cannot show leaves them as they were.
     const struct {
@@ -201,6 +216,9 @@ TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
     };
     for (const auto& entry : kEntries) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(entry.text)));
+        // From the bands shown, not those the rows before meant to leave.
+        COLORREF before[4];
+        for (int i = 0; i < 4; ++i) before[i] = OnScreen(writerBands_[i]);
         DWORD_PTR result = 0;
         ASSERT_TRUE(SendMessageTimeoutW(text1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entry.text), SMTO_ABORTIFHUNG,
                                         5000, &result));
@@ -208,12 +226,13 @@ TEST_F(UserSession, CalculateWritesTheTypedValueWithTheChosenTolerance) {
         if (HasFatalFailure()) return;
         // Typing and choosing paint nothing; only Calculate does.
         ASSERT_TRUE(Settle(main_));
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(OnScreen(writerBands_[i]), BandColour(bands[i])) << "before, band " << i + 1;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(OnScreen(writerBands_[i]), before[i]) << "after typing, band " << i + 1;
 
-        ASSERT_TRUE(RealClickMiddle(calculate_));
-        std::copy(entry.bands.begin(), entry.bands.end(), bands);
-        bands[3] = kToleranceBand[entry.tolerance];
-        for (int i = 0; i < 4; ++i) EXPECT_TRUE(Shows(writerBands_[i], bands[i])) << "band " << i + 1 << Seen(writerBands_[i]);
+        EXPECT_TRUE(RealClickMiddle(calculate_));
+        COLORREF after[4] = {before[0], before[1], before[2], BandColour(kToleranceBand[entry.tolerance])};
+        for (std::size_t i = 0; i < entry.bands.size(); ++i) after[i] = BandColour(entry.bands[i]);
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(WaitUntil([&] { return OnScreen(writerBands_[i]) == after[i]; }))
+            << "band " << i + 1 << Seen(writerBands_[i]);
         EXPECT_EQ(WindowText(text1_), entry.text);
         EXPECT_EQ(WindowText(text3_), L"");
         EXPECT_EQ(WindowText(text4_), L"");

@@ -61,7 +61,14 @@ bool RealClick(HWND window, POINT at) {
         POINT cursor{};
         return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
     }, 2000);
-    return arrived && SendInput(2, &inputs[1], sizeof(INPUT)) == 2;
+    // And it goes down on the target only: a tip or a balloon shown over the
+    // point, or a window not yet lowered, would take the press. A tip goes
+    // once the pointer has moved; a window that stays on top fails the click.
+    const bool reachable = arrived && WaitUntil([&] {
+        HWND under = WindowFromPoint(at);
+        return under == window || IsChild(window, under);
+    }, 3000);
+    return reachable && SendInput(2, &inputs[1], sizeof(INPUT)) == 2;
 }
 
 bool RealClickMiddle(HWND window) {

@@ -28,8 +28,9 @@ constexpr DrawnBox BoxIn(HWND window, int left, int top, int width, int height) 
 }
 
 // Moves the real mouse to a client point of `window` and clicks the left
-// button there. False if the system did not take the input or the cursor did
-// not arrive.
+// button there once the cursor is there and the window (or a child of it) is
+// the one under it. False if the system did not take the input, or the cursor
+// did not arrive, or another window stayed over the point: nothing pressed.
 bool RealClick(HWND window, POINT at);
 // The same in the middle of the window's client area, or of a box it draws.
 bool RealClickMiddle(HWND window);

@@ -2,9 +2,11 @@
 // out, at each sampled call of start-up and of a swatch click, "Calculate", a
 // readout Enter and a tip: the window must keep working, be put right by a
 // full repaint, or not start at all having released everything it made.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -215,10 +217,13 @@ ALONE_TEST_F(FaultTest, EverySingleFaultEndsHonestly) {
     }
 }
 
-// OLE Automation is loaded when a readout first needs it; in a process of
-// its own this test is the first to. Without it, a readout shows the same
-// text, or refuses the value with a balloon and changes nothing.
-TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
+// OLE Automation is loaded when a readout first needs it, and stays loaded:
+// where an earlier test of the process loaded it, no load is left to fail.
+// So the body runs in a process of its own, this executable started again
+// by GoogleTest for this test alone, where nothing has loaded it. Without
+// it, a readout shows the same text, or refuses the value with a balloon
+// and changes nothing.
+void ReadoutsWithoutOleAutomation() {
     ui::Form1 form;
     ASSERT_TRUE(form.Show());
     InjectedFault fault("LoadLibraryExW", 1);
@@ -236,6 +241,33 @@ TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
     EXPECT_EQ(testing_gui::WindowText(form.Item(L"Text4").hWnd()), L"9.9 Ohm   \u00B10.5%");
     testing_gui::Click(form.Item(L"P", 4));
     EXPECT_EQ(testing_gui::WindowText(form.Item(L"Text4").hWnd()), L" 990K Ohm   \u00B10.5%");
+}
+
+// Runs `body` and ends the process, with status 1 if it failed. GoogleTest
+// prints nothing of a failure in such a process of its own, but shows what
+// the process wrote to stderr when it ends otherwise than expected: the
+// failures are written there.
+[[noreturn]] void ExitWithFailuresOf(void (*body)()) {
+    testing::TestPartResultArray results;
+    {
+        const testing::ScopedFakeTestPartResultReporter catching(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+        body();
+    }
+    int failures = 0;
+    for (int i = 0; i < results.size(); ++i) {
+        const testing::TestPartResult& result = results.GetTestPartResult(i);
+        if (!result.failed()) continue;
+        ++failures;
+        std::fprintf(stderr, "%s:%d: %s\n", result.file_name() ? result.file_name() : "?", result.line_number(),
+                     result.message());
+    }
+    std::fflush(stderr);
+    std::exit(failures ? 1 : 0);
+}
+
+TEST_F(FaultTest, ReadoutsWithoutOleAutomation) {
+    EXPECT_EXIT(ExitWithFailuresOf(ReadoutsWithoutOleAutomation), testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
