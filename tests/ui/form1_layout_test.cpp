@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "glyph/function.h"
 #include "glyph/glyph_pixels.h"
 #include "ui/resource_ids.h"
 #include "support/colour_table.h"
@@ -368,6 +372,42 @@ ALONE_TEST_F(Form1Test, HighContrastTakesTheSystemColoursWhileTheDataKeepsItsOwn
     SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
     EXPECT_TRUE(testing_gui::PumpUntilIdle(w));
     EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(w), before), "") << "off again: as it was";
+}
+
+// Under visual styles, as Windows users have them (a prefix of their own with
+// the light theme: cmake/themed-tests.cmake), the buttons draw their face
+// light whatever the scheme. The glyphs are ANDed onto it with the default
+// settings, and in high contrast with a dark scheme (white text on black)
+// their ink is black, as the button text colour would vanish on that face.
+TEST_F(Form1Test, ThemedGlyphsShowWithTheDefaultsAndInADarkHighContrastScheme) {
+    const char* themed = std::getenv("BANDORA_EXPECT_THEMED");
+    if (!themed || std::string(themed) != "1") GTEST_SKIP() << "runs in a prefix with visual styles on";
+    const auto theme = reinterpret_cast<HANDLE(WINAPI*)(HWND)>(GetProcAddress(LoadLibraryW(L"uxtheme"), "GetWindowTheme"));
+    ASSERT_NE(theme, nullptr);
+    const int kElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF kDark[] = {0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF};
+    for (const bool contrast : {false, true}) {
+        if (contrast) {
+            g_system = reinterpret_cast<decltype(g_system)>(GetProcAddress(GetModuleHandleW(L"user32"), "SystemParametersInfoW"));
+            ASSERT_TRUE(testing_gui::SwapImport(reinterpret_cast<void*>(g_system), reinterpret_cast<void*>(&HighContrastAnswer)));
+            SetSysColors(4, kElements, kDark);
+            SendMessageW(form->hWnd(), WM_SYSCOLORCHANGE, 0, 0);
+        }
+        EXPECT_TRUE(testing_gui::PumpUntilIdle(form->hWnd()));
+        for (const auto& [name, picture, at] : {std::tuple{L"CCal", IDB_GEAR, POINT{5, 6}}, {L"CAb", IDB_ABOUT_GLYPH, {44, 4}}}) {
+            HWND button = C(name).hWnd();
+            ASSERT_NE(theme(button), nullptr) << "a themed button";
+            glyph_test::Repaint(button);
+            const auto previous = reinterpret_cast<WNDPROC>(GetPropW(button, glyph::kPreviousProc));
+            const glyph_test::Pixels glyph = glyph_test::Resource(picture), plain = glyph_test::PaintedBy(previous, button);
+            glyph_test::Pixels want = glyph_test::AndAt(plain, glyph, at.x, at.y);
+            for (int y = 0; contrast && y < glyph.height; ++y)
+                for (int x = 0; x < glyph.width; ++x)   // ink black, paper leaving the face as drawn
+                    want.at(at.x + x, at.y + y) = (glyph.at(x, y) & 0xF0F0F0) != 0xF0F0F0 ? 0 : plain.at(at.x + x, at.y + y);
+            EXPECT_EQ(glyph_test::Difference(glyph_test::ReadClient(button), want), "") << "high contrast " << contrast;
+        }
+    }
+    testing_gui::SwapImport(reinterpret_cast<void*>(&HighContrastAnswer), reinterpret_cast<void*>(g_system));
 }
 
 }  // namespace
