@@ -7,7 +7,7 @@
 set(BANDORA_THEMED_PREFIX "${CMAKE_BINARY_DIR}/../wine-test-themed" CACHE PATH
     "Wine prefix with visual styles on, for the themed glyph test")
 add_test(NAME wine.themed_glyphs
-         COMMAND ui_tests --gtest_filter=Form1Test.ThemedGlyphsShowWithTheDefaultsAndInADarkHighContrastScheme)
+         COMMAND ui_tests --gtest_filter=Form1Test.HighContrastTakesTheSystemColoursWhileTheDataKeepsItsOwn)
 set_tests_properties(wine.themed_glyphs PROPERTIES
   ENVIRONMENT "WINEPREFIX=${BANDORA_THEMED_PREFIX};BANDORA_EXPECT_THEMED=1"
   TIMEOUT 300)
