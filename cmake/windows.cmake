@@ -134,4 +134,5 @@ endforeach()
 # Tests that run again under a locale with a decimal comma (see locale-tests.cmake).
 include(${CMAKE_SOURCE_DIR}/cmake/locale-tests.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/dpi-tests.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/themed-tests.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake)

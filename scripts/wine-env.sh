@@ -1,14 +1,17 @@
 # Sourced: points Wine at one of the project's own prefixes and makes it on first use.
-#   source scripts/wine-env.sh PREFIX_DIR [test [DPI]]
+#   source scripts/wine-env.sh PREFIX_DIR [test [DPI [themed]]]
 # "test" pins what the GUI tests rely on: DPI dots per inch (96 unless given:
 # 15 twips to a pixel), no window-manager handshake (Xvfb has no window
 # manager; without this every hide or destroy of a top-level window stalls
 # for 2 s), and Windows' default of showing the focus only once the keyboard
 # is used (a new Wine prefix shows keyboard cues all the time). A prefix keeps
-# the dpi it was made with: give each dpi its own.
+# the dpi it was made with: give each dpi its own. "themed" gives a prefix
+# Wine's light theme (visual styles, Windows' default look) in place of the
+# classic look.
 bandora_prefix=$1
 bandora_mode=${2:-run}
 bandora_dpi=${3:-96}
+bandora_look=${4:-classic}
 export WINEARCH=win32
 export WINEPREFIX=$bandora_prefix
 export WINEDEBUG=-all
@@ -19,9 +22,15 @@ if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wineserver -w
-  # Classic look: push buttons show the button face colour that the glyphs are
-  # combined with.
-  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
+  # Classic look unless asked: push buttons show the button face colour that
+  # the pixel baselines combine the glyphs with.
+  bandora_themes='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+  if [ "$bandora_look" = themed ]; then
+    wine reg add "$bandora_themes" /v ThemeActive /t REG_SZ /d 1 /f >/dev/null 2>&1
+    wine reg add "$bandora_themes" /v DllName /t REG_SZ /d 'C:\windows\resources\themes\light\light.msstyles' /f >/dev/null 2>&1
+  else
+    wine reg add "$bandora_themes" /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
+  fi
   if [ "$bandora_mode" = test ]; then
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$bandora_dpi" /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

@@ -19,6 +19,8 @@ fi
  source scripts/wine-env.sh "$bandora_root/build/wine-test-comma" test)
 # Prefixes at 150 % and 200 % for the dpi tests (cmake/dpi-tests.cmake).
 for dpi in 144 192; do (source scripts/wine-env.sh "$bandora_root/build/wine-test-$dpi" test "$dpi"); done
+# A prefix with visual styles on for the themed glyph test (cmake/themed-tests.cmake).
+(source scripts/wine-env.sh "$bandora_root/build/wine-test-themed" test 96 themed)
 source scripts/wine-env.sh "$bandora_root/build/wine-test" test
 source scripts/wine-display.sh
 if ! wine build/win/fontcheck.exe; then

@@ -1,5 +1,8 @@
 #include "glyph/function.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +55,59 @@ void Install(platform::Control& button, platform::Control& box, bool right) {
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(right ? ButtonProcRight : ButtonProcLeft));
 }
 
+// Relative luminance of a colour as sRGB defines it: 0 black, 1 white.
+double Luminance(COLORREF colour) {
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) + 0.0722 * linear(GetBValue(colour));
+}
+
+// How far two colours stand apart: 1 for one colour, 21 for black on white.
+double ContrastRatio(COLORREF a, COLORREF b) {
+    const auto [low, high] = std::minmax(Luminance(a), Luminance(b));
+    return (high + 0.05) / (low + 0.05);
+}
+
+constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+
+bool Light(COLORREF colour) { return ContrastRatio(colour, kBlack) >= ContrastRatio(colour, kWhite); }
+
+// The face as the button drew it where the glyph goes, which its paper lets
+// show: the middle one by luminance of a grid of pixels there, so that a
+// focus rectangle or a gradient cannot decide it. The button's face follows
+// the system's colours in the classic look but not under visual styles.
+COLORREF FaceUnder(HDC image, POINT at, int size) {
+    std::array<COLORREF, 25> seen{};
+    std::size_t count = 0;
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 5; ++column) {
+            const COLORREF c = GetPixel(image, at.x + (2 * column + 1) * size / 10, at.y + (2 * row + 1) * size / 10);
+            if (c != CLR_INVALID) seen[count++] = c;
+        }
+    if (count == 0) return GetSysColor(COLOR_BTNFACE);
+    const auto middle = seen.begin() + static_cast<std::ptrdiff_t>(count / 2);
+    std::nth_element(seen.begin(), middle, seen.begin() + static_cast<std::ptrdiff_t>(count),
+                     [](COLORREF a, COLORREF b) { return Luminance(a) < Luminance(b); });
+    return *middle;
+}
+
+// The glyph is drawn dark: ANDed onto a light face it shows in its own
+// colours. High contrast asks for the system's colours, and on a dark face
+// an AND would leave nothing to see: the ink is then drawn in the button
+// text colour where it stands out from the face (3:1, as is asked of a
+// picture), else in black or white, whichever does.
+void CombineGlyph(HDC image, const platform::Picture& glyph, HDC box, POINT at, bool highContrast) {
+    const COLORREF face = FaceUnder(image, at, std::max(glyph.width(), glyph.height()));
+    if (!highContrast && Light(face)) {
+        BitBlt(image, at.x, at.y, glyph.width(), glyph.height(), box, 0, 0, SRCAND);
+        return;
+    }
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    glyph.DrawInk(image, at.x, at.y, ContrastRatio(text, face) >= 3 ? text : Light(face) ? kBlack : kWhite);
+}
+
 LRESULT ButtonProc(bool right, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* box = static_cast<platform::Control*>(GetPropW(hwnd, kGlyphBox));
     const auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kPreviousProc));
@@ -75,10 +131,7 @@ LRESULT ButtonProc(bool right, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         const platform::Picture* glyph = box->PictureObject();
         if (!glyph) return;
         const int x = GlyphLeft(right, w, t, box->form().Dpi()), y = GlyphTop(h, t);
-        // On a dark face in high contrast an AND would leave it dark: the
-        // glyph's ink is drawn in the button text colour instead.
-        if (box->form().HighContrast()) glyph->DrawInk(image, x, y, GetSysColor(COLOR_BTNTEXT));
-        else BitBlt(image, x, y, glyph->width(), glyph->height(), box->hDC(), 0, 0, SRCAND);
+        CombineGlyph(image, *glyph, box->hDC(), {x, y}, box->form().HighContrast());
     });
     return 0;
 }

@@ -1,7 +1,8 @@
 // Glyph buttons: a command button that shows a small picture beside its
 // caption and paints without flicker. The button's window procedure is
 // replaced by one that lets the button draw itself off-screen, ANDs the glyph
-// onto that image and copies the result to the screen in one go. All state
+// onto that image (or draws its ink in a colour that shows on the face, where
+// an AND would not) and copies the result to the screen in one go. All state
 // lives in two window properties of the button, so any number of buttons can
 // be served.
 #pragma once
