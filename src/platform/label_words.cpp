@@ -44,6 +44,7 @@ const std::vector<double>& Control::DesignWordOffsets() const {
         const Control& box = *wordsUnder_[k];
         const int before = form_.MeasureText(font.get(), text_.substr(0, words[k].first)).cx;
         const int width = form_.MeasureText(font.get(), text_.substr(words[k].first, words[k].second)).cx;
+        if (width <= 0) return wordOffsets_;   // not measured: kept for no later paint
         offsets.push_back(Centre(TwipsToPixels(left_, 96) + before, width) -
                           Centre(TwipsToPixels(box.left_, 96), TwipsToPixels(box.width_, 96)));
     }

@@ -302,7 +302,7 @@ const BoxKeys kBoxKeys[] = {
     {L"Text4", L"\uFF11\uFF0C\uFF10\uFF10\uFF10", 6, {VK_RETURN}, L"\uFF11\uFF0C\uFF10\uFF10\uFF10", {}, kReaderNoValue},
     {L"Text4", L"abc", 6, {VK_RETURN}, L"abc", {}, kReaderNoValue},
     {L"Text3", L"4K7", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B10.5%", {Yellow, Purple, Black, Brown, Green}},
-    {L"Text4", L"\uFF14\uFF52\uFF17 \uFF11\uFF05", 6, {VK_RETURN}, L"4.7 Ohm   \u00B11%", {Yellow, Purple, Gold, Brown}},
+    {L"Text4", L"\uFF14\uFF2B\uFF17 \uFF11\uFF05", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B11%", {Yellow, Purple, Red, Brown}},
     {L"Text4", L"4.7K7", 6, {VK_RETURN}, L"4.7K7", {}, kReaderNoValue},
     {L"Text4", L"100M", 6, {VK_RETURN}, L"100M", {},
      L"The four-band reader shows 0.1 up to 99M ohms, such as 0.47 or 4.7K"},
