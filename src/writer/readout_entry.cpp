@@ -66,9 +66,14 @@ public:
         int beforeLetter = -1;
         wchar_t letter = 0;
         for (; !rest_.empty(); rest_.remove_prefix(1)) {
-            if (rest_[0] >= L'0' && rest_[0] <= L'9') digits += static_cast<char>(rest_[0]);
-            else if (beforeLetter < 0 && CodePower(rest_[0]) >= 0) letter = rest_[0], beforeLetter = static_cast<int>(digits.size());
-            else break;
+            if (rest_[0] >= L'0' && rest_[0] <= L'9') {
+                digits += static_cast<char>(rest_[0]);
+            } else if (beforeLetter < 0 && CodePower(rest_[0]) >= 0) {
+                letter = rest_[0];
+                beforeLetter = static_cast<int>(digits.size());
+            } else {
+                break;
+            }
         }
         // A lower-case m after a number is milli ("1m"); only between digits is it mega.
         const bool milli = letter == L'm' && static_cast<int>(digits.size()) == beforeLetter;
