@@ -75,7 +75,7 @@ public:
                 break;
             }
         }
-        // A lower-case m after a number is milli ("1m"); only between digits is it mega.
+        // A lower-case m ending a number is milli ("1m"); only with digits after it is it mega.
         const bool milli = letter == L'm' && static_cast<int>(digits.size()) == beforeLetter;
         if (beforeLetter < 0 || digits.empty() || milli) {
             rest_ = start;
