@@ -261,6 +261,7 @@ std::wstring Control::Text() const {
 void Control::SetText(const std::wstring& text) {
     if (kind_ == Kind::Label) {
         text_ = text;
+        wordOffsets_.clear();
         Invalidate();
         return;
     }
@@ -314,6 +315,7 @@ FontDef Control::OwnFontDef() const {
 void Control::SetOwnFont(const FontDef& def) {
     font_ = MakeLogFont(def, Dpi());
     ownFont_.reset(CreateFontIndirectW(&font_));
+    wordOffsets_.clear();
     if (!ownFont_) form_.FailLoad();
 }
 

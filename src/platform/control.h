@@ -152,6 +152,13 @@ public:
 
     // Labels and lines, drawn on their container's client area.
     void PaintGraphic(HDC dc) const;
+    // Labels: the caption's words drawn each under one of `boxes` (picture
+    // boxes of the label's container), in order, standing from the box's
+    // centre where they stood in the 96-dpi design. Spaces place them there
+    // at 96 dpi, but a space and a digit do not grow in step with the font,
+    // so at other sizes the words would drift off their boxes. The caption
+    // stays as it is; a caption of another number of words is drawn whole.
+    void SetWordsUnder(std::vector<const Control*> boxes);
     bool HitTest(POINT pixel) const;
     // A picture box with what it holds, drawn on a DC of the form's client area.
     void PaintBox(HDC dc) const;
@@ -186,6 +193,11 @@ private:
     const Canvas& CurrentImage() const;
     // False when the picture could not be drawn (no DC to draw it from).
     bool PaintPicture(HDC dc) const;
+    // A label's caption on one line in `r`, word by word under its boxes when it has them.
+    void DrawCaption(HDC dc, RECT r, UINT format) const;
+    // How far each word's centre stood from its box's centre at 96 dpi, in
+    // pixels; empty when the words are drawn as one caption.
+    const std::vector<double>& DesignWordOffsets() const;
 
     Form& form_;
     Control* container_;
@@ -214,6 +226,9 @@ private:
     bool autoRedraw_ = false;
     mutable std::unique_ptr<Canvas> image_;   // nullptr while out of date
     mutable bool imageWhole_ = false;         // image_ holds its picture
+
+    std::vector<const Control*> wordsUnder_;
+    mutable std::vector<double> wordOffsets_;   // measured when first drawn
 };
 
 }  // namespace platform

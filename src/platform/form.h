@@ -207,6 +207,12 @@ private:
     // The window at `dpi` with its corner at `corner`, moved back into its
     // monitor's work area where it would run past it.
     RECT WindowAt(int dpi, POINT corner) const;
+    // Where the window's corner goes when it is laid out again at `dpi`: a
+    // form that opens centred over its owner is centred over it again, any
+    // other keeps its corner (`now`, screen coordinates).
+    POINT CornerAt(int dpi, const RECT& now) const;
+    // Centred over its owner again, as the owner has been laid out anew.
+    void Recentre();
     // The user's colours, contrast or text size may have changed (`msg`
     // says how): read afresh, laid out again if the scale changed, repainted.
     void OnUserSettings(UINT msg);

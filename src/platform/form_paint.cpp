@@ -123,12 +123,12 @@ void Control::PaintGraphic(HDC dc) const {
         RECT shadow = r;
         OffsetRect(&shadow, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextW(dc, text_.c_str(), -1, &shadow, format);
+        DrawCaption(dc, shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
         SetTextColor(dc, GraphicColour());
     }
-    DrawTextW(dc, text_.c_str(), -1, &r, format);
+    DrawCaption(dc, r, format);
     RestoreDC(dc, saved);
 }
 

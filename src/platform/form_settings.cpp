@@ -53,6 +53,19 @@ RECT Form::WindowAt(int dpi, POINT corner) const {
     return window;
 }
 
+POINT Form::CornerAt(int dpi, const RECT& now) const {
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (def_.start == StartPosition::CenterOwner && owner) return StartCorner(owner, WindowSize(dpi));
+    return {now.left, now.top};
+}
+
+void Form::Recentre() {
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    const RECT window = WindowAt(dpi_, CornerAt(dpi_, now));
+    SetWindowPos(hwnd_, nullptr, window.left, window.top, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
 void Form::OnUserSettings(UINT msg) {
     const bool contrast = HighContrastOn();
     // Colours change with every one of these messages but a settings change
@@ -62,7 +75,13 @@ void Form::OnUserSettings(UINT msg) {
     RECT now{};
     GetWindowRect(hwnd_, &now);
     // A new text size lays the form out as a new display's dpi does.
-    if (const int dpi = LayoutDpi(now); dpi != dpi_) Rescale(dpi, WindowAt(dpi, {now.left, now.top}));
+    if (const int dpi = LayoutDpi(now); dpi != dpi_) {
+        Rescale(dpi, WindowAt(dpi, CornerAt(dpi, now)));
+        // The form shown over this one, laid out again before or after it,
+        // is centred over it as it now is.
+        if (modalOver_)
+            if (auto* over = reinterpret_cast<Form*>(GetWindowLongPtrW(modalOver_, GWLP_USERDATA))) over->Recentre();
+    }
     if (!recoloured) return;
     for (const auto& control : controls_) control->ForgetImage();
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -54,6 +54,7 @@ void Form1::Form_Load() {
     }
     for (std::size_t k = 0; k < found_.legend.size(); ++k)   // P1 Black .. P12 Gold
         found_.legend[k] = &Item(L"P" + platform::IntegerText(static_cast<int>(k) + 1));
+    Item(L"Label1").SetWordsUnder({found_.legend.begin(), found_.legend.end()});   // each number under its swatch
     found_.calculate = &Item(L"CCal");
     found_.aboutButton = &Item(L"CAb");
     found_.ohm = &Item(L"Picture5");

@@ -16,8 +16,9 @@ namespace {
 
 // Why bands 1 to 3 stayed as they were: a text that is no number, or a
 // number that the writer's bands do not carry (negative, between 0 and
-// 0.01, 100 G or more, or beyond what a double holds either way), or a text
-// with grouping, which the system would read as another number.
+// 0.01, 100 G or more, or beyond what a double holds either way), a text
+// with grouping, which the system would read as another number, or a text
+// too long to be a value.
 constexpr wchar_t kNotWrittenTitle[] = L"Bands not changed";
 constexpr wchar_t kNoNumber[] = L"Type a value in ohms, such as 4700 or 4.7";
 
@@ -34,9 +35,18 @@ std::wstring NoSuchResistor() {
     return text;
 }
 
-// "Type 4.7 with "." as the decimal mark"
-std::wstring UseTheDecimalMark(const std::wstring& example, const std::wstring& mark) {
-    return L"Type " + example + L" with \"" + mark + L"\" as the decimal mark";
+// "Type 4.7 with "." as the decimal mark", "Type 1000 without the group separator"
+std::wstring TypeWithoutGrouping(const writer::Ungrouped& ungrouped, const std::wstring& mark) {
+    if (ungrouped.groupSeparator) return L"Type " + ungrouped.example + L" without the group separator";
+    return L"Type " + ungrouped.example + L" with \"" + mark + L"\" as the decimal mark";
+}
+
+// No value needs more characters than this; a longer text is refused before
+// the system's conversion reads it, as that misreads texts of a thousand
+// digits and more (as 475 for 4750 followed by 1,021 zeros).
+constexpr std::size_t kLongestValue = 100;
+std::wstring TooLong() {
+    return L"A value has at most " + platform::IntegerText(static_cast<long long>(kLongestValue)) + L" characters";
 }
 
 // The bands were written, but carry fewer digits than the value has.
@@ -53,11 +63,16 @@ void Form1::ShowCut(const platform::Control& box, const std::wstring& note) {
 }
 
 std::optional<Form1::Writing> Form1::ReadValueBox(std::wstring& refusal) const {
+    const std::wstring typed = found_.valueBox->Text();
+    if (typed.size() > kLongestValue) {
+        refusal = TooLong();
+        return std::nullopt;
+    }
     // Every keyboard's digits, read as the 0 to 9 they stand for; the box keeps what was typed.
-    const std::wstring text = platform::FoldedText(found_.valueBox->Text());
+    const std::wstring text = platform::FoldedText(typed);
     const std::wstring mark = platform::DecimalSeparator();
-    if (const auto example = writer::UngroupedText(text, mark, platform::FoldedText(platform::GroupSeparator()))) {
-        refusal = UseTheDecimalMark(*example, mark);
+    if (const auto ungrouped = writer::UngroupedText(text, mark, platform::FoldedText(platform::GroupSeparator()))) {
+        refusal = TypeWithoutGrouping(*ungrouped, mark);
         return std::nullopt;
     }
     const platform::ReadNumber number = platform::ReadDouble(text);

@@ -72,12 +72,12 @@ std::optional<std::wstring> WithDecimalMark(const Pieces& pieces, std::wstring_v
 
 }  // namespace
 
-std::optional<std::wstring> UngroupedText(std::wstring_view text, std::wstring_view decimal, std::wstring_view group) {
+std::optional<Ungrouped> UngroupedText(std::wstring_view text, std::wstring_view decimal, std::wstring_view group) {
     const Pieces pieces = SplitAtMarks(Trimmed(text), group, decimal != L",");
     if (pieces.size() == 1) return std::nullopt;
-    if (auto grouped = WithoutGrouping(pieces, decimal)) return grouped;
-    if (auto marked = WithDecimalMark(pieces, decimal)) return marked;
-    return L"4" + std::wstring(decimal) + L"7";
+    if (auto grouped = WithoutGrouping(pieces, decimal)) return Ungrouped{*grouped, true};
+    if (auto marked = WithDecimalMark(pieces, decimal)) return Ungrouped{*marked, false};
+    return Ungrouped{L"4" + std::wstring(decimal) + L"7", false};
 }
 
 }  // namespace writer

@@ -56,7 +56,47 @@ public:
         return Normalised(digits, beforeMark < 0 ? static_cast<int>(digits.size()) : beforeMark);
     }
 
+    // An RKM code (IEC 60062), as printed on parts and in schematics: the
+    // multiplier's letter stands in place of the decimal mark, "4K7", "R47",
+    // "47R", digits on either side or both. None, and nothing taken, for a
+    // text that is not one ("4.7K" is read by TakeNumber and a prefix).
+    std::optional<Decimal> TakeCode() {
+        const std::wstring_view start = rest_;
+        std::string digits;
+        int beforeLetter = -1;
+        wchar_t letter = 0;
+        for (; !rest_.empty(); rest_.remove_prefix(1)) {
+            if (rest_[0] >= L'0' && rest_[0] <= L'9') {
+                digits += static_cast<char>(rest_[0]);
+            } else if (beforeLetter < 0 && CodePower(rest_[0]) >= 0) {
+                letter = rest_[0];
+                beforeLetter = static_cast<int>(digits.size());
+            } else {
+                break;
+            }
+        }
+        // A lower-case m ending a number is milli ("1m"); only with digits after it is it mega.
+        const bool milli = letter == L'm' && static_cast<int>(digits.size()) == beforeLetter;
+        if (beforeLetter < 0 || digits.empty() || milli) {
+            rest_ = start;
+            return std::nullopt;
+        }
+        Decimal value = Normalised(digits, beforeLetter);
+        if (!value.digits.empty()) value.exponent += CodePower(letter);
+        return value;
+    }
+
 private:
+    // The power of ten of an RKM letter, in either case; -1 for another character.
+    static int CodePower(wchar_t c) {
+        switch (c | 0x20) {
+            case L'r': return 0;
+            case L'k': return 3;
+            case L'm': return 6;
+            case L'g': return 9;
+            default: return -1;
+        }
+    }
     bool TakeMark() {
         if (Take(L'.')) return true;
         const bool usable = !separator_.empty() && separator_ != L"." && !(separator_[0] >= L'0' && separator_[0] <= L'9');
@@ -111,12 +151,16 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
     // The minus sign of typeset text (U+2212) is a minus as the hyphen is.
     typed.negative = in.Take(L'-') || in.Take(L'\u2212');
     if (!typed.negative) in.Take(L'+');
-    const std::optional<Decimal> number = in.TakeNumber();
-    if (!number) return std::nullopt;
-    typed.ohms = *number;
-    in.SkipSpaces();
-    if (!typed.ohms.digits.empty()) typed.ohms.exponent += TakePrefix(in);
-    else TakePrefix(in);
+    if (const std::optional<Decimal> code = in.TakeCode()) {
+        typed.ohms = *code;
+    } else {
+        const std::optional<Decimal> number = in.TakeNumber();
+        if (!number) return std::nullopt;
+        typed.ohms = *number;
+        in.SkipSpaces();
+        if (!typed.ohms.digits.empty()) typed.ohms.exponent += TakePrefix(in);
+        else TakePrefix(in);
+    }
     in.SkipSpaces();
     TakeUnit(in);
     in.SkipSpaces();

@@ -14,12 +14,14 @@
 
 namespace writer {
 
-// What a typed text stands for: a number with an optional K or M, then an
-// optional "Ohm" or "Ω", then an optional tolerance ("1%", "±1%"). The
-// decimal mark is the full stop, which the readout writes in K and M values
-// in every locale, or the user's own separator (matched whole when it has
-// several characters). No grouping, no exponent, nothing after a K or M but
-// the unit and the tolerance: "4K7" is no value.
+// What a typed text stands for: a number with an optional K or M, or an RKM
+// code ("4K7", "4k7", "R47", "47R", "1M5", "1G"), then an optional "Ohm" or
+// "Ω", then an optional tolerance ("1%", "±1%"). The decimal mark is the
+// full stop, which the readout writes in K and M values in every locale, or
+// the user's own separator (matched whole when it has several characters);
+// a code's letter stands in its place, so a code holds no mark ("4.7K7" is
+// no value). No grouping, no exponent, nothing after a K, an M or a code but
+// the unit and the tolerance.
 struct TypedValue {
     platform::Decimal ohms;            // significant digits; no digits for zero
     bool negative = false;

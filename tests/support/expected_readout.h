@@ -125,8 +125,10 @@ inline std::optional<std::array<int, 3>> ExpectedWriterBands(double ohms) {
 // locale (separators, spaces, sign, exponent) once the system has folded
 // every keyboard's digits and the full-width forms to ASCII; nothing for a
 // text that is not a number, has grouping (the user's group separator, or a
-// comma beside another decimal one) or is too close to 0 for a double.
+// comma beside another decimal one), is too close to 0 for a double or has
+// more than 100 characters.
 inline std::optional<double> TypedNumber(std::wstring text) {
+    if (text.size() > 100) return std::nullopt;
     constexpr DWORD kFold = MAP_FOLDDIGITS | MAP_FOLDCZONE;
     const int length = static_cast<int>(text.size());
     if (const int folded = text.empty() ? 0 : FoldStringW(kFold, text.data(), length, nullptr, 0); folded > 0) {

@@ -243,6 +243,29 @@ TEST_F(DpiTest, AboutWindowScalesItsPictureAndLabels) {
     about.Unload();
 }
 
+// The digit row's numbers 0 to 9 stand under their legend swatches: the
+// middle of each one's ink (a single glyph: one run of inked columns) lies
+// within a quarter of a swatch of its swatch's middle. Spaces alone, which
+// do not grow in step with the digits, let them drift half a swatch and more.
+TEST_F(DpiTest, LegendDigitsStandUnderTheirSwatches) {
+    const Pixels shown = glyph_test::ReadClient(form->hWnd());
+    const RECT first = C(L"P1").OuterInForm();
+    const int top = first.bottom, bottom = Px(5520), swatch = first.right - first.left;
+    std::vector<std::pair<int, int>> runs;   // inked columns, first and last
+    for (int x = first.left - Px(120); x < C(L"P12").OuterInForm().right + Px(120); ++x) {
+        bool inked = false;
+        for (int y = top; y < bottom && !inked; ++y) inked = shown.at(x, y) != shown.at(first.left - Px(120), top);
+        if (inked && !runs.empty() && runs.back().second == x - 1) runs.back().second = x;
+        else if (inked) runs.emplace_back(x, x);
+    }
+    ASSERT_GE(runs.size(), 10u);
+    for (int k = 0; k < 10; ++k) {
+        const RECT box = C((L"P" + std::to_wstring(k + 1)).c_str()).OuterInForm();
+        const double ink = (runs[static_cast<std::size_t>(k)].first + runs[static_cast<std::size_t>(k)].second) / 2.0;
+        EXPECT_LE(std::abs(ink - (box.left + box.right - 1) / 2.0), swatch / 4.0) << "digit " << k;
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -141,6 +141,9 @@ struct Entry {
     const wchar_t* balloon = nullptr;  // why they do, or what they cut (as in a full-stop locale)
 };
 
+const std::wstring kLongest = L"1." + std::wstring(98, L'0'), kTooLong = kLongest + L"0";
+const std::wstring kMisread = L"4750." + std::wstring(1021, L'0');
+
 const Entry kEntries[] = {
     {L"4700", Yellow, Purple, Red},
     {L"1", Brown, Black, Gold},
@@ -162,8 +165,9 @@ const Entry kEntries[] = {
     {L"1234567", Brown, Red, Green, L"The bands show 1.2M: four bands carry two digits, and 1234567 needs seven."},
     {L"0.475", Yellow, Purple, Silver, L"The bands show 0.47: four bands carry two digits, and 0.475 needs three."},
     {L"1e3", Brown, Black, Red},
-    {L"1,000", kUnchanged, 0, 0, L"Type 1000 with \".\" as the decimal mark"},
-    {L"\uFF11\uFF0C\uFF10\uFF10\uFF10", kUnchanged, 0, 0, L"Type 1000 with \".\" as the decimal mark"},
+    {L"1,000", kUnchanged, 0, 0, L"Type 1000 without the group separator"},
+    {L"\uFF11\uFF0C\uFF10\uFF10\uFF10", kUnchanged, 0, 0, L"Type 1000 without the group separator"},
+    {L"4,7", kUnchanged, 0, 0, kNoGrouping47},
     {L"2.2E4", Red, Red, Orange},
     {L" 12 ", Brown, Red, Black},
     {L"1e10", Brown, Black, White},
@@ -191,6 +195,11 @@ const Entry kEntries[] = {
     {L"\u06F4\u06F7\u06F5\u06F0", Yellow, Purple, Red,
      L"The bands show 4.7K: four bands carry two digits, and 4750 needs three. Type 4750 in the five-band readout and press Enter to see its five bands."},
     {L"\u06F4K\u06F7", kUnchanged, 0, 0, kNoNumber},
+    // At most 100 characters, refused before the system's conversion, which
+    // misreads 4750. and 1,021 zeros as 475.
+    {kLongest.c_str(), Brown, Black, Gold},
+    {kTooLong.c_str(), kUnchanged, 0, 0, L"A value has at most 100 characters"},
+    {kMisread.c_str(), kUnchanged, 0, 0, L"A value has at most 100 characters"},
 };
 
 ALONE_TEST_F(WriterTest, TypedValuesGiveTheirBands) {
@@ -292,7 +301,9 @@ const BoxKeys kBoxKeys[] = {
     {L"Text4", L"\u096A.\u096D\u202Fk\u2126", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B10.5%", {Yellow, Purple, Red, Green}},
     {L"Text4", L"\uFF11\uFF0C\uFF10\uFF10\uFF10", 6, {VK_RETURN}, L"\uFF11\uFF0C\uFF10\uFF10\uFF10", {}, kReaderNoValue},
     {L"Text4", L"abc", 6, {VK_RETURN}, L"abc", {}, kReaderNoValue},
-    {L"Text3", L"4K7", 6, {VK_RETURN}, L"4K7", {}, kReaderNoValue},
+    {L"Text3", L"4K7", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B10.5%", {Yellow, Purple, Black, Brown, Green}},
+    {L"Text4", L"\uFF14\uFF2B\uFF17 \uFF11\uFF05", 6, {VK_RETURN}, L" 4.7K Ohm   \u00B11%", {Yellow, Purple, Red, Brown}},
+    {L"Text4", L"4.7K7", 6, {VK_RETURN}, L"4.7K7", {}, kReaderNoValue},
     {L"Text4", L"100M", 6, {VK_RETURN}, L"100M", {},
      L"The four-band reader shows 0.1 up to 99M ohms, such as 0.47 or 4.7K"},
     {L"Text3", L"0.5", 6, {VK_RETURN}, L"0.5", {},
@@ -512,7 +523,7 @@ ALONE_TEST_F(CommaLocaleWriterTest, CommaIsTheDecimalSeparator) {
         {L"0,47", {Yellow, Purple, Silver, Gold}},
         // A group separator: refused, the bands as before.
         {L"4.7", {Yellow, Purple, Silver, Gold}, L"Type 4,7 with \",\" as the decimal mark"},
-        {L"1.000", {Yellow, Purple, Silver, Gold}, L"Type 1000 with \",\" as the decimal mark"},
+        {L"1.000", {Yellow, Purple, Silver, Gold}, L"Type 1000 without the group separator"},
         {L"\uFF11\uFF0C\uFF15", {Brown, Green, Gold, Gold}},   // the full-width comma is a comma
         {L"abc", {Brown, Green, Gold, Gold}, kNoNumber},   // no number: as before
         {L"0,475", {Yellow, Purple, Silver, Gold},

@@ -300,6 +300,19 @@ const TypedEntry kTypedEntries[] = {
     {L"4.7K 0,25%", L",", 2, {Yellow, Purple, Red, Blue}},
     {L"1.5", nullptr, 3, {Brown, Green, Black, Silver, -1}},
     {L"4<>7", L"<>", 2, {Yellow, Purple, Gold, -1}},
+    // RKM codes: the multiplier's letter in place of the decimal mark, in either case.
+    {L"4K7", nullptr, 2, {Yellow, Purple, Red, -1}},
+    {L"4k7", nullptr, 3, {Yellow, Purple, Black, Brown, -1}},
+    {L"4R7", nullptr, 2, {Yellow, Purple, Gold, -1}},
+    {L"R47", nullptr, 2, {Yellow, Purple, Silver, -1}},
+    {L"47R", nullptr, 3, {Yellow, Purple, Black, Gold, -1}},
+    {L"K1", nullptr, 3, {Brown, Black, Black, Black, -1}},
+    {L"1M5", nullptr, 2, {Brown, Green, Green, -1}},
+    {L"2m2", nullptr, 3, {Red, Red, Black, Yellow, -1}},
+    {L"4K7 1%", nullptr, 3, {Yellow, Purple, Black, Brown, Brown}},
+    {L"4r75\u2126\u00B11%", nullptr, 2, {Yellow, Purple, Gold, Brown}, kNotAValue, true},
+    {L"1G", nullptr, 3, {}, kOutOfRange},
+    {L"0R", nullptr, 2, {}, kOutOfRange},
     // Pasted from a datasheet set SI-style: a narrow no-break or thin space before the unit.
     {L"4.7\u202Fk\u03A9", nullptr, 2, {Yellow, Purple, Red, -1}},
     {L"4.7\u2009k\u2126\u2009\u00B15\u202F%", nullptr, 2, {Yellow, Purple, Red, Gold}},
@@ -327,7 +340,10 @@ const TypedEntry kTypedEntries[] = {
     {L"1" + std::wstring(32766, L'0'), nullptr, 2, {}, kOutOfRange},
     {std::wstring(32767, L'7'), nullptr, 3, {}, kOutOfRange},
     // No value at all.
-    {L"4K7", nullptr, 2, {}},
+    {L"4.7K7", nullptr, 2, {}},          // a code holds no decimal mark
+    {L"4K7K", nullptr, 2, {}},           // and one letter
+    {L"4 K7", nullptr, 2, {}},
+    {L"R", nullptr, 2, {}},
     {L"1m", nullptr, 2, {}},             // a lower-case m would be milli, not mega
     {L"1 000", nullptr, 3, {}},          // no grouping, by spaces either
     {L"1\u00A0000", L",", 3, {}},
@@ -424,18 +440,23 @@ TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
 // The value box takes no grouping: what a text with a grouping mark, or a
 // comma beside another decimal mark, is to be typed as instead ("" for none).
 TEST(Grouping, TextsWithGroupingAreToBeTypedWithout) {
-    const struct { const wchar_t *text, *decimal, *group, *example; } kRows[] = {
-        {L"4700", L".", L",", L""}, {L"4,7", L",", L".", L""}, {L" 47 ", L",", L" ", L""},
-        {L"4,7", L".", L",", L"4.7"}, {L"5,", L".", L",", L"5"}, {L",5", L".", L",", L".5"},
-        {L"0,470", L".", L",", L"0.470"}, {L"1,50", L".", L",", L"1.50"}, {L" 1,000 ", L".", L",", L"1000"},
-        {L"1,234,567.5", L".", L",", L"1234567.5"}, {L"1234,567", L".", L",", L"1234.567"},
-        {L"1,2,3", L".", L",", L"4.7"}, {L"$1,234.50", L".", L",", L"4.7"}, {L"4,7", L".", L"'", L"4.7"},
-        {L"4.7", L",", L".", L"4,7"}, {L"1.000,5", L",", L".", L"1000,5"}, {L"1.2.3", L",", L".", L"4,7"},
-        {L"1 000", L",", L" ", L"1000"}, {L"1ab000", L".", L"ab", L"1000"}, {L"4,7", L".", L"", L"4.7"},
+    // grouped: the mark stood as a group separator, not as a decimal mark.
+    const struct { const wchar_t *text, *decimal, *group, *example; bool grouped; } kRows[] = {
+        {L"4700", L".", L",", L"", false}, {L"4,7", L",", L".", L"", false}, {L" 47 ", L",", L" ", L"", false},
+        {L"4,7", L".", L",", L"4.7", false}, {L"5,", L".", L",", L"5", false}, {L",5", L".", L",", L".5", false},
+        {L"0,470", L".", L",", L"0.470", false}, {L"1,50", L".", L",", L"1.50", false},
+        {L" 1,000 ", L".", L",", L"1000", true}, {L"1,234,567.5", L".", L",", L"1234567.5", true},
+        {L"1234,567", L".", L",", L"1234.567", false}, {L"1,2,3", L".", L",", L"4.7", false},
+        {L"$1,234.50", L".", L",", L"4.7", false}, {L"4,7", L".", L"'", L"4.7", false},
+        {L"4.7", L",", L".", L"4,7", false}, {L"1.000,5", L",", L".", L"1000,5", true}, {L"1.2.3", L",", L".", L"4,7", false},
+        {L"1 000", L",", L" ", L"1000", true}, {L"1ab000", L".", L"ab", L"1000", true}, {L"4,7", L".", L"", L"4.7", false},
     };
-    for (const auto& g : kRows)
-        EXPECT_EQ(writer::UngroupedText(g.text, g.decimal, g.group).value_or(L""), g.example)
-            << std::string(g.text, g.text + wcslen(g.text)) << " / " << static_cast<char>(g.decimal[0]);
+    for (const auto& g : kRows) {
+        const auto ungrouped = writer::UngroupedText(g.text, g.decimal, g.group);
+        const std::string where = std::string(g.text, g.text + wcslen(g.text)) + " / " + static_cast<char>(g.decimal[0]);
+        EXPECT_EQ(ungrouped ? ungrouped->example : L"", g.example) << where;
+        if (ungrouped) EXPECT_EQ(ungrouped->groupSeparator, g.grouped) << where;
+    }
 }
 
 }  // namespace
