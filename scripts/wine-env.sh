@@ -20,7 +20,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/.bandora-ready" ]; then
   echo "wine: preparing prefix $(basename "$WINEPREFIX") ($bandora_mode)"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  # A prefix that Wine could not make is not marked ready: the next use
+  # tries again rather than running tests in an empty one.
+  if ! wineboot -i >/dev/null 2>&1; then
+    echo "wine: could not prepare prefix $(basename "$WINEPREFIX") (scripts/runs-32-bit.sh says whether this kernel runs Wine's 32-bit part)" >&2
+    return 1
+  fi
   wineserver -w
   # Classic look unless asked: push buttons show the button face colour that
   # the pixel baselines combine the glyphs with.
