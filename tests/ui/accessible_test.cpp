@@ -186,10 +186,11 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
 }
 
 long focusEvent = 0;
-std::vector<std::pair<DWORD, long>> heard;   // the boxes' other events, in order
+std::vector<std::pair<DWORD, long>> heard;   // the boxes' name and state changes, in order
 void CALLBACK OnBoxEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child, DWORD, DWORD) {
-    if (object == OBJID_CLIENT && event == EVENT_OBJECT_FOCUS) focusEvent = child;
-    else if (object == OBJID_CLIENT && child > 0 && event != EVENT_OBJECT_LOCATIONCHANGE)
+    if (object != OBJID_CLIENT) return;
+    if (event == EVENT_OBJECT_FOCUS) focusEvent = child;
+    if (child > 0 && (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_OBJECT_STATECHANGE))
         heard.emplace_back(event, child);
 }
 
