@@ -109,6 +109,12 @@ long ChildCount(const Reading& reading) {
     return count;
 }
 
+// A choice among others is a radio button: one of its set is checked.
+long RoleOf(const ControlWords& words) {
+    if (words.choice) return ROLE_SYSTEM_RADIOBUTTON;
+    return words.button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC;
+}
+
 HRESULT NotFound(BSTR* out) {
     if (out) *out = nullptr;
     return DISP_E_MEMBERNOTFOUND;
@@ -309,7 +315,7 @@ struct Accessibility::Object : Forwarding {
         return OnChild(child, [&](IAccessible* a, VARIANT id) { return a->get_accRole(id, out); },
                        [&](const Control& box) {
                            if (!out) return E_POINTER;
-                           *out = Int(form_->teller.Words(box).button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+                           *out = Int(RoleOf(form_->teller.Words(box)));
                            return S_OK;
                        });
     }
@@ -319,6 +325,7 @@ struct Accessibility::Object : Forwarding {
                            if (!out) return E_POINTER;
                            long state = box.CanFocus() ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
                            if (form_->form.ActiveControl() == &box) state |= STATE_SYSTEM_FOCUSED;
+                           if (form_->teller.Words(box).chosen) state |= STATE_SYSTEM_CHECKED;
                            *out = Int(state);
                            return S_OK;
                        });
@@ -491,6 +498,19 @@ void Accessibility::OnBoxFocus(const Control& box) {
     if (!IsWinEventHookInstalled(EVENT_OBJECT_FOCUS)) return;
     const long id = ChildIdOf(Reading{form_, teller_}, &box);
     if (id != CHILDID_SELF) NotifyWinEvent(EVENT_OBJECT_FOCUS, form_.hWnd(), OBJID_CLIENT, id);
+}
+
+void Accessibility::Tell(DWORD event, const Control* box) const {
+    if (!box || !IsWinEventHookInstalled(event)) return;
+    const long id = ChildIdOf(Reading{form_, teller_}, box);
+    if (id != CHILDID_SELF) NotifyWinEvent(event, form_.hWnd(), OBJID_CLIENT, id);
+}
+
+void Accessibility::OnBandRecoloured(const Control& band, const Control* unchosen, const Control* chosen) {
+    // A band's name says its colour; a swatch's state, whether it is its column's choice.
+    Tell(EVENT_OBJECT_NAMECHANGE, &band);
+    Tell(EVENT_OBJECT_STATECHANGE, unchosen);
+    Tell(EVENT_OBJECT_STATECHANGE, chosen);
 }
 
 }  // namespace screen_reader

@@ -21,6 +21,11 @@ public:
     bool OnMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     // Tells screen readers that the focus has moved to `box`.
     void OnBoxFocus(const platform::Control& box) override;
+    // Tells screen readers that `band` has taken another colour, so another
+    // name, and that the swatch `unchosen` is no longer its column's choice
+    // and `chosen` is now (either nullptr where there is none).
+    void OnBandRecoloured(const platform::Control& band, const platform::Control* unchosen,
+                          const platform::Control* chosen);
 
 private:
     // The answer to WM_GETOBJECT (OBJID_CLIENT) for the form's window, or
@@ -28,6 +33,8 @@ private:
     LRESULT AnswerForForm(WPARAM wp);
     LRESULT AnswerForControl(const platform::Control& control, WPARAM wp) const;
     void Disconnect();
+    // Raises `event` for `box` while a client listens for it; nothing for nullptr.
+    void Tell(DWORD event, const platform::Control* box) const;
 
     platform::Form& form_;
     const words::Teller& teller_;

@@ -33,8 +33,25 @@ std::wstring Form1::MAs(const std::wstring& position) const { return model::MAs(
 bool Form1::PaintBand(platform::Control& band, const std::wstring& index) {
     const auto colour = platform::TextToInt32(Rang(index));
     if (!colour) return false;
+    const platform::OleColour before = band.BackColor();
+    const reader::BandColour was = BandIndex(band);
     band.SetBackColor(static_cast<platform::OleColour>(*colour));
+    if (band.BackColor() != before) TellRecoloured(band, was);
     return true;
+}
+
+void Form1::TellRecoloured(const platform::Control& band, reader::BandColour was) {
+    // The legend's names are its table's, whatever its colour.
+    if (!BandAtOf(band)) return;
+    const platform::Control* unchosen = nullptr;
+    const platform::Control* chosen = nullptr;
+    const reader::BandColour now = BandIndex(band);
+    for (std::size_t p = 0; p < found_.paletteBands.size(); ++p) {
+        if (found_.paletteBands[p] != &band) continue;   // the writer's bands have no palettes
+        if (was) unchosen = found_.swatches[p][static_cast<std::size_t>(*was)];
+        if (now) chosen = found_.swatches[p][static_cast<std::size_t>(*now)];
+    }
+    screenReader_.OnBandRecoloured(band, unchosen, chosen);
 }
 
 bool Form1::PaintBand(platform::Control& band, int index) { return PaintBand(band, platform::IntegerText(index)); }

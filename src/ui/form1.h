@@ -163,6 +163,9 @@ private:
     bool PaintBand(platform::Control& band, const std::wstring& index);
     // The same for a colour index, written as the text Rang takes.
     bool PaintBand(platform::Control& band, int index);
+    // Tells screen readers of a band's new colour (its name) and of the
+    // swatches that lost and won its column's choice; `was` is its old colour.
+    void TellRecoloured(const platform::Control& band, reader::BandColour was);
     // The value in ohms that Text1 stands for, with the bands that carry it;
     // none when four bands cannot, and the balloon at Text1 says why.
     struct Writing {

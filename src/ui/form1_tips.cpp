@@ -94,12 +94,15 @@ const wchar_t* Form1::OwnNameOf(const platform::Control& control, const wchar_t*
 words::ControlWords Form1::Words(const platform::Control& control) const {
     if (const auto swatch = SwatchOf(control)) {
         // The eye sees which reader a swatch stands in; a screen reader says it first.
-        const BandAt band = *BandAtOf(*found_.paletteBands[static_cast<std::size_t>(swatch->palette)]);
+        const platform::Control& painted = *found_.paletteBands[static_cast<std::size_t>(swatch->palette)];
+        const BandAt band = *BandAtOf(painted);
         const wchar_t* resistor = band.drawing->shape->title;
         const BandRole role = RoleOf(band.number, band.drawing->digitCount);
         const std::wstring meaning = reader::ColourMeaning(static_cast<model::ColourIndex>(swatch->index), role);
+        // Chosen while its band shows its colour, however the band came by it.
+        const bool chosen = BandIndex(painted) == static_cast<model::ColourIndex>(swatch->index);
         return {meaning, std::wstring(resistor) + L", " + Lowered(Joined(PlaceOf(role, band.number), meaning)),
-                resistor, true, {}};
+                resistor, true, {}, true, chosen};
     }
     if (const auto band = BandAtOf(control)) {
         // The band's colour as the readout reads it; a band not yet painted has none.

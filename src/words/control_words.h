@@ -18,6 +18,10 @@ struct ControlWords {
     std::wstring description;
     bool button = false;   // pressing it does something
     std::wstring help;     // how to use it, where that is not plain
+    // One of a set of choices of which one at a time is the chosen (a
+    // swatch: its column's band shows one colour), and whether it is it.
+    bool choice = false;
+    bool chosen = false;
 };
 
 // The form that tells its controls' words.

@@ -7,6 +7,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <vector>
 
 #include "model/colour_code.h"
 #include "support/colour_table.h"
@@ -58,28 +59,32 @@ protected:
 };
 
 // A box's name says where it is and what its colour stands for there. A
-// swatch is a button whose action clicks it; a band, a legend swatch or a
-// drawing is a picture with no action.
+// swatch is a radio button whose action clicks it, checked while its band
+// shows its colour (at start its design colour); a band, a legend swatch or
+// a drawing is a picture with no action.
 const struct {
     const wchar_t* box;
     int index;
     const wchar_t* name;
     long role;
     const wchar_t* action;
+    long checked;
 } kBoxes[] = {
-    {L"Pict", Brown, L"Four-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"Y", Black, L"Five-band reader, third digit, Black: 0", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"Q", Silver, L"Five-band reader, multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"D", Gold, L"Four-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"E", Gold, L"Five-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"P", Orange, L"Four-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"Q", Orange, L"Five-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"T", Brown, L"Five-band reader, first digit, Brown: 1", ROLE_SYSTEM_PUSHBUTTON, L"Click"},
-    {L"HT", -1, L"Five-band reader band 2, second digit, White: 9", ROLE_SYSTEM_GRAPHIC, L""},
-    {L"Picture11", -1, L"Four-band reader band 4, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_GRAPHIC, L""},
-    {L"Picture1", -1, L"Four-band writer band 1, first digit, Yellow: 4", ROLE_SYSTEM_GRAPHIC, L""},
-    {L"P3", -1, L"Legend, Red: 2, \u00D7 100, \u00B12%", ROLE_SYSTEM_GRAPHIC, L""},
-    {L"Picture7", -1, L"Four-band reader", ROLE_SYSTEM_GRAPHIC, L""},
+    {L"D", Green, L"Four-band reader, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_RADIOBUTTON, L"Click",
+     STATE_SYSTEM_CHECKED},
+    {L"Pict", Brown, L"Four-band reader, first digit, Brown: 1", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"Y", Black, L"Five-band reader, third digit, Black: 0", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"Q", Silver, L"Five-band reader, multiplier, Silver: \u00D7 0.01", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"D", Gold, L"Four-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"E", Gold, L"Five-band reader, tolerance, Gold: \u00B15%", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"P", Orange, L"Four-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"Q", Orange, L"Five-band reader, multiplier, Orange: \u00D7 1K", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"T", Brown, L"Five-band reader, first digit, Brown: 1", ROLE_SYSTEM_RADIOBUTTON, L"Click", 0},
+    {L"HT", -1, L"Five-band reader band 2, second digit, White: 9", ROLE_SYSTEM_GRAPHIC, L"", 0},
+    {L"Picture11", -1, L"Four-band reader band 4, tolerance, Green: \u00B10.5%", ROLE_SYSTEM_GRAPHIC, L"", 0},
+    {L"Picture1", -1, L"Four-band writer band 1, first digit, Yellow: 4", ROLE_SYSTEM_GRAPHIC, L"", 0},
+    {L"P3", -1, L"Legend, Red: 2, \u00D7 100, \u00B12%", ROLE_SYSTEM_GRAPHIC, L"", 0},
+    {L"Picture7", -1, L"Four-band reader", ROLE_SYSTEM_GRAPHIC, L"", 0},
 };
 
 TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
@@ -101,6 +106,7 @@ TEST_F(AccessibleTest, BoxesAreNamedChildrenWithRolesPlacesAndActions) {
         VARIANT state{};
         ASSERT_EQ(acc->get_accState(ChildId(id), &state), S_OK);
         EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
+        EXPECT_EQ(state.lVal & STATE_SYSTEM_CHECKED, row.checked);
         BSTR action = nullptr;
         acc->get_accDefaultAction(ChildId(id), &action);
         EXPECT_EQ(Take(action), row.action);
@@ -180,19 +186,23 @@ TEST_F(AccessibleTest, WindowsStayInTheTreeAndTextBoxesAreFoundByName) {
 }
 
 long focusEvent = 0;
-void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
-    if (object == OBJID_CLIENT) focusEvent = child;
+std::vector<std::pair<DWORD, long>> heard;   // the boxes' name and state changes, in order
+void CALLBACK OnBoxEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child, DWORD, DWORD) {
+    if (object != OBJID_CLIENT) return;
+    if (event == EVENT_OBJECT_FOCUS) focusEvent = child;
+    if (child > 0 && (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_OBJECT_STATECHANGE))
+        heard.emplace_back(event, child);
 }
 
 ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     platform::Control& swatch = C(L"Pi", Red);
     const long id = IdOf(swatch);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+    heard.clear();
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, OnBoxEvent,
                                          GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, ChildId(id)), S_OK);
     // The event comes to the hook as a message of this thread.
     testing_gui::PumpUntil([&] { return focusEvent == id; }, 2000);
-    UnhookWinEvent(hook);
     EXPECT_EQ(focusEvent, id) << "the focus event names the box";
     VARIANT focus{};
     ASSERT_EQ(acc->get_accFocus(&focus), S_OK);
@@ -205,6 +215,13 @@ ALONE_TEST_F(AccessibleTest, FocusAndTheDefaultActionFollowTheBoxes) {
     ASSERT_EQ(acc->accDoDefaultAction(ChildId(id)), S_OK);
     EXPECT_NE(C(L"Picture9").BackColor(), testing_gui::kColour[Red]) << "posted, not run inside the call";
     EXPECT_TRUE(testing_gui::PumpUntil([&] { return C(L"Picture9").BackColor() == testing_gui::kColour[Red]; }, 2000));
+    // The band's new name, and the check gone from White, the band's design colour, to Red.
+    const std::vector<std::pair<DWORD, long>> expected{{EVENT_OBJECT_NAMECHANGE, IdOf(C(L"Picture9"))},
+                                                       {EVENT_OBJECT_STATECHANGE, IdOf(C(L"Pi", White))},
+                                                       {EVENT_OBJECT_STATECHANGE, id}};
+    testing_gui::PumpUntil([&] { return heard.size() >= expected.size(); }, 2000);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(heard, expected);
     EXPECT_NE(testing_gui::WindowText(C(L"Text4").hWnd()), L"");
     EXPECT_EQ(acc->accDoDefaultAction(ChildId(IdOf(C(L"Picture9")))), DISP_E_MEMBERNOTFOUND) << "a band does nothing";
 
