@@ -133,13 +133,13 @@ namespace {
 // How many digits of a three-digit significand lie beyond the digit bands.
 int Dropped(const ShownStandards& shown) { return 3 - static_cast<int>(shown.digitBands); }
 
-}  // namespace
-
 bool ShowsWhole(const ShownStandards& shown, const Standard& value) {
     int unit = 1;
     for (int i = 0; i < Dropped(shown); ++i) unit *= 10;
     return value.significand % unit == 0 && model::HoldsPower(shown.multipliers, value.power + Dropped(shown));
 }
+
+}  // namespace
 
 std::optional<Standard> NextShown(const ShownStandards& shown, const Reading& from, bool up) {
     const int finest = model::FinestPower(shown.multipliers), coarsest = model::CoarsestPower(shown.multipliers);

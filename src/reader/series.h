@@ -63,7 +63,6 @@ struct ShownStandards {
     std::size_t digitBands;
     model::Colours multipliers;
 };
-bool ShowsWhole(const ShownStandards& shown, const Standard& value);
 // The nearest of them strictly above (`up`) or below the reading; none
 // where the drawing's range or the series end first.
 std::optional<Standard> NextShown(const ShownStandards& shown, const Reading& from, bool up);
