@@ -224,7 +224,7 @@ ALONE_TEST_F(WriterTest, TypedValuesGiveTheirBands) {
 // next standard value of the selected tolerance's series and paint its bands,
 // and Enter calculates. In a readout Enter writes the typed value into that
 // reader's bands, Escape puts back what they show, and Up and Down step
-// through the standard values of the reader's tolerance band.
+// through the values its note calls standard.
 struct BoxKeys {
     const wchar_t* box;
     const wchar_t* text;   // typed first; "." stands for the user's decimal separator
