@@ -138,7 +138,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(unified == text);
 
     const double expected = ValueOf(digits, multiplier);
-    const std::wstring note = reader::SeriesNote(bands, reader::NumberTexts{});
+    // The palettes of the reader of that many digits, any digit on each further band.
+    reader::ReaderPalettes palettes = reader::PalettesOf(count == 2 ? model::kFourBandReader : model::kFiveBandReader);
+    palettes.digits.resize(bands.digits.size(), model::kDigitColours);
+    const std::wstring note = reader::SeriesNote(bands, palettes, reader::NumberTexts{});
     if (std::isnan(expected)) {
         Require(ohm == 0);
         Require(note.empty());

@@ -29,8 +29,9 @@ enum class Series { E6, E12, E24, E48, E96, E192 };
 // A tolerance: the colour of its band, its text, and the series whose values
 // are made at it, its own first. The E24 values are made at every tolerance
 // from ±5% down: makers list them at ±2%, ±1% and ±0.1% beside E48, E96 and
-// E192, and the precision kits people buy hold mostly E24 values. Up and
-// Down step through the own series alone.
+// E192, and the precision kits people buy hold mostly E24 values. A
+// reader's Up and Down step through all of them, as its note names them; the
+// writer's value box steps through the own series alone.
 struct ToleranceRow {
     ColourIndex band;
     const wchar_t* text;

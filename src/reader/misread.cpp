@@ -45,10 +45,7 @@ std::optional<Reading> ReadingInRange(const BandIndexes& bands) {
 // when the value is outside the standard range or in none of them.
 std::optional<Series> StandardSeries(const BandIndexes& bands) {
     const std::optional<Reading> reading = ReadingInRange(bands);
-    if (!reading) return std::nullopt;
-    for (Series s : SeriesFor(bands.tolerance))
-        if (InSeries(s, *reading)) return s;
-    return std::nullopt;
+    return reading ? SeriesHolding(SeriesFor(bands.tolerance), *reading) : std::nullopt;
 }
 
 std::wstring ValueWritten(const BandIndexes& bands, const NumberTexts& numbers) {
@@ -92,29 +89,29 @@ double Ratio(const BandIndexes& a, const BandIndexes& b) {
     return ux > uy ? ux / uy : uy / ux;
 }
 
-// A neighbour hint, and how far its value lies from the value read.
-struct Candidate {
-    double ratio;
-    std::wstring text;
-};
+// Four-band parts are made at ±1%, ±2%, ±5% and ±10%: a four-band reading
+// with a tighter tolerance band names a part that is hardly ever met.
+constexpr Colours kFourBandPartTolerances = (1u << Brown) | (1u << Red) | (1u << Gold) | (1u << Silver);
 
-// "If band 2 is Purple, not Gray: 4.7K"; on the tolerance band, the value
-// stays and its tolerance's series holds it: "If the tolerance band is
-// Brown, not Red: 210 ±1%, a standard value (E96)".
-std::wstring CandidateText(const BandIndexes& changed, std::size_t place, ColourIndex seen, ColourIndex other,
-                           Series series, const NumberTexts& numbers) {
-    const std::wstring colours = std::wstring(kColourNames[other]) + L", not " + kColourNames[seen] + L": ";
-    if (place <= changed.digits.size())
-        return L"If band " + platform::IntegerText(static_cast<long long>(place) + 1) + L" is " + colours +
-               ValueWritten(changed, numbers);
-    return L"If the tolerance band is " + colours + WithTolerance(changed, numbers) + L", a" + StandardIn(series);
+bool IsMadeAsRead(const BandIndexes& bands) {
+    return bands.digits.size() != 2 || Offers(kFourBandPartTolerances, bands.tolerance);
 }
+
+// A neighbour hint before it is written: the bands with one band changed,
+// which band, from what colour to what, the series that holds the value,
+// and how far that value lies from the value read.
+struct Candidate {
+    BandIndexes bands;
+    std::size_t place;
+    ColourIndex seen, other;
+    Series series;
+    double ratio;
+};
 
 // Every band changed to a neighbouring colour its palette offers, one at a
 // time, that gives a standard value for the tolerance band then shown. The
 // bands stand for a value, so each holds a colour.
-std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes& palettes,
-                                  const NumberTexts& numbers) {
+std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes& palettes) {
     std::vector<Candidate> candidates;
     for (std::size_t place = 0; place <= bands.digits.size() + 1; ++place) {
         BandIndexes changed = bands;
@@ -124,45 +121,56 @@ std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes
             if (!AreNeighbours(seen, other) || !Offers(PaletteAt(palettes, place), other)) continue;
             BandAt(changed, place) = other;
             const std::optional<Series> series = StandardSeries(changed);
-            if (!series) continue;
-            candidates.push_back(
-                {Ratio(changed, bands), CandidateText(changed, place, seen, other, *series, numbers)});
+            if (!series || (place > bands.digits.size() && !IsMadeAsRead(changed))) continue;
+            candidates.push_back({changed, place, seen, other, *series, Ratio(changed, bands)});
         }
     }
     return candidates;
 }
 
-// The likeliest few, nearest first; of two as near, the earlier band.
-std::vector<std::wstring> NeighbourHints(const BandIndexes& bands, const ReaderPalettes& palettes,
-                                         const NumberTexts& numbers) {
-    std::vector<Candidate> candidates = Candidates(bands, palettes, numbers);
+// The likeliest few, nearest first (of two as near, the earlier band),
+// leaving out the value that `said` names already: one line a value. No
+// two candidates share a value: each changes one band, and a changed
+// multiplier keeps digits that are no standard value.
+std::vector<Candidate> Likeliest(std::vector<Candidate> candidates, const std::optional<BandIndexes>& said) {
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
-    std::vector<std::wstring> hints;
-    for (std::size_t i = 0; i < candidates.size() && i < kMostCandidates; ++i) hints.push_back(candidates[i].text);
-    return hints;
+    std::vector<Candidate> kept;
+    for (const Candidate& c : candidates) {
+        if (kept.size() == kMostCandidates) break;
+        if (!said || Ratio(c.bands, *said) != 1) kept.push_back(c);
+    }
+    return kept;
 }
 
-// Four-band parts are made at ±1% and ±2% at the tightest: a four-band other
-// end with a tighter tolerance band names a part that is hardly ever met.
-bool IsMadeAsRead(const BandIndexes& bands) {
-    const BandColour tolerance = bands.tolerance;
-    return bands.digits.size() != 2 || tolerance == Brown || tolerance == Red;
+// "If band 2 is Purple, not Gray: 4.7K"; on the tolerance band, the value
+// stays and its tolerance's series holds it: "If the tolerance band is
+// Brown, not Red: 210 ±1%, a standard value (E96)".
+std::wstring CandidateText(const Candidate& c, const NumberTexts& numbers) {
+    const std::wstring colours = std::wstring(kColourNames[c.other]) + L", not " + kColourNames[c.seen] + L": ";
+    if (c.place <= c.bands.digits.size())
+        return L"If band " + platform::IntegerText(static_cast<long long>(c.place) + 1) + L" is " + colours +
+               ValueWritten(c.bands, numbers);
+    return L"If the tolerance band is " + colours + WithTolerance(c.bands, numbers) + L", a" + StandardIn(c.series);
 }
 
-// What the other end reads, when it reads a standard value; `alsoHere`:
-// the value read is standard too, and the user must tell the ends apart.
-std::wstring OtherEndHint(const BandIndexes& bands, const ReaderPalettes& palettes, bool alsoHere,
-                          const NumberTexts& numbers) {
+// The other end when it reads a standard value of a part that is made.
+std::optional<BandIndexes> StandardOtherEnd(const BandIndexes& bands, const ReaderPalettes& palettes) {
     const std::optional<BandIndexes> reversed = OtherEnd(bands, palettes);
     // Bands that read the same both ways leave nothing to tell apart.
     if (!reversed || (reversed->digits == bands.digits && reversed->multiplier == bands.multiplier)) return {};
-    const std::optional<Series> series = StandardSeries(*reversed);
-    if (!series || !IsMadeAsRead(*reversed)) return {};
-    const std::wstring read = L"From the other end these bands read " + WithTolerance(*reversed, numbers);
-    if (!alsoHere) return read + L", a" + StandardIn(*series);
+    if (!StandardSeries(*reversed) || !IsMadeAsRead(*reversed)) return {};
+    return reversed;
+}
+
+// What the other end reads; `alsoHere`: the value read is standard too, and
+// the user must tell the ends apart.
+std::wstring OtherEndText(const BandIndexes& reversed, bool alsoHere, const NumberTexts& numbers) {
+    const std::wstring read = L"From the other end these bands read " + WithTolerance(reversed, numbers);
+    const std::wstring series = StandardIn(*StandardSeries(reversed));
+    if (!alsoHere) return read + L", a" + series;
     // Neither end is Gold or Silver here: only the band's place and width tell.
-    return read + L", also a" + StandardIn(*series) +
+    return read + L", also a" + series +
            L". Tell the ends apart: the tolerance band usually stands apart from the others, after a wider "
            L"gap, and is often wider than they are";
 }
@@ -188,10 +196,13 @@ std::wstring MisreadHints(const BandIndexes& bands, const ReaderPalettes& palett
     // The note says the bands carry no tolerance, or the value is outside the standard values.
     if (SeriesFor(bands.tolerance).empty() || !ReadingInRange(bands)) return {};
 
+    // Where the reading stands, as data; the words last, for what is said.
     const bool standard = StandardSeries(bands).has_value();
+    const std::optional<BandIndexes> otherEnd = StandardOtherEnd(bands, palettes);
     std::vector<std::wstring> hints;
-    if (!standard) hints = NeighbourHints(bands, palettes, numbers);
-    if (std::wstring end = OtherEndHint(bands, palettes, standard, numbers); !end.empty()) hints.push_back(end);
+    if (!standard)
+        for (const Candidate& c : Likeliest(Candidates(bands, palettes), otherEnd)) hints.push_back(CandidateText(c, numbers));
+    if (otherEnd) hints.push_back(OtherEndText(*otherEnd, standard, numbers));
     std::wstring text;
     for (const std::wstring& hint : hints) text += (text.empty() ? L"" : L"\n") + hint;
     return text;

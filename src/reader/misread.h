@@ -8,20 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "model/band_sets.h"
 #include "reader/readout.h"
+#include "reader/series_note.h"
 
 namespace reader {
-
-// The colours a band's palette offers.
-using Offered = model::Colours;
-
-// What a reader's palettes offer, band by band, in BandIndexes' order.
-struct ReaderPalettes {
-    std::vector<Offered> digits;
-    Offered multiplier = 0;
-    Offered tolerance = 0;
-};
 
 // The same bands read from the other end: the tolerance band becomes the
 // first digit, the first digit the tolerance band, and so on in reverse.
@@ -36,11 +26,14 @@ std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalett
 //   "If the tolerance band is Brown, not Red: 210 ±1%, a standard value (E96)"
 //     up to three: a digit, the multiplier or the tolerance band changed to
 //     a neighbouring colour its palette offers, one at a time, giving a
-//     standard value for the tolerance band then shown; the three whose
-//     value lies nearest the value read (by ratio), nearest first;
+//     standard value for the tolerance band then shown; on four bands a
+//     tolerance band only of a tolerance four-band parts are made with
+//     (Brown, Red, Gold, Silver); the three whose value lies nearest the
+//     value read (by ratio), nearest first, one line for each value;
 //   "From the other end these bands read 2.21K ±1%, a standard value (E96)"
-//     when the value read is not standard and the other end is; on four
-//     bands only when the other end's tolerance band is Brown or Red;
+//     when the value read is not standard and the other end is, again on
+//     four bands only at a tolerance four-band parts are made with; a
+//     neighbour hint with the other end's value is left to this line;
 //   "From the other end these bands read 11M ±1%, also a standard value
 //    (E96). Tell the ends apart: ..."  when both are.
 // Empty when there is nothing to say.

@@ -122,17 +122,49 @@ std::optional<Standard> NearestAbove(std::span<const Series> series, const Readi
     return Within(best);
 }
 
-Placing PlaceAmong(std::span<const Series> accepted, const Reading& reading) {
+std::optional<Series> SeriesHolding(std::span<const Series> accepted, const Reading& reading) {
+    for (Series s : accepted)
+        if (InSeries(s, reading)) return s;
+    return std::nullopt;
+}
+
+namespace {
+
+// How many digits of a three-digit significand lie beyond the digit bands.
+int Dropped(const ShownStandards& shown) { return 3 - static_cast<int>(shown.digitBands); }
+
+bool ShowsWhole(const ShownStandards& shown, const Standard& value) {
+    int unit = 1;
+    for (int i = 0; i < Dropped(shown); ++i) unit *= 10;
+    return value.significand % unit == 0 && model::HoldsPower(shown.multipliers, value.power + Dropped(shown));
+}
+
+}  // namespace
+
+std::optional<Standard> NextShown(const ShownStandards& shown, const Reading& from, bool up) {
+    const int finest = model::FinestPower(shown.multipliers), coarsest = model::CoarsestPower(shown.multipliers);
+    for (Reading at = from;;) {
+        const std::optional<Standard> next = up ? NearestAbove(shown.accepted, at) : NearestBelow(shown.accepted, at);
+        if (!next) return std::nullopt;
+        // Past the multipliers in the step's direction nothing more is shown.
+        const int multiplier = next->power + Dropped(shown);
+        if (up ? multiplier > coarsest : multiplier < finest) return std::nullopt;
+        if (ShowsWhole(shown, *next)) return next;
+        at = Reading{*next, true};
+    }
+}
+
+Placing PlaceAmong(const ShownStandards& shown, const Reading& reading) {
     Placing placing;
-    for (Series s : accepted) {
-        if (!InSeries(s, reading)) continue;
-        placing.in = s;
-        for (int smaller = static_cast<int>(s) - 1; smaller >= 0; --smaller)
+    // The value read is what the bands show: it is standard when a series holds it.
+    placing.in = SeriesHolding(shown.accepted, reading);
+    if (placing.in) {
+        for (int smaller = static_cast<int>(*placing.in) - 1; smaller >= 0; --smaller)
             if (InSeries(static_cast<Series>(smaller), reading)) placing.alsoIn.push_back(static_cast<Series>(smaller));
         return placing;
     }
-    placing.below = NearestBelow(accepted, reading);
-    placing.above = NearestAbove(accepted, reading);
+    placing.below = NextShown(shown, reading, false);
+    placing.above = NextShown(shown, reading, true);
     return placing;
 }
 

@@ -2,12 +2,14 @@
 // from bands stands among them. All comparisons are on exact decimal digits.
 #pragma once
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "model/band_sets.h"
 #include "model/colour_code.h"
 
 namespace reader {
@@ -47,15 +49,32 @@ bool InStandardRange(const Reading& reading);
 std::optional<Standard> NearestBelow(std::span<const Series> series, const Reading& reading);
 std::optional<Standard> NearestAbove(std::span<const Series> series, const Reading& reading);
 
-// Where a reading in the standard range stands among `accepted` (a
-// tolerance's series, its own first): the first that holds it and the
-// smaller series that hold it too, largest first; or, in none, the nearest
-// values of any of them below and above.
+// The first of `accepted` (a tolerance's series, its own first) that holds
+// the reading; none when none does.
+std::optional<Series> SeriesHolding(std::span<const Series> accepted, const Reading& reading);
+
+// The standard values a drawing's bands show whole: the members of
+// `accepted` whose significant digits fit its digit bands (two on four
+// bands: 2.4K, never 2.43K), at a power of ten its multiplier band offers.
+// A reader's note, its hints and its Up and Down all name these and no
+// others.
+struct ShownStandards {
+    std::span<const Series> accepted;
+    std::size_t digitBands;
+    model::Colours multipliers;
+};
+// The nearest of them strictly above (`up`) or below the reading; none
+// where the drawing's range or the series end first.
+std::optional<Standard> NextShown(const ShownStandards& shown, const Reading& from, bool up);
+
+// Where a reading in the standard range stands among the shown standards:
+// the first series that holds it and the smaller series that hold it too,
+// largest first; or, in none, the nearest shown values below and above.
 struct Placing {
     std::optional<Series> in;
     std::vector<Series> alsoIn;
     std::optional<Standard> below, above;
 };
-Placing PlaceAmong(std::span<const Series> accepted, const Reading& reading);
+Placing PlaceAmong(const ShownStandards& shown, const Reading& reading);
 
 }  // namespace reader

@@ -18,6 +18,15 @@ std::vector<Series> SeriesFor(BandColour tolerance) {
     return {row->series.begin(), row->series.begin() + row->seriesCount};
 }
 
+ReaderPalettes PalettesOf(const model::BandSet& bands) {
+    const std::vector<Offered> digits(bands.digits.begin(), bands.digits.begin() + bands.digitCount);
+    return {digits, bands.multiplier, bands.tolerance};
+}
+
+ShownStandards ShownBy(const std::vector<Series>& accepted, const ReaderPalettes& palettes) {
+    return {accepted, palettes.digits.size(), palettes.multiplier};
+}
+
 namespace {
 
 std::wstring Written(const Standard& value, const NumberTexts& numbers) {
@@ -42,16 +51,15 @@ std::wstring PlacingText(std::span<const Series> accepted, const Placing& placin
 
 }  // namespace
 
-std::wstring SeriesNote(const BandIndexes& indexes, const NumberTexts& numbers) {
+std::wstring SeriesNote(const BandIndexes& indexes, const ReaderPalettes& palettes, const NumberTexts& numbers) {
     // What the bands say, as values, before any of it is written.
     const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
     const model::ToleranceRow* tolerance = indexes.tolerance ? model::ToleranceOfBand(*indexes.tolerance) : nullptr;
     const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
     const bool inRange = reading && InStandardRange(*reading);
-    const std::span<const Series> accepted =
-        tolerance ? std::span<const Series>(tolerance->series.data(), tolerance->seriesCount) : std::span<const Series>();
-    const Placing placing = tolerance && inRange ? PlaceAmong(accepted, *reading) : Placing{};
+    const std::vector<Series> accepted = SeriesFor(indexes.tolerance);
+    const Placing placing = tolerance && inRange ? PlaceAmong(ShownBy(accepted, palettes), *reading) : Placing{};
 
     const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
     if (!tolerance) return value + L": no standard series without a tolerance";
@@ -71,7 +79,7 @@ std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, 
     names += model::kColourNames[*indexes.multiplier];
     const std::wstring cut = cutFrom.empty() ? L"" : L", cut from " + std::wstring(cutFrom);
     return names + L": " + QuotedValueText(bands->digits, bands->power, numbers) + cut + L". " +
-           SeriesNote(indexes, numbers);
+           SeriesNote(indexes, PalettesOf(model::kFourBandWriter), numbers);
 }
 
 }  // namespace reader

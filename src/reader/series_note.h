@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/band_sets.h"
 #include "reader/readout.h"
 #include "reader/series.h"
 
@@ -17,21 +18,39 @@ namespace reader {
 // ±5% E24; ±10% E12. None for a colour that carries no tolerance.
 std::vector<Series> SeriesFor(BandColour tolerance);
 
-// The note on a reader's bands, from the same colour indexes ReadoutText takes.
+// The colours a band's palette offers.
+using Offered = model::Colours;
+
+// What a reader's palettes offer, band by band, in BandIndexes' order.
+struct ReaderPalettes {
+    std::vector<Offered> digits;
+    Offered multiplier = 0;
+    Offered tolerance = 0;
+};
+ReaderPalettes PalettesOf(const model::BandSet& bands);
+
+// The standard values of a tolerance band's series that a reader with these
+// palettes shows whole (see ShownStandards); `accepted` must outlive them.
+ShownStandards ShownBy(const std::vector<Series>& accepted, const ReaderPalettes& palettes);
+
+// The note on a reader's bands, from the same colour indexes ReadoutText takes,
+// and what the reader's palettes offer.
 // Values are written as the readout writes them (its value part, without the
 // leading sign space):
 //   "4.7K is a ±5% standard value (E24), also in E12, E6"
 //   "5.1K is a ±5% standard value (E24)"
 //   "4.8K is not a ±5% standard value (E24); nearest: 4.7K, 5.1K"
-//   "4.8K is not a ±2% standard value (E48 or E24); nearest: 4.7K, 4.87K"
+//   "4.8K is not a ±2% standard value (E48 or E24); nearest: 4.7K, 5.1K"
+//     (on five bands "nearest: 4.7K, 4.87K")
 //   "2.2K is a ±1% standard value (E24), also in E12, E6"
 //   "4.8K: no standard series without a tolerance"   (a band with no tolerance)
 //   "00 is outside the standard values, 0.01 to 999000M"
 // The tolerance band asks for the series that SeriesFor gives, and any of
-// them holds a standard value. A nearest value beyond the range that the
-// readers show is left out. Empty when the bands stand for no value (a colour
+// them holds a standard value. The nearest values are those the reader
+// shows whole (ShownStandards): none beyond its range, and on four bands
+// none of three significant digits. Empty when the bands stand for no value (a colour
 // that its kind of band does not carry), as the readout's value part is.
-std::wstring SeriesNote(const BandIndexes& bands, const NumberTexts& numbers);
+std::wstring SeriesNote(const BandIndexes& bands, const ReaderPalettes& palettes, const NumberTexts& numbers);
 
 // The writer's note on the bands that "Calculate" painted, its two digit
 // bands, multiplier and tolerance band: their colour names and value, then

@@ -65,8 +65,9 @@ std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control
         if (!found_.readers[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
         // Beneath the note, which band may have been misread, one hint a line.
         const reader::BandIndexes indexes = BandIndexes(found_.readers[r]);
-        const std::wstring note = reader::SeriesNote(indexes, kPlatformNumbers);
-        const std::wstring hints = reader::MisreadHints(indexes, OfferedBy(kReaders[r]), kPlatformNumbers);
+        const reader::ReaderPalettes palettes = OfferedBy(kReaders[r]);
+        const std::wstring note = reader::SeriesNote(indexes, palettes, kPlatformNumbers);
+        const std::wstring hints = reader::MisreadHints(indexes, palettes, kPlatformNumbers);
         return hints.empty() ? note : note + L"\n" + hints;
     }
     return std::nullopt;

@@ -123,7 +123,7 @@ void Form1::StepReader(std::size_t reader, bool up) {
     const auto value = reader::ValueOfBands(indexes);
     const auto series = reader::SeriesFor(indexes.tolerance);
     if (!value || series.empty()) return;
-    const auto next = writer::SteppedReaderBands(value->digits, value->power, series.front(), *kReaders[reader].colours,
+    const auto next = writer::SteppedReaderBands(value->digits, value->power, series, *kReaders[reader].colours,
                                                  up ? writer::Step::Up : writer::Step::Down);
     if (!next) return;   // an end of the reader's range
     PaintReader(reader, *next);

@@ -15,9 +15,7 @@ std::uint32_t SwatchColour(int index) {
 
 reader::ReaderPalettes OfferedBy(const Reader& reader) {
     // Each band's palette offers what the band can show.
-    const model::BandSet& colours = *reader.colours;
-    const std::vector<reader::Offered> digits(colours.digits.begin(), colours.digits.begin() + colours.digitCount);
-    return {digits, colours.multiplier, colours.tolerance};
+    return reader::PalettesOf(*reader.colours);
 }
 
 namespace {

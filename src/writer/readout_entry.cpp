@@ -212,33 +212,16 @@ ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet
     return entry;
 }
 
-std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
-                                              const model::BandSet& bandSet, Step step) {
-    std::optional<reader::Reading> at = reader::ReadingOf(digits, power);
+std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power,
+                                              std::span<const reader::Series> accepted, const model::BandSet& bandSet,
+                                              Step step) {
+    const std::optional<reader::Reading> at = reader::ReadingOf(digits, power);
     if (!at) return std::nullopt;
-    const reader::Series one[] = {series};
-    // A standard value is significand x 10^power, three digits: the reader
-    // shows it whole when the digits beyond its bands are zeros.
-    const int dropped = 3 - bandSet.digitCount;
-    int unit = 1;
-    for (int i = 0; i < dropped; ++i) unit *= 10;
-    const int finest = model::FinestPower(bandSet.multiplier), coarsest = model::CoarsestPower(bandSet.multiplier);
-    for (;;) {
-        const std::optional<reader::Standard> next =
-            step == Step::Up ? reader::NearestAbove(one, *at) : reader::NearestBelow(one, *at);
-        if (!next) return std::nullopt;
-        const int multiplier = next->power + dropped;
-        if (step == Step::Up ? multiplier > coarsest : multiplier < finest) return std::nullopt;
-        at = reader::Reading{*next, true};
-        if (next->significand % unit != 0 || !model::HoldsPower(bandSet.multiplier, multiplier)) continue;
-        // What the bands show of the significand has a digit for each band.
-        ReaderBands bands;
-        bands.digits.resize(static_cast<std::size_t>(bandSet.digitCount));
-        for (int shown = next->significand / unit, d = bandSet.digitCount - 1; d >= 0; shown /= 10, --d)
-            bands.digits[static_cast<std::size_t>(d)] = shown % 10;
-        bands.multiplier = model::MultiplierBand(multiplier);
-        return bands;
-    }
+    const reader::ShownStandards shown{accepted, static_cast<std::size_t>(bandSet.digitCount), bandSet.multiplier};
+    const std::optional<reader::Standard> next = reader::NextShown(shown, *at, step == Step::Up);
+    if (!next) return std::nullopt;
+    // The reader shows it whole: its bands hold its significant digits.
+    return ReaderBandsFor(Decimal{std::to_string(next->significand), next->power + 2}, bandSet);
 }
 
 }  // namespace writer

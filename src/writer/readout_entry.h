@@ -4,6 +4,7 @@
 // "4 k", "4.75K 1%", "120Ω").
 #pragma once
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -59,12 +60,14 @@ std::optional<ReaderBands> ReaderBandsFor(const platform::Decimal& ohms, const m
 // tolerance no band carries.
 int ToleranceBandFor(const platform::Decimal& percent);
 
-// The next larger (Up) or smaller (Down) value of `series` from the value a
-// reader's bands show (digits x 10^power), among the values that reader
-// shows whole: on the four-band reader only those of two significant
-// digits. None at an end of the reader's range. The tolerance band is left
-// as it is.
-std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power, reader::Series series,
-                                              const model::BandSet& bandSet, Step step);
+// The next larger (Up) or smaller (Down) standard value from the value a
+// reader's bands show (digits x 10^power): of the series `accepted` (a
+// tolerance band's, E24 with them), among the values that reader shows
+// whole (reader::ShownStandards), as its note names them: on the four-band
+// reader only those of two significant digits. None at an end of the
+// reader's range. The tolerance band is left as it is.
+std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power,
+                                              std::span<const reader::Series> accepted, const model::BandSet& bandSet,
+                                              Step step);
 
 }  // namespace writer

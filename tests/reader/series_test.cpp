@@ -100,17 +100,19 @@ const Case kCases[] = {
     {{Green, Brown}, Red, Gold, L"5.1K is a \u00B15% standard value (E24)"},
     {{White, Red}, Red, Gold, L"9.2K is not a \u00B15% standard value (E24); nearest: 9.1K, 10K",
      L"If band 2 is Brown, not Red: 9.1K\nIf band 1 is Gray, not White: 8.2K"},
-    // No digit neighbour gives an E12 value (8.1K, 9K, 9.2K, 910, 91K); Gray, \u00B10.05%, takes E24.
-    {{White, Brown}, Red, Silver, L"9.1K is not a \u00B110% standard value (E12); nearest: 8.2K, 10K",
+    // No digit neighbour gives an E12 value (8.1K, 9K, 9.2K, 910, 91K); Gray, \u00B10.05%, would take E24,
+    // but no four-band part is made at it. Five bands are.
+    {{White, Brown}, Red, Silver, L"9.1K is not a \u00B110% standard value (E12); nearest: 8.2K, 10K"},
+    {{White, Brown, Black}, Brown, Silver, L"9.1K is not a \u00B110% standard value (E12); nearest: 8.2K, 10K",
      L"If the tolerance band is Gray, not Silver: 9.1K \u00B10.05%, a standard value (E24)"},
     {{Brown, Brown}, Silver, Silver, L"0.11 is not a \u00B110% standard value (E12); nearest: 0.1, 0.12",
-     L"If the tolerance band is Gray, not Silver: 0.11 \u00B10.05%, a standard value (E192)\n"
      L"If band 2 is Red, not Brown: 0.12\nIf band 2 is Black, not Brown: 0.1"},
     {{Black, Black, Brown}, Silver, Brown, L"0.01 is a \u00B11% standard value (E96), also in E48, E24, E12, E6"},
-    // White is no multiplier: the other end cannot be shown.
-    {{White, White, White}, Blue, Gray, L"999M is not a \u00B10.05% standard value (E192 or E24); nearest: 988M, 1000M"},
-    {{White, White, White}, White, Gold, L"999000M is not a \u00B15% standard value (E24); nearest: 910000M"},
-    {{Yellow, Gray}, Red, Red, L"4.8K is not a \u00B12% standard value (E48 or E24); nearest: 4.7K, 4.87K",
+    // White is no multiplier: the other end cannot be shown, nor 1000M, nor 910000M.
+    {{White, White, White}, Blue, Gray, L"999M is not a \u00B10.05% standard value (E192 or E24); nearest: 988M"},
+    {{White, White, White}, White, Gold, L"999000M is not a \u00B15% standard value (E24); nearest: 910M"},
+    // Four bands show no E48 value of three digits, such as 4.87K.
+    {{Yellow, Gray}, Red, Red, L"4.8K is not a \u00B12% standard value (E48 or E24); nearest: 4.7K, 5.1K",
      L"If band 2 is Purple, not Gray: 4.7K"},
     {{Yellow, Purple}, Red, Red, L"4.7K is a \u00B12% standard value (E24), also in E12, E6"},
     // The other end, Red, Red, Black, Brown, reads 22 at 1%: E24 values are made at 1% too, and
@@ -123,7 +125,7 @@ const Case kCases[] = {
     {{White, Brown, White}, Silver, Blue, L"9.19 is not a \u00B10.25% standard value (E192 or E24); nearest: 9.1, 9.2",
      L"If band 2 is Black, not Brown: 9.09"},
     {{Yellow, Gray, Purple}, Red, Brown, L"48.7K is a \u00B11% standard value (E96), also in E48"},
-    {{Black, Purple}, Red, Brown, L"0700 is not a \u00B11% standard value (E96 or E24); nearest: 698, 715"},
+    {{Black, Purple}, Red, Brown, L"0700 is not a \u00B11% standard value (E96 or E24); nearest: 680, 750"},
     {{Yellow, Purple, Black, Brown}, Black, Gold, L"4.701K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K",
      L"If band 4 is Black, not Brown: 4.7K"},
     {{Yellow, Purple}, Red, Black, L"4.7K: no standard series without a tolerance"},
@@ -141,7 +143,7 @@ const Case kCases[] = {
     // Gray is no multiplier, so the other end (Brown, Red, Gray, Brown) is not offered.
     {{Brown, Gray}, Red, Brown, L"1.8K is a \u00B11% standard value (E24), also in E12"},
     // Purple is no multiplier either: reversed, 17 would read 100M, but no reader shows it.
-    {{Brown, Purple}, Black, Brown, L"17 is not a \u00B11% standard value (E96 or E24); nearest: 16.9, 17.4",
+    {{Brown, Purple}, Black, Brown, L"17 is not a \u00B11% standard value (E96 or E24); nearest: 16, 18",
      L"If band 2 is Gray, not Purple: 18\nIf band 2 is Blue, not Purple: 16\nIf band 1 is Red, not Brown: 27"},
     // Four neighbours give E192 values (2.03K, 1.13K, 1.02K, 1.04K): the three nearest, nearest first.
     {{Brown, Black, Orange}, Brown, Green,
@@ -154,7 +156,7 @@ const Case kCases[] = {
     {{Orange, Orange, Black}, Brown, Brown, L"3.3K is a \u00B11% standard value (E24), also in E12, E6"},
     {{Red, Red}, Red, Purple, L"2.2K is a \u00B10.1% standard value (E24), also in E12, E6"},
     // The nearest candidates first (24/23 < 23/22), 13 left out; the Red end reads 20K.
-    {{Red, Orange}, Black, Red, L"23 is not a \u00B12% standard value (E48 or E24); nearest: 22.6, 23.7",
+    {{Red, Orange}, Black, Red, L"23 is not a \u00B12% standard value (E48 or E24); nearest: 22, 24",
      L"If band 2 is Yellow, not Orange: 24\nIf band 2 is Red, not Orange: 22\nIf band 1 is Orange, not Red: 33\n"
      L"From the other end these bands read 20K \u00B12%, a standard value (E24)"},
     // A tolerance band misread keeps the value: the nearest candidate of all.
@@ -163,8 +165,16 @@ const Case kCases[] = {
      L"If band 2 is Red, not Brown: 220\nIf band 2 is Black, not Brown: 200\n"
      L"From the other end these bands read 2K \u00B12%, a standard value (E24)"},
     // Four-band parts are hardly made tighter than 1%: a Green other end (10 at 0.5%) is not said.
-    {{Green, Black}, Black, Brown, L"50 is not a \u00B11% standard value (E96 or E24); nearest: 49.9, 51",
+    {{Green, Black}, Black, Brown, L"50 is not a \u00B11% standard value (E96 or E24); nearest: 47, 51",
      L"If band 2 is Brown, not Black: 51"},
+    // One line a value: the other end says 1.5M, so band 1 taken for Brown is not said again;
+    // its 200 is not the 20 of band 2 taken for Black.
+    {{Red, Green}, Green, Brown, L"2.5M is not a \u00B11% standard value (E96 or E24); nearest: 2.4M, 2.7M",
+     L"From the other end these bands read 1.5M \u00B12%, a standard value (E24)"},
+    {{Red, Brown}, Black, Red, L"21 is not a \u00B12% standard value (E48 or E24); nearest: 20, 22",
+     L"If the tolerance band is Brown, not Red: 21 \u00B11%, a standard value (E96)\n"
+     L"If band 2 is Red, not Brown: 22\nIf band 2 is Black, not Brown: 20\n"
+     L"From the other end these bands read 200 \u00B12%, a standard value (E24)"},
     // The same bands from either end: nothing to tell apart.
     {{Brown, Black}, Black, Brown, L"10 is a \u00B11% standard value (E96), also in E48, E24, E12, E6"},
 };
@@ -174,16 +184,16 @@ TEST(Series, NoteOnTheBands) {
         std::vector<reader::BandColour> digits;
         for (int d : c.digits) digits.push_back(C(d));
         const reader::BandIndexes bands{digits, C(c.multiplier), C(c.tolerance)};
-        EXPECT_EQ(reader::SeriesNote(bands, reader::NumberTexts{}), c.note);
+        EXPECT_EQ(reader::SeriesNote(bands, PalettesFor(digits.size()), reader::NumberTexts{}), c.note);
         EXPECT_EQ(reader::MisreadHints(bands, PalettesFor(digits.size()), reader::NumberTexts{}), c.hints) << c.note;
     }
 }
 
 TEST(Series, ValuesAreWrittenAsTheReadoutWritesThem) {
     const std::vector<reader::BandColour> digits = {C(Yellow), C(Gray)};
-    EXPECT_EQ(reader::SeriesNote({digits, C(Gold), C(Gold)}, kCommaNumbers),
+    EXPECT_EQ(reader::SeriesNote({digits, C(Gold), C(Gold)}, PalettesFor(2), kCommaNumbers),
               L"4,8 is not a \u00B15% standard value (E24); nearest: 4,7, 5,1");
-    EXPECT_EQ(reader::SeriesNote({digits, C(Red), C(Gold)}, kCommaNumbers),
+    EXPECT_EQ(reader::SeriesNote({digits, C(Red), C(Gold)}, PalettesFor(2), kCommaNumbers),
               L"4.8K is not a \u00B15% standard value (E24); nearest: 4.7K, 5.1K");
     EXPECT_EQ(reader::MisreadHints({digits, C(Gold), C(Gold)}, PalettesFor(2), kCommaNumbers),
               L"If band 2 is Purple, not Gray: 4,7");
@@ -204,7 +214,7 @@ TEST(Series, WriterNoteNamesTheBandsAndTheirValue) {
         {{Gray, Gray}, White, Gold,
          L"Gray, Gray, White: 88000M. 88000M is not a \u00B15% standard value (E24); nearest: 82000M, 91000M"},
         {{Green, Black}, Silver, Brown,
-         L"Green, Black, Silver: 0.5. 0.5 is not a \u00B11% standard value (E96 or E24); nearest: 0.499, 0.51"},
+         L"Green, Black, Silver: 0.5. 0.5 is not a \u00B11% standard value (E96 or E24); nearest: 0.47, 0.51"},
         {{Yellow, Purple}, Red, Brown,
          L"Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is a \u00B11% standard value (E24), also in E12, E6",
          L"4750"},

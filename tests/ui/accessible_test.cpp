@@ -138,7 +138,7 @@ const struct {
      L"199 is not a \u00B10.5% standard value (E192 or E24); nearest: 198, 200\n"
      L"If band 3 is Gray, not White: 198\nIf band 2 is Gray, not White: 189", kUse},
     {L"Text4", L"Four-band value",
-     L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18.9, 19.1\nIf band 2 is Gray, not White: 18", kUse},
+     L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18, 20\nIf band 2 is Gray, not White: 18", kUse},
     {L"Text1", L"Value in ohms", L"Up and Down step through standard values", L""},
 };
 

@@ -92,7 +92,7 @@ TEST_F(TipsTest, BoxesNameTheirColourAndWhatItStandsFor) {
     testing_gui::Click(C(L"Pict", Brown));   // a band's tip follows its colour, the readout's its value
     EXPECT_EQ(TipAt(Middle(C(L"Picture8"))), L"First digit, Brown: 1");
     // Beneath the note, the band that may have been misread (E192 holds 180).
-    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18.9, 19.1\n"
+    EXPECT_EQ(TipAt(POINT{2, 2}, readout), L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18, 20\n"
                                            L"If band 2 is Gray, not White: 18\n" + use);
     // The writer's drawing says which value its bands cut, until they show one whole.
     const RECT drawing = C(L"Picture6").OuterInForm();
@@ -152,7 +152,7 @@ ALONE_TEST_F(TipsTest, HoveringWithTheMouseShowsTheTip) {
     MovePointer(POINT{readout.left + 20, readout.top - 30});
     MovePointer(POINT{readout.left + 20, (readout.top + readout.bottom) / 2});
     if (HasFatalFailure()) return;
-    EXPECT_TRUE(TipShows(*form, L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18.9, 19.1"))
+    EXPECT_TRUE(TipShows(*form, L"19 is not a \u00B10.5% standard value (E192 or E24); nearest: 18, 20"))
         << testing::PrintToString(testing_gui::WindowText(form->TipWindow()));
 
     // A balloon at the value box leaves the other boxes' tips alone: the

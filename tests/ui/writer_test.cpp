@@ -233,7 +233,7 @@ ALONE_TEST_F(WriterTest, TypedValuesGiveTheirBands) {
 // next standard value of the selected tolerance's series and paint its bands,
 // and Enter calculates. In a readout Enter writes the typed value into that
 // reader's bands, Escape puts back what they show, and Up and Down step
-// through the standard values of the reader's tolerance band.
+// through the values its note calls standard.
 struct BoxKeys {
     const wchar_t* box;
     const wchar_t* text;   // typed first; "." stands for the user's decimal separator
@@ -313,10 +313,10 @@ const BoxKeys kBoxKeys[] = {
     // Escape: what the bands show, nothing before the reader's first reading.
     {L"Text4", L"4.7K", 6, {VK_ESCAPE}, L"", {}},
     {L"Text3", L"1K", 6, {VK_RETURN, 0, VK_ESCAPE}, L" 1K Ohm   \u00B10.5%", {Brown, Black, Black, Brown, Green}},
-    // Up and Down from the bands, in their tolerance's series, cut by none.
+    // Up and Down from the bands, through the values their note calls standard, cut by none.
     {L"Text4", L"", 6, {VK_UP}, L"100 Ohm   \u00B10.5%", {Brown, Black, Brown, Green}},
     {L"Text3", L"", 6, {VK_DOWN}, L"988 Ohm   \u00B10.5%", {White, Gray, Gray, Black, Green}},
-    {L"Text4", L"4.7K 1%", 6, {VK_RETURN, VK_UP}, L" 5.9K Ohm   \u00B11%", {Green, White, Red, Brown}},
+    {L"Text4", L"4.7K 1%", 6, {VK_RETURN, VK_UP}, L" 5.1K Ohm   \u00B11%", {Green, Brown, Red, Brown}},
     {L"Text3", L"1 5%", 6, {VK_RETURN, VK_DOWN}, L"1 Ohm   \u00B15%", {Brown, Black, Black, Silver, Gold}},
     {L"Text4", L"91M 5%", 6, {VK_RETURN, VK_UP}, L" 91M Ohm   \u00B15%", {White, Brown, Blue, Gold}},
 };

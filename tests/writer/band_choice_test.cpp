@@ -395,32 +395,39 @@ struct ReaderStep {
     const wchar_t* digits;
     int power;
     int digitBands;
-    Series series;
+    std::vector<Series> series;   // the tolerance band's
     Step step;
     std::vector<int> bands;   // digits and multiplier; empty: nothing changes
 };
 const ReaderStep kReaderSteps[] = {
-    {L"47", 2, 2, Series::E24, Step::Up, {Green, Brown, Red}},
-    {L"47", 2, 2, Series::E24, Step::Down, {Yellow, Orange, Red}},
+    {L"47", 2, 2, {Series::E24}, Step::Up, {Green, Brown, Red}},
+    {L"47", 2, 2, {Series::E24}, Step::Down, {Yellow, Orange, Red}},
     // E96 holds few values of two digits: 3.4K and 5.9K around 4.7K.
-    {L"47", 2, 2, Series::E96, Step::Up, {Green, White, Red}},
-    {L"47", 2, 2, Series::E96, Step::Down, {Orange, Yellow, Red}},
-    {L"470", 1, 3, Series::E96, Step::Up, {Yellow, Purple, Green, Brown}},
-    {L"470", 1, 3, Series::E96, Step::Down, {Yellow, Blue, Yellow, Brown}},
+    {L"47", 2, 2, {Series::E96}, Step::Up, {Green, White, Red}},
+    {L"47", 2, 2, {Series::E96}, Step::Down, {Orange, Yellow, Red}},
+    {L"470", 1, 3, {Series::E96}, Step::Up, {Yellow, Purple, Green, Brown}},
+    {L"470", 1, 3, {Series::E96}, Step::Down, {Yellow, Blue, Yellow, Brown}},
+    // With E24 beside the own series, as a tolerance band gives them: four bands
+    // still show two digits alone, five bands every value.
+    {L"22", 2, 2, {Series::E96, Series::E24}, Step::Up, {Red, Yellow, Red}},
+    {L"22", 2, 2, {Series::E96, Series::E24}, Step::Down, {Red, Brown, Red}},
+    {L"12", 3, 2, {Series::E48, Series::E24}, Step::Up, {Brown, Orange, Orange}},
+    {L"220", 1, 3, {Series::E96, Series::E24}, Step::Up, {Red, Red, Brown, Brown}},
+    {L"221", 1, 3, {Series::E96, Series::E24}, Step::Down, {Red, Red, Black, Brown}},
     // From the design bands across a decade.
-    {L"99", 0, 2, Series::E192, Step::Up, {Brown, Black, Brown}},
-    {L"999", 0, 3, Series::E192, Step::Up, {Brown, Black, Black, Brown}},
-    {L"10", 0, 2, Series::E12, Step::Down, {Gray, Red, Gold}},
+    {L"99", 0, 2, {Series::E192}, Step::Up, {Brown, Black, Brown}},
+    {L"999", 0, 3, {Series::E192}, Step::Up, {Brown, Black, Black, Brown}},
+    {L"10", 0, 2, {Series::E12}, Step::Down, {Gray, Red, Gold}},
     // The ends of each reader's range.
-    {L"10", -2, 2, Series::E24, Step::Down, {}},
-    {L"10", -2, 2, Series::E24, Step::Up, {Brown, Brown, Silver}},
-    {L"100", -2, 3, Series::E24, Step::Down, {}},
-    {L"100", -2, 3, Series::E192, Step::Up, {Brown, Black, Brown, Silver}},
-    {L"91", 6, 2, Series::E24, Step::Up, {}},
-    {L"91", 6, 2, Series::E24, Step::Down, {Gray, Red, Blue}},
-    {L"99", 6, 2, Series::E24, Step::Down, {White, Brown, Blue}},
-    {L"988", 6, 3, Series::E192, Step::Up, {}},
-    {L"999", 6, 3, Series::E192, Step::Down, {White, Gray, Gray, Blue}},
+    {L"10", -2, 2, {Series::E24}, Step::Down, {}},
+    {L"10", -2, 2, {Series::E24}, Step::Up, {Brown, Brown, Silver}},
+    {L"100", -2, 3, {Series::E24}, Step::Down, {}},
+    {L"100", -2, 3, {Series::E192}, Step::Up, {Brown, Black, Brown, Silver}},
+    {L"91", 6, 2, {Series::E24}, Step::Up, {}},
+    {L"91", 6, 2, {Series::E24}, Step::Down, {Gray, Red, Blue}},
+    {L"99", 6, 2, {Series::E24}, Step::Down, {White, Brown, Blue}},
+    {L"988", 6, 3, {Series::E192}, Step::Up, {}},
+    {L"999", 6, 3, {Series::E192}, Step::Down, {White, Gray, Gray, Blue}},
 };
 
 TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
@@ -433,7 +440,7 @@ TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
             EXPECT_EQ(next->tolerance, -1);
         }
         EXPECT_EQ(got, r.bands) << std::string(r.digits, r.digits + wcslen(r.digits)) << "e" << r.power << " "
-                                << reader::SeriesName(r.series) << (r.step == Step::Up ? " up" : " down");
+                                << reader::SeriesName(r.series.front()) << (r.step == Step::Up ? " up" : " down");
     }
 }
 
