@@ -32,7 +32,8 @@ set_source_files_properties(src/ui/bandora.rc PROPERTIES
 add_dependencies(bandora_resources artwork)
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
-list(REMOVE_ITEM PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/number_text.cpp)   # bandora_numbers
+list(REMOVE_ITEM PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/number_text.cpp
+     ${CMAKE_SOURCE_DIR}/src/platform/natural.cpp)   # bandora_numbers
 file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
 file(GLOB TIPS_SOURCES CONFIGURE_DEPENDS src/tips/*.cpp)
 file(GLOB SCREEN_READER_SOURCES CONFIGURE_DEPENDS src/screen_reader/*.cpp)
