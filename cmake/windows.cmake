@@ -83,6 +83,10 @@ add_executable(bandora WIN32 src/ui/main.cpp src/ui/no_exceptions.cpp $<TARGET_O
 target_compile_options(bandora PRIVATE ${BANDORA_PROGRAM_FLAGS})
 # No build time in the file's header either (the linker would write it there).
 target_link_options(bandora PRIVATE -Wl,--no-insert-timestamp)
+# No unwind tables: nothing in the program unwinds (cmake/linker-script.cmake).
+include(${CMAKE_SOURCE_DIR}/cmake/linker-script.cmake)
+target_link_options(bandora PRIVATE -Wl,-T,${BANDORA_LINKER_SCRIPT})
+set_target_properties(bandora PROPERTIES LINK_DEPENDS ${BANDORA_LINKER_SCRIPT})
 target_link_libraries(bandora PRIVATE bandora_ui)
 target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
 # Wine hands a text sent from another process (WM_SETTEXT) over on the
