@@ -69,11 +69,12 @@ endforeach()
 # built without exceptions (nor their unwind tables) and without locks around
 # function-local statics, so that none of the C++ library's exception
 # machinery and none of the thread library is linked (see
-# src/ui/no_exceptions.cpp). Its run-time type information stays: without it
-# the shared pictures' control blocks bring the thread library back.
+# src/ui/no_exceptions.cpp), and without run-time type information, which
+# nothing asks for (the shared pictures are made without make_shared for it,
+# src/platform/picture.cpp).
 # Sources are named relative to the source folder, so that the same commit
 # gives the same bytes whichever folder it is built in.
-set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
+set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables
     -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 foreach(lib bandora_numbers bandora_logic bandora_art bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})

@@ -8,6 +8,7 @@
 #include "platform/number_text.h"
 #include "reader/series.h"
 #include "reader/series_note.h"
+#include "platform/insertion_sort.h"
 
 namespace reader {
 
@@ -136,8 +137,8 @@ std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes
 std::vector<std::wstring> NeighbourHints(const BandIndexes& bands, const ReaderPalettes& palettes,
                                          const NumberTexts& numbers) {
     std::vector<Candidate> candidates = Candidates(bands, palettes, numbers);
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
+    platform::InsertionSort(candidates.begin(), candidates.end(),
+                            [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
     std::vector<std::wstring> hints;
     for (std::size_t i = 0; i < candidates.size() && i < kMostCandidates; ++i) hints.push_back(candidates[i].text);
     return hints;
