@@ -8,6 +8,8 @@
 # and its script must then be read again before the rule is carried over.
 set(BANDORA_DEFAULT_LD_SCRIPT_SHA256 a178fa1643c2e3b9776da4215eacf0186197747f91b09ea04d39555a5625c6d2)
 
+# A linker installed anew configures again, and so checks again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_LINKER})
 execute_process(COMMAND ${CMAKE_LINKER} --verbose OUTPUT_VARIABLE verbose RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${CMAKE_LINKER} --verbose failed: cannot make the program's linker script")
