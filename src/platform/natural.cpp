@@ -104,4 +104,11 @@ std::string Natural::Digits() const {
     return std::string(reversed.rbegin(), reversed.rend());
 }
 
+int Compare(const Natural& a, const Natural& b) {
+    if (a.size_ != b.size_) return a.size_ < b.size_ ? -1 : 1;
+    for (int i = a.size_ - 1; i >= 0; --i)
+        if (a.words_[i] != b.words_[i]) return a.words_[i] < b.words_[i] ? -1 : 1;
+    return 0;
+}
+
 }  // namespace platform

@@ -28,14 +28,15 @@ public:
     std::uint64_t Low64() const;
     // Decimal ASCII digits with no leading zero; "" for zero.
     std::string Digits() const;
+    friend int Compare(const Natural& a, const Natural& b);   // -1, 0 or 1
 
 private:
     void Push(std::uint32_t word);
 
-    // 2688 bits: the halfway point below the smallest denormal, 2^-1075,
-    // needs 5^1075, 2496 bits; 309 decimal digits need 1027.
+    // 2688 bits: the digits of the smallest denormal, and either side of a
+    // comparison of a 17-digit decimal with a double's neighbour, fit.
     static constexpr int kWords = 84;
-    std::uint32_t words_[kWords];   // those from size_ up hold nothing
+    std::uint32_t words_[kWords] = {};
     int size_ = 0;   // words in use; the highest of them is not zero
 };
 

@@ -25,26 +25,22 @@ Binary BinaryOf(double value) {
     return {fraction | (1ull << 52), field - 1075};
 }
 
-// Every decimal digit of significand x 2^power (not zero): a binary
-// fraction's decimal ends, at the latest 1075 places after the point.
-Decimal ExactDecimal(std::uint64_t significand, int power) {
-    Natural whole(significand);
+// Every decimal digit of a finite, nonzero magnitude: a double is a binary
+// fraction, so its decimal value ends, at the latest 1074 places after the point.
+Decimal ExactDecimal(double value) {
+    const Binary binary = BinaryOf(value);
+    Natural whole(binary.significand);
     int lastPower = 0;   // of ten, at the last digit
-    if (power >= 0) {
-        whole.ShiftLeft(power);
+    if (binary.power >= 0) {
+        whole.ShiftLeft(binary.power);
     } else {
-        whole.MultiplyByPowerOf5(-power);   // m x 2^-k is m x 5^k x 10^-k
-        lastPower = power;
+        whole.MultiplyByPowerOf5(-binary.power);   // m x 2^-k is m x 5^k x 10^-k
+        lastPower = binary.power;
     }
     Decimal decimal{whole.Digits(), 0};
     decimal.exponent = lastPower + static_cast<int>(decimal.digits.size()) - 1;
     decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
     return decimal;
-}
-
-Decimal ExactDecimal(double value) {
-    const Binary binary = BinaryOf(value);
-    return ExactDecimal(binary.significand, binary.power);
 }
 
 // Correctly rounded to at most `count` significant digits, a tie to the even
@@ -70,35 +66,32 @@ Decimal Rounded(Decimal decimal, std::size_t count) {
     return decimal;
 }
 
-// The sign of a - b, two positive decimals without trailing zeros.
-int Compare(const Decimal& a, const Decimal& b) {
-    if (a.exponent != b.exponent) return a.exponent < b.exponent ? -1 : 1;
-    const int order = a.digits.compare(b.digits);   // a shorter one is a prefix, and less
-    return (order > 0) - (order < 0);
+// The sign of decimal - significand x 2^power, worked out on whole numbers.
+int CompareWith(const Decimal& decimal, std::uint64_t significand, int power) {
+    Natural left = Natural::OfDigits(decimal.digits);
+    Natural right(significand);
+    const int tens = decimal.exponent - static_cast<int>(decimal.digits.size()) + 1;   // at the last digit
+    Natural& scaled = tens >= 0 ? left : right;   // 10^n is 5^n x 2^n
+    scaled.MultiplyByPowerOf5(tens >= 0 ? tens : -tens);
+    scaled.ShiftLeft(tens >= 0 ? tens : -tens);
+    if (power >= 0) right.ShiftLeft(power);
+    else left.ShiftLeft(-power);
+    return Compare(left, right);
 }
 
-// What reads back as a double: the decimals between the halfway points to
-// its neighbours, and those points themselves when its significand is even,
-// as correctly rounded reading ties.
-struct ReadBack {
-    Decimal low, high;
-    bool even;
-
-    explicit ReadBack(double value) {
-        const Binary b = BinaryOf(value);
-        // At a power of two the neighbour below is half as far as the one above.
-        const bool nearerBelow = b.significand == (1ull << 52) && b.power > -1074;
-        low = nearerBelow ? ExactDecimal(4 * b.significand - 1, b.power - 2)
-                          : ExactDecimal(2 * b.significand - 1, b.power - 1);
-        high = ExactDecimal(2 * b.significand + 1, b.power - 1);
-        even = b.significand % 2 == 0;
-    }
-    bool Holds(const Decimal& decimal) const {
-        const int fromLow = Compare(decimal, low);
-        const int fromHigh = Compare(decimal, high);
-        return (fromLow > 0 || (fromLow == 0 && even)) && (fromHigh < 0 || (fromHigh == 0 && even));
-    }
-};
+// Whether the decimal reads back as `value` (a positive magnitude): it lies
+// between the halfway points to the neighbouring doubles, or on one of them
+// when `value`'s significand is even, as correctly rounded reading ties.
+bool ReadsBack(const Decimal& decimal, double value) {
+    const Binary b = BinaryOf(value);
+    const bool even = b.significand % 2 == 0;
+    // At a power of two the neighbour below is half as far as the one above.
+    const bool nearerBelow = b.significand == (1ull << 52) && b.power > -1074;
+    const int low = nearerBelow ? CompareWith(decimal, 4 * b.significand - 1, b.power - 2)
+                                : CompareWith(decimal, 2 * b.significand - 1, b.power - 1);
+    const int high = CompareWith(decimal, 2 * b.significand + 1, b.power - 1);
+    return (low > 0 || (low == 0 && even)) && (high < 0 || (high == 0 && even));
+}
 
 }  // namespace
 
@@ -121,10 +114,9 @@ std::wstring IntegerText(long long value) {
 Decimal ShortestDecimal(double value) {
     if (value == 0) return {"0", 0};
     const Decimal exact = ExactDecimal(value);
-    const ReadBack readBack(value);
     for (std::size_t count = 1; count < 17; ++count) {
         Decimal decimal = Rounded(exact, count);
-        if (readBack.Holds(decimal)) return decimal;
+        if (ReadsBack(decimal, value)) return decimal;
     }
     return Rounded(exact, 17);
 }
