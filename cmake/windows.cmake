@@ -32,7 +32,8 @@ set_source_files_properties(src/ui/bandora.rc PROPERTIES
 add_dependencies(bandora_resources artwork)
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
-list(REMOVE_ITEM PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/number_text.cpp)   # bandora_numbers
+list(REMOVE_ITEM PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/number_text.cpp
+     ${CMAKE_SOURCE_DIR}/src/platform/natural.cpp)   # bandora_numbers
 file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
 file(GLOB TIPS_SOURCES CONFIGURE_DEPENDS src/tips/*.cpp)
 file(GLOB SCREEN_READER_SOURCES CONFIGURE_DEPENDS src/screen_reader/*.cpp)
@@ -68,11 +69,12 @@ endforeach()
 # built without exceptions (nor their unwind tables) and without locks around
 # function-local statics, so that none of the C++ library's exception
 # machinery and none of the thread library is linked (see
-# src/ui/no_exceptions.cpp). Its run-time type information stays: without it
-# the shared pictures' control blocks bring the thread library back.
+# src/ui/no_exceptions.cpp), and without run-time type information, which
+# nothing asks for (the shared pictures are made without make_shared for it,
+# src/platform/picture.cpp).
 # Sources are named relative to the source folder, so that the same commit
 # gives the same bytes whichever folder it is built in.
-set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
+set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables
     -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 foreach(lib bandora_numbers bandora_logic bandora_art bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})
@@ -82,6 +84,10 @@ add_executable(bandora WIN32 src/ui/main.cpp src/ui/no_exceptions.cpp $<TARGET_O
 target_compile_options(bandora PRIVATE ${BANDORA_PROGRAM_FLAGS})
 # No build time in the file's header either (the linker would write it there).
 target_link_options(bandora PRIVATE -Wl,--no-insert-timestamp)
+# No unwind tables: nothing in the program unwinds (cmake/linker-script.cmake).
+include(${CMAKE_SOURCE_DIR}/cmake/linker-script.cmake)
+target_link_options(bandora PRIVATE -Wl,-T,${BANDORA_LINKER_SCRIPT})
+set_target_properties(bandora PROPERTIES LINK_DEPENDS ${BANDORA_LINKER_SCRIPT})
 target_link_libraries(bandora PRIVATE bandora_ui)
 target_link_options(bandora PRIVATE -municode)   # entry point wWinMain
 # Wine hands a text sent from another process (WM_SETTEXT) over on the

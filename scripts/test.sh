@@ -3,7 +3,8 @@
 #   1. the platform-free logic natively under ASan and UBSan,
 #   2. the libFuzzer targets for a bounded time (BANDORA_FUZZ_SECONDS each, default 30),
 #   3. the Windows program and its tests under Wine on a private Xvfb display,
-#      and the program built once more in another folder: the same bytes.
+#      and the program built once more in another folder: the same bytes, and
+#      no more than its size limit.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -76,6 +77,15 @@ else
   summary+=("reproducible: FAILED, bandora.exe built in another folder differs (build/win/again.log)")
 fi
 rm -rf "$again"
+# The program stays one small file: at most 160 KiB.
+size_limit=163840
+size=$(stat -c %s build/win/bandora.exe)
+if (( size <= size_limit )); then
+  passed=$((passed + 1)); summary+=("size: bandora.exe is $size bytes, at most $size_limit")
+else
+  failed=$((failed + 1)); status=1
+  summary+=("size: FAILED, bandora.exe is $size bytes, more than $size_limit"); echo "bandora.exe is $size bytes, more than $size_limit"
+fi
 # Wine runs the 32-bit program with 32-bit code of its own, which a kernel
 # without 32-bit execution refuses ("Exec format error"), as some hosts run
 # their virtual machines. No Windows test can start there: say so, and count

@@ -12,6 +12,7 @@
 #include "platform/units.h"
 #include "platform/number_text.h"
 #include "platform/topmost.h"
+#include "platform/insertion_sort.h"
 
 namespace platform {
 namespace {
@@ -185,8 +186,8 @@ void Form::CreateControls() {
     for (auto it = controls_.rbegin(); it != controls_.rend() && !loadError_; ++it) (*it)->Create();
     // Tab indexes never change: sorted once, not at every Tab or focus move.
     for (const auto& control : controls_) tabOrdered_.push_back(control.get());
-    std::stable_sort(tabOrdered_.begin(), tabOrdered_.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    InsertionSort(tabOrdered_.begin(), tabOrdered_.end(),
+                  [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
 }
 
 bool Form::Show() {

@@ -1,8 +1,9 @@
 // Numbers written as text: integers, and decimals as their significant
 // digits and the power of ten of the first. Plain C++ with no window in it,
 // so that every layer writes numbers with it (the native build too). Written
-// out here, on the C library's narrow conversions, because the C++ library's
-// (to_wstring, to_chars) would add a sizeable part to the program.
+// out here in integer arithmetic on the exact value of a double, because the
+// C and C++ libraries' conversions (printf, strtod, to_chars) would add a
+// sizeable part to the program.
 #pragma once
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ struct Decimal {
 // A finite value's shortest decimal: the fewest digits that read back as
 // the same double, so that a typed 4.7 stays 4 and 7 and never 4.69999...
 Decimal ShortestDecimal(double value);
+
+// The double nearest to a whole number given as ASCII decimal digits (ties
+// to the even one), infinity past the largest double: as strtod reads it.
+double NearestDouble(std::wstring_view digits);
 
 // Significant digits (the first one not zero) with the power of ten of the
 // first, written out plainly: "47" and 3 give "4700", "47" and -1 "0.47",

@@ -92,7 +92,10 @@ std::shared_ptr<Picture> LoadPicture(PictureDrawer drawer, int id, int dpi) {
     if (auto shared = entry.lock()) return shared;
     HBITMAP bitmap = BitmapOf(drawer, id, dpi);
     if (!bitmap) return nullptr;
-    auto picture = std::make_shared<Picture>(bitmap);
+    // Not make_shared: without run-time type information its control block
+    // asks the C++ library to compare tags, and that brings the library's
+    // locks for shared pointers, and the thread library behind them.
+    std::shared_ptr<Picture> picture(new Picture(bitmap));
     entry = picture;
     return picture;
 }

@@ -5,6 +5,7 @@
 
 #include "model/band_sets.h"
 #include "model/colour_code.h"
+#include "platform/insertion_sort.h"
 #include "platform/number_text.h"
 #include "reader/series.h"
 #include "reader/series_note.h"
@@ -133,8 +134,8 @@ std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes
 // two candidates share a value: each changes one band, and a changed
 // multiplier keeps digits that are no standard value.
 std::vector<Candidate> Likeliest(std::vector<Candidate> candidates, const std::optional<BandIndexes>& said) {
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
+    platform::InsertionSort(candidates.begin(), candidates.end(),
+                            [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
     std::vector<Candidate> kept;
     for (const Candidate& c : candidates) {
         if (kept.size() == kMostCandidates) break;

@@ -1,6 +1,5 @@
 #include "reader/readout.h"
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -10,13 +9,6 @@
 namespace reader {
 
 namespace {
-
-// Digit texts are ASCII digits only, so the C conversion's locale (decimal
-// point) never matters; it rounds correctly and gives HUGE_VAL past a double.
-double NumberOf(const std::wstring& digits) {
-    const std::string narrow(digits.begin(), digits.end());
-    return std::strtod(narrow.c_str(), nullptr);
-}
 
 std::wstring Padded(double value, const NumberTexts& numbers) {
     std::wstring text = numbers.padded ? numbers.padded(value) : std::wstring();
@@ -56,10 +48,10 @@ std::wstring ValueText(std::wstring digits, int power, const NumberTexts& number
     if (power < 0) {
         double divisor = 1;  // a power of ten, exact as a double
         for (int i = 0; i < -power; ++i) divisor *= 10;
-        value = NumberOf(digits) / divisor;
+        value = platform::NearestDouble(digits) / divisor;
     } else {
         digits.append(static_cast<std::size_t>(power), L'0');
-        value = NumberOf(digits);
+        value = platform::NearestDouble(digits);
         isText = true;
     }
 

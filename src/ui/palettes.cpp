@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/colour_code.h"
+#include "platform/insertion_sort.h"
 
 namespace ui {
 
@@ -23,7 +24,7 @@ namespace {
 // A palette's members from top to bottom.
 std::vector<int> ColumnOf(const Palette& palette) {
     std::vector<int> column(palette.indexes.begin(), palette.indexes.begin() + palette.count);
-    std::stable_sort(column.begin(), column.end(), [](int a, int b) { return SwatchTop(a) < SwatchTop(b); });
+    platform::InsertionSort(column.begin(), column.end(), [](int a, int b) { return SwatchTop(a) < SwatchTop(b); });
     return column;
 }
 

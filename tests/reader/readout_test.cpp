@@ -104,7 +104,7 @@ TEST(Readout, DecimalText) {
     struct Row {
         double value;
         wchar_t separator;
-        const wchar_t* expected;
+        std::wstring expected;
     };
     const Row rows[] = {
         {4.7, L'.', L"4.7"}, {9.99, L'.', L"9.99"}, {0.1, L'.', L"0.1"}, {999, L'.', L"999"},
@@ -120,6 +120,11 @@ TEST(Readout, DecimalText) {
         {1.25e-5, L',', L"0,0000125"},
         {-4.7, L'.', L"-4.7"}, {0.0, L'.', L"0"}, {-0.0, L'.', L"0"},
         {4.7, L',', L"4,7"}, {1234567.5, L',', L"1234567,5"}, {1000, L',', L"1000"},
+        {100000000000000.5, L'.', L"100000000000000"},  // a tie at the 15th digit goes to the even one
+        {4503599627370497.0, L'.', L"4503599627370500"},
+        {1e308, L'.', L"1" + std::wstring(308, L'0')},
+        {5e-324, L'.', L"0." + std::wstring(323, L'0') + L"494065645841247"},   // the smallest denormal
+        {std::numeric_limits<double>::max(), L'.', L"179769313486232" + std::wstring(294, L'0')},
         {std::numeric_limits<double>::infinity(), L'.', L"inf"},
         {std::nan(""), L'.', L"nan"},
     };
