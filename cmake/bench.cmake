@@ -26,7 +26,7 @@ add_dependencies(bench_driver bandora empty_window controls_floor)
 # reads the marks back.
 add_executable(bandora_timeline WIN32 EXCLUDE_FROM_ALL src/ui/main.cpp src/ui/no_exceptions.cpp
   bench/timeline/marked_calls.cpp
-  ${PLATFORM_SOURCES} ${GLYPH_SOURCES} ${TIPS_SOURCES} ${SCREEN_READER_SOURCES} ${UI_SOURCES}
+  ${PLATFORM_SOURCES} ${SERVICES_SOURCES} ${GLYPH_SOURCES} ${TIPS_SOURCES} ${SCREEN_READER_SOURCES} ${UI_SOURCES}
   $<TARGET_OBJECTS:bandora_resources>)
 target_include_directories(bandora_timeline PRIVATE src)
 target_compile_options(bandora_timeline PRIVATE -Wall -Wextra ${BANDORA_PROGRAM_FLAGS}

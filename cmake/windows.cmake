@@ -32,20 +32,25 @@ set_source_files_properties(src/ui/bandora.rc PROPERTIES
 add_dependencies(bandora_resources artwork)
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
-list(REMOVE_ITEM PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/number_text.cpp
-     ${CMAKE_SOURCE_DIR}/src/platform/natural.cpp)   # bandora_numbers
+file(GLOB SERVICES_SOURCES CONFIGURE_DEPENDS src/services/*.cpp)
 file(GLOB GLYPH_SOURCES CONFIGURE_DEPENDS src/glyph/*.cpp)
 file(GLOB TIPS_SOURCES CONFIGURE_DEPENDS src/tips/*.cpp)
 file(GLOB SCREEN_READER_SOURCES CONFIGURE_DEPENDS src/screen_reader/*.cpp)
 file(GLOB UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp ${CMAKE_SOURCE_DIR}/src/ui/no_exceptions.cpp)
 
-# The forms and controls beneath everything; each concern added for users in
-# a library of its own above them.
+# What the program asks of the system without a form: system DLLs loaded
+# from the system folder, the clipboard, menus, the topmost order, the error
+# box, the locale's numbers and digits. OLE Automation is loaded at run time
+# (services/conversions.cpp), not imported.
+add_library(bandora_services STATIC ${SERVICES_SOURCES})
+target_include_directories(bandora_services PUBLIC src)
+target_link_libraries(bandora_services PUBLIC bandora_numbers user32 gdi32)
+
+# The forms and controls on top of them; each concern added for users in a
+# library of its own above them.
 add_library(bandora_platform STATIC ${PLATFORM_SOURCES})
-target_include_directories(bandora_platform PUBLIC src)
-# OLE Automation is loaded at run time (platform/conversions.cpp), not imported.
-target_link_libraries(bandora_platform PUBLIC bandora_numbers user32 gdi32 comctl32 uuid)
+target_link_libraries(bandora_platform PUBLIC bandora_services user32 gdi32 comctl32 uuid)
 
 add_library(bandora_glyph STATIC ${GLYPH_SOURCES})
 target_link_libraries(bandora_glyph PUBLIC bandora_platform)
@@ -61,7 +66,7 @@ add_library(bandora_ui STATIC ${UI_SOURCES})
 target_link_libraries(bandora_ui PUBLIC bandora_glyph bandora_tips bandora_screen_reader bandora_platform
   bandora_art bandora_logic)
 
-foreach(lib bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
+foreach(lib bandora_platform bandora_services bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE -Wall -Wextra)
 endforeach()
 
@@ -76,7 +81,7 @@ endforeach()
 # gives the same bytes whichever folder it is built in.
 set(BANDORA_PROGRAM_FLAGS -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables
     -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
-foreach(lib bandora_numbers bandora_logic bandora_art bandora_platform bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
+foreach(lib bandora_numbers bandora_logic bandora_art bandora_platform bandora_services bandora_glyph bandora_tips bandora_screen_reader bandora_ui)
   target_compile_options(${lib} PRIVATE ${BANDORA_PROGRAM_FLAGS})
 endforeach()
 
@@ -127,7 +132,7 @@ include(${CMAKE_SOURCE_DIR}/cmake/serial-tests.cmake)
 # The pictures' own tests run here too: the program's floating point (x87)
 # must draw the same 96-dpi pixels as the native build's. The entry point is
 # the test support's own (tests/support/gui.cpp), not GoogleTest's.
-foreach(sub model reader writer art platform ui glyph e2e)
+foreach(sub model reader writer art platform services ui glyph e2e)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${sub}/*_test.cpp)
   if(test_sources)
     add_executable(${sub}_tests ${test_sources} $<TARGET_OBJECTS:bandora_resources>)

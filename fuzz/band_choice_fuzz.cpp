@@ -14,15 +14,15 @@
 #include <optional>
 #include <string>
 
+#include "../tests/writer/value_of_bands.h"
+#include "base/number_text.h"
 #include "model/band_sets.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
-#include "reader/series.h"
 #include "reader/readout.h"
+#include "reader/series.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
 #include "writer/standard_step.h"
-#include "../tests/writer/value_of_bands.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void CheckReaderEntry(const std::wstring& text, const model::BandSet& bandSet, c
     const writer::ReaderBands& b = *entry.bands;
     Require(static_cast<int>(b.digits.size()) == digitBands && b.digits[0] >= 1);
     Require(Offered(b.multiplier) && b.multiplier < model::kColourCount);
-    Require(b.tolerance == -1 || !model::Tolerance(platform::IntegerText(b.tolerance)).empty());
+    Require(b.tolerance == -1 || !model::Tolerance(base::IntegerText(b.tolerance)).empty());
     const std::string& typed = entry.typed.ohms.digits;
     Require(entry.cut == (static_cast<int>(typed.size()) > digitBands));
     reader::BandIndexes indexes;

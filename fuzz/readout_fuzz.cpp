@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"
 
@@ -48,7 +48,7 @@ private:
     std::size_t at_ = 0;
 };
 
-std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
+std::wstring Comma(double v) { return base::DecimalText(v, L','); }
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};   // K and M by the own formatter
 
 // The value the bands stand for, or NaN when a band is not a table colour of its kind.

@@ -1,6 +1,6 @@
 #include "model/colour_code.h"
 
-#include "platform/number_text.h"
+#include "base/number_text.h"
 
 namespace model {
 
@@ -21,7 +21,7 @@ namespace {
 template <std::size_t N, typename Key>
 int FindKey(const std::array<Key, N>& keys, const std::wstring& text) {
     for (std::size_t row = 0; row < N; ++row)
-        if (platform::IntegerText(keys[row]) == text) return static_cast<int>(row);
+        if (base::IntegerText(keys[row]) == text) return static_cast<int>(row);
     return -1;
 }
 
@@ -37,12 +37,12 @@ std::optional<ColourIndex> IndexOfText(const std::wstring& index) {
 
 std::wstring Rang(const std::wstring& index) {
     const std::optional<ColourIndex> row = IndexOfText(index);
-    return row ? platform::IntegerText(kBandColours[*row]) : std::wstring();
+    return row ? base::IntegerText(kBandColours[*row]) : std::wstring();
 }
 
 std::wstring Rang2(const std::wstring& colour) {
     const int row = FindKey(kBandColours, colour);
-    return row < 0 ? std::wstring() : platform::IntegerText(row);
+    return row < 0 ? std::wstring() : base::IntegerText(row);
 }
 
 const ToleranceRow* ToleranceOfBand(int index) {
@@ -59,7 +59,7 @@ std::wstring Tolerance(const std::wstring& index) {
 
 std::wstring MAs(const std::wstring& position) {
     const int row = FindKey(kPositions, position);
-    return row < 0 ? std::wstring() : platform::IntegerText(kTolerances[static_cast<std::size_t>(row)].band);
+    return row < 0 ? std::wstring() : base::IntegerText(kTolerances[static_cast<std::size_t>(row)].band);
 }
 
 }  // namespace model

@@ -9,10 +9,10 @@
 #include <cwchar>
 #include <iterator>
 
+#include "base/insertion_sort.h"
+#include "base/number_text.h"
 #include "platform/units.h"
-#include "platform/number_text.h"
-#include "platform/topmost.h"
-#include "platform/insertion_sort.h"
+#include "services/topmost.h"
 
 namespace platform {
 namespace {
@@ -22,7 +22,7 @@ constexpr wchar_t kFormClass[] = L"BandoraForm";
 // One window class per icon: the window has its icon from its creation on,
 // with no WM_SETICON afterwards (WINE.md, 2).
 std::wstring FormClassName(int icon) {
-    return icon ? std::wstring(kFormClass) + L"#" + IntegerText(icon) : std::wstring(kFormClass);
+    return icon ? std::wstring(kFormClass) + L"#" + base::IntegerText(icon) : std::wstring(kFormClass);
 }
 
 bool RegisterFormClass(WNDPROC proc, int icon) {
@@ -147,7 +147,7 @@ bool Form::CreateWindowAt(HWND owner) {
     const SIZE size = WindowSize(dpi_);
     const POINT corner = StartCorner(owner, size);
     // Over an owner kept above other windows, the form must stay above it.
-    const DWORD exStyle = owner && IsTopmost(owner) ? WS_EX_TOPMOST : 0;
+    const DWORD exStyle = owner && services::IsTopmost(owner) ? WS_EX_TOPMOST : 0;
     CreateWindowExW(exStyle, FormClassName(def_.icon).c_str(), def_.caption.c_str(), def_.style, corner.x, corner.y,
                     size.cx, size.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) FailLoad();
@@ -186,7 +186,7 @@ void Form::CreateControls() {
     for (auto it = controls_.rbegin(); it != controls_.rend() && !loadError_; ++it) (*it)->Create();
     // Tab indexes never change: sorted once, not at every Tab or focus move.
     for (const auto& control : controls_) tabOrdered_.push_back(control.get());
-    InsertionSort(tabOrdered_.begin(), tabOrdered_.end(),
+    base::InsertionSort(tabOrdered_.begin(), tabOrdered_.end(),
                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
 }
 

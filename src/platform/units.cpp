@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/system_library.h"
+#include "services/system_library.h"
 
 namespace platform {
 
@@ -15,7 +15,7 @@ int SystemDpi() {
         // Windows 10 1607 and later tell it without the screen's DC
         // (WINE.md, 1).
         UINT(WINAPI * getDpiForSystem)() = nullptr;
-        FindProc(GetModuleHandleW(L"user32.dll"), "GetDpiForSystem", getDpiForSystem);
+        services::FindProc(GetModuleHandleW(L"user32.dll"), "GetDpiForSystem", getDpiForSystem);
         if (const UINT system = getDpiForSystem ? getDpiForSystem() : 0) return static_cast<int>(system);
         HDC screen = GetDC(nullptr);
         const int read = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
@@ -29,7 +29,7 @@ int WindowDpi(HWND hwnd) {
     // Windows 10 1607 and later; looked up, as the program runs on Windows 7 too.
     static const auto getDpiForWindow = [] {
         UINT(WINAPI * f)(HWND) = nullptr;
-        FindProc(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow", f);
+        services::FindProc(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow", f);
         return f;
     }();
     const UINT dpi = getDpiForWindow && hwnd ? getDpiForWindow(hwnd) : 0;

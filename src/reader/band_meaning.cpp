@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 
 namespace reader {
 namespace {
@@ -16,7 +16,7 @@ constexpr std::array<const wchar_t*, model::kColourCount> kMultipliers = {
 
 std::wstring Part(model::ColourIndex colour, BandRole role) {
     switch (role) {
-    case BandRole::Digit: return colour <= model::White ? platform::IntegerText(colour) : std::wstring();
+    case BandRole::Digit: return colour <= model::White ? base::IntegerText(colour) : std::wstring();
     case BandRole::Multiplier: return kMultipliers[static_cast<std::size_t>(colour)];
     case BandRole::Tolerance: return ToleranceText(colour);
     }

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/insertion_sort.h"
+#include "base/number_text.h"
 #include "model/band_sets.h"
 #include "model/colour_code.h"
-#include "platform/insertion_sort.h"
-#include "platform/number_text.h"
 #include "reader/series.h"
 #include "reader/series_note.h"
 
@@ -134,7 +134,7 @@ std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes
 // two candidates share a value: each changes one band, and a changed
 // multiplier keeps digits that are no standard value.
 std::vector<Candidate> Likeliest(std::vector<Candidate> candidates, const std::optional<BandIndexes>& said) {
-    platform::InsertionSort(candidates.begin(), candidates.end(),
+    base::InsertionSort(candidates.begin(), candidates.end(),
                             [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
     std::vector<Candidate> kept;
     for (const Candidate& c : candidates) {
@@ -150,7 +150,7 @@ std::vector<Candidate> Likeliest(std::vector<Candidate> candidates, const std::o
 std::wstring CandidateText(const Candidate& c, const NumberTexts& numbers) {
     const std::wstring colours = std::wstring(kColourNames[c.other]) + L", not " + kColourNames[c.seen] + L": ";
     if (c.place <= c.bands.digits.size())
-        return L"If band " + platform::IntegerText(static_cast<long long>(c.place) + 1) + L" is " + colours +
+        return L"If band " + base::IntegerText(static_cast<long long>(c.place) + 1) + L" is " + colours +
                ValueWritten(c.bands, numbers);
     return L"If the tolerance band is " + colours + WithTolerance(c.bands, numbers) + L", a" + StandardIn(c.series);
 }

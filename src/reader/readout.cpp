@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 
 namespace reader {
 
@@ -13,12 +13,12 @@ namespace {
 std::wstring Padded(double value, const NumberTexts& numbers) {
     std::wstring text = numbers.padded ? numbers.padded(value) : std::wstring();
     if (!text.empty()) return text;
-    return value < 0 ? platform::DecimalText(value, L'.') : L" " + platform::DecimalText(value, L'.');
+    return value < 0 ? base::DecimalText(value, L'.') : L" " + base::DecimalText(value, L'.');
 }
 
 std::wstring Plain(double value, const NumberTexts& numbers) {
     std::wstring text = numbers.plain ? numbers.plain(value) : std::wstring();
-    return text.empty() ? platform::DecimalText(value, L'.') : text;
+    return text.empty() ? base::DecimalText(value, L'.') : text;
 }
 
 }  // namespace
@@ -48,10 +48,10 @@ std::wstring ValueText(std::wstring digits, int power, const NumberTexts& number
     if (power < 0) {
         double divisor = 1;  // a power of ten, exact as a double
         for (int i = 0; i < -power; ++i) divisor *= 10;
-        value = platform::NearestDouble(digits) / divisor;
+        value = base::NearestDouble(digits) / divisor;
     } else {
         digits.append(static_cast<std::size_t>(power), L'0');
-        value = platform::NearestDouble(digits);
+        value = base::NearestDouble(digits);
         isText = true;
     }
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 #include "reader/series.h"
 
 namespace reader {
@@ -30,7 +30,7 @@ ShownStandards ShownBy(const std::vector<Series>& accepted, const ReaderPalettes
 namespace {
 
 std::wstring Written(const Standard& value, const NumberTexts& numbers) {
-    return QuotedValueText(platform::IntegerText(value.significand), value.power, numbers);
+    return QuotedValueText(base::IntegerText(value.significand), value.power, numbers);
 }
 
 // " standard value (E24), also in E12, E6" or, in none of the series,

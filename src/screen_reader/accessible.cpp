@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/system_library.h"
+#include "services/system_library.h"
 
 namespace screen_reader {
 
@@ -40,15 +40,15 @@ private:
     static Libraries Load() {
         Libraries api;
         // From the system folder only, never a DLL of that name beside the program.
-        const HMODULE com = platform::LoadSystemLibrary(L"ole32.dll");
+        const HMODULE com = services::LoadSystemLibrary(L"ole32.dll");
         decltype(&::CoInitializeEx) initialize = nullptr;
-        platform::FindProc(com, "CoInitializeEx", initialize);
+        services::FindProc(com, "CoInitializeEx", initialize);
         // The object is handed over through COM: this thread joins it, once.
         if (!initialize || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return api;
-        const HMODULE oleacc = platform::LoadSystemLibrary(L"oleacc.dll");
-        platform::FindProc(oleacc, "LresultFromObject", api.lresultFromObject);
-        platform::FindProc(oleacc, "CreateStdAccessibleObject", api.createStdObject);
-        platform::FindProc(platform::LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString", api.allocString);
+        const HMODULE oleacc = services::LoadSystemLibrary(L"oleacc.dll");
+        services::FindProc(oleacc, "LresultFromObject", api.lresultFromObject);
+        services::FindProc(oleacc, "CreateStdAccessibleObject", api.createStdObject);
+        services::FindProc(services::LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString", api.allocString);
         return api;
     }
 };

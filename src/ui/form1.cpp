@@ -5,10 +5,10 @@
 
 #include <iterator>
 
+#include "base/number_text.h"
 #include "glyph/function.h"
 #include "model/colour_code.h"
-#include "platform/conversions.h"
-#include "platform/number_text.h"
+#include "services/conversions.h"
 #include "ui/form2.h"
 
 namespace ui {
@@ -31,7 +31,7 @@ std::wstring Form1::Tolerance(const std::wstring& index) const { return model::T
 std::wstring Form1::MAs(const std::wstring& position) const { return model::MAs(position); }
 
 bool Form1::PaintBand(platform::Control& band, const std::wstring& index) {
-    const auto colour = platform::TextToInt32(Rang(index));
+    const auto colour = services::TextToInt32(Rang(index));
     if (!colour) return false;
     const platform::OleColour before = band.BackColor();
     const reader::BandColour was = BandIndex(band);
@@ -54,7 +54,7 @@ void Form1::TellRecoloured(const platform::Control& band, reader::BandColour was
     screenReader_.OnBandRecoloured(band, unchosen, chosen);
 }
 
-bool Form1::PaintBand(platform::Control& band, int index) { return PaintBand(band, platform::IntegerText(index)); }
+bool Form1::PaintBand(platform::Control& band, int index) { return PaintBand(band, base::IntegerText(index)); }
 
 void Form1::Form_Load() {
     for (std::size_t r = 0; r < kReaders.size(); ++r) found_.readers[r] = FindBands(kReaders[r]);
@@ -70,7 +70,7 @@ void Form1::Form_Load() {
         }
     }
     for (std::size_t k = 0; k < found_.legend.size(); ++k)   // P1 Black .. P12 Gold
-        found_.legend[k] = &Item(L"P" + platform::IntegerText(static_cast<int>(k) + 1));
+        found_.legend[k] = &Item(L"P" + base::IntegerText(static_cast<int>(k) + 1));
     Item(L"Label1").SetWordsUnder({found_.legend.begin(), found_.legend.end()});   // each number under its swatch
     found_.calculate = &Item(L"CCal");
     found_.aboutButton = &Item(L"CAb");

@@ -7,15 +7,15 @@
 #include <vector>
 
 #include "model/colour_code.h"
-#include "platform/conversions.h"
 #include "platform/form.h"
-#include "screen_reader/accessible.h"
-#include "tips/tooltips.h"
-#include "words/control_words.h"
 #include "reader/readout.h"
+#include "screen_reader/accessible.h"
+#include "services/conversions.h"
+#include "tips/tooltips.h"
+#include "ui/palettes.h"
+#include "words/control_words.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
-#include "ui/palettes.h"
 
 namespace ui {
 
@@ -31,7 +31,7 @@ inline constexpr wchar_t kCaptionPrefix[] = L"Bandora  --  ";
 std::wstring PlainNumber(double value);
 // Values in the readouts, the notes and the balloons are written in the
 // platform's own number styles.
-inline constexpr reader::NumberTexts kPlatformNumbers{platform::PaddedNumberText, PlainNumber};
+inline constexpr reader::NumberTexts kPlatformNumbers{services::PaddedNumberText, PlainNumber};
 
 // What an empty readout shows in grey, and what its tip and a screen
 // reader's help say of its use.

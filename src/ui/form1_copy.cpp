@@ -1,8 +1,8 @@
 // Copying a reading: a drawing's value without the readout's padding, or its
 // bands' colour names, put on the clipboard from its context menu or by
 // Ctrl+C on its drawing, bands and swatches.
-#include "platform/clipboard.h"
 #include "reader/quoted_reading.h"
+#include "services/clipboard.h"
 #include "ui/form1.h"
 
 namespace ui {
@@ -25,7 +25,7 @@ std::wstring Form1::ColourNamesOf(const BandControls& drawing) const {
 
 void Form1::Copy(const std::wstring& text) {
     // Another program keeping the clipboard open leaves it as it was: a beep says nothing was copied.
-    if (!text.empty() && !platform::CopyToClipboard(hWnd(), text)) MessageBeep(MB_ICONWARNING);
+    if (!text.empty() && !services::CopyToClipboard(hWnd(), text)) MessageBeep(MB_ICONWARNING);
 }
 
 bool Form1::CopyReadingOf(const platform::Control& box) {

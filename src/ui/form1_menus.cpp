@@ -1,9 +1,9 @@
 // The main window's menus: a drawing's context menu, which copies its
 // reading and, on a reader, reads its bands from the other end; "Always on
 // top" in the window's system menu.
-#include "platform/menu.h"
-#include "platform/topmost.h"
 #include "reader/misread.h"
+#include "services/menu.h"
+#include "services/topmost.h"
 #include "ui/form1.h"
 
 namespace ui {
@@ -37,13 +37,13 @@ bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
     const std::wstring value = QuotedReadingOf(*drawing), colours = ColourNamesOf(*drawing);
     if (drawing == &found_.writerBands) {
         const int chosen =
-            platform::ShowContextMenu(hWnd(), screen, {{kCopyColours, !colours.empty()}, {kCopyWrittenValue, !value.empty()}});
+            services::ShowContextMenu(hWnd(), screen, {{kCopyColours, !colours.empty()}, {kCopyWrittenValue, !value.empty()}});
         if (chosen >= 0) Copy(chosen == 0 ? colours : value);
         return true;
     }
     const auto reader = static_cast<std::size_t>(drawing - found_.readers.data());
     const bool possible = reader::OtherEnd(BandIndexes(*drawing), OfferedBy(kReaders[reader])).has_value();
-    const int chosen = platform::ShowContextMenu(
+    const int chosen = services::ShowContextMenu(
         hWnd(), screen, {{kCopyValue, !value.empty()}, {kCopyColours, !colours.empty()}, {kReadFromOtherEnd, possible}});
     if (chosen == 2) FlipReader(reader);
     else if (chosen >= 0) Copy(chosen == 0 ? value : colours);
@@ -61,13 +61,13 @@ void Form1::FlipReader(std::size_t reader) {
     RRang(kReaders[reader].selector);
 }
 
-void Form1::AppendAlwaysOnTop() { platform::AppendToSystemMenu(hWnd(), kAlwaysOnTopCommand, kAlwaysOnTop); }
+void Form1::AppendAlwaysOnTop() { services::AppendToSystemMenu(hWnd(), kAlwaysOnTopCommand, kAlwaysOnTop); }
 
 bool Form1::OnSystemCommand(UINT command) {
     if (command != kAlwaysOnTopCommand) return false;
-    platform::SetTopmost(hWnd(), !platform::IsTopmost(hWnd()));
+    services::SetTopmost(hWnd(), !services::IsTopmost(hWnd()));
     // The check mark tells what the window does, not what was asked.
-    platform::CheckSystemMenuItem(hWnd(), kAlwaysOnTopCommand, platform::IsTopmost(hWnd()));
+    services::CheckSystemMenuItem(hWnd(), kAlwaysOnTopCommand, services::IsTopmost(hWnd()));
     return true;
 }
 

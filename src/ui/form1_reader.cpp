@@ -3,20 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/conversions.h"
-#include "platform/number_text.h"
-#include "ui/palettes.h"
 #include "reader/misread.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"
+#include "services/conversions.h"
 #include "ui/form1.h"
+#include "ui/palettes.h"
 
 namespace ui {
 
 std::wstring PlainNumber(double value) {
-    std::wstring text = platform::PlainNumberText(value);
-    return text.empty() ? platform::DecimalText(value, platform::DecimalSeparator()) : text;
+    std::wstring text = services::PlainNumberText(value);
+    return text.empty() ? base::DecimalText(value, services::DecimalSeparator()) : text;
 }
 
 void Form1::PaintSwatchBand(PaletteId palette, const short& index) {
@@ -36,7 +36,7 @@ void Form1::Q_Click(const short& index) { PaintSwatchBand(kQ, index); }
 void Form1::E_Click(const short& index) { PaintSwatchBand(kE, index); }
 
 reader::BandColour Form1::BandIndex(const platform::Control& band) const {
-    return model::IndexOfText(Rang2(platform::IntegerText(static_cast<std::int32_t>(band.BackColor()))));
+    return model::IndexOfText(Rang2(base::IntegerText(static_cast<std::int32_t>(band.BackColor()))));
 }
 
 reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {

@@ -3,13 +3,13 @@
 // readout then shows the value in its own notation.
 #include <string>
 
+#include "base/number_text.h"
 #include "model/band_sets.h"
 #include "model/colour_code.h"
-#include "platform/conversions.h"
-#include "platform/number_text.h"
-#include "platform/folding.h"
 #include "reader/readout.h"
 #include "reader/series_note.h"
+#include "services/conversions.h"
+#include "services/folding.h"
 #include "ui/form1.h"
 #include "writer/cut_note.h"
 #include "writer/readout_entry.h"
@@ -29,7 +29,7 @@ constexpr struct {
 
 // A value as a readout writes it, with a full stop in every locale: "0.1", "99M".
 std::wstring ReadoutValue(model::BandsValue value) {
-    return reader::QuotedValueText(platform::IntegerText(value.digits), value.power, reader::NumberTexts{});
+    return reader::QuotedValueText(base::IntegerText(value.digits), value.power, reader::NumberTexts{});
 }
 
 // "The four-band reader shows 0.1 up to 99M ohms, such as ...": the values
@@ -85,11 +85,11 @@ std::wstring Form1::RefusalOf(std::size_t reader, writer::EntryError error) cons
 
 void Form1::WriteReader(std::size_t reader) {
     const BandControls& bands = found_.readers[reader];
-    const std::wstring separator = platform::DecimalSeparator();
+    const std::wstring separator = services::DecimalSeparator();
     // Every keyboard's digits, read as the 0 to 9 they stand for; the readout
     // keeps what was typed until RRang rewrites it.
     const writer::ReaderEntry entry =
-        writer::ReaderEntryFor(platform::FoldedText(bands.readout->Text()), *kReaders[reader].colours, separator);
+        writer::ReaderEntryFor(services::FoldedText(bands.readout->Text()), *kReaders[reader].colours, separator);
     if (!entry.bands) {
         ShowNotWritten(*bands.readout, RefusalOf(reader, entry.error));   // the text stays, to be mended
         return;

@@ -1,10 +1,10 @@
 // Up and Down in the value box: the next larger or smaller standard value of
 // the selected tolerance's series, its bands at once. In a one-line text box
 // these keys would only move the caret.
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/conversions.h"
-#include "platform/number_text.h"
 #include "reader/series_note.h"
+#include "services/conversions.h"
 #include "ui/form1.h"
 #include "writer/standard_step.h"
 
@@ -29,10 +29,10 @@ std::optional<std::wstring> Form1::SteppedValueText(bool up) const {
     // "±5%" when nothing is selected.
     const int position = found_.toleranceList->ListIndex();
     const auto series =
-        reader::SeriesFor(model::IndexOfText(MAs(platform::IntegerText(position == -1 ? kFivePercentPosition : position))));
+        reader::SeriesFor(model::IndexOfText(MAs(base::IntegerText(position == -1 ? kFivePercentPosition : position))));
     if (series.empty()) return std::nullopt;
     return writer::SteppedText(writing->ohms, series.front(), up ? writer::Step::Up : writer::Step::Down,
-                               platform::DecimalSeparator());
+                               services::DecimalSeparator());
 }
 
 }  // namespace ui

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 #include "reader/band_meaning.h"
-#include "ui/palettes.h"
 #include "ui/form1.h"
+#include "ui/palettes.h"
 
 namespace ui {
 namespace {
@@ -109,7 +109,7 @@ words::ControlWords Form1::Words(const platform::Control& control) const {
         const wchar_t* resistor = band->drawing->shape->title;
         const BandRole role = RoleOf(band->number, band->drawing->digitCount);
         const std::wstring tip = Joined(PlaceOf(role, band->number), reader::ColourMeaning(BandIndex(control), role));
-        return {tip, std::wstring(resistor) + L" band " + platform::IntegerText(band->number) + L", " + Lowered(tip),
+        return {tip, std::wstring(resistor) + L" band " + base::IntegerText(band->number) + L", " + Lowered(tip),
                 resistor, false, {}};
     }
     if (const int k = LegendIndexOf(control); k >= 0) {

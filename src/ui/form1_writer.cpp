@@ -1,11 +1,11 @@
 // Writing bands: "Calculate" paints the four-band writer from the typed value
 // and the chosen tolerance, and says why when it cannot, or when the bands
 // show less than the value.
+#include "base/number_text.h"
 #include "model/band_sets.h"
-#include "platform/conversions.h"
-#include "platform/folding.h"
-#include "platform/number_text.h"
 #include "reader/readout.h"
+#include "services/conversions.h"
+#include "services/folding.h"
 #include "ui/form1.h"
 #include "writer/band_choice.h"
 #include "writer/cut_note.h"
@@ -28,9 +28,9 @@ std::wstring NoSuchResistor() {
     constexpr model::BandsValue smallest = model::SmallestShown(model::kFourBandWriter);
     constexpr double largestInGiga = model::ValueOf(model::LargestShown(model::kFourBandWriter)) / 1e9;
     std::wstring text = L"Four bands carry 0 or ";
-    text += reader::QuotedValueText(platform::IntegerText(smallest.digits), smallest.power, reader::NumberTexts{});
+    text += reader::QuotedValueText(base::IntegerText(smallest.digits), smallest.power, reader::NumberTexts{});
     text += L" up to ";
-    text += platform::DecimalText(largestInGiga, L'.');
+    text += base::DecimalText(largestInGiga, L'.');
     text += L" G ohms, such as 0.47 or 4700000";
     return text;
 }
@@ -46,7 +46,7 @@ std::wstring TypeWithoutGrouping(const writer::Ungrouped& ungrouped, const std::
 // digits and more (as 475 for 4750 followed by 1,021 zeros).
 constexpr std::size_t kLongestValue = 100;
 std::wstring TooLong() {
-    return L"A value has at most " + platform::IntegerText(static_cast<long long>(kLongestValue)) + L" characters";
+    return L"A value has at most " + base::IntegerText(static_cast<long long>(kLongestValue)) + L" characters";
 }
 
 // The bands were written, but carry fewer digits than the value has.
@@ -69,13 +69,13 @@ std::optional<Form1::Writing> Form1::ReadValueBox(std::wstring& refusal) const {
         return std::nullopt;
     }
     // Every keyboard's digits, read as the 0 to 9 they stand for; the box keeps what was typed.
-    const std::wstring text = platform::FoldedText(typed);
-    const std::wstring mark = platform::DecimalSeparator();
-    if (const auto ungrouped = writer::UngroupedText(text, mark, platform::FoldedText(platform::GroupSeparator()))) {
+    const std::wstring text = services::FoldedText(typed);
+    const std::wstring mark = services::DecimalSeparator();
+    if (const auto ungrouped = writer::UngroupedText(text, mark, services::FoldedText(services::GroupSeparator()))) {
         refusal = TypeWithoutGrouping(*ungrouped, mark);
         return std::nullopt;
     }
-    const platform::ReadNumber number = platform::ReadDouble(text);
+    const services::ReadNumber number = services::ReadDouble(text);
     const auto bands = number.value ? writer::BandsForValue(*number.value) : std::nullopt;
     if (bands) return Writing{*number.value, *bands};
     refusal = number.value || number.outOfRange ? NoSuchResistor() : kNoNumber;
@@ -101,7 +101,7 @@ void Form1::CCal_Click() {
         PaintBand(*found_.writerBands.multiplier, writing->bands.multiplier);
     }
     if (found_.toleranceList->ListIndex() == -1) found_.toleranceList->SetListIndex(kFivePercentPosition);
-    PaintBand(*found_.writerBands.tolerance, MAs(platform::IntegerText(found_.toleranceList->ListIndex())));
+    PaintBand(*found_.writerBands.tolerance, MAs(base::IntegerText(found_.toleranceList->ListIndex())));
     if (writing) TellCut(writing->ohms);
     tips_.Refresh();   // a tip showing for the writer or its bands tells the bands as they now are
 }
@@ -109,9 +109,9 @@ void Form1::CCal_Click() {
 void Form1::TellCut(double ohms) {
     // Bands that show less than the value are still the right bands to look
     // for, but not the right part to buy: say so rather than cut in silence.
-    const std::wstring separator = platform::DecimalSeparator();
+    const std::wstring separator = services::DecimalSeparator();
     const std::wstring cut = writer::CutNote(ohms, kPlatformNumbers, separator);
-    cutFrom_ = cut.empty() ? std::wstring() : platform::ShortestDecimalText(ohms, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : base::ShortestDecimalText(ohms, separator);
     if (cut.empty()) balloon_.Hide();
     else ShowCut(*found_.valueBox, cut);
 }

@@ -1,7 +1,7 @@
 // Bandora: resistor colour bands to value and back.
 #include <windows.h>
 
-#include "platform/error_box.h"
+#include "services/error_box.h"
 #include "ui/form1.h"
 
 namespace {
@@ -9,7 +9,7 @@ namespace {
 // The window could not be made: the system's words for why, and its error
 // code as the exit code. What was made is released by then.
 int NotStarted(DWORD error) {
-    platform::ShowErrorBox(L"Bandora", error, L"Bandora could not start.");
+    services::ShowErrorBox(L"Bandora", error, L"Bandora could not start.");
     return error ? static_cast<int>(error) : 1;
 }
 

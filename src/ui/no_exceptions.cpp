@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "platform/error_box.h"
+#include "services/error_box.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ namespace {
 [[noreturn]] void OutOfMemory() {
     static volatile LONG said = 0;
     if (!InterlockedExchange(&said, 1))
-        platform::ShowErrorBox(L"Bandora", ERROR_NOT_ENOUGH_MEMORY, L"Not enough memory.", MB_SYSTEMMODAL);
+        services::ShowErrorBox(L"Bandora", ERROR_NOT_ENOUGH_MEMORY, L"Not enough memory.", MB_SYSTEMMODAL);
     ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
 }
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/insertion_sort.h"
 #include "model/colour_code.h"
-#include "platform/insertion_sort.h"
 
 namespace ui {
 
@@ -24,7 +24,7 @@ namespace {
 // A palette's members from top to bottom.
 std::vector<int> ColumnOf(const Palette& palette) {
     std::vector<int> column(palette.indexes.begin(), palette.indexes.begin() + palette.count);
-    platform::InsertionSort(column.begin(), column.end(), [](int a, int b) { return SwatchTop(a) < SwatchTop(b); });
+    base::InsertionSort(column.begin(), column.end(), [](int a, int b) { return SwatchTop(a) < SwatchTop(b); });
     return column;
 }
 

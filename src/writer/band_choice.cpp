@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "base/number_text.h"
 #include "model/band_sets.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 
 namespace writer {
 
-using platform::Decimal;
-using platform::ShortestDecimal;
+using base::Decimal;
+using base::ShortestDecimal;
 
 namespace {
 

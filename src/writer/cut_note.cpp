@@ -1,13 +1,13 @@
 #include "writer/cut_note.h"
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 #include "writer/band_choice.h"
 #include "writer/readout_entry.h"
 
 namespace writer {
 
-using platform::Decimal;
+using base::Decimal;
 
 namespace {
 
@@ -18,7 +18,7 @@ std::wstring CountText(int count) {
         L"zero",   L"one",    L"two",      L"three",    L"four",    L"five",    L"six",
         L"seven",  L"eight",  L"nine",     L"ten",      L"eleven",  L"twelve",  L"thirteen",
         L"fourteen", L"fifteen", L"sixteen", L"seventeen", L"eighteen", L"nineteen", L"twenty"};
-    return count >= 0 && count <= 20 ? kWords[count] : platform::IntegerText(count);
+    return count >= 0 && count <= 20 ? kWords[count] : base::IntegerText(count);
 }
 
 // Whether the five-band reader shows the value with nothing cut.
@@ -33,7 +33,7 @@ std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& va
     const int digitBands = static_cast<int>(shown.digits.size());
     std::wstring digits;
     for (int d : shown.digits) digits += static_cast<wchar_t>(L'0' + d);
-    const std::wstring plain = platform::PlainDigitsText(value.digits, value.exponent, separator);
+    const std::wstring plain = base::PlainDigitsText(value.digits, value.exponent, separator);
     std::wstring note = L"The bands show " +
                         reader::QuotedValueText(std::move(digits), model::MultiplierPower(shown.multiplier), numbers) +
                         L": " + CountText(digitBands + 2) + L" bands carry " + CountText(digitBands) + L" digits, and " +
@@ -49,7 +49,7 @@ std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstri
     const std::optional<Bands> bands = BandsForValue(ohms);
     const int needed = DigitsNeeded(ohms);
     if (!bands || needed <= 2) return {};
-    return CutSentence(ReaderBands{{bands->first, bands->second}, bands->multiplier}, needed, platform::ShortestDecimal(ohms),
+    return CutSentence(ReaderBands{{bands->first, bands->second}, bands->multiplier}, needed, base::ShortestDecimal(ohms),
                        numbers, separator);
 }
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 
 namespace writer {
 
-using platform::Decimal;
+using base::Decimal;
 
 namespace {
 
@@ -176,7 +176,7 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
 int ToleranceBandFor(const Decimal& percent) {
     // The tolerance written as the bands' texts are: "±0.5%" for 0.50 or .5.
     if (percent.digits.empty()) return -1;
-    const std::wstring text = L"\u00B1" + platform::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
+    const std::wstring text = L"\u00B1" + base::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
     for (const model::ToleranceRow& row : model::kTolerances)
         if (row.text == text) return row.band;
     return -1;

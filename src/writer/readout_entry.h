@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/band_sets.h"
-#include "platform/number_text.h"
 #include "reader/series.h"
 #include "writer/standard_step.h"
 
@@ -24,9 +24,9 @@ namespace writer {
 // no value). No grouping, no exponent, nothing after a K, an M or a code but
 // the unit and the tolerance.
 struct TypedValue {
-    platform::Decimal ohms;            // significant digits; no digits for zero
+    base::Decimal ohms;            // significant digits; no digits for zero
     bool negative = false;
-    std::optional<platform::Decimal> percent;   // the tolerance, when one was typed
+    std::optional<base::Decimal> percent;   // the tolerance, when one was typed
 };
 std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_view separator);
 
@@ -54,11 +54,11 @@ struct ReaderEntry {
 ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet, std::wstring_view separator);
 // The digit and multiplier bands for a positive value, its digits cut to the
 // reader's; none outside the reader's range.
-std::optional<ReaderBands> ReaderBandsFor(const platform::Decimal& ohms, const model::BandSet& bandSet);
+std::optional<ReaderBands> ReaderBandsFor(const base::Decimal& ohms, const model::BandSet& bandSet);
 
 // The colour index of the tolerance band that carries `percent`; -1 for a
 // tolerance no band carries.
-int ToleranceBandFor(const platform::Decimal& percent);
+int ToleranceBandFor(const base::Decimal& percent);
 
 // The next larger (Up) or smaller (Down) standard value from the value a
 // reader's bands show (digits x 10^power): of the series `accepted` (a

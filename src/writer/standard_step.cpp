@@ -1,7 +1,7 @@
 #include "writer/standard_step.h"
 
+#include "base/number_text.h"
 #include "model/band_sets.h"
-#include "platform/number_text.h"
 #include "writer/band_choice.h"
 
 namespace writer {
@@ -20,10 +20,10 @@ constexpr reader::Standard kLowest{-3, 100};
 constexpr reader::Standard kBeyondHighest = StandardOf(model::BeyondLargest(model::kFourBandWriter));
 
 std::wstring TextOf(const reader::Standard& value, std::wstring_view separator) {
-    const std::wstring wide = platform::IntegerText(value.significand);
+    const std::wstring wide = base::IntegerText(value.significand);
     std::string digits(wide.begin(), wide.end());
     digits.erase(digits.find_last_not_of('0') + 1);   // 510 gives "51": 5.1, not 5.10
-    return platform::PlainDigitsText(digits, value.power + 2, separator);
+    return base::PlainDigitsText(digits, value.power + 2, separator);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ std::optional<std::wstring> SteppedText(double ohms, reader::Series series, Step
     if (!BandsForValue(ohms)) return std::nullopt;
     if (ohms < 0.1) return step == Step::Up ? std::optional(TextOf(kLowest, separator)) : std::nullopt;
 
-    const platform::Decimal decimal = platform::ShortestDecimal(ohms);
+    const base::Decimal decimal = base::ShortestDecimal(ohms);
     const std::wstring digits(decimal.digits.begin(), decimal.digits.end());
     const auto reading =
         reader::ReadingOf(digits, decimal.exponent - static_cast<int>(decimal.digits.size()) + 1);

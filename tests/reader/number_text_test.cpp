@@ -1,6 +1,6 @@
 // The number writer works on a double's exact value with whole numbers; the
 // C library's correctly rounded conversions are the independent check here.
-#include "platform/number_text.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 
 namespace {
 
-using platform::Decimal;
-using platform::ShortestDecimal;
+using base::Decimal;
+using base::ShortestDecimal;
 
 // The fewest "%e" digits that strtod reads back, as digits and exponent.
 Decimal LibraryShortest(double value) {
@@ -73,7 +73,7 @@ TEST(NumberText, AgreesWithTheCLibrary) {
         ASSERT_EQ(mine.exponent, library.exponent) << value;
         char form[40];
         std::snprintf(form, sizeof form, "%.14e", value);
-        const std::wstring text = platform::DecimalText(value, L'.');
+        const std::wstring text = base::DecimalText(value, L'.');
         ASSERT_EQ(std::strtod(std::string(text.begin(), text.end()).c_str(), nullptr), std::strtod(form, nullptr)) << value;
     }
 }
@@ -84,13 +84,13 @@ TEST(NumberText, NearestDouble) {
         std::string digits = std::to_string(random());
         digits += std::string(random() % 300, '0') + std::to_string(random() % 1000);
         if (i % 3 == 0) digits = "0" + digits.substr(0, random() % 25);
-        ASSERT_EQ(platform::NearestDouble(std::wstring(digits.begin(), digits.end())), std::strtod(digits.c_str(), nullptr))
+        ASSERT_EQ(base::NearestDouble(std::wstring(digits.begin(), digits.end())), std::strtod(digits.c_str(), nullptr))
             << digits;
     }
-    EXPECT_EQ(platform::NearestDouble(L"9007199254740993"), 9007199254740992.0);   // a tie, to the even one
-    EXPECT_EQ(platform::NearestDouble(L"9007199254740995"), 9007199254740996.0);
-    EXPECT_EQ(platform::NearestDouble(L"1" + std::wstring(309, L'0')), HUGE_VAL);
-    EXPECT_EQ(platform::NearestDouble(L""), 0.0);
+    EXPECT_EQ(base::NearestDouble(L"9007199254740993"), 9007199254740992.0);   // a tie, to the even one
+    EXPECT_EQ(base::NearestDouble(L"9007199254740995"), 9007199254740996.0);
+    EXPECT_EQ(base::NearestDouble(L"1" + std::wstring(309, L'0')), HUGE_VAL);
+    EXPECT_EQ(base::NearestDouble(L""), 0.0);
 }
 
 }  // namespace

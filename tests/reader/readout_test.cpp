@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 
 namespace {
 
 using namespace model;
-using platform::DecimalText;
+using base::DecimalText;
 using reader::ReadoutText;
 
 // A band's colour index as the readout receives it.

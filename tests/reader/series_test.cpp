@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 #include "reader/misread.h"
 #include "reader/series_note.h"
 
@@ -62,7 +62,7 @@ TEST(Series, PublishedTablesAgainstTheFormula) {
 }
 
 reader::BandColour C(int index) { return static_cast<ColourIndex>(index); }   // a band's colour index
-std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
+std::wstring Comma(double v) { return base::DecimalText(v, L','); }
 constexpr reader::NumberTexts kCommaNumbers{nullptr, Comma};
 
 // What the readers' palettes offer, as the window shows them: a first digit

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/colour_code.h"
-#include "platform/conversions.h"
-#include "platform/number_text.h"
 #include "reader/readout.h"
-#include "ui/palettes.h"
+#include "services/conversions.h"
 #include "support/colour_table.h"
 #include "support/expected_readout.h"
 #include "support/form_fixture.h"
+#include "ui/palettes.h"
 
 namespace {
 
@@ -434,9 +434,9 @@ TEST_F(CommaLocaleReaderTest, UnscaledValuesUseTheCommaScaledOnesAFullStop) {
 // as OLE Automation for every value a reader's bands can stand for (two or
 // three digit bands, leading zeros included, and every multiplier colour).
 void ExpectOwnNumbersAsOleAutomation() {
-    constexpr reader::NumberTexts kOle{platform::PaddedNumberText, platform::PlainNumberText};
+    constexpr reader::NumberTexts kOle{services::PaddedNumberText, services::PlainNumberText};
     constexpr reader::NumberTexts kOwn{nullptr,
-                                       [](double v) { return platform::DecimalText(v, platform::DecimalSeparator()); }};
+                                       [](double v) { return base::DecimalText(v, services::DecimalSeparator()); }};
     int differ = 0;
     for (int count : {2, 3})
         for (int n = 0; n < (count == 2 ? 100 : 1000); ++n)

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "model/band_sets.h"
 #include "model/colour_code.h"
-#include "platform/number_text.h"
 #include "reader/readout.h"
 #include "value_of_bands.h"
 #include "writer/cut_note.h"
@@ -212,7 +212,7 @@ TEST(StandardStep, NeighboursInTheSeries) {
     }
 }
 
-std::wstring Comma(double v) { return platform::DecimalText(v, L','); }
+std::wstring Comma(double v) { return base::DecimalText(v, L','); }
 
 // The balloon's words when four bands cut the value: what they show, in the
 // readout's notation, how many digits the value needs, and where a value of

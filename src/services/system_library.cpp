@@ -1,8 +1,8 @@
-#include "platform/system_library.h"
+#include "services/system_library.h"
 
 #include <string>
 
-namespace platform {
+namespace services {
 
 HMODULE LoadSystemLibrary(const wchar_t* name, LibraryLoader loader) {
     if (HMODULE dll = loader(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return dll;
@@ -14,4 +14,4 @@ HMODULE LoadSystemLibrary(const wchar_t* name, LibraryLoader loader) {
     return loader(path.c_str(), nullptr, 0);
 }
 
-}  // namespace platform
+}  // namespace services

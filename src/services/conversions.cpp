@@ -1,11 +1,11 @@
-#include "platform/conversions.h"
+#include "services/conversions.h"
 
 #include <windows.h>
 #include <oleauto.h>
 
-#include "platform/system_library.h"
+#include "services/system_library.h"
 
-namespace platform {
+namespace services {
 namespace {
 
 // OLE Automation, loaded when first needed: loading it (and the COM libraries
@@ -28,7 +28,7 @@ struct OleAutomation {
 private:
     static OleAutomation Load() {
         OleAutomation api;
-        HMODULE dll = LoadSystemLibrary(L"oleaut32.dll");
+        HMODULE dll = services::LoadSystemLibrary(L"oleaut32.dll");
         if (!dll) return api;
         FindProc(dll, "SysAllocStringLen", api.allocString);
         FindProc(dll, "SysFreeString", api.freeString);
@@ -143,4 +143,4 @@ std::wstring GroupSeparator() {
     return separator;
 }
 
-}  // namespace platform
+}  // namespace services

@@ -1,9 +1,9 @@
-#include "platform/natural.h"
+#include "base/natural.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace platform {
+namespace base {
 
 Natural::Natural(std::uint64_t value) {
     for (; value; value >>= 32) Push(static_cast<std::uint32_t>(value));
@@ -111,4 +111,4 @@ int Compare(const Natural& a, const Natural& b) {
     return 0;
 }
 
-}  // namespace platform
+}  // namespace base

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-namespace platform {
+namespace services {
 
 using LibraryLoader = HMODULE(WINAPI*)(LPCWSTR name, HANDLE file, DWORD flags);
 
@@ -18,4 +18,4 @@ void FindProc(HMODULE dll, const char* name, F& f) {
     f = dll ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(dll, name))) : nullptr;
 }
 
-}  // namespace platform
+}  // namespace services

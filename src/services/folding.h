@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-namespace platform {
+namespace services {
 
 // The decimal digits of every script the system knows (Persian, Arabic-Indic,
 // Devanagari, full-width ...) as 0 to 9, and compatibility forms (full-width
@@ -10,4 +10,4 @@ namespace platform {
 // system folds them. The text as it is when the system cannot fold it.
 std::wstring FoldedText(const std::wstring& text);
 
-}  // namespace platform
+}  // namespace services

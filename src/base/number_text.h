@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace base {
 
 // The plain decimal text of an integer ("-12"), as std::to_wstring gives it.
 std::wstring IntegerText(long long value);
@@ -43,4 +43,4 @@ std::wstring ShortestDecimalText(double value, std::wstring_view separator);
 std::wstring DecimalText(double value, wchar_t separator);
 std::wstring DecimalText(double value, std::wstring_view separator);
 
-}  // namespace platform
+}  // namespace base

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-namespace platform {
+namespace services {
 
 // A message box with a hand icon and the system's text for `error` (or
 // `fallback` when it has none), plus `style` (MB_SYSTEMMODAL, say). It
@@ -11,4 +11,4 @@ namespace platform {
 // input: it may come while their work is half done.
 void ShowErrorBox(const wchar_t* caption, DWORD error, const wchar_t* fallback, UINT style = 0);
 
-}  // namespace platform
+}  // namespace services

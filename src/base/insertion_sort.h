@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace platform {
+namespace base {
 
 template <typename Iterator, typename Less>
 void InsertionSort(Iterator first, Iterator last, Less less) {
@@ -14,4 +14,4 @@ void InsertionSort(Iterator first, Iterator last, Less less) {
         for (Iterator j = i; j != first && less(*j, *std::prev(j)); --j) std::iter_swap(j, std::prev(j));
 }
 
-}  // namespace platform
+}  // namespace base

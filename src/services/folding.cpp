@@ -1,8 +1,8 @@
-#include "platform/folding.h"
+#include "services/folding.h"
 
 #include <windows.h>
 
-namespace platform {
+namespace services {
 
 std::wstring FoldedText(const std::wstring& text) {
     // Plain ASCII folds to itself (the typed value at start-up is such a text).
@@ -19,4 +19,4 @@ std::wstring FoldedText(const std::wstring& text) {
     return folded;
 }
 
-}  // namespace platform
+}  // namespace services

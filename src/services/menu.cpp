@@ -1,6 +1,6 @@
-#include "platform/menu.h"
+#include "services/menu.h"
 
-namespace platform {
+namespace services {
 
 int ShowContextMenu(HWND owner, POINT screen, const std::vector<MenuItem>& items) {
     HMENU menu = CreatePopupMenu();
@@ -26,4 +26,4 @@ void CheckSystemMenuItem(HWND window, UINT command, bool checked) {
         CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-}  // namespace platform
+}  // namespace services

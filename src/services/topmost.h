@@ -2,11 +2,11 @@
 #pragma once
 #include <windows.h>
 
-namespace platform {
+namespace services {
 
 bool IsTopmost(HWND window);
 // Puts the window above the others (`topmost`) or back among them; whether
 // it took, IsTopmost says.
 void SetTopmost(HWND window, bool topmost);
 
-}  // namespace platform
+}  // namespace services

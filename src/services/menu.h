@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace services {
 
 struct MenuItem {
     std::wstring text;   // with & before its access key
@@ -24,4 +24,4 @@ void AppendToSystemMenu(HWND window, UINT command, const wchar_t* text);
 // Puts a check mark at the system menu's `command` item, or takes it away.
 void CheckSystemMenuItem(HWND window, UINT command, bool checked);
 
-}  // namespace platform
+}  // namespace services

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <string>
 
-#include "platform/conversions.h"
-#include "platform/system_library.h"
 #include "platform/units.h"
+#include "services/conversions.h"
+#include "services/system_library.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(ReadDouble, AcceptsWhatTheUsersLocaleReads) {
         {L"0e-400", 0}, {L"-0", 0}, {L"1e-320", 1e-320}, {L"1e308", 1e308},   // zero, and the range's ends
     };
     for (const auto& c : kCases) {
-        const auto value = platform::ReadDouble(c.text).value;
+        const auto value = services::ReadDouble(c.text).value;
         ASSERT_TRUE(value.has_value()) << c.text;
         EXPECT_DOUBLE_EQ(*value, c.value) << c.text;
     }
@@ -33,12 +33,12 @@ TEST(ReadDouble, AcceptsWhatTheUsersLocaleReads) {
 TEST(ReadDouble, RejectsWhatIsNoNumber) {
     const std::wstring kOutOfRange[] = {L"1E400", L"-1e309", L"1.8e308", std::wstring(2000, L'9'), L"(1e-400)",
                                         L"1e-324", L"0.5e-400", L"0." + std::wstring(400, L'0') + L"1"};
-    for (const std::wstring& text : kOutOfRange) EXPECT_TRUE(platform::ReadDouble(text).outOfRange) << text.substr(0, 9);
+    for (const std::wstring& text : kOutOfRange) EXPECT_TRUE(services::ReadDouble(text).outOfRange) << text.substr(0, 9);
     for (const wchar_t* text : {L"", L"12abc", L"4K7", L"1 234", L"NaN", L"abc", L"1E400"}) {
-        EXPECT_FALSE(platform::ReadDouble(text).value.has_value()) << text;
-        EXPECT_EQ(platform::ReadDouble(text).outOfRange, text == std::wstring(L"1E400")) << text;
+        EXPECT_FALSE(services::ReadDouble(text).value.has_value()) << text;
+        EXPECT_EQ(services::ReadDouble(text).outOfRange, text == std::wstring(L"1E400")) << text;
     }
-    EXPECT_FALSE(platform::ReadDouble(std::wstring(L"12\0" L"34", 5)).value.has_value()) << "an embedded NUL must not cut the text";
+    EXPECT_FALSE(services::ReadDouble(std::wstring(L"12\0" L"34", 5)).value.has_value()) << "an embedded NUL must not cut the text";
 }
 
 // Plain digits are read without OLE Automation; they must read as it reads them.
@@ -48,31 +48,31 @@ TEST(ReadDouble, ReadsPlainDigitsAsOleAutomationDoes) {
         std::wstring copy = text;
         double expected = 0;
         ASSERT_EQ(VarR8FromStr(copy.data(), LOCALE_USER_DEFAULT, 0, &expected), S_OK) << text;
-        const auto value = platform::ReadDouble(text).value;
+        const auto value = services::ReadDouble(text).value;
         ASSERT_TRUE(value.has_value()) << text;
         EXPECT_EQ(*value, expected) << text;
     }
 }
 
 TEST(ReadDouble, CopesWithAMegabyteOfDigits) {
-    EXPECT_FALSE(platform::ReadDouble(std::wstring(1 << 20, L'7')).value.has_value());
-    EXPECT_FALSE(platform::ReadDouble(std::wstring(1 << 20, L'x')).value.has_value());
+    EXPECT_FALSE(services::ReadDouble(std::wstring(1 << 20, L'7')).value.has_value());
+    EXPECT_FALSE(services::ReadDouble(std::wstring(1 << 20, L'x')).value.has_value());
 }
 
 TEST(NumberText, PaddedHasASignSpaceAndAFullStop) {
-    EXPECT_EQ(platform::PaddedNumberText(4.7), L" 4.7");
-    EXPECT_EQ(platform::PaddedNumberText(1), L" 1");
-    EXPECT_EQ(platform::PaddedNumberText(999), L" 999");
-    EXPECT_EQ(platform::PaddedNumberText(0.25), L" 0.25");
-    EXPECT_EQ(platform::PaddedNumberText(-1.5), L"-1.5");
+    EXPECT_EQ(services::PaddedNumberText(4.7), L" 4.7");
+    EXPECT_EQ(services::PaddedNumberText(1), L" 1");
+    EXPECT_EQ(services::PaddedNumberText(999), L" 999");
+    EXPECT_EQ(services::PaddedNumberText(0.25), L" 0.25");
+    EXPECT_EQ(services::PaddedNumberText(-1.5), L"-1.5");
 }
 
 TEST(NumberText, PlainUsesTheLocaleAndDropsTrailingZeros) {
-    EXPECT_EQ(platform::PlainNumberText(4.7), L"4.7");
-    EXPECT_EQ(platform::PlainNumberText(9.99), L"9.99");
-    EXPECT_EQ(platform::PlainNumberText(1.0), L"1");
-    EXPECT_EQ(platform::PlainNumberText(0.1), L"0.1");
-    EXPECT_EQ(platform::PlainNumberText(47.0 / 10), L"4.7");
+    EXPECT_EQ(services::PlainNumberText(4.7), L"4.7");
+    EXPECT_EQ(services::PlainNumberText(9.99), L"9.99");
+    EXPECT_EQ(services::PlainNumberText(1.0), L"1");
+    EXPECT_EQ(services::PlainNumberText(0.1), L"0.1");
+    EXPECT_EQ(services::PlainNumberText(47.0 / 10), L"4.7");
 }
 
 // Windows 7 without its loader update refuses the system-folder flag: the
@@ -88,7 +88,7 @@ HMODULE WINAPI LoaderWithoutSearchFlags(LPCWSTR name, HANDLE file, DWORD flags) 
 }
 
 TEST(SystemLibrary, FallsBackToTheSystemFolderPathWhereTheFlagIsRefused) {
-    const HMODULE dll = platform::LoadSystemLibrary(L"oleaut32.dll", LoaderWithoutSearchFlags);
+    const HMODULE dll = services::LoadSystemLibrary(L"oleaut32.dll", LoaderWithoutSearchFlags);
     ASSERT_NE(dll, nullptr);
     EXPECT_EQ(dll, GetModuleHandleW(L"oleaut32.dll"));
     wchar_t folder[MAX_PATH];
@@ -98,13 +98,13 @@ TEST(SystemLibrary, FallsBackToTheSystemFolderPathWhereTheFlagIsRefused) {
 }
 
 TEST(TextToInt32, TakesOnlyPlainDecimalIntegers) {
-    EXPECT_EQ(platform::TextToInt32(L"16512"), 16512);
-    EXPECT_EQ(platform::TextToInt32(L"0"), 0);
-    EXPECT_EQ(platform::TextToInt32(L"-1"), -1);
-    EXPECT_EQ(platform::TextToInt32(L"16777215"), 16777215);
-    EXPECT_EQ(platform::TextToInt32(L"2147483647"), 2147483647);
+    EXPECT_EQ(services::TextToInt32(L"16512"), 16512);
+    EXPECT_EQ(services::TextToInt32(L"0"), 0);
+    EXPECT_EQ(services::TextToInt32(L"-1"), -1);
+    EXPECT_EQ(services::TextToInt32(L"16777215"), 16777215);
+    EXPECT_EQ(services::TextToInt32(L"2147483647"), 2147483647);
     for (const wchar_t* text : {L"", L"-", L" 1", L"1.0", L"2147483648", L"abc", L"12345678901"})
-        EXPECT_FALSE(platform::TextToInt32(text).has_value()) << text;
+        EXPECT_FALSE(services::TextToInt32(text).has_value()) << text;
 }
 
 TEST(Units, RoundHalfEven) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace base {
 
 class Natural {
 public:
@@ -40,4 +40,4 @@ private:
     int size_ = 0;   // words in use; the highest of them is not zero
 };
 
-}  // namespace platform
+}  // namespace base

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace services {
 
 // The plain decimal text of an integer; nullopt for anything else (empty text included).
 std::optional<std::int32_t> TextToInt32(const std::wstring& text);
@@ -31,4 +31,4 @@ std::wstring DecimalSeparator();
 // or a space); empty for none.
 std::wstring GroupSeparator();
 
-}  // namespace platform
+}  // namespace services

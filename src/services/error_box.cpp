@@ -1,8 +1,8 @@
-#include "platform/error_box.h"
+#include "services/error_box.h"
 
 #include <iterator>
 
-namespace platform {
+namespace services {
 namespace {
 
 // The box's modal loop offers each message to this filter before it goes
@@ -30,4 +30,4 @@ void ShowErrorBox(const wchar_t* caption, DWORD error, const wchar_t* fallback, 
     if (filter) UnhookWindowsHookEx(filter);
 }
 
-}  // namespace platform
+}  // namespace services

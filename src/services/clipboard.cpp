@@ -1,8 +1,8 @@
-#include "platform/clipboard.h"
+#include "services/clipboard.h"
 
 #include <cstring>
 
-namespace platform {
+namespace services {
 namespace {
 
 // The text in memory of its own, as the clipboard takes it; nullptr without memory.
@@ -45,4 +45,4 @@ bool CopyToClipboard(HWND owner, const std::wstring& text) {
     return put;
 }
 
-}  // namespace platform
+}  // namespace services

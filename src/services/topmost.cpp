@@ -1,8 +1,8 @@
-#include "platform/topmost.h"
+#include "services/topmost.h"
 
 #include <vector>
 
-namespace platform {
+namespace services {
 namespace {
 
 constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
@@ -44,4 +44,4 @@ void SetTopmost(HWND window, bool topmost) {
     if (topmost && !IsTopmost(window)) MakeTopmostPastOwnedWindows(window);
 }
 
-}  // namespace platform
+}  // namespace services

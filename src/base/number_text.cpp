@@ -1,13 +1,13 @@
-#include "platform/number_text.h"
+#include "base/number_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-#include "platform/natural.h"
+#include "base/natural.h"
 
-namespace platform {
+namespace base {
 namespace {
 
 // A double's magnitude as it is stored, significand x 2^power, exactly.
@@ -169,4 +169,4 @@ std::wstring DecimalText(double value, std::wstring_view separator) {
     return (value < 0 ? L"-" : L"") + PlainDigitsText(decimal.digits, decimal.exponent, separator);
 }
 
-}  // namespace platform
+}  // namespace base
