@@ -17,6 +17,8 @@ cd "$root"
 runs=${1:-10}
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "usage: scripts/soak.sh [N]" >&2; exit 2; }
 
+# No Windows test starts where the kernel runs no 32-bit program.
+scripts/runs-32-bit.sh || { echo "soak: nothing to run on this machine" >&2; exit 1; }
 scripts/build.sh >/dev/null
 logs=build/soak
 rm -rf "$logs"
