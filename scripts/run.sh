@@ -14,5 +14,9 @@ MSG
 fi
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" --target bandora
+if ! "$root/scripts/runs-32-bit.sh"; then
+  echo "run: Wine cannot start the program on this machine; copy build/win/bandora.exe to Windows and run it there" >&2
+  exit 1
+fi
 source "$root/scripts/wine-env.sh" "$root/build/wine-run" run
 exec wine "$root/build/win/bandora.exe"
