@@ -28,10 +28,7 @@ struct Reader {
     const wchar_t* readoutTitle;
 
     // The band at `place` from the left, 0 for the first.
-    constexpr const wchar_t* BandName(int place) const {
-        const int digitCount = colours->digitCount;
-        return place < digitCount ? digits[static_cast<std::size_t>(place)] : place == digitCount ? multiplier : tolerance;
-    }
+    constexpr const wchar_t* BandName(int place) const { return model::MemberAt(*this, colours->digitCount, place); }
 };
 
 inline constexpr std::array<Reader, 2> kReaders = {{
@@ -84,9 +81,6 @@ inline constexpr std::array<Palette, 9> kPalettes = {{
     PaletteOf(L"Q", 1, 3, 2400, 2400),
     PaletteOf(L"E", 1, 4, 3240, 3240),
 }};
-
-// The colours a reader's palettes offer, band by band.
-reader::ReaderPalettes OfferedBy(const Reader& reader);
 
 // A palette by its place in kPalettes.
 enum PaletteId : int { kPict, kPi, kP, kD, kT, kH, kY, kQ, kE };
