@@ -100,14 +100,14 @@ struct Candidate {
 // Every band changed to a neighbouring colour its palette offers, one at a
 // time, that gives a standard value for the tolerance band then shown. The
 // bands stand for a value, so each holds a colour.
-std::vector<Candidate> Candidates(const BandRow& bands, const BandSet& palettes) {
+std::vector<Candidate> Candidates(const BandRow& bands, const BandSet& bandSet) {
     std::vector<Candidate> candidates;
     for (std::size_t place = 0; place <= bands.digits.size() + 1; ++place) {
         BandRow changed = bands;
         const ColourIndex seen = *changed.At(place);
         for (int i = 0; i < kColourCount; ++i) {
             const auto other = static_cast<ColourIndex>(i);
-            if (!AreNeighbours(seen, other) || !Offers(palettes.At(static_cast<int>(place)), other)) continue;
+            if (!AreNeighbours(seen, other) || !Offers(bandSet.At(static_cast<int>(place)), other)) continue;
             changed.At(place) = other;
             const std::optional<Series> series = StandardSeries(changed);
             if (!series || (place > bands.digits.size() && !IsMadeAsRead(changed))) continue;
@@ -144,8 +144,8 @@ std::wstring CandidateText(const Candidate& c, const NumberTexts& numbers) {
 }
 
 // The other end when it reads a standard value of a part that is made.
-std::optional<BandRow> StandardOtherEnd(const BandRow& bands, const BandSet& palettes) {
-    const std::optional<BandRow> reversed = OtherEnd(bands, palettes);
+std::optional<BandRow> StandardOtherEnd(const BandRow& bands, const BandSet& bandSet) {
+    const std::optional<BandRow> reversed = OtherEnd(bands, bandSet);
     // Bands that read the same both ways leave nothing to tell apart.
     if (!reversed || (reversed->digits == bands.digits && reversed->multiplier == bands.multiplier)) return {};
     if (!StandardSeries(*reversed) || !IsMadeAsRead(*reversed)) return {};
@@ -166,8 +166,8 @@ std::wstring OtherEndText(const BandRow& reversed, bool alsoHere, const NumberTe
 
 }  // namespace
 
-std::optional<BandRow> OtherEnd(const BandRow& bands, const BandSet& palettes) {
-    if (bands.digits.empty() || bands.digits.size() != static_cast<std::size_t>(palettes.digitCount)) return std::nullopt;
+std::optional<BandRow> OtherEnd(const BandRow& bands, const BandSet& bandSet) {
+    if (bands.digits.empty() || bands.digits.size() != static_cast<std::size_t>(bandSet.digitCount)) return std::nullopt;
     // The whole row of bands, first digit to tolerance band, read backwards.
     std::vector<BandColour> row = bands.digits;
     row.push_back(bands.multiplier);
@@ -175,22 +175,22 @@ std::optional<BandRow> OtherEnd(const BandRow& bands, const BandSet& palettes) {
     std::reverse(row.begin(), row.end());
     BandRow reversed{{row.begin(), row.end() - 2}, row[row.size() - 2], row.back()};
     for (std::size_t i = 0; i < reversed.digits.size(); ++i)
-        if (!Offers(palettes.digits[i], reversed.digits[i])) return std::nullopt;
-    if (!Offers(palettes.multiplier, reversed.multiplier) || !Offers(palettes.tolerance, reversed.tolerance))
+        if (!Offers(bandSet.digits[i], reversed.digits[i])) return std::nullopt;
+    if (!Offers(bandSet.multiplier, reversed.multiplier) || !Offers(bandSet.tolerance, reversed.tolerance))
         return std::nullopt;
     return reversed;
 }
 
-std::wstring MisreadHints(const BandRow& bands, const BandSet& palettes, const NumberTexts& numbers) {
+std::wstring MisreadHints(const BandRow& bands, const BandSet& bandSet, const NumberTexts& numbers) {
     // The note says the bands carry no tolerance, or the value is outside the standard values.
     if (SeriesFor(bands.tolerance).empty() || !ReadingInRange(bands)) return {};
 
     // Where the reading stands, as data; the words last, for what is said.
     const bool standard = StandardSeries(bands).has_value();
-    const std::optional<BandRow> otherEnd = StandardOtherEnd(bands, palettes);
+    const std::optional<BandRow> otherEnd = StandardOtherEnd(bands, bandSet);
     std::vector<std::wstring> hints;
     if (!standard)
-        for (const Candidate& c : Likeliest(Candidates(bands, palettes), otherEnd)) hints.push_back(CandidateText(c, numbers));
+        for (const Candidate& c : Likeliest(Candidates(bands, bandSet), otherEnd)) hints.push_back(CandidateText(c, numbers));
     if (otherEnd) hints.push_back(OtherEndText(*otherEnd, standard, numbers));
     std::wstring text;
     for (const std::wstring& hint : hints) text += (text.empty() ? L"" : L"\n") + hint;

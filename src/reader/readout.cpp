@@ -66,10 +66,13 @@ std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& 
     return text;
 }
 
-std::wstring ReadoutText(const BandRow& bands, const NumberTexts& numbers) {
+std::wstring ReadoutText(const BandRow& bands, const std::wstring& toleranceText, const NumberTexts& numbers) {
     const std::optional<BandValue> value = ValueOfBands(bands);
-    return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " +
-           ToleranceText(bands.tolerance);
+    return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " + toleranceText;
+}
+
+std::wstring ReadoutText(const BandRow& bands, const NumberTexts& numbers) {
+    return ReadoutText(bands, ToleranceText(bands.tolerance), numbers);
 }
 
 std::wstring ToleranceText(BandColour band) {

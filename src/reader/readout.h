@@ -27,6 +27,10 @@ struct NumberTexts {
 using model::BandColour;
 using model::BandRow;
 
+// The readout: the bands' value, " Ohm   ", then `toleranceText`, the text
+// of the tolerance band (what the form's Tolerance gives for its colour).
+std::wstring ReadoutText(const BandRow& bands, const std::wstring& toleranceText, const NumberTexts& numbers);
+// The same with the tolerance band's text from the tolerance table.
 std::wstring ReadoutText(const BandRow& bands, const NumberTexts& numbers);
 
 // The tolerance a band carries, "±5%" for Gold; "" for a colour that

@@ -18,8 +18,8 @@ std::vector<Series> SeriesFor(BandColour tolerance) {
     return {row->series.begin(), row->series.begin() + row->seriesCount};
 }
 
-ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet& palettes) {
-    return {accepted, static_cast<std::size_t>(palettes.digitCount), palettes.multiplier};
+ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet& bandSet) {
+    return {accepted, static_cast<std::size_t>(bandSet.digitCount), bandSet.multiplier};
 }
 
 namespace {
@@ -46,7 +46,7 @@ std::wstring PlacingText(std::span<const Series> accepted, const Placing& placin
 
 }  // namespace
 
-std::wstring SeriesNote(const BandRow& indexes, const model::BandSet& palettes, const NumberTexts& numbers) {
+std::wstring SeriesNote(const BandRow& indexes, const model::BandSet& bandSet, const NumberTexts& numbers) {
     // What the bands say, as values, before any of it is written.
     const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
@@ -54,7 +54,7 @@ std::wstring SeriesNote(const BandRow& indexes, const model::BandSet& palettes, 
     const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
     const bool inRange = reading && InStandardRange(*reading);
     const std::vector<Series> accepted = SeriesFor(indexes.tolerance);
-    const Placing placing = tolerance && inRange ? PlaceAmong(ShownBy(accepted, palettes), *reading) : Placing{};
+    const Placing placing = tolerance && inRange ? PlaceAmong(ShownBy(accepted, bandSet), *reading) : Placing{};
 
     const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
     if (!tolerance) return value + L": no standard series without a tolerance";

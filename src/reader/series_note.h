@@ -22,12 +22,12 @@ std::vector<Series> SeriesFor(BandColour tolerance);
 using Offered = model::Colours;
 
 // The standard values of a tolerance band's series that a reader whose
-// palettes offer `palettes` (each band's palette offers what the band can
+// bands show `bandSet` (each band's palette offers what the band can
 // show) shows whole (see ShownStandards); `accepted` must outlive them.
-ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet& palettes);
+ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet& bandSet);
 
 // The note on a reader's bands, from the same colour indexes ReadoutText takes,
-// and what the reader's palettes offer.
+// and what the reader's bands can show (`bandSet`).
 // Values are written as the readout writes them (its value part, without the
 // leading sign space):
 //   "4.7K is a ±5% standard value (E24), also in E12, E6"
@@ -43,7 +43,7 @@ ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet
 // shows whole (ShownStandards): none beyond its range, and on four bands
 // none of three significant digits. Empty when the bands stand for no value (a colour
 // that its kind of band does not carry), as the readout's value part is.
-std::wstring SeriesNote(const BandRow& bands, const model::BandSet& palettes, const NumberTexts& numbers);
+std::wstring SeriesNote(const BandRow& bands, const model::BandSet& bandSet, const NumberTexts& numbers);
 
 // The writer's note on the bands that "Calculate" painted, its two digit
 // bands, multiplier and tolerance band: their colour names and value, then

@@ -110,7 +110,7 @@ void Form1::BeforeControlsDropped() {
     found_ = {};
 }
 
-BandControls Form1::FindBands(const Reader& bands) const {
+BandControls Form1::FindBands(const Drawing& bands) const {
     BandControls found;
     found.shape = &bands;
     found.drawing = &Item(bands.drawing);

@@ -47,7 +47,7 @@ platform::FormDef Form1Def();
 
 // The controls of a drawing, its bands and its readout.
 struct BandControls {
-    const Reader* shape = nullptr;   // its row of kReaders, or kWriter
+    const Drawing* shape = nullptr;   // its row of kReaders, or kWriter
     platform::Control* drawing = nullptr;
     std::array<platform::Control*, 3> digits{};
     int digitCount = 0;
@@ -131,7 +131,7 @@ protected:
 private:
     void Form_Initialize();
     void BeforeControlsDropped() override;
-    BandControls FindBands(const Reader& bands) const;
+    BandControls FindBands(const Drawing& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
     // none for a colour outside the table. The readouts, the series notes and
     // the bands' tips and names all read the bands through it, and what lies

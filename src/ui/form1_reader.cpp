@@ -48,12 +48,15 @@ model::BandRow Form1::BandRowOf(const BandControls& bands) const {
 }
 
 void Form1::RRang(const int& selector) {
-    const Reader* reader = ReaderFor(selector);
+    const Drawing* reader = ReaderFor(selector);
     if (!reader) return;
     BandControls& bands = found_.readers[static_cast<std::size_t>(reader - kReaders.data())];
-    // Each band's colour to its index (Rang2), then value and tolerance text.
+    // Each band's colour to its index (Rang2), the tolerance band's index to
+    // its text (Tolerance), then value and tolerance text.
+    const model::BandRow row = BandRowOf(bands);
+    const std::wstring tolerance = Tolerance(row.tolerance ? base::IntegerText(*row.tolerance) : std::wstring());
     bands.read = true;
-    bands.readout->SetText(reader::ReadoutText(BandRowOf(bands), kPlatformNumbers));
+    bands.readout->SetText(reader::ReadoutText(row, tolerance, kPlatformNumbers));
     tips_.Refresh();   // a tip showing for this reader, its readout or a band tells what they now show
 }
 
