@@ -37,18 +37,20 @@ double UnitOf(int multiplier) {
 }
 
 void Check(double value) {
-    const std::optional<writer::Bands> bands = writer::BandsForValue(value);
+    const std::optional<model::BandRow> bands = writer::BandsForValue(value);
     Require(bands.has_value() == (value == 0 || (value >= 0.01 && value < 1e11)));
     if (!bands) return;
-    const writer::Bands b = *bands;
-    Require(b.first >= 0 && b.first <= 9 && b.second >= 0 && b.second <= 9);
-    Require(b.multiplier >= 0 && b.multiplier < model::kColourCount);
+    const model::BandRow& b = *bands;
+    Require(b.digits.size() == 2 && b.digits[0] && b.digits[1] && b.multiplier && !b.tolerance);
+    const int first = *b.digits[0], second = *b.digits[1], multiplier = *b.multiplier;
+    Require(first >= 0 && first <= 9 && second >= 0 && second <= 9);
+    Require(multiplier >= 0 && multiplier < model::kColourCount);
     // A leading Black only where Silver cannot go finer (0.0x), or for zero.
-    Require(b.first != 0 || b.multiplier == model::Silver);
+    Require(first != 0 || multiplier == model::Silver);
 
     const double chosen = writer::ValueOfBands(b);
     Require(chosen <= value);
-    Require(value - chosen < UnitOf(b.multiplier) * (1 + 1e-12));
+    Require(value - chosen < UnitOf(multiplier) * (1 + 1e-12));
     // The bands' own value chooses the same bands.
     Require(writer::BandsForValue(chosen) == bands);
     Require((writer::DigitsNeeded(value) <= 2) == (chosen == value));
@@ -83,20 +85,20 @@ void CheckReaderEntry(const std::wstring& text, const model::BandSet& bandSet, c
     const int digitBands = bandSet.digitCount;
     const writer::ReaderEntry entry = writer::ReaderEntryFor(text, bandSet, separator);
     if (!entry.bands) return;
-    const writer::ReaderBands& b = *entry.bands;
-    Require(static_cast<int>(b.digits.size()) == digitBands && b.digits[0] >= 1);
-    Require(Offered(b.multiplier) && b.multiplier < model::kColourCount);
-    Require(b.tolerance == -1 || !model::Tolerance(base::IntegerText(b.tolerance)).empty());
+    const model::BandRow& b = *entry.bands;
+    Require(static_cast<int>(b.digits.size()) == digitBands && b.digits[0] && *b.digits[0] >= 1);
+    Require(b.multiplier && Offered(*b.multiplier) && *b.multiplier < model::kColourCount);
+    Require(!b.tolerance || !model::Tolerance(base::IntegerText(*b.tolerance)).empty());
     const std::string& typed = entry.typed.ohms.digits;
     Require(entry.cut == (static_cast<int>(typed.size()) > digitBands));
-    reader::BandIndexes indexes;
+    model::BandRow indexes;
     for (int i = 0; i < digitBands; ++i) {
         const auto at = static_cast<std::size_t>(i);
         Require(b.digits[at] == (at < typed.size() ? typed[at] - '0' : 0));
-        indexes.digits.push_back(static_cast<model::ColourIndex>(b.digits[at]));
+        indexes.digits.push_back(b.digits[at]);
     }
-    indexes.multiplier = static_cast<model::ColourIndex>(b.multiplier);
-    indexes.tolerance = static_cast<model::ColourIndex>(b.tolerance == -1 ? model::Gold : b.tolerance);
+    indexes.multiplier = b.multiplier;
+    indexes.tolerance = b.tolerance.value_or(model::Gold);
     const writer::ReaderEntry again =
         writer::ReaderEntryFor(reader::ReadoutText(indexes, reader::NumberTexts{}), bandSet, L".");
     Require(again.bands && !again.cut && again.bands->digits == b.digits && again.bands->multiplier == b.multiplier);

@@ -3,6 +3,7 @@
 // readout with " Ohm   "; for table colours the value part must read back as
 // the value the bands stand for. The series note on the same bands must
 // quote that value part and name neighbours that lie either side of it.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -123,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The readout takes the indexes Rang2 gives for the band colours, read as
     // the window reads them.
     const auto indexOf = [](const std::wstring& colour) { return model::IndexOfText(model::Rang2(colour)); };
-    reader::BandIndexes bands{{}, indexOf(multiplier), indexOf(tolerance)};
+    model::BandRow bands{{}, indexOf(multiplier), indexOf(tolerance)};
     for (const std::wstring& colour : digits) bands.digits.push_back(indexOf(colour));
     const std::wstring text = reader::ReadoutText(bands, reader::NumberTexts{});
     const std::wstring comma = reader::ReadoutText(bands, kCommaNumbers);
@@ -138,9 +139,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(unified == text);
 
     const double expected = ValueOf(digits, multiplier);
-    // The palettes of the reader of that many digits, any digit on each further band.
-    reader::ReaderPalettes palettes = reader::PalettesOf(count == 2 ? model::kFourBandReader : model::kFiveBandReader);
-    palettes.digits.resize(bands.digits.size(), model::kDigitColours);
+    // The palettes of the reader of that many digits; a row of bands holds
+    // at most three digit bands, so a longer one is read with the
+    // five-band reader's.
+    model::BandSet palettes = count == 2 ? model::kFourBandReader : model::kFiveBandReader;
+    palettes.digitCount = std::min(count, palettes.digitCount);
     const std::wstring note = reader::SeriesNote(bands, palettes, reader::NumberTexts{});
     if (std::isnan(expected)) {
         Require(ohm == 0);

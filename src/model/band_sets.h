@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/band_row.h"
 #include "model/colour_code.h"
 
 namespace model {
@@ -36,9 +37,7 @@ struct BandSet {
     Colours tolerance;
 
     // The band at `place` from the left, 0 for the first.
-    constexpr Colours At(int place) const {
-        return place < digitCount ? digits[static_cast<std::size_t>(place)] : place == digitCount ? multiplier : tolerance;
-    }
+    constexpr Colours At(int place) const { return MemberAt(*this, digitCount, place); }
 };
 
 inline constexpr Colours kDigitColours = ColoursFrom(Black, White);

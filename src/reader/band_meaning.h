@@ -7,7 +7,7 @@
 
 namespace reader {
 
-enum class BandRole { Digit, Multiplier, Tolerance };
+using model::BandRole;
 
 // "Brown: 1", "Red: × 100", "Gold: × 0.1", "Gold: ±5%"; the colour's name
 // alone where it means nothing in that role. "" for no colour.

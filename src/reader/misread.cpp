@@ -35,7 +35,7 @@ bool AreNeighbours(int a, int b) {
 bool Offers(Offered offered, BandColour band) { return band && Holds(offered, *band); }
 
 // The bands' value as the series see it, when the readers' standard values reach it.
-std::optional<Reading> ReadingInRange(const BandIndexes& bands) {
+std::optional<Reading> ReadingInRange(const BandRow& bands) {
     const std::optional<BandValue> value = ValueOfBands(bands);
     const std::optional<Reading> reading = value ? ReadingOf(value->digits, value->power) : std::nullopt;
     if (!reading || !InStandardRange(*reading)) return std::nullopt;
@@ -44,38 +44,26 @@ std::optional<Reading> ReadingInRange(const BandIndexes& bands) {
 
 // The series the bands' tolerance asks for that holds their value; none
 // when the value is outside the standard range or in none of them.
-std::optional<Series> StandardSeries(const BandIndexes& bands) {
+std::optional<Series> StandardSeries(const BandRow& bands) {
     const std::optional<Reading> reading = ReadingInRange(bands);
     return reading ? SeriesHolding(SeriesFor(bands.tolerance), *reading) : std::nullopt;
 }
 
-std::wstring ValueWritten(const BandIndexes& bands, const NumberTexts& numbers) {
+std::wstring ValueWritten(const BandRow& bands, const NumberTexts& numbers) {
     const std::optional<BandValue> value = ValueOfBands(bands);
     return value ? QuotedValueText(value->digits, value->power, numbers) : std::wstring();
 }
 
-// The band at `place` counted as the hints count them: digits first, then
-// the multiplier, then the tolerance band.
-BandColour& BandAt(BandIndexes& bands, std::size_t place) {
-    if (place < bands.digits.size()) return bands.digits[place];
-    return place == bands.digits.size() ? bands.multiplier : bands.tolerance;
-}
-
-Offered PaletteAt(const ReaderPalettes& palettes, std::size_t place) {
-    if (place < palettes.digits.size()) return palettes.digits[place];
-    return place == palettes.digits.size() ? palettes.multiplier : palettes.tolerance;
-}
-
 // "2.21K ±1%" and " standard value (E96)": a value with its tolerance, and
 // the series that holds it.
-std::wstring WithTolerance(const BandIndexes& bands, const NumberTexts& numbers) {
+std::wstring WithTolerance(const BandRow& bands, const NumberTexts& numbers) {
     return ValueWritten(bands, numbers) + L" " + ToleranceText(bands.tolerance);
 }
 std::wstring StandardIn(Series series) { return std::wstring(L" standard value (") + SeriesName(series) + L")"; }
 
 // The bands' value as a whole number of 10^power: exact for the digits and
 // powers the bands carry. Bands that stand for a value hold a colour each.
-double WholeUnits(const BandIndexes& bands, int power) {
+double WholeUnits(const BandRow& bands, int power) {
     double units = 0;
     for (const BandColour& digit : bands.digits) units = units * 10 + static_cast<int>(*digit);
     for (int p = power; p < MultiplierPower(*bands.multiplier); ++p) units *= 10;
@@ -84,7 +72,7 @@ double WholeUnits(const BandIndexes& bands, int power) {
 
 // How far apart two bands' values lie: the larger over the smaller, 1 for
 // the same value. A misread that changes the value least is the likeliest.
-double Ratio(const BandIndexes& a, const BandIndexes& b) {
+double Ratio(const BandRow& a, const BandRow& b) {
     const int power = std::min(MultiplierPower(*a.multiplier), MultiplierPower(*b.multiplier));
     const double ux = WholeUnits(a, power), uy = WholeUnits(b, power);
     return ux > uy ? ux / uy : uy / ux;
@@ -94,7 +82,7 @@ double Ratio(const BandIndexes& a, const BandIndexes& b) {
 // with a tighter tolerance band names a part that is hardly ever met.
 constexpr Colours kFourBandPartTolerances = (1u << Brown) | (1u << Red) | (1u << Gold) | (1u << Silver);
 
-bool IsMadeAsRead(const BandIndexes& bands) {
+bool IsMadeAsRead(const BandRow& bands) {
     return bands.digits.size() != 2 || Offers(kFourBandPartTolerances, bands.tolerance);
 }
 
@@ -102,7 +90,7 @@ bool IsMadeAsRead(const BandIndexes& bands) {
 // which band, from what colour to what, the series that holds the value,
 // and how far that value lies from the value read.
 struct Candidate {
-    BandIndexes bands;
+    BandRow bands;
     std::size_t place;
     ColourIndex seen, other;
     Series series;
@@ -112,15 +100,15 @@ struct Candidate {
 // Every band changed to a neighbouring colour its palette offers, one at a
 // time, that gives a standard value for the tolerance band then shown. The
 // bands stand for a value, so each holds a colour.
-std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes& palettes) {
+std::vector<Candidate> Candidates(const BandRow& bands, const BandSet& bandSet) {
     std::vector<Candidate> candidates;
     for (std::size_t place = 0; place <= bands.digits.size() + 1; ++place) {
-        BandIndexes changed = bands;
-        const ColourIndex seen = *BandAt(changed, place);
+        BandRow changed = bands;
+        const ColourIndex seen = *changed.At(place);
         for (int i = 0; i < kColourCount; ++i) {
             const auto other = static_cast<ColourIndex>(i);
-            if (!AreNeighbours(seen, other) || !Offers(PaletteAt(palettes, place), other)) continue;
-            BandAt(changed, place) = other;
+            if (!AreNeighbours(seen, other) || !Offers(bandSet.At(static_cast<int>(place)), other)) continue;
+            changed.At(place) = other;
             const std::optional<Series> series = StandardSeries(changed);
             if (!series || (place > bands.digits.size() && !IsMadeAsRead(changed))) continue;
             candidates.push_back({changed, place, seen, other, *series, Ratio(changed, bands)});
@@ -133,7 +121,7 @@ std::vector<Candidate> Candidates(const BandIndexes& bands, const ReaderPalettes
 // leaving out the value that `said` names already: one line a value. No
 // two candidates share a value: each changes one band, and a changed
 // multiplier keeps digits that are no standard value.
-std::vector<Candidate> Likeliest(std::vector<Candidate> candidates, const std::optional<BandIndexes>& said) {
+std::vector<Candidate> Likeliest(std::vector<Candidate> candidates, const std::optional<BandRow>& said) {
     base::InsertionSort(candidates.begin(), candidates.end(),
                             [](const Candidate& a, const Candidate& b) { return a.ratio < b.ratio; });
     std::vector<Candidate> kept;
@@ -156,8 +144,8 @@ std::wstring CandidateText(const Candidate& c, const NumberTexts& numbers) {
 }
 
 // The other end when it reads a standard value of a part that is made.
-std::optional<BandIndexes> StandardOtherEnd(const BandIndexes& bands, const ReaderPalettes& palettes) {
-    const std::optional<BandIndexes> reversed = OtherEnd(bands, palettes);
+std::optional<BandRow> StandardOtherEnd(const BandRow& bands, const BandSet& bandSet) {
+    const std::optional<BandRow> reversed = OtherEnd(bands, bandSet);
     // Bands that read the same both ways leave nothing to tell apart.
     if (!reversed || (reversed->digits == bands.digits && reversed->multiplier == bands.multiplier)) return {};
     if (!StandardSeries(*reversed) || !IsMadeAsRead(*reversed)) return {};
@@ -166,7 +154,7 @@ std::optional<BandIndexes> StandardOtherEnd(const BandIndexes& bands, const Read
 
 // What the other end reads; `alsoHere`: the value read is standard too, and
 // the user must tell the ends apart.
-std::wstring OtherEndText(const BandIndexes& reversed, bool alsoHere, const NumberTexts& numbers) {
+std::wstring OtherEndText(const BandRow& reversed, bool alsoHere, const NumberTexts& numbers) {
     const std::wstring read = L"From the other end these bands read " + WithTolerance(reversed, numbers);
     const std::wstring series = StandardIn(*StandardSeries(reversed));
     if (!alsoHere) return read + L", a" + series;
@@ -178,31 +166,31 @@ std::wstring OtherEndText(const BandIndexes& reversed, bool alsoHere, const Numb
 
 }  // namespace
 
-std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalettes& palettes) {
-    if (bands.digits.empty() || bands.digits.size() != palettes.digits.size()) return std::nullopt;
+std::optional<BandRow> OtherEnd(const BandRow& bands, const BandSet& bandSet) {
+    if (bands.digits.empty() || bands.digits.size() != static_cast<std::size_t>(bandSet.digitCount)) return std::nullopt;
     // The whole row of bands, first digit to tolerance band, read backwards.
     std::vector<BandColour> row = bands.digits;
     row.push_back(bands.multiplier);
     row.push_back(bands.tolerance);
     std::reverse(row.begin(), row.end());
-    BandIndexes reversed{{row.begin(), row.end() - 2}, row[row.size() - 2], row.back()};
+    BandRow reversed{{row.begin(), row.end() - 2}, row[row.size() - 2], row.back()};
     for (std::size_t i = 0; i < reversed.digits.size(); ++i)
-        if (!Offers(palettes.digits[i], reversed.digits[i])) return std::nullopt;
-    if (!Offers(palettes.multiplier, reversed.multiplier) || !Offers(palettes.tolerance, reversed.tolerance))
+        if (!Offers(bandSet.digits[i], reversed.digits[i])) return std::nullopt;
+    if (!Offers(bandSet.multiplier, reversed.multiplier) || !Offers(bandSet.tolerance, reversed.tolerance))
         return std::nullopt;
     return reversed;
 }
 
-std::wstring MisreadHints(const BandIndexes& bands, const ReaderPalettes& palettes, const NumberTexts& numbers) {
+std::wstring MisreadHints(const BandRow& bands, const BandSet& bandSet, const NumberTexts& numbers) {
     // The note says the bands carry no tolerance, or the value is outside the standard values.
     if (SeriesFor(bands.tolerance).empty() || !ReadingInRange(bands)) return {};
 
     // Where the reading stands, as data; the words last, for what is said.
     const bool standard = StandardSeries(bands).has_value();
-    const std::optional<BandIndexes> otherEnd = StandardOtherEnd(bands, palettes);
+    const std::optional<BandRow> otherEnd = StandardOtherEnd(bands, bandSet);
     std::vector<std::wstring> hints;
     if (!standard)
-        for (const Candidate& c : Likeliest(Candidates(bands, palettes), otherEnd)) hints.push_back(CandidateText(c, numbers));
+        for (const Candidate& c : Likeliest(Candidates(bands, bandSet), otherEnd)) hints.push_back(CandidateText(c, numbers));
     if (otherEnd) hints.push_back(OtherEndText(*otherEnd, standard, numbers));
     std::wstring text;
     for (const std::wstring& hint : hints) text += (text.empty() ? L"" : L"\n") + hint;

@@ -15,9 +15,9 @@ namespace reader {
 
 // The same bands read from the other end: the tolerance band becomes the
 // first digit, the first digit the tolerance band, and so on in reverse.
-// None when the palettes do not offer a reversed colour in its new place
+// None when `bandSet` holds no reversed colour in its new place
 // (a Gold tolerance band is never a first digit), so a reader can show it.
-std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalettes& palettes);
+std::optional<BandRow> OtherEnd(const BandRow& bands, const model::BandSet& bandSet);
 
 // The hints, one a line, on bands whose value is not a standard one for
 // their tolerance band (and on bands whose other end reads a standard value
@@ -37,6 +37,6 @@ std::optional<BandIndexes> OtherEnd(const BandIndexes& bands, const ReaderPalett
 //   "From the other end these bands read 11M ±1%, also a standard value
 //    (E96). Tell the ends apart: ..."  when both are.
 // Empty when there is nothing to say.
-std::wstring MisreadHints(const BandIndexes& bands, const ReaderPalettes& palettes, const NumberTexts& numbers);
+std::wstring MisreadHints(const BandRow& bands, const model::BandSet& bandSet, const NumberTexts& numbers);
 
 }  // namespace reader

@@ -4,7 +4,7 @@
 
 namespace reader {
 
-std::wstring QuotedReadout(const BandIndexes& bands, const NumberTexts& numbers) {
+std::wstring QuotedReadout(const BandRow& bands, const NumberTexts& numbers) {
     if (!ValueOfBands(bands)) return std::wstring();
     // The readout's own words, so that the two never say different things.
     std::wstring quoted;
@@ -14,7 +14,7 @@ std::wstring QuotedReadout(const BandIndexes& bands, const NumberTexts& numbers)
     return quoted;
 }
 
-std::wstring BandColourNames(const BandIndexes& bands) {
+std::wstring BandColourNames(const BandRow& bands) {
     std::wstring names;
     auto add = [&names](const BandColour& band) {
         if (!band) return false;

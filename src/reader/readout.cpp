@@ -29,7 +29,7 @@ std::wstring Plain(double value, const NumberTexts& numbers) {
 // multiplier colour outside the table), there is no value: the readout then
 // leaves its value part empty rather than show a number the bands do not
 // stand for.
-std::optional<BandValue> ValueOfBands(const BandIndexes& bands) {
+std::optional<BandValue> ValueOfBands(const BandRow& bands) {
     if (bands.digits.empty() || !bands.multiplier) return std::nullopt;
     BandValue value;
     for (const BandColour& digit : bands.digits) {
@@ -66,10 +66,13 @@ std::wstring QuotedValueText(std::wstring digits, int power, const NumberTexts& 
     return text;
 }
 
-std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers) {
+std::wstring ReadoutText(const BandRow& bands, const std::wstring& toleranceText, const NumberTexts& numbers) {
     const std::optional<BandValue> value = ValueOfBands(bands);
-    return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " +
-           ToleranceText(bands.tolerance);
+    return (value ? ValueText(value->digits, value->power, numbers) : std::wstring()) + L" Ohm   " + toleranceText;
+}
+
+std::wstring ReadoutText(const BandRow& bands, const NumberTexts& numbers) {
+    return ReadoutText(bands, ToleranceText(bands.tolerance), numbers);
 }
 
 std::wstring ToleranceText(BandColour band) {

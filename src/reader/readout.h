@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/band_row.h"
 #include "model/colour_code.h"
 
 namespace reader {
@@ -21,20 +22,16 @@ struct NumberTexts {
     std::wstring (*plain)(double) = nullptr;
 };
 
-// A band's colour as its colour index; none for a colour outside the table
-// (a band whose colour Rang2 does not know).
-using BandColour = std::optional<model::ColourIndex>;
+// A reader's bands as colour indexes (model::BandRow): the window reads them
+// from its bands once; everything below takes them as they are.
+using model::BandColour;
+using model::BandRow;
 
-// A reader's bands as colour indexes: digits first to last, then the
-// multiplier and the tolerance band. The window reads them from its bands
-// once; everything below takes them as they are.
-struct BandIndexes {
-    std::vector<BandColour> digits;
-    BandColour multiplier;
-    BandColour tolerance;
-};
-
-std::wstring ReadoutText(const BandIndexes& bands, const NumberTexts& numbers);
+// The readout: the bands' value, " Ohm   ", then `toleranceText`, the text
+// of the tolerance band (what the form's Tolerance gives for its colour).
+std::wstring ReadoutText(const BandRow& bands, const std::wstring& toleranceText, const NumberTexts& numbers);
+// The same with the tolerance band's text from the tolerance table.
+std::wstring ReadoutText(const BandRow& bands, const NumberTexts& numbers);
 
 // The tolerance a band carries, "±5%" for Gold; "" for a colour that
 // carries none, and for no colour.
@@ -48,7 +45,7 @@ struct BandValue {
     std::wstring digits;
     int power = 0;
 };
-std::optional<BandValue> ValueOfBands(const BandIndexes& bands);
+std::optional<BandValue> ValueOfBands(const BandRow& bands);
 
 // digits x 10^power written as the readout writes values: " 4.7K", " 1M" (the
 // padded style, scaled), "470" (the digits as given), "4.7" (the plain style,

@@ -18,13 +18,8 @@ std::vector<Series> SeriesFor(BandColour tolerance) {
     return {row->series.begin(), row->series.begin() + row->seriesCount};
 }
 
-ReaderPalettes PalettesOf(const model::BandSet& bands) {
-    const std::vector<Offered> digits(bands.digits.begin(), bands.digits.begin() + bands.digitCount);
-    return {digits, bands.multiplier, bands.tolerance};
-}
-
-ShownStandards ShownBy(const std::vector<Series>& accepted, const ReaderPalettes& palettes) {
-    return {accepted, palettes.digits.size(), palettes.multiplier};
+ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet& bandSet) {
+    return {accepted, static_cast<std::size_t>(bandSet.digitCount), bandSet.multiplier};
 }
 
 namespace {
@@ -51,7 +46,7 @@ std::wstring PlacingText(std::span<const Series> accepted, const Placing& placin
 
 }  // namespace
 
-std::wstring SeriesNote(const BandIndexes& indexes, const ReaderPalettes& palettes, const NumberTexts& numbers) {
+std::wstring SeriesNote(const BandRow& indexes, const model::BandSet& bandSet, const NumberTexts& numbers) {
     // What the bands say, as values, before any of it is written.
     const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
@@ -59,7 +54,7 @@ std::wstring SeriesNote(const BandIndexes& indexes, const ReaderPalettes& palett
     const std::optional<Reading> reading = ReadingOf(bands->digits, bands->power);
     const bool inRange = reading && InStandardRange(*reading);
     const std::vector<Series> accepted = SeriesFor(indexes.tolerance);
-    const Placing placing = tolerance && inRange ? PlaceAmong(ShownBy(accepted, palettes), *reading) : Placing{};
+    const Placing placing = tolerance && inRange ? PlaceAmong(ShownBy(accepted, bandSet), *reading) : Placing{};
 
     const std::wstring value = QuotedValueText(bands->digits, bands->power, numbers);
     if (!tolerance) return value + L": no standard series without a tolerance";
@@ -70,7 +65,7 @@ std::wstring SeriesNote(const BandIndexes& indexes, const ReaderPalettes& palett
            PlacingText(accepted, placing, numbers);
 }
 
-std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, std::wstring_view cutFrom) {
+std::wstring WriterNote(const BandRow& indexes, const NumberTexts& numbers, std::wstring_view cutFrom) {
     const std::optional<BandValue> bands = ValueOfBands(indexes);
     if (!bands) return {};
     // A value means every band holds a colour.
@@ -79,7 +74,7 @@ std::wstring WriterNote(const BandIndexes& indexes, const NumberTexts& numbers, 
     names += model::kColourNames[*indexes.multiplier];
     const std::wstring cut = cutFrom.empty() ? L"" : L", cut from " + std::wstring(cutFrom);
     return names + L": " + QuotedValueText(bands->digits, bands->power, numbers) + cut + L". " +
-           SeriesNote(indexes, PalettesOf(model::kFourBandWriter), numbers);
+           SeriesNote(indexes, model::kFourBandWriter, numbers);
 }
 
 }  // namespace reader

@@ -21,20 +21,13 @@ std::vector<Series> SeriesFor(BandColour tolerance);
 // The colours a band's palette offers.
 using Offered = model::Colours;
 
-// What a reader's palettes offer, band by band, in BandIndexes' order.
-struct ReaderPalettes {
-    std::vector<Offered> digits;
-    Offered multiplier = 0;
-    Offered tolerance = 0;
-};
-ReaderPalettes PalettesOf(const model::BandSet& bands);
-
-// The standard values of a tolerance band's series that a reader with these
-// palettes shows whole (see ShownStandards); `accepted` must outlive them.
-ShownStandards ShownBy(const std::vector<Series>& accepted, const ReaderPalettes& palettes);
+// The standard values of a tolerance band's series that a reader whose
+// bands show `bandSet` (each band's palette offers what the band can
+// show) shows whole (see ShownStandards); `accepted` must outlive them.
+ShownStandards ShownBy(const std::vector<Series>& accepted, const model::BandSet& bandSet);
 
 // The note on a reader's bands, from the same colour indexes ReadoutText takes,
-// and what the reader's palettes offer.
+// and what the reader's bands can show (`bandSet`).
 // Values are written as the readout writes them (its value part, without the
 // leading sign space):
 //   "4.7K is a ±5% standard value (E24), also in E12, E6"
@@ -50,7 +43,7 @@ ShownStandards ShownBy(const std::vector<Series>& accepted, const ReaderPalettes
 // shows whole (ShownStandards): none beyond its range, and on four bands
 // none of three significant digits. Empty when the bands stand for no value (a colour
 // that its kind of band does not carry), as the readout's value part is.
-std::wstring SeriesNote(const BandIndexes& bands, const ReaderPalettes& palettes, const NumberTexts& numbers);
+std::wstring SeriesNote(const BandRow& bands, const model::BandSet& bandSet, const NumberTexts& numbers);
 
 // The writer's note on the bands that "Calculate" painted, its two digit
 // bands, multiplier and tolerance band: their colour names and value, then
@@ -59,6 +52,6 @@ std::wstring SeriesNote(const BandIndexes& bands, const ReaderPalettes& palettes
 // for, `cutFrom` is that value's text, and the note says so after the bands'
 // value: "Yellow, Purple, Red: 4.7K, cut from 4750. 4.7K is ...". Empty when
 // the bands stand for no value.
-std::wstring WriterNote(const BandIndexes& bands, const NumberTexts& numbers, std::wstring_view cutFrom = {});
+std::wstring WriterNote(const BandRow& bands, const NumberTexts& numbers, std::wstring_view cutFrom = {});
 
 }  // namespace reader

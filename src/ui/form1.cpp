@@ -56,6 +56,13 @@ void Form1::TellRecoloured(const platform::Control& band, reader::BandColour was
 
 bool Form1::PaintBand(platform::Control& band, int index) { return PaintBand(band, base::IntegerText(index)); }
 
+void Form1::PaintRow(const BandControls& bands, const model::BandRow& row) {
+    for (std::size_t i = 0; i < row.digits.size(); ++i)
+        if (row.digits[i]) PaintBand(*bands.digits[i], *row.digits[i]);
+    if (row.multiplier) PaintBand(*bands.multiplier, *row.multiplier);
+    if (row.tolerance) PaintBand(*bands.tolerance, *row.tolerance);
+}
+
 void Form1::Form_Load() {
     for (std::size_t r = 0; r < kReaders.size(); ++r) found_.readers[r] = FindBands(kReaders[r]);
     found_.writerBands = FindBands(kWriter);
@@ -103,7 +110,7 @@ void Form1::BeforeControlsDropped() {
     found_ = {};
 }
 
-BandControls Form1::FindBands(const Reader& bands) const {
+BandControls Form1::FindBands(const Drawing& bands) const {
     BandControls found;
     found.shape = &bands;
     found.drawing = &Item(bands.drawing);

@@ -47,7 +47,7 @@ platform::FormDef Form1Def();
 
 // The controls of a drawing, its bands and its readout.
 struct BandControls {
-    const Reader* shape = nullptr;   // its row of kReaders, or kWriter
+    const Drawing* shape = nullptr;   // its row of kReaders, or kWriter
     platform::Control* drawing = nullptr;
     std::array<platform::Control*, 3> digits{};
     int digitCount = 0;
@@ -131,13 +131,13 @@ protected:
 private:
     void Form_Initialize();
     void BeforeControlsDropped() override;
-    BandControls FindBands(const Reader& bands) const;
+    BandControls FindBands(const Drawing& bands) const;
     // A band's colour index as the readout reads it: Rang2 of its colour,
     // none for a colour outside the table. The readouts, the series notes and
     // the bands' tips and names all read the bands through it, and what lies
     // below the window takes the indexes as it gives them.
     reader::BandColour BandIndex(const platform::Control& band) const;
-    reader::BandIndexes BandIndexes(const BandControls& bands) const;
+    model::BandRow BandRowOf(const BandControls& bands) const;
     // For a readout and the writer's drawing: whether the value shown, or
     // that the writer's bands stand for, is a standard one for its tolerance
     // (empty before a reader's first click). None for every other control.
@@ -163,6 +163,9 @@ private:
     bool PaintBand(platform::Control& band, const std::wstring& index);
     // The same for a colour index, written as the text Rang takes.
     bool PaintBand(platform::Control& band, int index);
+    // Paints each band of a drawing from `row`, from the left; a band the
+    // row holds no colour for stays as it is.
+    void PaintRow(const BandControls& bands, const model::BandRow& row);
     // Tells screen readers of a band's new colour (its name) and of the
     // swatches that lost and won its column's choice; `was` is its old colour.
     void TellRecoloured(const platform::Control& band, reader::BandColour was);
@@ -170,7 +173,7 @@ private:
     // none when four bands cannot, and the balloon at Text1 says why.
     struct Writing {
         double ohms;
-        writer::Bands bands;
+        model::BandRow bands;   // no tolerance: the list's goes on
     };
     std::optional<Writing> ValueToWrite();
     // The same without the balloon: none, and in `refusal` why.
@@ -201,12 +204,12 @@ private:
     void RestoreReadout(std::size_t reader);
     void StepReader(std::size_t reader, bool up);
     // Paints a reader's bands through Rang, then RRang rewrites its readout.
-    void PaintReader(std::size_t reader, const writer::ReaderBands& bands);
+    void PaintReader(std::size_t reader, const model::BandRow& bands);
     // The drawing (a reader or the writer) whose drawing, band or swatch
     // `control` is; nullptr for any other control.
     const BandControls* DrawingOf(const platform::Control& control) const;
     // A drawing's bands as chosen; none while a reader has read nothing.
-    std::optional<reader::BandIndexes> ChosenBands(const BandControls& drawing) const;
+    std::optional<model::BandRow> ChosenBands(const BandControls& drawing) const;
     // A drawing's reading as it is copied, and its bands' colour names; both
     // empty while a reader has read nothing.
     std::wstring QuotedReadingOf(const BandControls& drawing) const;

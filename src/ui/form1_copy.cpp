@@ -7,10 +7,10 @@
 
 namespace ui {
 
-std::optional<reader::BandIndexes> Form1::ChosenBands(const BandControls& drawing) const {
+std::optional<model::BandRow> Form1::ChosenBands(const BandControls& drawing) const {
     // Before a reader's first reading its bands are the design's, which nobody chose.
     if (drawing.readout && !drawing.read) return std::nullopt;
-    return BandIndexes(drawing);
+    return BandRowOf(drawing);
 }
 
 std::wstring Form1::QuotedReadingOf(const BandControls& drawing) const {

@@ -42,7 +42,7 @@ bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
         return true;
     }
     const auto reader = static_cast<std::size_t>(drawing - found_.readers.data());
-    const bool possible = reader::OtherEnd(BandIndexes(*drawing), OfferedBy(kReaders[reader])).has_value();
+    const bool possible = reader::OtherEnd(BandRowOf(*drawing), *kReaders[reader].colours).has_value();
     const int chosen = services::ShowContextMenu(
         hWnd(), screen, {{kCopyValue, !value.empty()}, {kCopyColours, !colours.empty()}, {kReadFromOtherEnd, possible}});
     if (chosen == 2) FlipReader(reader);
@@ -52,12 +52,10 @@ bool Form1::OnContextMenu(platform::Control* target, POINT screen) {
 
 void Form1::FlipReader(std::size_t reader) {
     const BandControls& bands = found_.readers[reader];
-    const auto reversed = reader::OtherEnd(BandIndexes(bands), OfferedBy(kReaders[reader]));
+    const auto reversed = reader::OtherEnd(BandRowOf(bands), *kReaders[reader].colours);
     if (!reversed) return;
     // Every band reversed holds a colour its place offers.
-    for (std::size_t i = 0; i < reversed->digits.size(); ++i) PaintBand(*bands.digits[i], *reversed->digits[i]);
-    PaintBand(*bands.multiplier, *reversed->multiplier);
-    PaintBand(*bands.tolerance, *reversed->tolerance);
+    PaintRow(bands, *reversed);
     RRang(kReaders[reader].selector);
 }
 

@@ -39,8 +39,8 @@ reader::BandColour Form1::BandIndex(const platform::Control& band) const {
     return model::IndexOfText(Rang2(base::IntegerText(static_cast<std::int32_t>(band.BackColor()))));
 }
 
-reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
-    reader::BandIndexes indexes;
+model::BandRow Form1::BandRowOf(const BandControls& bands) const {
+    model::BandRow indexes;
     for (int i = 0; i < bands.digitCount; ++i) indexes.digits.push_back(BandIndex(*bands.digits[static_cast<std::size_t>(i)]));
     indexes.multiplier = BandIndex(*bands.multiplier);
     indexes.tolerance = BandIndex(*bands.tolerance);
@@ -48,24 +48,27 @@ reader::BandIndexes Form1::BandIndexes(const BandControls& bands) const {
 }
 
 void Form1::RRang(const int& selector) {
-    const Reader* reader = ReaderFor(selector);
+    const Drawing* reader = ReaderFor(selector);
     if (!reader) return;
     BandControls& bands = found_.readers[static_cast<std::size_t>(reader - kReaders.data())];
-    // Each band's colour to its index (Rang2), then value and tolerance text.
+    // Each band's colour to its index (Rang2), the tolerance band's index to
+    // its text (Tolerance), then value and tolerance text.
+    const model::BandRow row = BandRowOf(bands);
+    const std::wstring tolerance = Tolerance(row.tolerance ? base::IntegerText(*row.tolerance) : std::wstring());
     bands.read = true;
-    bands.readout->SetText(reader::ReadoutText(BandIndexes(bands), kPlatformNumbers));
+    bands.readout->SetText(reader::ReadoutText(row, tolerance, kPlatformNumbers));
     tips_.Refresh();   // a tip showing for this reader, its readout or a band tells what they now show
 }
 
 std::optional<std::wstring> Form1::SeriesNoteOf(const platform::Control& control) const {
     if (&control == found_.writerBands.drawing)
-        return reader::WriterNote(BandIndexes(found_.writerBands), kPlatformNumbers, cutFrom_);
+        return reader::WriterNote(BandRowOf(found_.writerBands), kPlatformNumbers, cutFrom_);
     for (std::size_t r = 0; r < found_.readers.size(); ++r) {
         if (&control != found_.readers[r].readout) continue;
         if (!found_.readers[r].read) return std::wstring();   // nothing read yet: whatever is typed there stands for no bands
         // Beneath the note, which band may have been misread, one hint a line.
-        const reader::BandIndexes indexes = BandIndexes(found_.readers[r]);
-        const reader::ReaderPalettes palettes = OfferedBy(kReaders[r]);
+        const model::BandRow indexes = BandRowOf(found_.readers[r]);
+        const model::BandSet& palettes = *kReaders[r].colours;
         const std::wstring note = reader::SeriesNote(indexes, palettes, kPlatformNumbers);
         const std::wstring hints = reader::MisreadHints(indexes, palettes, kPlatformNumbers);
         return hints.empty() ? note : note + L"\n" + hints;

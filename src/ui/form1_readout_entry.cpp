@@ -99,12 +99,9 @@ void Form1::WriteReader(std::size_t reader) {
         ShowCut(*bands.readout, cut);
 }
 
-void Form1::PaintReader(std::size_t reader, const writer::ReaderBands& written) {
+void Form1::PaintReader(std::size_t reader, const model::BandRow& written) {
     const BandControls& bands = found_.readers[reader];
-    for (std::size_t i = 0; i < written.digits.size(); ++i)
-        PaintBand(*bands.digits[i], written.digits[i]);
-    PaintBand(*bands.multiplier, written.multiplier);
-    if (written.tolerance >= 0) PaintBand(*bands.tolerance, written.tolerance);
+    PaintRow(bands, written);   // a row without a tolerance leaves the tolerance band as it is
     RRang(kReaders[reader].selector);
     bands.readout->MoveCaretToEnd();   // the user typed here: on after the rewritten text
 }
@@ -119,7 +116,7 @@ void Form1::RestoreReadout(std::size_t reader) {
 void Form1::StepReader(std::size_t reader, bool up) {
     const BandControls& bands = found_.readers[reader];
     // From the value the bands show, whatever is typed in the readout.
-    const reader::BandIndexes indexes = BandIndexes(bands);
+    const model::BandRow indexes = BandRowOf(bands);
     const auto value = reader::ValueOfBands(indexes);
     const auto series = reader::SeriesFor(indexes.tolerance);
     if (!value || series.empty()) return;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/number_text.h"
+#include "model/band_row.h"
 #include "model/colour_code.h"
 #include "reader/band_meaning.h"
 #include "ui/form1.h"
@@ -34,9 +35,9 @@ constexpr struct {
 
 const wchar_t* const kDigitPlaces[] = {L"First digit", L"Second digit", L"Third digit"};
 
-std::wstring PlaceOf(BandRole role, int number) {
-    switch (role) {
-    case BandRole::Digit: return kDigitPlaces[number - 1];
+std::wstring PlaceName(model::BandPlace place) {
+    switch (place.role) {
+    case BandRole::Digit: return kDigitPlaces[place.digit];
     case BandRole::Multiplier: return L"Multiplier";
     case BandRole::Tolerance: return L"Tolerance";
     }
@@ -46,11 +47,6 @@ std::wstring PlaceOf(BandRole role, int number) {
 // a, then b after `separator`; either may be empty.
 std::wstring Joined(const std::wstring& a, const std::wstring& b, const wchar_t* separator = L", ") {
     return a.empty() ? b : b.empty() ? a : a + separator + b;
-}
-
-// A band's role, from its number on a drawing of `digitCount` digits.
-BandRole RoleOf(int number, int digitCount) {
-    return number <= digitCount ? BandRole::Digit : number == digitCount + 1 ? BandRole::Multiplier : BandRole::Tolerance;
 }
 
 // "First digit, ..." as it reads after a comma: "first digit, ...".
@@ -63,10 +59,8 @@ std::wstring Lowered(std::wstring text) {
 
 std::optional<Form1::BandAt> Form1::BandAtOf(const platform::Control& control) const {
     for (const BandControls* drawing : {&found_.readers[0], &found_.readers[1], &found_.writerBands}) {
-        for (int d = 0; d < drawing->digitCount; ++d)
-            if (&control == drawing->digits[static_cast<std::size_t>(d)]) return BandAt{drawing, d + 1};
-        if (&control == drawing->multiplier) return BandAt{drawing, drawing->digitCount + 1};
-        if (&control == drawing->tolerance) return BandAt{drawing, drawing->digitCount + 2};
+        for (int place = 0; place < drawing->digitCount + 2; ++place)
+            if (&control == model::MemberAt(*drawing, drawing->digitCount, place)) return BandAt{drawing, place + 1};
     }
     return std::nullopt;
 }
@@ -97,18 +91,20 @@ words::ControlWords Form1::Words(const platform::Control& control) const {
         const platform::Control& painted = *found_.paletteBands[static_cast<std::size_t>(swatch->palette)];
         const BandAt band = *BandAtOf(painted);
         const wchar_t* resistor = band.drawing->shape->title;
-        const BandRole role = RoleOf(band.number, band.drawing->digitCount);
+        const model::BandPlace place = model::PlaceOf(band.drawing->digitCount, band.number - 1);
+        const BandRole role = place.role;
         const std::wstring meaning = reader::ColourMeaning(static_cast<model::ColourIndex>(swatch->index), role);
         // Chosen while its band shows its colour, however the band came by it.
         const bool chosen = BandIndex(painted) == static_cast<model::ColourIndex>(swatch->index);
-        return {meaning, std::wstring(resistor) + L", " + Lowered(Joined(PlaceOf(role, band.number), meaning)),
+        return {meaning, std::wstring(resistor) + L", " + Lowered(Joined(PlaceName(place), meaning)),
                 resistor, true, {}, true, chosen};
     }
     if (const auto band = BandAtOf(control)) {
         // The band's colour as the readout reads it; a band not yet painted has none.
         const wchar_t* resistor = band->drawing->shape->title;
-        const BandRole role = RoleOf(band->number, band->drawing->digitCount);
-        const std::wstring tip = Joined(PlaceOf(role, band->number), reader::ColourMeaning(BandIndex(control), role));
+        const model::BandPlace place = model::PlaceOf(band->drawing->digitCount, band->number - 1);
+        const BandRole role = place.role;
+        const std::wstring tip = Joined(PlaceName(place), reader::ColourMeaning(BandIndex(control), role));
         return {tip, std::wstring(resistor) + L" band " + base::IntegerText(band->number) + L", " + Lowered(tip),
                 resistor, false, {}};
     }

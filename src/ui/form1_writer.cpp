@@ -95,11 +95,7 @@ void Form1::CCal_Click() {
     // a number no four-band code can show, leaves bands 1 to 3 as they are;
     // they change together or not at all.
     const auto writing = ValueToWrite();
-    if (writing) {
-        PaintBand(*found_.writerBands.digits[0], writing->bands.first);
-        PaintBand(*found_.writerBands.digits[1], writing->bands.second);
-        PaintBand(*found_.writerBands.multiplier, writing->bands.multiplier);
-    }
+    if (writing) PaintRow(found_.writerBands, writing->bands);   // its tolerance band is the list's, below
     if (found_.toleranceList->ListIndex() == -1) found_.toleranceList->SetListIndex(kFivePercentPosition);
     PaintBand(*found_.writerBands.tolerance, MAs(base::IntegerText(found_.toleranceList->ListIndex())));
     if (writing) TellCut(writing->ohms);

@@ -14,11 +14,6 @@ std::uint32_t SwatchColour(int index) {
     return model::kBandColours.at(static_cast<std::size_t>(index));
 }
 
-reader::ReaderPalettes OfferedBy(const Reader& reader) {
-    // Each band's palette offers what the band can show.
-    return reader::PalettesOf(*reader.colours);
-}
-
 namespace {
 
 // A palette's members from top to bottom.

@@ -16,7 +16,7 @@ namespace ui {
 // A drawing and its bands, numbered from the left: the digits, the
 // multiplier, then the tolerance band; what each of them can show; its
 // readout, and the names a screen reader gives the drawing and the readout.
-struct Reader {
+struct Drawing {
     int selector;                      // 1 four-band, 2 five-band
     const model::BandSet* colours;     // the colours of each band, and how many digit bands
     std::array<const wchar_t*, 3> digits;
@@ -28,13 +28,10 @@ struct Reader {
     const wchar_t* readoutTitle;
 
     // The band at `place` from the left, 0 for the first.
-    constexpr const wchar_t* BandName(int place) const {
-        const int digitCount = colours->digitCount;
-        return place < digitCount ? digits[static_cast<std::size_t>(place)] : place == digitCount ? multiplier : tolerance;
-    }
+    constexpr const wchar_t* BandName(int place) const { return model::MemberAt(*this, colours->digitCount, place); }
 };
 
-inline constexpr std::array<Reader, 2> kReaders = {{
+inline constexpr std::array<Drawing, 2> kReaders = {{
     {1, &model::kFourBandReader, {L"Picture8", L"Picture9", nullptr}, L"Picture10", L"Picture11", L"Text4",
      L"Picture7", L"Four-band reader", L"Four-band value"},
     {2, &model::kFiveBandReader, {L"TT", L"HT", L"YT"}, L"QT", L"ET", L"Text3", L"Picture12", L"Five-band reader",
@@ -42,12 +39,12 @@ inline constexpr std::array<Reader, 2> kReaders = {{
 }};
 
 // The four-band writer's bands, in the same shape; it has no readout.
-inline constexpr Reader kWriter = {0, &model::kFourBandWriter, {L"Picture1", L"Picture2", nullptr}, L"Picture3",
+inline constexpr Drawing kWriter = {0, &model::kFourBandWriter, {L"Picture1", L"Picture2", nullptr}, L"Picture3",
                                    L"Picture4", nullptr, L"Picture6", L"Four-band writer", nullptr};
 
 // The reader for a selector; nullptr for anything but 1 and 2.
-constexpr const Reader* ReaderFor(int selector) {
-    for (const Reader& r : kReaders)
+constexpr const Drawing* ReaderFor(int selector) {
+    for (const Drawing& r : kReaders)
         if (r.selector == selector) return &r;
     return nullptr;
 }
@@ -66,7 +63,7 @@ struct Palette {
 // of kReaders[reader], its column at `left`: it offers every colour the
 // band can show.
 constexpr Palette PaletteOf(const wchar_t* name, std::size_t reader, int place, int left, int leftSilverGold) {
-    const Reader& shape = kReaders[reader];
+    const Drawing& shape = kReaders[reader];
     Palette palette{name, shape.BandName(place), shape.selector, left, leftSilverGold, {}, 0};
     for (int i = 0; i < model::kColourCount; ++i)
         if (model::Holds(shape.colours->At(place), i)) palette.indexes[static_cast<std::size_t>(palette.count++)] = i;
@@ -84,9 +81,6 @@ inline constexpr std::array<Palette, 9> kPalettes = {{
     PaletteOf(L"Q", 1, 3, 2400, 2400),
     PaletteOf(L"E", 1, 4, 3240, 3240),
 }};
-
-// The colours a reader's palettes offer, band by band.
-reader::ReaderPalettes OfferedBy(const Reader& reader);
 
 // A palette by its place in kPalettes.
 enum PaletteId : int { kPict, kPi, kP, kD, kT, kH, kY, kQ, kE };

@@ -31,21 +31,22 @@ bool Writable(double ohms) { return ohms == 0 || (ohms > 0 && ohms < kBeyondLarg
 
 }  // namespace
 
-std::optional<Bands> BandsForValue(double ohms) {
+std::optional<model::BandRow> BandsForValue(double ohms) {
     if (!Writable(ohms)) return std::nullopt;
-    if (ohms == 0) return Bands{model::Black, model::Black, model::Silver};
+    if (ohms == 0) return model::BandRow{{model::Black, model::Black}, model::Silver, std::nullopt};
 
     const Decimal decimal = ShortestDecimal(ohms);
     const int p = SecondDigitPower(decimal);
     if (p > kCoarsestPower) return std::nullopt;
     const auto digitAt = [&](int power) {
         const int i = decimal.exponent - power;
-        return i >= 0 && i < static_cast<int>(decimal.digits.size()) ? decimal.digits[i] - '0' : 0;
+        return static_cast<model::ColourIndex>(
+            i >= 0 && i < static_cast<int>(decimal.digits.size()) ? decimal.digits[i] - '0' : 0);
     };
-    const int first = digitAt(p + 1);
-    const int second = digitAt(p);
+    const model::ColourIndex first = digitAt(p + 1);
+    const model::ColourIndex second = digitAt(p);
     if (first == 0 && second == 0) return std::nullopt;  // below 0.01
-    return Bands{first, second, model::MultiplierBand(p)};
+    return model::BandRow{{first, second}, static_cast<model::ColourIndex>(model::MultiplierBand(p)), std::nullopt};
 }
 
 int DigitsNeeded(double ohms) {

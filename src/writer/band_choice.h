@@ -2,23 +2,17 @@
 #pragma once
 #include <optional>
 
+#include "model/band_row.h"
+
 namespace writer {
 
-// Colour indexes of the first three bands (model::ColourIndex values):
-// two significant digits and the multiplier (0..9 for x1..x1e9, 10 Silver
-// for x0.01, 11 Gold for x0.1).
-struct Bands {
-    int first;
-    int second;
-    int multiplier;
-    bool operator==(const Bands&) const = default;
-};
-
-// The bands for a value in ohms: its first two significant digits, the rest
+// The bands for a value in ohms: two digit bands holding its first two
+// significant digits, the rest
 // cut off (never rounded), and the multiplier that makes the value. Zero gives
-// Black, Black, Silver. No bands for what model::kFourBandWriter cannot show:
-// negative, above zero but below 0.01, 1e11 or more, not finite.
-std::optional<Bands> BandsForValue(double ohms);
+// Black, Black, Silver. The tolerance band is none: the writer paints the
+// tolerance the list holds. No bands for what model::kFourBandWriter cannot
+// show: negative, above zero but below 0.01, 1e11 or more, not finite.
+std::optional<model::BandRow> BandsForValue(double ohms);
 
 // How many digit bands the value needs at the place BandsForValue puts its
 // digits, from the first digit band down to the value's last significant

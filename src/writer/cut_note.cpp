@@ -28,14 +28,14 @@ bool FiveBandsShowWhole(const Decimal& value) {
 }
 
 // The note on `shown` bands, which carry fewer digits than the `needed` of `value`.
-std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& value, const reader::NumberTexts& numbers,
+std::wstring CutSentence(const model::BandRow& shown, int needed, const Decimal& value, const reader::NumberTexts& numbers,
                          std::wstring_view separator) {
     const int digitBands = static_cast<int>(shown.digits.size());
     std::wstring digits;
-    for (int d : shown.digits) digits += static_cast<wchar_t>(L'0' + d);
+    for (const model::BandColour& d : shown.digits) digits += static_cast<wchar_t>(L'0' + *d);
     const std::wstring plain = base::PlainDigitsText(value.digits, value.exponent, separator);
     std::wstring note = L"The bands show " +
-                        reader::QuotedValueText(std::move(digits), model::MultiplierPower(shown.multiplier), numbers) +
+                        reader::QuotedValueText(std::move(digits), model::MultiplierPower(*shown.multiplier), numbers) +
                         L": " + CountText(digitBands + 2) + L" bands carry " + CountText(digitBands) + L" digits, and " +
                         plain + L" needs " + CountText(needed) + L".";
     if (digitBands == 2 && needed == 3 && FiveBandsShowWhole(value))
@@ -46,10 +46,10 @@ std::wstring CutSentence(const ReaderBands& shown, int needed, const Decimal& va
 }  // namespace
 
 std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstring_view separator) {
-    const std::optional<Bands> bands = BandsForValue(ohms);
+    const std::optional<model::BandRow> bands = BandsForValue(ohms);
     const int needed = DigitsNeeded(ohms);
     if (!bands || needed <= 2) return {};
-    return CutSentence(ReaderBands{{bands->first, bands->second}, bands->multiplier}, needed, base::ShortestDecimal(ohms),
+    return CutSentence(*bands, needed, base::ShortestDecimal(ohms),
                        numbers, separator);
 }
 

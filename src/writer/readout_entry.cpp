@@ -173,23 +173,24 @@ std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_v
     return typed;
 }
 
-int ToleranceBandFor(const Decimal& percent) {
+model::BandColour ToleranceBandFor(const Decimal& percent) {
     // The tolerance written as the bands' texts are: "±0.5%" for 0.50 or .5.
-    if (percent.digits.empty()) return -1;
+    if (percent.digits.empty()) return std::nullopt;
     const std::wstring text = L"\u00B1" + base::PlainDigitsText(percent.digits, percent.exponent, L".") + L"%";
     for (const model::ToleranceRow& row : model::kTolerances)
         if (row.text == text) return row.band;
-    return -1;
+    return std::nullopt;
 }
 
-std::optional<ReaderBands> ReaderBandsFor(const Decimal& ohms, const model::BandSet& bandSet) {
+std::optional<model::BandRow> ReaderBandsFor(const Decimal& ohms, const model::BandSet& bandSet) {
     // The first digit band holds the first significant digit.
     const int power = ohms.exponent - (bandSet.digitCount - 1);
     if (ohms.digits.empty() || !model::HoldsPower(bandSet.multiplier, power)) return std::nullopt;
-    ReaderBands bands;
+    model::BandRow bands;
     for (int i = 0; i < bandSet.digitCount; ++i)
-        bands.digits.push_back(i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0);
-    bands.multiplier = model::MultiplierBand(power);
+        bands.digits.push_back(static_cast<model::ColourIndex>(
+            i < static_cast<int>(ohms.digits.size()) ? ohms.digits[static_cast<std::size_t>(i)] - '0' : 0));
+    bands.multiplier = static_cast<model::ColourIndex>(model::MultiplierBand(power));
     return bands;
 }
 
@@ -198,12 +199,12 @@ ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet
     const std::optional<TypedValue> typed = ParseTypedValue(text, separator);
     if (!typed) return entry;
     entry.typed = *typed;
-    std::optional<ReaderBands> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, bandSet);
+    std::optional<model::BandRow> bands = typed->negative ? std::nullopt : ReaderBandsFor(typed->ohms, bandSet);
     if (!bands) {
         entry.error = EntryError::OutOfRange;
         return entry;
     }
-    if (typed->percent && (bands->tolerance = ToleranceBandFor(*typed->percent)) < 0) {
+    if (typed->percent && !(bands->tolerance = ToleranceBandFor(*typed->percent))) {
         entry.error = EntryError::NoSuchTolerance;
         return entry;
     }
@@ -212,7 +213,7 @@ ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet
     return entry;
 }
 
-std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power,
+std::optional<model::BandRow> SteppedReaderBands(std::wstring_view digits, int power,
                                               std::span<const reader::Series> accepted, const model::BandSet& bandSet,
                                               Step step) {
     const std::optional<reader::Reading> at = reader::ReadingOf(digits, power);

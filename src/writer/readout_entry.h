@@ -30,14 +30,6 @@ struct TypedValue {
 };
 std::optional<TypedValue> ParseTypedValue(std::wstring_view text, std::wstring_view separator);
 
-// A reader's bands as colour indexes: its digit bands, multiplier and
-// tolerance band.
-struct ReaderBands {
-    std::vector<int> digits;
-    int multiplier = 0;
-    int tolerance = -1;   // -1: the tolerance band stays as it is
-};
-
 enum class EntryError { NotAValue, OutOfRange, NoSuchTolerance };
 
 // The bands of a reader, `bandSet` (model::kFourBandReader or
@@ -46,7 +38,7 @@ enum class EntryError { NotAValue, OutOfRange, NoSuchTolerance };
 // carries 0.1 to 99M ohms, the five-band reader 1 to 999M). Digits beyond the bands are cut,
 // never rounded: `cut` says so.
 struct ReaderEntry {
-    std::optional<ReaderBands> bands;
+    std::optional<model::BandRow> bands;   // no tolerance: the tolerance band stays as it is
     EntryError error = EntryError::NotAValue;   // why there are no bands
     bool cut = false;
     TypedValue typed;
@@ -54,11 +46,11 @@ struct ReaderEntry {
 ReaderEntry ReaderEntryFor(std::wstring_view text, const model::BandSet& bandSet, std::wstring_view separator);
 // The digit and multiplier bands for a positive value, its digits cut to the
 // reader's; none outside the reader's range.
-std::optional<ReaderBands> ReaderBandsFor(const base::Decimal& ohms, const model::BandSet& bandSet);
+std::optional<model::BandRow> ReaderBandsFor(const base::Decimal& ohms, const model::BandSet& bandSet);
 
-// The colour index of the tolerance band that carries `percent`; -1 for a
+// The colour index of the tolerance band that carries `percent`; none for a
 // tolerance no band carries.
-int ToleranceBandFor(const base::Decimal& percent);
+model::BandColour ToleranceBandFor(const base::Decimal& percent);
 
 // The next larger (Up) or smaller (Down) standard value from the value a
 // reader's bands show (digits x 10^power): of the series `accepted` (a
@@ -66,7 +58,7 @@ int ToleranceBandFor(const base::Decimal& percent);
 // whole (reader::ShownStandards), as its note names them: on the four-band
 // reader only those of two significant digits. None at an end of the
 // reader's range. The tolerance band is left as it is.
-std::optional<ReaderBands> SteppedReaderBands(std::wstring_view digits, int power,
+std::optional<model::BandRow> SteppedReaderBands(std::wstring_view digits, int power,
                                               std::span<const reader::Series> accepted, const model::BandSet& bandSet,
                                               Step step);
 

@@ -37,7 +37,7 @@ struct Case {
 };
 
 std::wstring Read(const Case& c, const reader::NumberTexts& numbers) {
-    reader::BandIndexes bands{{}, C(c.multiplier), C(c.tolerance)};
+    model::BandRow bands{{}, C(c.multiplier), C(c.tolerance)};
     for (ColourIndex d : c.digits) bands.digits.push_back(C(d));
     return ReadoutText(bands, numbers);
 }
@@ -89,14 +89,14 @@ TEST(Readout, ValueAndToleranceFromBandColours) {
 TEST(Readout, BandsOutsideTheDigitTableLeaveTheValuePartEmpty) {
     // No colour index: a colour outside the table.
     const reader::BandColour yellow = C(Yellow), red = C(Red), gold = C(Gold), none;
-    const reader::BandIndexes cases[] = {
+    const model::BandRow cases[] = {
         {{none, yellow}, red, gold},
         {{C(Silver), yellow}, red, gold},  // Silver and Gold carry no digit
         {{yellow, C(Gold)}, red, gold},
         {{yellow, yellow}, none, gold},
         {{}, red, gold},
     };
-    for (const reader::BandIndexes& c : cases) EXPECT_EQ(ReadoutText(c, kOwnNumbers), L" Ohm   \u00B15%");
+    for (const model::BandRow& c : cases) EXPECT_EQ(ReadoutText(c, kOwnNumbers), L" Ohm   \u00B15%");
     EXPECT_EQ(ReadoutText({{yellow, yellow}, red, none}, kOwnNumbers), L" 4.4K Ohm   ");
 }
 

@@ -73,13 +73,12 @@ reader::Offered Colours(std::initializer_list<int> indexes) {
     for (int i : indexes) offered |= static_cast<reader::Offered>(1u << i);
     return offered;
 }
-reader::ReaderPalettes PalettesFor(std::size_t digitBands) {
+model::BandSet PalettesFor(std::size_t digitBands) {
     const reader::Offered digit = Colours({Black, Brown, Red, Orange, Yellow, Green, Blue, Purple, Gray, White});
-    reader::ReaderPalettes palettes{std::vector<reader::Offered>(digitBands, digit),
-                                    Colours({Black, Brown, Red, Orange, Yellow, Green, Blue, Silver, Gold}),
-                                    Colours({Brown, Red, Green, Blue, Purple, Gray, Silver, Gold})};
-    palettes.digits[0] = digit & ~Colours({Black});
-    return palettes;
+    return {static_cast<int>(digitBands),
+            {static_cast<reader::Offered>(digit & ~Colours({Black})), digit, digit},
+            Colours({Black, Brown, Red, Orange, Yellow, Green, Blue, Silver, Gold}),
+            Colours({Brown, Red, Green, Blue, Purple, Gray, Silver, Gold})};
 }
 
 // The note, and the hints on a misread beneath it. Standard values from the
@@ -183,7 +182,7 @@ TEST(Series, NoteOnTheBands) {
     for (const Case& c : kCases) {
         std::vector<reader::BandColour> digits;
         for (int d : c.digits) digits.push_back(C(d));
-        const reader::BandIndexes bands{digits, C(c.multiplier), C(c.tolerance)};
+        const model::BandRow bands{digits, C(c.multiplier), C(c.tolerance)};
         EXPECT_EQ(reader::SeriesNote(bands, PalettesFor(digits.size()), reader::NumberTexts{}), c.note);
         EXPECT_EQ(reader::MisreadHints(bands, PalettesFor(digits.size()), reader::NumberTexts{}), c.hints) << c.note;
     }

@@ -103,7 +103,7 @@ protected:
     }
     std::wstring Readout(const wchar_t* name) { return WindowText(C(name).hWnd()); }
     // Band colours as colour indexes; -1 for a colour outside the colour code.
-    std::vector<int> BandIndexes(const ReaderUnderTest& reader) {
+    std::vector<int> BandRowOf(const ReaderUnderTest& reader) {
         std::vector<int> indexes;
         for (const wchar_t* band : reader.bands) {
             int found = -1;
@@ -116,7 +116,7 @@ protected:
     // Every band holds a colour of the code, and the readout says what the
     // bands stand for (or is still empty before the reader's first click).
     void CheckReader(const ReaderUnderTest& reader, bool clicked, const std::string& context) {
-        const std::vector<int> bands = BandIndexes(reader);
+        const std::vector<int> bands = BandRowOf(reader);
         for (std::size_t i = 0; i < bands.size(); ++i)
             ASSERT_GE(bands[i], 0) << context << ": band " << i << " holds a colour outside the code";
         const std::wstring expected = clicked ? ExpectedReadout(bands, separator_) : L"";
@@ -305,12 +305,12 @@ TEST_F(ReaderTest, ContextMenuReadsTheBandsFromTheOtherEnd) {
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].text + L"|" + items[1].text + L"|" + items[2].text, L"&Copy value|Copy &colours|&Read from the other end");
     EXPECT_EQ(items[2].state & MF_GRAYED, 0u);
-    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
+    EXPECT_EQ(BandRowOf(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
     EXPECT_EQ(Readout(L"Text3"), L" 2.21K Ohm   \u00B11%");
     // Again, from a band: the first bands come back.
     items = WhileMenuOpen([&] { RightClick(C(L"QT"), POINT{2, 2}); }, L'r', 0);
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
+    EXPECT_EQ(BandRowOf(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
     EXPECT_EQ(Readout(L"Text3"), L" 11.1K Ohm   \u00B12%");
 
     // A Gold tolerance band is never a first digit: greyed, and choosing it changes nothing.
@@ -348,9 +348,9 @@ ALONE_TEST_F(ReaderTest, ShiftF10AndTheMenuKeyOpenTheMenuOnAFocusedSwatch) {
     ASSERT_TRUE(SetForegroundWindow(form->hWnd()));
     form->Focus(C(L"Y", Brown));
     EXPECT_EQ(WhileMenuOpen([&] { press({VK_SHIFT, VK_F10}); }, L'r').size(), 3u);
-    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
+    EXPECT_EQ(BandRowOf(kFive), (std::vector<int>{Red, Red, Brown, Brown, Brown}));
     EXPECT_EQ(WhileMenuOpen([&] { press({VK_APPS}); }, L'r').size(), 3u);
-    EXPECT_EQ(BandIndexes(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
+    EXPECT_EQ(BandRowOf(kFive), (std::vector<int>{Brown, Brown, Brown, Red, Red}));
     EXPECT_EQ(Readout(L"Text3"), L" 11.1K Ohm   \u00B12%");
 }
 

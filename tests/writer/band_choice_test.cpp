@@ -27,41 +27,57 @@ namespace {
 
 using namespace model;
 using reader::Series;
-using writer::Bands;
 using writer::BandsForValue;
 using writer::EntryError;
 using writer::Step;
 using writer::ValueOfBands;
 
 
-std::string Show(const std::optional<Bands>& b) {
+// The writer's bands: two digits and a multiplier; its tolerance band is none.
+model::BandRow Written(int first, int second, int multiplier) {
+    return {{static_cast<ColourIndex>(first), static_cast<ColourIndex>(second)}, static_cast<ColourIndex>(multiplier),
+            std::nullopt};
+}
+
+// A row's colour indexes: digits, multiplier, then the tolerance band, -1
+// for a band that has none.
+std::vector<int> IndexesOf(const model::BandRow& row) {
+    std::vector<int> indexes;
+    for (const model::BandColour& band : row.digits) indexes.push_back(band ? static_cast<int>(*band) : -1);
+    indexes.push_back(row.multiplier ? static_cast<int>(*row.multiplier) : -1);
+    indexes.push_back(row.tolerance ? static_cast<int>(*row.tolerance) : -1);
+    return indexes;
+}
+
+std::string Show(const std::optional<model::BandRow>& b) {
     if (!b) return "none";
-    return std::to_string(b->first) + "," + std::to_string(b->second) + "," +
-           std::to_string(b->multiplier);
+    std::string shown;
+    for (int index : IndexesOf(*b)) shown += std::to_string(index) + ",";
+    return shown;
 }
 
 TEST(BandChoice, Examples) {
     struct Row {
         double ohms;
-        std::optional<Bands> bands;
+        std::optional<model::BandRow> bands;
     };
     const double inf = std::numeric_limits<double>::infinity();
     const Row rows[] = {
-        {4700, Bands{Yellow, Purple, Red}}, {475, Bands{Yellow, Purple, Brown}},
-        {479, Bands{Yellow, Purple, Brown}}, {1, Bands{Brown, Black, Gold}},
-        {5, Bands{Green, Black, Gold}}, {10, Bands{Brown, Black, Black}},
-        {100, Bands{Brown, Black, Brown}}, {1000, Bands{Brown, Black, Red}},
-        {0.5, Bands{Green, Black, Silver}}, {0.47, Bands{Yellow, Purple, Silver}},
-        {4.7, Bands{Yellow, Purple, Gold}}, {47.5, Bands{Yellow, Purple, Black}},
-        {0.05, Bands{Black, Green, Silver}}, {0.012, Bands{Black, Brown, Silver}},
-        {0.01, Bands{Black, Brown, Silver}}, {0.0199, Bands{Black, Brown, Silver}},
-        {0.0, Bands{Black, Black, Silver}}, {-0.0, Bands{Black, Black, Silver}},
-        {99999999999, Bands{White, White, White}}, {1e10, Bands{Brown, Black, White}},
+        {4700, Written(Yellow, Purple, Red)}, {475, Written(Yellow, Purple, Brown)},
+        {479, Written(Yellow, Purple, Brown)}, {1, Written(Brown, Black, Gold)},
+        {5, Written(Green, Black, Gold)}, {10, Written(Brown, Black, Black)},
+        {100, Written(Brown, Black, Brown)}, {1000, Written(Brown, Black, Red)},
+        {0.5, Written(Green, Black, Silver)}, {0.47, Written(Yellow, Purple, Silver)},
+        {4.7, Written(Yellow, Purple, Gold)}, {47.5, Written(Yellow, Purple, Black)},
+        {0.05, Written(Black, Green, Silver)}, {0.012, Written(Black, Brown, Silver)},
+        {0.01, Written(Black, Brown, Silver)}, {0.0199, Written(Black, Brown, Silver)},
+        {0.0, Written(Black, Black, Silver)}, {-0.0, Written(Black, Black, Silver)},
+        {99999999999, Written(White, White, White)}, {1e10, Written(Brown, Black, White)},
         // The neighbours of a band value just below it lose its last digit.
-        {std::nextafter(4.7, 0.0), Bands{Yellow, Blue, Gold}},
-        {std::nextafter(1000.0, 0.0), Bands{White, White, Brown}},
+        {std::nextafter(4.7, 0.0), Written(Yellow, Blue, Gold)},
+        {std::nextafter(1000.0, 0.0), Written(White, White, Brown)},
         {std::nextafter(0.01, 0.0), std::nullopt},
-        {std::nextafter(1e11, 0.0), Bands{White, White, White}},
+        {std::nextafter(1e11, 0.0), Written(White, White, White)},
         {1e11, std::nullopt}, {0.009, std::nullopt}, {-5, std::nullopt},
         {-0.5, std::nullopt}, {5e-324, std::nullopt}, {1e300, std::nullopt},
         {inf, std::nullopt}, {-inf, std::nullopt}, {std::nan(""), std::nullopt},
@@ -77,27 +93,27 @@ TEST(BandChoice, EveryCanonicalBandSetRoundTrips) {
         for (int second = 0; second <= 9; ++second)
             for (int m = 0; m < kColourCount; ++m) {
                 if (first == 0 && (m != Silver || second == 0)) continue;
-                const Bands b{first, second, m};
+                const model::BandRow b = Written(first, second, m);
                 EXPECT_EQ(Show(BandsForValue(ValueOfBands(b))), Show(b));
             }
 }
 
 TEST(BandChoice, ValueOfBandsUsesExactPowers) {
-    EXPECT_EQ(ValueOfBands({Yellow, Purple, Gold}), 4.7);
-    EXPECT_EQ(ValueOfBands({Yellow, Purple, Silver}), 0.47);
-    EXPECT_EQ(ValueOfBands({White, White, White}), 99000000000.0);
-    EXPECT_EQ(ValueOfBands({Black, Black, Silver}), 0.0);
-    EXPECT_TRUE(std::isnan(ValueOfBands({10, 0, Black})));
-    EXPECT_TRUE(std::isnan(ValueOfBands({1, 0, 12})));
-    EXPECT_TRUE(std::isnan(ValueOfBands({1, -1, 0})));
+    EXPECT_EQ(ValueOfBands(Written(Yellow, Purple, Gold)), 4.7);
+    EXPECT_EQ(ValueOfBands(Written(Yellow, Purple, Silver)), 0.47);
+    EXPECT_EQ(ValueOfBands(Written(White, White, White)), 99000000000.0);
+    EXPECT_EQ(ValueOfBands(Written(Black, Black, Silver)), 0.0);
+    EXPECT_TRUE(std::isnan(ValueOfBands(Written(10, 0, Black))));
+    EXPECT_TRUE(std::isnan(ValueOfBands(Written(1, 0, 12))));
+    EXPECT_TRUE(std::isnan(ValueOfBands(Written(1, -1, 0))));
 }
 
 // The rule the writer first had: bands straight from the characters of a plain
 // integer text (or a "0.d" fraction). Where it was right, the value rule agrees.
-Bands CharacterRule(const std::string& text) {
-    if (std::strtod(text.c_str(), nullptr) < 1) return {text.back() - '0', 0, Silver};
+model::BandRow CharacterRule(const std::string& text) {
+    if (std::strtod(text.c_str(), nullptr) < 1) return Written(text.back() - '0', 0, Silver);
     const int n = static_cast<int>(text.size());
-    return {text[0] - '0', n >= 2 ? text[1] - '0' : 0, n == 1 ? Gold : n - 2};
+    return Written(text[0] - '0', n >= 2 ? text[1] - '0' : 0, n == 1 ? Gold : n - 2);
 }
 
 TEST(BandChoice, AgreesWithTheCharacterRuleOnPlainTexts) {
@@ -132,22 +148,21 @@ TEST(BandChoice, BandsStayWithinOneUnitBelowTheValue) {
     for (int first = 1; first <= 9; ++first)
         for (int second = 0; second <= 9; ++second)
             for (int m = 0; m < kColourCount; ++m) {
-                const double v = ValueOfBands({first, second, m});
+                const double v = ValueOfBands(Written(first, second, m));
                 values.push_back(std::nextafter(v, 0.0));
                 values.push_back(std::nextafter(v, 1e300));
             }
     for (double v : values) {
-        const std::optional<Bands> b = BandsForValue(v);
+        const std::optional<model::BandRow> b = BandsForValue(v);
         ASSERT_EQ(b.has_value(), v == 0 || (v >= 0.01 && v < 1e11)) << v;
         if (!b) continue;
         const double chosen = ValueOfBands(*b);
         ASSERT_LE(chosen, v) << Show(b);
         ASSERT_EQ(writer::DigitsNeeded(v) <= 2, chosen == v) << "cut or not: " << v;
-        ASSERT_LT(v - chosen, UnitOf(b->multiplier)) << Show(b) << " from " << v;
+        ASSERT_LT(v - chosen, UnitOf(*b->multiplier)) << Show(b) << " from " << v;
         // The next band value up is above the value.
-        const Bands up{(10 * b->first + b->second + 1) / 10, (10 * b->first + b->second + 1) % 10,
-                       b->multiplier};
-        if (up.first <= 9) ASSERT_LT(v, ValueOfBands(up)) << Show(b) << " from " << v;
+        const int next = 10 * *b->digits[0] + *b->digits[1] + 1;
+        if (next / 10 <= 9) ASSERT_LT(v, ValueOfBands(Written(next / 10, next % 10, *b->multiplier))) << Show(b) << " from " << v;
     }
 }
 
@@ -380,10 +395,7 @@ TEST(ReaderEntry, TypedTextsGiveTheReadersBands) {
                 EXPECT_EQ(entry.error, r.error) << where;
                 continue;
             }
-            std::vector<int> got = entry.bands->digits;
-            got.push_back(entry.bands->multiplier);
-            got.push_back(entry.bands->tolerance);
-            EXPECT_EQ(got, r.bands) << where;
+            EXPECT_EQ(IndexesOf(*entry.bands), r.bands) << where;
             EXPECT_EQ(entry.cut, r.cut) << where;
         }
     }
@@ -435,9 +447,9 @@ TEST(ReaderEntry, StepsGoToValuesTheReaderShowsWhole) {
         const auto next = writer::SteppedReaderBands(r.digits, r.power, r.series, ReaderWith(r.digitBands), r.step);
         std::vector<int> got;
         if (next) {
-            got = next->digits;
-            got.push_back(next->multiplier);
-            EXPECT_EQ(next->tolerance, -1);
+            got = IndexesOf(*next);
+            EXPECT_EQ(got.back(), -1);   // the tolerance band stays as it is
+            got.pop_back();
         }
         EXPECT_EQ(got, r.bands) << std::string(r.digits, r.digits + wcslen(r.digits)) << "e" << r.power << " "
                                 << reader::SeriesName(r.series.front()) << (r.step == Step::Up ? " up" : " down");

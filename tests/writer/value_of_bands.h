@@ -11,19 +11,18 @@
 namespace writer {
 
 // The value the bands stand for, in ohms.
-inline double ValueOfBands(const Bands& bands) {
+inline double ValueOfBands(const model::BandRow& bands) {
     // Not a band set BandsForValue gives; NaN keeps it from passing for a value.
-    if (bands.first < 0 || bands.first > 9 || bands.second < 0 || bands.second > 9 ||
-        bands.multiplier < 0 || bands.multiplier >= model::kColourCount)
+    if (bands.digits.size() != 2 || !bands.digits[0] || !bands.digits[1] || !bands.multiplier) return std::nan("");
+    const int first = *bands.digits[0], second = *bands.digits[1], multiplier = *bands.multiplier;
+    if (first < 0 || first > 9 || second < 0 || second > 9 || multiplier < 0 || multiplier >= model::kColourCount)
         return std::nan("");
-    const int power = bands.multiplier == model::Silver ? -2
-                      : bands.multiplier == model::Gold ? -1
-                                                        : bands.multiplier;
+    const int power = multiplier == model::Silver ? -2 : multiplier == model::Gold ? -1 : multiplier;
     // Read back as the decimal "47e-1": the double nearest the exact value in
     // one rounding, the same double that the typed text 4.7 gives, also where
     // the x87 would keep a quotient in extended precision.
     const std::string text =
-        std::to_string(10 * bands.first + bands.second) + 'e' + std::to_string(power);
+        std::to_string(10 * first + second) + 'e' + std::to_string(power);
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
