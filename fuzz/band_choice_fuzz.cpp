@@ -1,4 +1,4 @@
-// Feeds BandsForValue the input read as number text and, from 8 bytes on, as a
+// Feeds the band choice the input read as number text and, from 8 bytes on, as a
 // raw double; traps when the bands are not a valid set or do not stand for the
 // value cut to two significant digits, when the writer calls a value cut that
 // the bands show exactly or the other way round, or when a step of Up or Down
@@ -37,7 +37,7 @@ double UnitOf(int multiplier) {
 }
 
 void Check(double value) {
-    const std::optional<model::BandRow> bands = writer::BandsForValue(value);
+    const std::optional<model::BandRow> bands = writer::BandsForNumber(value);
     Require(bands.has_value() == (value == 0 || (value >= 0.01 && value < 1e11)));
     if (!bands) return;
     const model::BandRow& b = *bands;
@@ -52,17 +52,18 @@ void Check(double value) {
     Require(chosen <= value);
     Require(value - chosen < UnitOf(multiplier) * (1 + 1e-12));
     // The bands' own value chooses the same bands.
-    Require(writer::BandsForValue(chosen) == bands);
-    Require((writer::DigitsNeeded(value) <= 2) == (chosen == value));
+    Require(writer::BandsForNumber(chosen) == bands);
+    Require((writer::DigitsNeededForNumber(value) <= 2) == (chosen == value));
 }
 
 void CheckSteps(double value) {
     using reader::Series;
     for (Series series : {Series::E12, Series::E24, Series::E48, Series::E96, Series::E192}) {
         for (writer::Step step : {writer::Step::Up, writer::Step::Down}) {
-            const std::optional<std::wstring> text = writer::SteppedText(value, series, step, L".");
+            const std::optional<base::Decimal> ohms = writer::WriterDecimal(value);
+            const std::optional<std::wstring> text = ohms ? writer::SteppedText(*ohms, series, step, L".") : std::nullopt;
             if (!text) continue;
-            Require(writer::BandsForValue(value).has_value());
+            Require(writer::BandsForNumber(value).has_value());
             const std::string narrow(text->begin(), text->end());
             const double next = std::strtod(narrow.c_str(), nullptr);
             Require(step == writer::Step::Up ? next > value : next < value);

@@ -154,11 +154,6 @@ std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring
     return out;
 }
 
-std::wstring ShortestDecimalText(double value, std::wstring_view separator) {
-    const Decimal decimal = ShortestDecimal(value);
-    return (value < 0 ? L"-" : L"") + PlainDigitsText(decimal.digits, decimal.exponent, separator);
-}
-
 std::wstring DecimalText(double value, wchar_t separator) { return DecimalText(value, std::wstring_view(&separator, 1)); }
 
 std::wstring DecimalText(double value, std::wstring_view separator) {

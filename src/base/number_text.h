@@ -24,6 +24,9 @@ struct Decimal {
 // the same double, so that a typed 4.7 stays 4 and 7 and never 4.69999...
 Decimal ShortestDecimal(double value);
 
+// Whether a decimal is zero: no digits, or none but zeros.
+inline bool IsZero(const Decimal& decimal) { return decimal.digits.find_first_not_of('0') == std::string::npos; }
+
 // The double nearest to a whole number given as ASCII decimal digits (ties
 // to the even one), infinity past the largest double: as strtod reads it.
 double NearestDouble(std::wstring_view digits);
@@ -32,10 +35,6 @@ double NearestDouble(std::wstring_view digits);
 // first, written out plainly: "47" and 3 give "4700", "47" and -1 "0.47",
 // "487" and 0 "4.87". No sign, no exponent, no grouping.
 std::wstring PlainDigitsText(std::string_view digits, int exponent, std::wstring_view separator);
-
-// A finite value written plainly in its shortest digits, with `separator`
-// for the decimal point: "4750", "0,475", "-5".
-std::wstring ShortestDecimalText(double value, std::wstring_view separator);
 
 // A value written plainly at most 15 significant digits, correctly rounded,
 // trailing zeros dropped: a value computed in binary shows no last-digit

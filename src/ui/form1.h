@@ -172,7 +172,7 @@ private:
     // The value in ohms that Text1 stands for, with the bands that carry it;
     // none when four bands cannot, and the balloon at Text1 says why.
     struct Writing {
-        double ohms;
+        base::Decimal ohms;   // the box's number as digits, worked out once
         model::BandRow bands;   // no tolerance: the list's goes on
     };
     std::optional<Writing> ValueToWrite();
@@ -180,7 +180,7 @@ private:
     std::optional<Writing> ReadValueBox(std::wstring& refusal) const;
     // Keeps the value the writer's bands were written for, and tells in a
     // balloon when they cut it.
-    void TellCut(double ohms);
+    void TellCut(const base::Decimal& ohms);
     // Moves the focus from a swatch along its column or across to the next
     // column of its reader; false for a key that is no move.
     bool MoveAmongSwatches(const platform::Control& swatch, UINT key);

@@ -76,8 +76,10 @@ std::optional<Form1::Writing> Form1::ReadValueBox(std::wstring& refusal) const {
         return std::nullopt;
     }
     const services::ReadNumber number = services::ReadDouble(text);
-    const auto bands = number.value ? writer::BandsForValue(*number.value) : std::nullopt;
-    if (bands) return Writing{*number.value, *bands};
+    // The system's number becomes digits here, once; the writer works on them.
+    const auto ohms = number.value ? writer::WriterDecimal(*number.value) : std::nullopt;
+    const auto bands = ohms ? writer::BandsForValue(*ohms) : std::nullopt;
+    if (bands) return Writing{*ohms, *bands};
     refusal = number.value || number.outOfRange ? NoSuchResistor() : kNoNumber;
     return std::nullopt;
 }
@@ -102,12 +104,12 @@ void Form1::CCal_Click() {
     tips_.Refresh();   // a tip showing for the writer or its bands tells the bands as they now are
 }
 
-void Form1::TellCut(double ohms) {
+void Form1::TellCut(const base::Decimal& ohms) {
     // Bands that show less than the value are still the right bands to look
     // for, but not the right part to buy: say so rather than cut in silence.
     const std::wstring separator = services::DecimalSeparator();
     const std::wstring cut = writer::CutNote(ohms, kPlatformNumbers, separator);
-    cutFrom_ = cut.empty() ? std::wstring() : base::ShortestDecimalText(ohms, separator);
+    cutFrom_ = cut.empty() ? std::wstring() : base::PlainDigitsText(ohms.digits, ohms.exponent, separator);
     if (cut.empty()) balloon_.Hide();
     else ShowCut(*found_.valueBox, cut);
 }

@@ -1,6 +1,7 @@
 #include "writer/band_choice.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "base/number_text.h"
@@ -10,15 +11,12 @@
 namespace writer {
 
 using base::Decimal;
-using base::ShortestDecimal;
 
 namespace {
 
-// The writer's multipliers, from Silver (x0.01) to White (x1G), and the
-// value beyond the largest its bands show (100 G).
+// The writer's multipliers, from Silver (x0.01) to White (x1G).
 constexpr int kFinestPower = model::FinestPower(model::kFourBandWriter.multiplier);
 constexpr int kCoarsestPower = model::CoarsestPower(model::kFourBandWriter.multiplier);
-constexpr double kBeyondLargest = model::ValueOf(model::BeyondLargest(model::kFourBandWriter));
 
 // Where the bands put a positive value's digits: the power of ten of the
 // second digit band. Silver (x0.01) is the finest multiplier, so a small
@@ -27,17 +25,17 @@ constexpr double kBeyondLargest = model::ValueOf(model::BeyondLargest(model::kFo
 // value (4.7 / 0.1 = 46.99...) would lose the last digit.
 int SecondDigitPower(const Decimal& decimal) { return std::max(decimal.exponent - 1, kFinestPower); }
 
-bool Writable(double ohms) { return ohms == 0 || (ohms > 0 && ohms < kBeyondLargest); }  // NaN fails both
-
 }  // namespace
 
-std::optional<model::BandRow> BandsForValue(double ohms) {
-    if (!Writable(ohms)) return std::nullopt;
-    if (ohms == 0) return model::BandRow{{model::Black, model::Black}, model::Silver, std::nullopt};
+std::optional<Decimal> WriterDecimal(double ohms) {
+    if (!std::isfinite(ohms) || ohms < 0) return std::nullopt;
+    return base::ShortestDecimal(ohms);
+}
 
-    const Decimal decimal = ShortestDecimal(ohms);
+std::optional<model::BandRow> BandsForValue(const Decimal& decimal) {
+    if (base::IsZero(decimal)) return model::BandRow{{model::Black, model::Black}, model::Silver, std::nullopt};
     const int p = SecondDigitPower(decimal);
-    if (p > kCoarsestPower) return std::nullopt;
+    if (p > kCoarsestPower) return std::nullopt;   // 100 G or more
     const auto digitAt = [&](int power) {
         const int i = decimal.exponent - power;
         return static_cast<model::ColourIndex>(
@@ -49,9 +47,8 @@ std::optional<model::BandRow> BandsForValue(double ohms) {
     return model::BandRow{{first, second}, static_cast<model::ColourIndex>(model::MultiplierBand(p)), std::nullopt};
 }
 
-int DigitsNeeded(double ohms) {
-    if (!BandsForValue(ohms) || ohms == 0) return 0;
-    const Decimal decimal = ShortestDecimal(ohms);
+int DigitsNeeded(const Decimal& decimal) {
+    if (!BandsForValue(decimal) || base::IsZero(decimal)) return 0;
     const int last = decimal.exponent - static_cast<int>(decimal.digits.size()) + 1;   // power of the last digit
     return SecondDigitPower(decimal) + 1 - last + 1;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/number_text.h"
 #include "reader/readout.h"
 #include "writer/readout_entry.h"
 
@@ -19,7 +20,7 @@ namespace writer {
 
 // The four-band writer's note for a value in ohms. Empty when its bands show
 // the value exactly, and for a value they cannot show at all.
-std::wstring CutNote(double ohms, const reader::NumberTexts& numbers, std::wstring_view separator);
+std::wstring CutNote(const base::Decimal& ohms, const reader::NumberTexts& numbers, std::wstring_view separator);
 
 // A reader's note for the value typed in its readout: "The bands show 4.75K:
 // five bands carry three digits, and 4751 needs four." Empty when its bands

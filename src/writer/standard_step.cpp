@@ -28,15 +28,14 @@ std::wstring TextOf(const reader::Standard& value, std::wstring_view separator) 
 
 }  // namespace
 
-std::optional<std::wstring> SteppedText(double ohms, reader::Series series, Step step,
+std::optional<std::wstring> SteppedText(const base::Decimal& ohms, reader::Series series, Step step,
                                         std::wstring_view separator) {
     if (!BandsForValue(ohms)) return std::nullopt;
-    if (ohms < 0.1) return step == Step::Up ? std::optional(TextOf(kLowest, separator)) : std::nullopt;
+    if (base::IsZero(ohms) || ohms.exponent < -1)   // below 0.1
+        return step == Step::Up ? std::optional(TextOf(kLowest, separator)) : std::nullopt;
 
-    const base::Decimal decimal = base::ShortestDecimal(ohms);
-    const std::wstring digits(decimal.digits.begin(), decimal.digits.end());
-    const auto reading =
-        reader::ReadingOf(digits, decimal.exponent - static_cast<int>(decimal.digits.size()) + 1);
+    const std::wstring digits(ohms.digits.begin(), ohms.digits.end());
+    const auto reading = reader::ReadingOf(digits, ohms.exponent - static_cast<int>(ohms.digits.size()) + 1);
     if (!reading) return std::nullopt;
     const reader::Series one[] = {series};
     const std::optional<reader::Standard> next =

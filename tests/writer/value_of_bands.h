@@ -1,8 +1,10 @@
 // The value a set of writer bands stands for: what the band choice is checked
-// against, by the tests and the fuzz target alike.
+// against, by the tests and the fuzz target alike; and the band choice fed a
+// double as the value box hands its number on.
 #pragma once
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/colour_code.h"
@@ -26,6 +28,17 @@ inline double ValueOfBands(const model::BandRow& bands) {
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+}
+
+// The bands and the digits needed for a number, through the one conversion
+// to digits: none, and no digits, where that refuses it.
+inline std::optional<model::BandRow> BandsForNumber(double ohms) {
+    const std::optional<base::Decimal> decimal = WriterDecimal(ohms);
+    return decimal ? BandsForValue(*decimal) : std::nullopt;
+}
+inline int DigitsNeededForNumber(double ohms) {
+    const std::optional<base::Decimal> decimal = WriterDecimal(ohms);
+    return decimal ? DigitsNeeded(*decimal) : 0;
 }
 
 }  // namespace writer
