@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/insertion_sort.h"
+#include "base/number_text.h"
 #include "model/band_sets.h"
 #include "model/colour_code.h"
 #include "reader/series.h"
@@ -159,11 +160,11 @@ std::wstring StandardIn(Series series) { return std::wstring(L" standard value (
 
 // "If band 2 is Purple, not Gray: 4.7K"; on the tolerance band, the value
 // stays and its tolerance's series holds it: "If the tolerance band is
-// Brown, not Red: 210 ±1%, a standard value (E96)". Bands number 1 to 5.
+// Brown, not Red: 210 ±1%, a standard value (E96)".
 std::wstring CandidateText(const Candidate& c, std::size_t digitCount, const NumberTexts& numbers) {
     const std::wstring colours = std::wstring(kColourNames[c.other]) + L", not " + kColourNames[c.seen] + L": ";
     if (c.place <= digitCount)
-        return L"If band " + std::wstring(1, static_cast<wchar_t>(L'1' + c.place)) + L" is " + colours +
+        return L"If band " + base::IntegerText(static_cast<long long>(c.place) + 1) + L" is " + colours +
                ValueWritten(c.stand, numbers);
     return L"If the tolerance band is " + colours + WithTolerance(c.stand, numbers) + L", a" +
            StandardIn(*c.stand.series);
