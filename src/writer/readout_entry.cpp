@@ -11,6 +11,27 @@ using base::Decimal;
 
 namespace {
 
+// The multiplier letters and their powers of ten: after a number ("4.7K")
+// and in an RKM code in place of the decimal mark ("4K7", "R47"). R and G
+// stand only in a code; a lower-case m there only with digits after it, as
+// ending a number it would be milli.
+struct MultiplierLetter {
+    wchar_t letter;
+    int power;
+    bool afterNumber;
+};
+constexpr MultiplierLetter kMultiplierLetters[] = {
+    {L'R', 0, false}, {L'r', 0, false}, {L'K', 3, true}, {L'k', 3, true},
+    {L'M', 6, true},  {L'm', 6, false}, {L'G', 9, false}, {L'g', 9, false},
+};
+
+// The power of ten of a letter in a code; -1 for another character.
+int CodePower(wchar_t c) {
+    for (const MultiplierLetter& m : kMultiplierLetters)
+        if (m.letter == c) return m.power;
+    return -1;
+}
+
 // Reads a typed text from left to right; each step takes what it knows and
 // leaves the rest.
 class Scanner {
@@ -87,16 +108,6 @@ public:
     }
 
 private:
-    // The power of ten of an RKM letter, in either case; -1 for another character.
-    static int CodePower(wchar_t c) {
-        switch (c | 0x20) {
-            case L'r': return 0;
-            case L'k': return 3;
-            case L'm': return 6;
-            case L'g': return 9;
-            default: return -1;
-        }
-    }
     bool TakeMark() {
         if (Take(L'.')) return true;
         const bool usable = !separator_.empty() && separator_ != L"." && !(separator_[0] >= L'0' && separator_[0] <= L'9');
@@ -119,8 +130,8 @@ private:
 
 // "K" or "k" for thousands, "M" for millions; a lower-case m would be milli.
 int TakePrefix(Scanner& in) {
-    if (in.Take(L'K') || in.Take(L'k')) return 3;
-    if (in.Take(L'M')) return 6;
+    for (const MultiplierLetter& m : kMultiplierLetters)
+        if (m.afterNumber && in.Take(m.letter)) return m.power;
     return 0;
 }
 
